@@ -1,0 +1,20 @@
+// The one place where window text (Unicode) becomes the byte text the
+// readers work on, and back.
+//
+// Bytes are Windows-1252. U+00B5 (micro sign) becomes 0xB5, the byte the
+// reactance reader compares with; U+03BC (Greek mu, typed on some layouts)
+// is taken as the same prefix. A character without a byte, and U+0000,
+// becomes 0x1A (SUB), which no reader accepts: such input is unreadable
+// rather than silently read as something else.
+#ifndef QUORVEL_COMPLEX_ANSI_H
+#define QUORVEL_COMPLEX_ANSI_H
+
+#include <string>
+#include <string_view>
+
+constexpr char kOhneByte = '\x1A';
+
+std::string Utf16NachAnsi(std::u16string_view text);
+std::u16string AnsiNachUtf16(std::string_view text);
+
+#endif

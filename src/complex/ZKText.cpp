@@ -1,0 +1,265 @@
+#include "ZKText.h"
+
+#include <algorithm>
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Words for values that are no numbers, so the user never reads "inf"/"nan".
+constexpr const char* kUnendlich = "unendlich";
+constexpr const char* kUndefiniert = "undefiniert";
+
+// A positive finite value rounded to p significant digits: digits d1..dp
+// and the decimal exponent of d1.
+struct Gerundet {
+  char ziffern[32];
+  int anzahl;
+  int exponent;
+};
+
+// Keeps the caller's rounding mode whatever happens inside.
+class Rundungsmodus {
+ public:
+  Rundungsmodus() : alt_(std::fegetround()) {}
+  ~Rundungsmodus() { std::fesetround(alt_); }
+  Rundungsmodus(const Rundungsmodus&) = delete;
+  Rundungsmodus& operator=(const Rundungsmodus&) = delete;
+  void Setze(int modus) { std::fesetround(modus); }
+
+ private:
+  int alt_;
+};
+
+// Prints x (> 0) with `stellen` significant digits in the given rounding mode
+// and splits the result into digits and exponent. glibc prints the exact
+// binary value and honours the rounding mode.
+void Drucke(long double x, int stellen, int modus, Rundungsmodus& r, Gerundet& g) {
+  char puffer[64];
+  r.Setze(modus);
+  std::snprintf(puffer, sizeof puffer, "%.*Le", stellen - 1, x);
+  g.anzahl = 0;
+  const char* p = puffer;
+  for (; *p != 'e'; ++p) {
+    if (*p >= '0' && *p <= '9') g.ziffern[g.anzahl++] = *p;
+  }
+  g.ziffern[g.anzahl] = '\0';
+  g.exponent = std::atoi(p + 1);
+}
+
+// The exact decimal exponent of x (> 0): the exponent of its leading digit.
+int DezimalExponent(long double x) {
+  Rundungsmodus r;
+  Gerundet g{};
+  Drucke(x, 2, FE_TOWARDZERO, r, g);
+  return g.exponent;
+}
+
+// Rounds x (> 0, finite) once to p (1..20) significant digits; a value exactly
+// half-way rounds away from zero.
+Gerundet RundeSignifikant(long double x, int p) {
+  Rundungsmodus r;
+  Gerundet abgeschnitten{};
+  Drucke(x, p + 1, FE_TOWARDZERO, r, abgeschnitten);
+  if (abgeschnitten.ziffern[p] == '5') {
+    Gerundet aufgerundet{};
+    Drucke(x, p + 1, FE_UPWARD, r, aufgerundet);
+    if (std::strcmp(abgeschnitten.ziffern, aufgerundet.ziffern) == 0 &&
+        abgeschnitten.exponent == aufgerundet.exponent) {
+      // An exact tie: take the p digits and add one unit in the last place.
+      Gerundet g = abgeschnitten;
+      g.anzahl = p;
+      g.ziffern[p] = '\0';
+      int i = p - 1;
+      while (i >= 0 && g.ziffern[i] == '9') {
+        g.ziffern[i] = '0';
+        --i;
+      }
+      if (i >= 0) {
+        ++g.ziffern[i];
+      } else {
+        g.ziffern[0] = '1';
+        g.exponent += 1;
+      }
+      return g;
+    }
+  }
+  Gerundet g{};
+  Drucke(x, p, FE_TONEAREST, r, g);
+  return g;
+}
+
+std::string OhneEndnullen(const char* ziffern, int von, int bis) {
+  while (bis > von && ziffern[bis - 1] == '0') --bis;
+  return std::string(ziffern + von, ziffern + bis);
+}
+
+std::string ExponentText(int e, bool plus) {
+  std::string s = "E";
+  if (e < 0) {
+    s += '-';
+  } else if (plus) {
+    s += '+';
+  }
+  const int a = std::abs(e);
+  if (a < 10) s += '0';
+  s += std::to_string(a);
+  return s;
+}
+
+bool NichtEndlich(long double x, std::string& text) {
+  if (std::isnan(x)) {
+    text = kUndefiniert;
+    return true;
+  }
+  if (std::isinf(x)) {
+    text = x < 0 ? std::string("-") + kUnendlich : std::string(kUnendlich);
+    return true;
+  }
+  return false;
+}
+
+void KommaZuPunkt(std::string& s) {
+  const auto pos = s.find(',');
+  if (pos != std::string::npos) s[pos] = '.';
+}
+
+}  // namespace
+
+std::string General10(long double x) {
+  std::string text;
+  if (NichtEndlich(x, text)) return text;
+  if (x == 0.0L) return "0";
+  if (x < 0.0L) text = "-";
+  const Gerundet g = RundeSignifikant(std::fabs(x), 10);
+  const int e = g.exponent;
+  if (e < 10 && e >= -5) {
+    if (e >= 0) {
+      text.append(g.ziffern, g.ziffern + e + 1);
+      const std::string bruch = OhneEndnullen(g.ziffern, e + 1, g.anzahl);
+      if (!bruch.empty()) text += "," + bruch;
+    } else {
+      text += "0,";
+      text.append(static_cast<std::size_t>(-e - 1), '0');
+      text += OhneEndnullen(g.ziffern, 0, g.anzahl);
+    }
+  } else {
+    text += g.ziffern[0];
+    const std::string bruch = OhneEndnullen(g.ziffern, 1, g.anzahl);
+    if (!bruch.empty()) text += "," + bruch;
+    text += ExponentText(e, false);
+  }
+  return text;
+}
+
+std::string Exponent10(long double x) {
+  std::string text;
+  if (NichtEndlich(x, text)) return text;
+  if (x == 0.0L) return "0,000000000E+00";
+  if (x < 0.0L) text = "-";
+  const Gerundet g = RundeSignifikant(std::fabs(x), 10);
+  text += g.ziffern[0];
+  text += ',';
+  text.append(g.ziffern + 1, g.ziffern + 10);
+  text += ExponentText(g.exponent, true);
+  return text;
+}
+
+std::string Fixed5(long double x, int dezimalen) {
+  std::string text;
+  if (NichtEndlich(x, text)) return text;
+  const std::string nullText = "0," + std::string(static_cast<std::size_t>(dezimalen), '0');
+  if (x == 0.0L) return nullText;
+  const long double a = std::fabs(x);
+  const int e = DezimalExponent(a);
+  int p = e + 1 + dezimalen;
+  if (p > 5) p = 5;
+  Gerundet g{};
+  if (p >= 1) {
+    g = RundeSignifikant(a, p);
+  } else if (p == 0) {
+    // Rounding at the place just above the leading digit: up from 5 on.
+    Gerundet erste{};
+    {
+      Rundungsmodus r;
+      Drucke(a, 1, FE_TOWARDZERO, r, erste);
+    }
+    if (erste.ziffern[0] < '5') return nullText;
+    g.ziffern[0] = '1';
+    g.ziffern[1] = '\0';
+    g.anzahl = 1;
+    g.exponent = e + 1;
+  } else {
+    return nullText;
+  }
+  if (x < 0.0L) text = "-";
+  if (g.exponent >= 5) {
+    // Beyond five integer digits the fixed format turns scientific.
+    text += g.ziffern[0];
+    const std::string bruch = OhneEndnullen(g.ziffern, 1, g.anzahl);
+    if (!bruch.empty()) text += "," + bruch;
+    text += ExponentText(g.exponent, true);
+    return text;
+  }
+  // Place the digits around the decimal comma, padding with zeros.
+  std::string ganz;
+  std::string bruch;
+  for (int stelle = std::max(g.exponent, 0); stelle >= -dezimalen; --stelle) {
+    const int index = g.exponent - stelle;
+    const char z = (index >= 0 && index < g.anzahl) ? g.ziffern[index] : '0';
+    if (stelle >= 0) {
+      ganz += z;
+    } else {
+      bruch += z;
+    }
+  }
+  text += ganz + "," + bruch;
+  return text;
+}
+
+std::string KomponentenText(const ZKZahl& z, int format) {
+  if (format != General && format != Exponent) return {};
+  if (!z.IstEndlich()) return std::isinf(z.Betrag) ? kUnendlich : kUndefiniert;
+  const long double a = z.Realteil;
+  const long double b = z.Imaginaerteil;
+  std::string text;
+  if (format == General) {
+    if (a != 0.0L) text += General10(a);
+    if (b > 0.0L) {
+      text += (a != 0.0L) ? "+j" : "j";
+      text += General10(b);
+    } else if (b < 0.0L) {
+      text += "-j" + General10(std::fabs(b));
+    }
+  } else {
+    text += Exponent10(a);
+    if (b > 0.0L) {
+      text += (a != 0.0L) ? "+j" : "j";
+      text += Exponent10(b);
+    } else if (b < 0.0L) {
+      text += "-j" + Exponent10(std::fabs(b));
+    }
+  }
+  return text;
+}
+
+std::string ExponentialText(const ZKZahl& z, int format) {
+  if (format != General && format != Exponent) return {};
+  if (!z.IstEndlich()) return std::isinf(z.Betrag) ? kUnendlich : kUndefiniert;
+  const long double r = z.Betrag;
+  const long double phi = z.Winkel;
+  std::string text;
+  if (format == General) {
+    text = General10(r);
+    text += (phi >= 0.0L) ? "*e^j" + Fixed52(phi) : "*e^-j" + Fixed52(std::fabs(phi));
+  } else {
+    text = Exponent10(r);
+    KommaZuPunkt(text);
+    text += (phi >= 0.0L) ? "*e^j" + Fixed51(phi) : "*e^-j" + Fixed51(std::fabs(phi));
+    KommaZuPunkt(text);
+  }
+  return text;
+}

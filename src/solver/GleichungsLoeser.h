@@ -1,0 +1,50 @@
+// Gauss-Jordan solver for n complex linear equations (n <= 100).
+//
+// Rows are ordered first so that every diagonal coefficient is non-zero,
+// then eliminated without pivoting by size. All arithmetic goes through the
+// ZKZahl operators, so every intermediate value keeps both representations.
+#ifndef QUORVEL_SOLVER_GLEICHUNGSLOESER_H
+#define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
+
+#include <functional>
+#include <string>
+
+#include "ZKZahl.h"
+
+// Result of Loese.
+enum LoeseStatus : int {
+  Geloest = 0,
+  KeineEindeutigeLoesung = 1,  // singular or not arrangeable: nothing written
+};
+
+class GleichungsLoeser {
+ public:
+  static constexpr int kKapazitaet = 100;
+
+  // Receives Xr in exponential and component form, in the display format
+  // given to SetzeAusgabe; the matrix page writes them into its result grid.
+  using Ausgabe = std::function<void(int r, const std::string& exponential,
+                                     const std::string& komponenten)>;
+
+  GleichungsLoeser();
+  ~GleichungsLoeser();
+  GleichungsLoeser(const GleichungsLoeser&) = delete;
+  GleichungsLoeser& operator=(const GleichungsLoeser&) = delete;
+
+  void SetzeDimension(int n);
+  void SetzeAusgabe(int zahlenFormat, Ausgabe ausgabe);
+  // Takes rows 0..n and columns 0..m of the source (column 0: right-hand sides).
+  void UebernehmeMatrix(int n, int m, const ZKMatrix& quelle);
+  LoeseStatus Loese();
+
+  // Read access for tests: the arrangement and the reduced working matrix.
+  int Zeilenfolge(int i) const;
+  const ZKZahl& Arbeitswert(int zeile, int spalte) const;
+  int Dimension() const;
+
+ private:
+  struct Daten;
+  Daten* d_;
+};
+
+#endif
