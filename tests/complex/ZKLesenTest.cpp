@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <string>
@@ -16,6 +18,9 @@ struct LeseFall {
   long double a;  // real part, or magnitude for the exponential form
   long double b;  // imaginary part, or angle
 };
+// Test names and failure messages show the case name, not raw bytes.
+inline void PrintTo(const LeseFall& f, std::ostream* os) { *os << f.name; }
+
 
 void PruefeLesen(const LeseFall& f) {
   ZKZahl z;

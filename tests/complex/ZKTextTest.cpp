@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <limits>
 #include <string>
 
@@ -19,6 +21,9 @@ struct ZahlFall {
   long double wert;
   const char* text;
 };
+// Test names and failure messages show the case name, not raw bytes.
+inline void PrintTo(const ZahlFall& f, std::ostream* os) { *os << f.name; }
+
 
 std::string Name(const ::testing::TestParamInfo<ZahlFall>& fall) { return fall.param.name; }
 
@@ -90,6 +95,9 @@ struct FormFall {
   const char* komponentenExponent;
   const char* exponentialExponent;
 };
+// Test names and failure messages show the case name, not raw bytes.
+inline void PrintTo(const FormFall& f, std::ostream* os) { *os << f.name; }
+
 
 class BeideFormen : public ::testing::TestWithParam<FormFall> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 #include "ZKZahl.h"
@@ -31,6 +33,9 @@ struct AchsenFall {
   long double a, b;
   long double betrag, winkel;
 };
+// Test names and failure messages show the case name, not raw bytes.
+inline void PrintTo(const AchsenFall& f, std::ostream* os) { *os << f.name; }
+
 
 class KartesischNachPolar : public ::testing::TestWithParam<AchsenFall> {};
 
