@@ -1,0 +1,64 @@
+#include "Rechenfeld.h"
+
+#include <cstring>
+
+#include "FormelRechner.h"
+#include "ZKLesen.h"
+#include "ZKText.h"
+
+namespace {
+
+const Rechenbeispiel kBeispiele[kAnzahlBeispiele] = {
+    {"3*7+5-3*100+8:2*(((3+4)*7+3)*(5+2))+24", {}},
+    {"3+j+4+j5", {}},
+    {"((7+3*9)+(5-7*3+5/4)*(10-6))*100.0", {}},
+    {"4.0*e^j20 * 3.0*e^j40 : 2.0*e^j50", {}},
+    {"(2.828427125+j2.828427125) : 4*e^j37", {}},
+    {" 10:(6:3+12:4)+50", {}},
+    {" 10+(6:3+12:4):50", {}},
+    {"2*(3-4*(5+4):3)", {}},
+    {"1:(1:100+1:247+1:560)", {}},
+    {"1:(G1+G2+G3)",
+     {{1, "100", "R1 Ohmscher Widerstand"},
+      {2, "247", "R2 Ohmscher Widerstand"},
+      {3, "560", "R3 Ohmscher Widerstand"}}},
+    {"K1+K2+K3",
+     {{1, "12,0*e^j36,869", "I1=12A  cosPhi2=0,8"},
+      {2, "8,5*e^j49,458", "I2=8,5A cosPhi2=0,65"},
+      {3, "10*e^j41,410", "I3=10A cosPhi3=0,75"}}},
+    {"K1+K2+1:(G3+1:(K4+K5))",
+     {{1, "50", "R1 Ohmscher Widerstand"},
+      {2, "60*e^-j90", "Xc1 Kapazitiver Widerstand"},
+      {3, "50*e^j90", "Xl1 Induktiver Widerstand"},
+      {4, "30", "R2 Ohmscher Widerstand"},
+      {5, "75*e^j90", "Xl2 Induktiver Widerstand"}}},
+    {"-3256.7-23.6*7.4+302.0/4.0+455.0-7.3-(4.0+7.0*3.0)-4.2*(((5.0+7.0*5.0)-21.0/7.0)+4.0)+6.0*"
+     "7.0*8.0/3.0+3.0*2.0*12.0/4.0+6.0-7.0+5.0*3.0-4.0/(3.0+1.0*2.0)+121.0*7.0*3.0-45.0",
+     {}},
+    {"(4+j3)*(-4+j2)", {}},
+};
+
+}  // namespace
+
+const Rechenbeispiel& Beispielformel(int n) {
+  if (n < 1) n = 1;
+  if (n > kAnzahlBeispiele) n = kAnzahlBeispiele;
+  return kBeispiele[n - 1];
+}
+
+std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, int zahlenFormat) {
+  char arbeit[kZellPuffer];
+  if (formel.size() + 1 > sizeof arbeit || formel.find('\0') != std::string_view::npos) {
+    return kFormelfehler;
+  }
+  std::memcpy(arbeit, formel.data(), formel.size());
+  arbeit[formel.size()] = '\0';
+  KommaNachPunkt(arbeit);
+  const int status = rechner.Uebersetzen(arbeit);
+  if (status == KeinFehler) {
+    const ZKZahl wert = rechner.Auswerten();
+    if (!wert.IstEndlich()) return kNichtDefiniert;
+    return ExponentialText(wert, zahlenFormat) + kTrenner + KomponentenText(wert, zahlenFormat);
+  }
+  return status == Klammerfehler ? kKlammerfehler : kFormelfehler;
+}

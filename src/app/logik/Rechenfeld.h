@@ -1,0 +1,36 @@
+// The formula field without the window: evaluating the edit's text into the
+// label's text, and the prepared example formulas.
+#ifndef QUORVEL_APP_LOGIK_RECHENFELD_H
+#define QUORVEL_APP_LOGIK_RECHENFELD_H
+
+#include <string>
+#include <string_view>
+
+class FormelRechner;
+
+constexpr const char* kKlammerfehler = "Es ist ein Klammerfehler aufgetreten.";
+constexpr const char* kFormelfehler = "Es ist ein Formelfehler aufgetreten.";
+constexpr const char* kNichtDefiniert = "Das Ergebnis ist nicht definiert (Division durch 0).";
+constexpr const char* kTrenner = "  =  ";
+
+// The label text for a formula (byte text, commas allowed): both forms of the
+// value joined by "  =  ", or one of the error texts. Formulas longer than 255
+// characters are formula errors, never cut.
+std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, int zahlenFormat);
+
+struct SpeicherBeispiel {
+  int zeile;
+  const char* wert;
+  const char* kommentar;
+};
+
+struct Rechenbeispiel {
+  const char* formel;
+  SpeicherBeispiel speicher[5];  // unused rows have zeile 0
+};
+
+constexpr int kAnzahlBeispiele = 14;
+// Example n (1..14).
+const Rechenbeispiel& Beispielformel(int n);
+
+#endif

@@ -1,0 +1,23 @@
+#include "Wandeln.h"
+
+#include "ZKLesen.h"
+#include "ZKText.h"
+
+bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis) {
+  ZKZahl z;
+  const ZKForm form = LiesZKZahl(text, z);
+  if (form == ZKForm::Keine) return false;
+  ergebnis = (form == ZKForm::Exponential) ? KomponentenText(z, zahlenFormat)
+                                           : ExponentialText(z, zahlenFormat);
+  return true;
+}
+
+bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis) {
+  ZKZahl z;
+  const ZKForm form = LiesZKZahl(text, z);
+  if (form == ZKForm::Keine) return false;
+  if (z != ZKZahl()) z = 1.0L / z;
+  ergebnis = (form == ZKForm::Exponential) ? ExponentialText(z, zahlenFormat)
+                                           : KomponentenText(z, zahlenFormat);
+  return true;
+}

@@ -1,0 +1,18 @@
+// Conversion between the two text forms, and the reciprocal, without the
+// window.
+#ifndef QUORVEL_APP_LOGIK_WANDELN_H
+#define QUORVEL_APP_LOGIK_WANDELN_H
+
+#include <string>
+#include <string_view>
+
+// "Wandeln  Ex <-> Kom": exponential form becomes component form, every other
+// readable form becomes exponential form. False for unreadable text.
+bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis);
+
+// "1/X": the reciprocal in the form the text was written in (exponential
+// stays exponential, everything else comes out in component form). Zero is
+// written back as zero. False for unreadable text.
+bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis);
+
+#endif
