@@ -133,7 +133,7 @@ std::string General10(long double x) {
   std::string text;
   if (NichtEndlich(x, text)) return text;
   if (x == 0.0L) return "0";
-  if (x < 0.0L) text = "-";
+  if (x < 0.0L) text.push_back('-');
   const Gerundet g = RundeSignifikant(std::fabs(x), 10);
   const int e = g.exponent;
   if (e < 10 && e >= -5) {
@@ -159,7 +159,7 @@ std::string Exponent10(long double x) {
   std::string text;
   if (NichtEndlich(x, text)) return text;
   if (x == 0.0L) return "0,000000000E+00";
-  if (x < 0.0L) text = "-";
+  if (x < 0.0L) text.push_back('-');
   const Gerundet g = RundeSignifikant(std::fabs(x), 10);
   text += g.ziffern[0];
   text += ',';
@@ -195,7 +195,7 @@ std::string Fixed5(long double x, int dezimalen) {
   } else {
     return nullText;
   }
-  if (x < 0.0L) text = "-";
+  if (x < 0.0L) text.push_back('-');
   if (g.exponent >= 5) {
     // Beyond five integer digits the fixed format turns scientific.
     text += g.ziffern[0];
