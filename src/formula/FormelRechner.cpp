@@ -216,7 +216,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
       // A sign after an operator, in front of a bracket, a variable or a
       // further sign, belongs to that operand, as it does in front of a
       // number. Left as an operator symbol, it would take no operand and
-      // the operand would replace the accumulator ("2*-K1" gave K1).
+      // the operand would replace the accumulator: "2*-K1" would be K1.
       if (!gelesen && (*p == '+' || *p == '-') && IstOperator(LetztesSymbol())) {
         const char danach = p[1];
         if (danach == '(' || danach == 'K' || danach == 'G' || danach == '+' || danach == '-') {
@@ -233,7 +233,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
     switch (*p) {
       case '(':
         // A group right after an operand would silently replace it
-        // ("2(3+j4)" gave 3+j4): no operator means no formula.
+        // ("2(3+j4)" would be 3+j4): without an operator it is no formula.
         if (LetztesSymbol() == 'Z' || LetztesSymbol() == ')') break;
         ++klammern;
         Symbol('(');
