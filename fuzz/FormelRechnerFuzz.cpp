@@ -1,0 +1,46 @@
+// Any byte text through Uebersetzen and Auswerten: no crash, no overrun, a
+// status of 0, 1 or 2, and a repeated evaluation that gives the same value.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "FormelRechner.h"
+
+namespace {
+
+ZKSpeicher BeispielSpeicher(bool kehrwert) {
+  ZKSpeicher s{};
+  for (std::size_t nr = 1; nr <= 20; ++nr) {
+    s[nr].SetzePolar(static_cast<long double>(nr), 17.0L * static_cast<long double>(nr));
+    if (kehrwert) s[nr] = 1.0L / s[nr];
+  }
+  return s;
+}
+
+bool Gleich(long double a, long double b) {
+  return a == b || (a != a && b != b);  // not-a-number equals itself here
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
+  static const ZKSpeicher k = BeispielSpeicher(false);
+  static const ZKSpeicher g = BeispielSpeicher(true);
+  static FormelRechner rechner(k, g);
+
+  // Longer than the formula field allows, so the length check is reached too.
+  char text[1024];
+  if (groesse >= sizeof text) return 0;
+  std::memcpy(text, daten, groesse);
+  text[groesse] = '\0';
+
+  const int status = rechner.Uebersetzen(text);
+  if (status < 0 || status > 2 || status != rechner.Status()) std::abort();
+  if (std::strlen(rechner.Symbolfolge()) >= 1000) std::abort();
+  if (status != 0) return 0;
+  const ZKZahl a = rechner.Auswerten();
+  const ZKZahl b = rechner.Auswerten();
+  if (!Gleich(a.Realteil, b.Realteil) || !Gleich(a.Imaginaerteil, b.Imaginaerteil)) std::abort();
+  return 0;
+}

@@ -1,0 +1,456 @@
+#include "FormelRechner.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "ZKLesen.h"
+
+namespace {
+
+// Table sizes. The formula field limits its edit to 255 characters; a longer
+// text (a drop may append beyond that limit) is refused, never cut.
+constexpr std::size_t kMaxText = 255;
+constexpr std::size_t kSymbolPlatz = 1000;
+constexpr std::size_t kCodePlatz = 1000;
+constexpr std::size_t kWertePlatz = 256;
+constexpr int kTiefen = 20;         // bracket depths 0..19
+constexpr int kMarkenZeilen = 100;  // rows of the group markers
+constexpr int kMarkenSpalten = 100;
+
+// Codes of the compiled sequence; bit flags.
+constexpr std::int16_t kEnde = 0;
+constexpr std::int16_t kPlus = 1;
+constexpr std::int16_t kMinus = 2;
+constexpr std::int16_t kMal = 4;
+constexpr std::int16_t kDurch = 8;
+constexpr std::int16_t kWert = 16;
+constexpr std::int16_t kAuf = 128;
+constexpr std::int16_t kZu = 256;
+
+// Marker of an open implicit group and the two bracket kinds.
+constexpr int kMultiplikativ = 12;  // times | divided
+constexpr int kAdditiv = 3;         // plus | minus
+
+// A wrapped signed operand: "2*-K1" is evaluated as "2*(-K1)". The wrap
+// closes when the operand is complete at the bracket count it was opened at.
+constexpr int kMaxHuellen = 256;
+
+bool IstOperator(char s) {
+  return s == '+' || s == '-' || s == '*' || s == '/';
+}
+bool IstPunktOperator(char s) {
+  return s == '*' || s == '/';
+}
+bool IstStrichOperator(char s) {
+  return s == '+' || s == '-';
+}
+
+enum class Art { Exponential, Reell, Imaginaer };
+
+struct Operand {
+  Art art = Art::Reell;
+  long double a = 0.0L;  // magnitude, real or imaginary part
+  long double b = 0.0L;  // angle in degrees
+};
+
+}  // namespace
+
+struct FormelRechner::Daten {
+  const ZKSpeicher& kSpeicher;
+  const ZKSpeicher& gSpeicher;
+
+  char symbolfolge[kSymbolPlatz] = {};
+  std::int16_t codefolge[kCodePlatz] = {};
+  ZKZahl werte[kWertePlatz];
+  std::size_t werteZeiger = 0;
+  long codePos = -1;
+  int status = 0;
+
+  // Working tables of the compiler, cleared at every call.
+  int tiefe = 0;
+  int gruppenZahl[kTiefen] = {};
+  int gruppenMarke[kMarkenZeilen][kMarkenSpalten] = {};
+  int klammerArt[kMarkenZeilen] = {};
+
+  // Working copy of the text and the symbol/code write positions.
+  char kopie[kMaxText + 1] = {};
+  std::size_t symbolLaenge = 0;
+  std::size_t codeLaenge = 0;
+  bool ueberlauf = false;
+
+  Daten(const ZKSpeicher& k, const ZKSpeicher& g) : kSpeicher(k), gSpeicher(g) {}
+
+  int Zerlegen(const char* text);
+  const char* ZahlLesen(const char* p, Operand& op) const;
+  int CodeErzeugen();
+  ZKZahl Rechnen(ZKZahl akku);
+
+  void Symbol(char s) {
+    // Two places stay free for the end symbol and the terminator.
+    if (symbolLaenge + 2 >= kSymbolPlatz) {
+      ueberlauf = true;
+      return;
+    }
+    symbolfolge[symbolLaenge++] = s;
+  }
+  char LetztesSymbol() const { return symbolLaenge == 0 ? '\0' : symbolfolge[symbolLaenge - 1]; }
+  char SymbolBei(std::size_t i) const { return i < kSymbolPlatz ? symbolfolge[i] : '\0'; }
+
+  void Code(std::int16_t c) {
+    if (codeLaenge + 1 >= kCodePlatz) {
+      ueberlauf = true;
+      return;
+    }
+    codefolge[codeLaenge++] = c;
+  }
+  // Reads beyond the written sequence see end codes: an operator with no
+  // operand passes over the code behind it, which may be a group close.
+  std::int16_t CodeBei(long pos) const {
+    return (pos >= 0 && static_cast<std::size_t>(pos) < kCodePlatz) ? codefolge[pos] : kEnde;
+  }
+
+  int& TopMarke() { return gruppenMarke[tiefe][gruppenZahl[tiefe]]; }
+  void Pop() {
+    TopMarke() = 0;
+    --gruppenZahl[tiefe];
+    Code(kZu);
+  }
+  bool Push() {
+    if (gruppenZahl[tiefe] + 1 >= kMarkenSpalten) return false;
+    ++gruppenZahl[tiefe];
+    TopMarke() = kMultiplikativ;
+    return true;
+  }
+};
+
+FormelRechner::FormelRechner(const ZKSpeicher& kVarSpeicher, const ZKSpeicher& gVarSpeicher)
+    : d_(new Daten(kVarSpeicher, gVarSpeicher)) {}
+
+FormelRechner::~FormelRechner() {
+  delete d_;
+}
+
+const char* FormelRechner::Symbolfolge() const {
+  return d_->symbolfolge;
+}
+const std::int16_t* FormelRechner::Codefolge() const {
+  return d_->codefolge;
+}
+int FormelRechner::Status() const {
+  return d_->status;
+}
+
+int FormelRechner::Uebersetzen(const char* text) {
+  Daten& d = *d_;
+  d.werteZeiger = 0;
+  std::fill(std::begin(d.werte), std::end(d.werte), ZKZahl{});
+  std::memset(d.symbolfolge, 0, sizeof d.symbolfolge);
+  std::memset(d.codefolge, 0, sizeof d.codefolge);
+  d.symbolLaenge = 0;
+  d.codeLaenge = 0;
+  d.ueberlauf = false;
+  d.status = d.Zerlegen(text == nullptr ? "" : text);
+  if (d.status == KeinFehler) d.status = d.CodeErzeugen();
+  return d.status;
+}
+
+ZKZahl FormelRechner::Auswerten() {
+  Daten& d = *d_;
+  d.codePos = -1;
+  d.werteZeiger = 0;
+  // A failed translation leaves a partial sequence that means nothing.
+  if (d.status != KeinFehler) return ZKZahl{};
+  return d.Rechnen(ZKZahl{});
+}
+
+int FormelRechner::Daten::Zerlegen(const char* text) {
+  std::size_t laenge = 0;
+  while (text[laenge] != '\0') {
+    if (++laenge > kMaxText) return Formelfehler;
+  }
+  std::memcpy(kopie, text, laenge + 1);
+  EntferneLeerzeichen(kopie);
+  const std::size_t n = std::strlen(kopie);
+
+  // Bracket counts at which wrapped signed operands are to be closed.
+  int huellen[kMaxHuellen];
+  int huellenZahl = 0;
+  int klammern = 0;
+  auto SchliesseHuellen = [&] {
+    while (huellenZahl > 0 && huellen[huellenZahl - 1] == klammern) {
+      Symbol(')');
+      --huellenZahl;
+    }
+  };
+
+  const char* p = kopie;
+  std::size_t schritte = 0;
+  bool operandErwartet = true;
+  while (*p != '\0' && schritte <= n) {
+    ++schritte;
+    if (operandErwartet) {
+      Operand op;
+      const char* ende = ZahlLesen(p, op);
+      const bool gelesen = ende != p;
+      if (gelesen) {
+        if (werteZeiger >= kWertePlatz) return Formelfehler;
+        ZKZahl& w = werte[werteZeiger++];
+        switch (op.art) {
+          case Art::Exponential:
+            w.SetzePolar(op.a, op.b);
+            break;
+          case Art::Reell:
+            w.SetzeKartesisch(op.a, 0.0L);
+            break;
+          case Art::Imaginaer:
+            w.SetzeKartesisch(0.0L, op.a);
+            break;
+        }
+        Symbol('Z');
+        p = ende;
+        SchliesseHuellen();
+      }
+      operandErwartet = false;
+
+      // A sign after an operator, in front of a bracket, a variable or a
+      // further sign, belongs to that operand, as it does in front of a
+      // number. Left as an operator symbol, it would take no operand and
+      // the operand would replace the accumulator: "2*-K1" would be K1.
+      if (!gelesen && (*p == '+' || *p == '-') && IstOperator(LetztesSymbol())) {
+        const char danach = p[1];
+        if (danach == '(' || danach == 'K' || danach == 'G' || danach == '+' || danach == '-') {
+          if (huellenZahl >= kMaxHuellen) return Formelfehler;
+          huellen[huellenZahl++] = klammern;
+          Symbol('(');
+          Symbol(*p);
+          ++p;
+          operandErwartet = true;
+          continue;
+        }
+      }
+    }
+    switch (*p) {
+      case '(':
+        // A group right after an operand would silently replace it
+        // ("2(3+j4)" would be 3+j4): without an operator it is no formula.
+        if (LetztesSymbol() == 'Z' || LetztesSymbol() == ')') break;
+        ++klammern;
+        Symbol('(');
+        ++p;
+        operandErwartet = true;
+        break;
+      case ')':
+        SchliesseHuellen();  // a wrapped sign left without its operand
+        --klammern;
+        Symbol(')');
+        ++p;
+        operandErwartet = false;
+        SchliesseHuellen();
+        break;
+      case '*':
+      case '+':
+      case '-':
+        Symbol(*p);
+        ++p;
+        operandErwartet = true;
+        break;
+      case '/':
+      case ':':
+        Symbol('/');
+        ++p;
+        operandErwartet = true;
+        break;
+      default:
+        break;
+    }
+  }
+  while (huellenZahl > 0) {
+    Symbol(')');
+    --huellenZahl;
+  }
+  Symbol('E');
+  if (ueberlauf) return Formelfehler;
+  if (schritte > n) return Formelfehler;
+  if (klammern != 0) return Klammerfehler;
+  return KeinFehler;
+}
+
+const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
+  double x = 0.0;
+
+  if (*p == 'K' || *p == 'G') {
+    const char* ende = LiesZahl(p + 1, x);
+    // Range test before truncating: a huge number must not reach the cast.
+    if (ende != p + 1 && x >= 1.0 && x < 21.0) {
+      const int m = static_cast<int>(x);
+      const ZKZahl& v = (*p == 'K') ? kSpeicher[static_cast<std::size_t>(m)]
+                                    : gSpeicher[static_cast<std::size_t>(m)];
+      op.art = Art::Exponential;
+      op.a = v.Betrag;
+      op.b = v.Winkel;
+      return ende;
+    }
+  }
+
+  const char* ende = LiesZahl(p, x);
+  if (ende == p) {
+    long double vorzeichen = 1.0L;
+    const char* q = nullptr;
+    if (std::strncmp(p, "+j", 2) == 0) {
+      q = p + 2;
+    } else if (std::strncmp(p, "-j", 2) == 0) {
+      q = p + 2;
+      vorzeichen = -1.0L;
+    } else if (*p == 'j') {
+      q = p + 1;
+    } else {
+      return p;
+    }
+    op.art = Art::Imaginaer;
+    double y = 0.0;
+    const char* hinter = (*q == '+' || *q == '-') ? q : LiesZahl(q, y);
+    if (hinter == q) {
+      op.a = vorzeichen;  // bare j: the imaginary unit
+      return q;
+    }
+    op.a = vorzeichen * y;
+    return hinter;
+  }
+
+  struct Marke {
+    const char* text;
+    std::size_t laenge;
+    long double vorzeichen;
+  };
+  static constexpr Marke kMarken[] = {{"*e^+j", 5, 1.0L}, {"*e^-j", 5, -1.0L}, {"*e^j", 4, 1.0L}};
+  for (const Marke& m : kMarken) {
+    if (std::strncmp(ende, m.text, m.laenge) != 0) continue;
+    double phi = 0.0;
+    const char* hinter = LiesZahl(ende + m.laenge, phi);
+    if (hinter == ende + m.laenge) return p;  // a marker without angle
+    op.art = Art::Exponential;
+    op.a = x;
+    op.b = m.vorzeichen * phi;
+    return hinter;
+  }
+  op.art = Art::Reell;
+  op.a = x;
+  return ende;
+}
+
+int FormelRechner::Daten::CodeErzeugen() {
+  tiefe = 0;
+  std::memset(gruppenZahl, 0, sizeof gruppenZahl);
+  std::memset(gruppenMarke, 0, sizeof gruppenMarke);
+  std::memset(klammerArt, 0, sizeof klammerArt);
+
+  for (std::size_t i = 0; symbolfolge[i] != '\0'; ++i) {
+    const char s = symbolfolge[i];
+    switch (s) {
+      case 'Z':
+        Code(kWert);
+        break;
+      case '+':
+      case '-':
+        if (TopMarke() > kAdditiv) Pop();
+        Code(s == '+' ? kPlus : kMinus);
+        // The product that follows becomes one operand of this sum.
+        if (IstPunktOperator(SymbolBei(i + 2))) {
+          Code(kAuf);
+          if (!Push()) return Formelfehler;
+        }
+        break;
+      case '*':
+      case '/':
+        Code(s == '*' ? kMal : kDurch);
+        if (TopMarke() == kMultiplikativ && IstStrichOperator(SymbolBei(i + 1))) Pop();
+        break;
+      case '(': {
+        if (tiefe + 1 >= kTiefen) return Klammerfehler;
+        const char vorher = i == 0 ? '\0' : symbolfolge[i - 1];
+        ++tiefe;
+        klammerArt[tiefe] = IstPunktOperator(vorher)    ? kMultiplikativ
+                            : IstStrichOperator(vorher) ? kAdditiv
+                                                        : 0;
+        Code(kAuf);
+        break;
+      }
+      case ')':
+        // A closing bracket before its opening one: no depth to return to.
+        if (tiefe == 0) return Klammerfehler;
+        while (TopMarke() != 0) Pop();
+        if (klammerArt[tiefe] == kAdditiv && IstPunktOperator(SymbolBei(i + 1))) {
+          // The bracket stays open as an implicit group of the enclosing
+          // depth, so that the factors behind it join the same product.
+          klammerArt[tiefe] = 0;
+          --tiefe;
+          if (!Push()) return Formelfehler;
+        } else {
+          --tiefe;
+          Code(kZu);
+        }
+        break;
+      case 'E':
+        while (TopMarke() != 0) Pop();
+        Code(kEnde);
+        break;
+      default:
+        return Formelfehler;
+    }
+  }
+  Code(kEnde);
+  return ueberlauf ? Formelfehler : KeinFehler;
+}
+
+ZKZahl FormelRechner::Daten::Rechnen(ZKZahl akku) {
+  ZKZahl operand;
+  for (;;) {
+    const std::int16_t code = CodeBei(++codePos);
+    switch (code) {
+      case kEnde:
+      case kZu:
+        return akku;
+      case kWert:
+        // A value that follows no operator replaces the accumulator.
+        if (werteZeiger < kWertePlatz) akku = werte[werteZeiger++];
+        break;
+      case kAuf:
+        akku = Rechnen(akku);
+        break;
+      case kPlus:
+      case kMinus:
+      case kMal:
+      case kDurch: {
+        const std::int16_t naechster = CodeBei(++codePos);
+        if (naechster == kWert) {
+          if (werteZeiger < kWertePlatz) operand = werte[werteZeiger++];
+        } else if (naechster == kAuf) {
+          do {
+            operand = Rechnen(ZKZahl{});
+            if (CodeBei(codePos + 1) == kAuf) ++codePos;
+          } while (CodeBei(codePos) == kAuf);
+        }
+        // Any other code: the operand stays as it was and the code is
+        // passed over.
+        switch (code) {
+          case kPlus:
+            akku += operand;
+            break;
+          case kMinus:
+            akku -= operand;
+            break;
+          case kMal:
+            akku *= operand;
+            break;
+          default:
+            akku /= operand;  // a zero divisor gives a non-finite value
+            break;
+        }
+        break;
+      }
+      default:
+        return ZKZahl{};
+    }
+  }
+}
