@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,6 +35,11 @@ struct MusterFall {
   std::vector<std::string> muster;
   std::vector<int> zeilenfolge;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const MusterFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 class Anordnung : public ::testing::TestWithParam<MusterFall> {};
 

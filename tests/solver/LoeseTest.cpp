@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct LoesbarFall {
   std::vector<ZKZahl> x;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LoesbarFall& f, std::ostream* os) {
+  *os << f.name;
+}
+
 class Loesbar : public ::testing::TestWithParam<LoesbarFall> {};
 
 TEST_P(Loesbar, GivesTheKnownSolution) {
@@ -32,12 +38,25 @@ TEST_P(Loesbar, GivesTheKnownSolution) {
   }
 }
 
-// Rows 1 and 2 differ by the factor z only in their first two columns, so
-// clearing column 1 leaves in the pivot of row 2 the rounding residue of the
-// polar products: not exactly zero, yet nothing to divide by.
+// Rows 2 and 3 repeat row 1's first two coefficients times z and w, made
+// with the polar product, so clearing column 1 leaves in column 2 only the
+// rounding residue (about 1e-17): not exactly zero, yet nothing to divide by.
+const ZKZahl kA = Polar(3, 20), kB = Polar(13, -41);
+
 Zeilen ResteAlsPivot() {
-  const ZKZahl a = Polar(3, 20), b = Polar(5, -40), z = Polar(2, 37);
-  return {{a, b, ZKZahl()}, {a * z, b * z, Polar(4, 10)}, {ZKZahl(), Polar(7, 55), Polar(6, -15)}};
+  const ZKZahl z = Polar(17, 37);
+  return {
+      {kA, kB, ZKZahl()}, {kA * z, kB * z, Polar(4, 10)}, {ZKZahl(), Polar(7, 55), Polar(6, -15)}};
+}
+
+// As above, and the first row below also holds only a residue there: the
+// exchange must pass it over for the last row.
+Zeilen ResteUnterhalb() {
+  const ZKZahl z = Polar(17, 37), w = Polar(1.7L, 37), o;
+  return {{kA, kB, o, o},
+          {kA * z, kB * z, Polar(4, 10), o},
+          {kA * w, kB * w, Polar(5, 25), Polar(9, -70)},
+          {o, Polar(7, 55), Polar(6, -15), Polar(2, 80)}};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -56,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {Kartesisch(1, 0), Kartesisch(2, 0), Kartesisch(3, 0)}},
         LoesbarFall{"rounding_residue_pivot_exchanged",
                     ResteAlsPivot(),
-                    {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0)}}),
+                    {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0)}},
+        LoesbarFall{"residue_rows_below_passed_over",
+                    ResteUnterhalb(),
+                    {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0), Kartesisch(0, 5)}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 struct SingulaerFall {
@@ -64,6 +86,11 @@ struct SingulaerFall {
   Zeilen a;
   std::vector<ZKZahl> b;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const SingulaerFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 class Singulaer : public ::testing::TestWithParam<SingulaerFall> {};
 
@@ -82,11 +109,11 @@ std::vector<ZKZahl> Reelle(std::initializer_list<double> werte) {
   return v;
 }
 
-// The second equation is the first times 2∠37°, made with the polar product,
-// so the rows cancel only up to rounding.
+// The second equation is the first times 17∠37°, made with the polar
+// product, so the rows cancel only up to rounding.
 Zeilen ProportionaleZeilen() {
-  const ZKZahl a = Polar(3, 20), b = Polar(5, -40), z = Polar(2, 37);
-  return {{a, b}, {a * z, b * z}};
+  const ZKZahl z = Polar(17, 37);
+  return {{kA, kB}, {kA * z, kB * z}};
 }
 
 const long double kNaN = std::numeric_limits<long double>::quiet_NaN();
