@@ -127,7 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Reelle({1, 2, 3})},
         SingulaerFall{"complex_rows_equal_up_to_rounding", ProportionaleZeilen(), Reelle({1, 2})},
         SingulaerFall{"zero_column_has_no_arrangement", Reell({{1, 0}, {1, 0}}), Reelle({1, 1})},
-        SingulaerFall{"all_zero", Reell({{0, 0}, {0, 0}}), Reelle({0, 0})},
         SingulaerFall{"zero_pivot_without_replacement", Reell({{1, 1, 0}, {1, 1, 0}, {0, 0, 1}}),
                       Reelle({1, 2, 3})},
         SingulaerFall{"not_a_number_coefficient", Zeilen{{Kartesisch(kNaN, 0)}}, Reelle({1})},
