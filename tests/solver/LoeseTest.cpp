@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "GleichungsLoeser.h"
+#include "SystemBau.h"
+#include "ZKText.h"
+
+namespace {
+
+using systembau::Kartesisch;
+using systembau::Polar;
+using systembau::Reell;
+using systembau::Zeilen;
+
+struct LoesbarFall {
+  const char* name;
+  Zeilen a;
+  std::vector<ZKZahl> x;
+};
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LoesbarFall& f, std::ostream* os) {
+  *os << f.name;
+}
+
+class Loesbar : public ::testing::TestWithParam<LoesbarFall> {};
+
+TEST_P(Loesbar, GivesTheKnownSolution) {
+  const auto& f = GetParam();
+  GleichungsLoeser l;
+  ASSERT_EQ(systembau::Loese(l, systembau::MitLoesung(f.a, f.x)), Geloest);
+  for (int r = 1; r <= static_cast<int>(f.x.size()); ++r) {
+    EXPECT_LE(systembau::RelativerFehler(l.Arbeitswert(r, 0), f.x[r - 1]), 1e-15L) << "X" << r;
+  }
+}
+
+// Rows 2 and 3 repeat row 1's first two coefficients times z and w, made
+// with the polar product, so clearing column 1 leaves in column 2 only the
+// rounding residue (about 1e-17): not exactly zero, yet nothing to divide by.
+const ZKZahl kA = Polar(3, 20), kB = Polar(13, -41);
+
+Zeilen ResteAlsPivot() {
+  const ZKZahl z = Polar(17, 37);
+  return {
+      {kA, kB, ZKZahl()}, {kA * z, kB * z, Polar(4, 10)}, {ZKZahl(), Polar(7, 55), Polar(6, -15)}};
+}
+
+// As above, and the first row below also holds only a residue there: the
+// exchange must pass it over for the last row.
+Zeilen ResteUnterhalb() {
+  const ZKZahl z = Polar(17, 37), w = Polar(1.7L, 37), o;
+  return {{kA, kB, o, o},
+          {kA * z, kB * z, Polar(4, 10), o},
+          {kA * w, kB * w, Polar(5, 25), Polar(9, -70)},
+          {o, Polar(7, 55), Polar(6, -15), Polar(2, 80)}};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systeme, Loesbar,
+    ::testing::Values(
+        LoesbarFall{"single_complex_equation", {{Kartesisch(3, 4)}}, {Kartesisch(1, -2)}},
+        LoesbarFall{"leading_zero_coefficient",
+                    Reell({{0, 1}, {1, 1}}),
+                    {Kartesisch(2, 0), Kartesisch(3, 0)}},
+        // Non-zero diagonal, but clearing column 1 zeroes the pivot of row 2.
+        LoesbarFall{"zero_pivot_exchanged_with_row_below",
+                    Reell({{1, 1, 0}, {1, 1, 1}, {0, 1, 1}}),
+                    {Kartesisch(1, 0), Kartesisch(2, 0), Kartesisch(3, 0)}},
+        LoesbarFall{"arrangement_only_the_fallback_finds",
+                    Reell({{1, 1, 1}, {1, 1, 0}, {1, 0, 0}}),
+                    {Kartesisch(1, 0), Kartesisch(2, 0), Kartesisch(3, 0)}},
+        LoesbarFall{"rounding_residue_pivot_exchanged",
+                    ResteAlsPivot(),
+                    {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0)}},
+        LoesbarFall{"residue_rows_below_passed_over",
+                    ResteUnterhalb(),
+                    {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0), Kartesisch(0, 5)}}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+struct SingulaerFall {
+  const char* name;
+  Zeilen a;
+  std::vector<ZKZahl> b;
+};
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const SingulaerFall& f, std::ostream* os) {
+  *os << f.name;
+}
+
+class Singulaer : public ::testing::TestWithParam<SingulaerFall> {};
+
+TEST_P(Singulaer, IsReportedAndNothingIsWritten) {
+  const auto& f = GetParam();
+  GleichungsLoeser l;
+  int ausgaben = 0;
+  l.SetzeAusgabe(General, [&](int, const std::string&, const std::string&) { ++ausgaben; });
+  EXPECT_EQ(systembau::Loese(l, systembau::MitRechterSeite(f.a, f.b)), KeineEindeutigeLoesung);
+  EXPECT_EQ(ausgaben, 0);
+}
+
+std::vector<ZKZahl> Reelle(std::initializer_list<double> werte) {
+  std::vector<ZKZahl> v;
+  for (double w : werte) v.push_back(Kartesisch(w, 0));
+  return v;
+}
+
+// The second equation is the first times 17∠37°, made with the polar
+// product, so the rows cancel only up to rounding.
+Zeilen ProportionaleZeilen() {
+  const ZKZahl z = Polar(17, 37);
+  return {{kA, kB}, {kA * z, kB * z}};
+}
+
+const long double kNaN = std::numeric_limits<long double>::quiet_NaN();
+const long double kInf = std::numeric_limits<long double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Systeme, Singulaer,
+    ::testing::Values(
+        SingulaerFall{"equal_equations", Reell({{1, 1}, {1, 1}}), Reelle({2, 2})},
+        SingulaerFall{"rank_two_integer_matrix", Reell({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
+                      Reelle({1, 2, 3})},
+        SingulaerFall{"complex_rows_equal_up_to_rounding", ProportionaleZeilen(), Reelle({1, 2})},
+        SingulaerFall{"zero_column_has_no_arrangement", Reell({{1, 0}, {1, 0}}), Reelle({1, 1})},
+        SingulaerFall{"zero_pivot_without_replacement", Reell({{1, 1, 0}, {1, 1, 0}, {0, 0, 1}}),
+                      Reelle({1, 2, 3})},
+        SingulaerFall{"not_a_number_coefficient", Zeilen{{Kartesisch(kNaN, 0)}}, Reelle({1})},
+        SingulaerFall{"infinite_right_hand_side", Reell({{2}}), {Kartesisch(kInf, 0)}}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+TEST(GleichungsLoeser, DimensionOutsideTheCapacityIsRefused) {
+  GleichungsLoeser l;
+  EXPECT_EQ(l.Dimension(), GleichungsLoeser::kKapazitaet);
+  for (int n : {-1, GleichungsLoeser::kKapazitaet + 1}) {
+    l.SetzeDimension(n);
+    EXPECT_EQ(l.Loese(), KeineEindeutigeLoesung) << n;
+  }
+}
+
+TEST(GleichungsLoeser, SourceSmallerThanTheDimensionIsNotOverrun) {
+  const ZKMatrix klein = systembau::MitRechterSeite(Reell({{2, 0}, {0, 4}}), Reelle({2, 4}));
+  GleichungsLoeser l;
+  l.UebernehmeMatrix(5, 5, klein);  // rows 3..5 do not exist: left zero
+  EXPECT_EQ(l.Loese(), KeineEindeutigeLoesung);
+  l.UebernehmeMatrix(2, 200, klein);
+  EXPECT_EQ(l.Loese(), Geloest);
+  EXPECT_EQ(l.Arbeitswert(2, 0).Realteil, 1.0L);
+}
+
+struct Ausgabe {
+  int r;
+  std::string exponential, komponenten;
+  bool operator==(const Ausgabe&) const = default;
+};
+
+// X1 + X2 = 5, X1 - X2 = 1, in both display formats.
+TEST(GleichungsLoeser, WritesEveryUnknownInBothFormsAndTheChosenFormat) {
+  const ZKMatrix m = systembau::MitRechterSeite(Reell({{1, 1}, {1, -1}}), Reelle({5, 1}));
+  for (int format : {General, Exponent}) {
+    std::vector<Ausgabe> ausgaben;
+    GleichungsLoeser l;
+    l.SetzeAusgabe(format, [&](int r, const std::string& e, const std::string& k) {
+      ausgaben.push_back({r, e, k});
+    });
+    ASSERT_EQ(systembau::Loese(l, m), Geloest);
+    const std::vector<Ausgabe> erwartet =
+        format == General ? std::vector<Ausgabe>{{1, "3*e^j0,00", "3"}, {2, "2*e^j0,00", "2"}}
+                          : std::vector<Ausgabe>{{1, "3.000000000E+00*e^j0.0", "3,000000000E+00"},
+                                                 {2, "2.000000000E+00*e^j0.0", "2,000000000E+00"}};
+    EXPECT_EQ(ausgaben, erwartet) << "format " << format;
+  }
+}
+
+// A zero right-hand side must not pick up rounding dust: all four parts stay 0.
+TEST(GleichungsLoeser, ZeroRightHandSidesGiveExactZeros) {
+  const Zeilen a = {{Polar(3, 20), Polar(5, -40)}, {Polar(2, 75), Polar(7, 130)}};
+  GleichungsLoeser l;
+  ASSERT_EQ(systembau::Loese(l, systembau::MitRechterSeite(a, {ZKZahl(), ZKZahl()})), Geloest);
+  for (int r = 1; r <= 2; ++r) {
+    const ZKZahl& x = l.Arbeitswert(r, 0);
+    EXPECT_EQ(x.Realteil, 0.0L);
+    EXPECT_EQ(x.Imaginaerteil, 0.0L);
+    EXPECT_EQ(x.Betrag, 0.0L);
+    EXPECT_EQ(x.Winkel, 0.0L);
+  }
+}
+
+}  // namespace
