@@ -1,15 +1,18 @@
 #include "ZKLesen.h"
 
+#include <locale.h>
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace {
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // strtod in the "C" locale, independent of the process locale.
 locale_t CLocale() {

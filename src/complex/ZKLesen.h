@@ -15,8 +15,8 @@
 #include "ZKZahl.h"
 
 // Working-buffer sizes (terminator included) of the callers.
-constexpr std::size_t kZellPuffer = 256;      // matrix cells, edits
-constexpr std::size_t kSpeicherPuffer = 80;   // variable memory cells
+constexpr std::size_t kZellPuffer = 256;     // matrix cells, edits
+constexpr std::size_t kSpeicherPuffer = 80;  // variable memory cells
 
 // Reads one number at p. Returns the end of the number, or p itself when
 // there is none there (also for a number beyond the range of double).

@@ -23,8 +23,12 @@ std::string Exponent10(long double x);
 // Rounded once, to 5 significant digits or to the given decimals, whichever
 // keeps fewer digits, then written with exactly that many decimals.
 std::string Fixed5(long double x, int dezimalen);
-inline std::string Fixed52(long double x) { return Fixed5(x, 2); }
-inline std::string Fixed51(long double x) { return Fixed5(x, 1); }
+inline std::string Fixed52(long double x) {
+  return Fixed5(x, 2);
+}
+inline std::string Fixed51(long double x) {
+  return Fixed5(x, 1);
+}
 
 // Format 0 (General) or 1 (Exponent); any other format gives the empty text.
 std::string KomponentenText(const ZKZahl& z, int format);

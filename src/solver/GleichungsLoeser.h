@@ -23,8 +23,8 @@ class GleichungsLoeser {
 
   // Receives Xr in exponential and component form, in the display format
   // given to SetzeAusgabe; the matrix page writes them into its result grid.
-  using Ausgabe = std::function<void(int r, const std::string& exponential,
-                                     const std::string& komponenten)>;
+  using Ausgabe =
+      std::function<void(int r, const std::string& exponential, const std::string& komponenten)>;
 
   GleichungsLoeser();
   ~GleichungsLoeser();

@@ -10,21 +10,32 @@ TEST(Ansi, LatinCharactersKeepTheirByte) {
 }
 
 TEST(Ansi, BothMicroSignsBecomeTheMicroByte) {
-  EXPECT_EQ(Utf16NachAnsi(u"4,7\u00b5F"), "4,7\xb5" "F");
-  EXPECT_EQ(Utf16NachAnsi(u"4,7\u03bcF"), "4,7\xb5" "F");
+  EXPECT_EQ(Utf16NachAnsi(u"4,7\u00b5F"),
+            "4,7\xb5"
+            "F");
+  EXPECT_EQ(Utf16NachAnsi(u"4,7\u03bcF"),
+            "4,7\xb5"
+            "F");
 }
 
 TEST(Ansi, CharactersWithoutByteBecomeUnreadable) {
-  const std::string s = Utf16NachAnsi(u"3\u2212" "4");  // U+2212 minus sign
+  const std::string s = Utf16NachAnsi(
+      u"3\u2212"
+      "4");  // U+2212 minus sign
   EXPECT_EQ(s, std::string("3") + kOhneByte + "4");
   ZKZahl z;
   EXPECT_EQ(LiesZKZahl(s, z), ZKForm::Keine);
-  EXPECT_EQ(Utf16NachAnsi(std::u16string(u"4\0" "5", 3)), std::string("4") + kOhneByte + "5");
+  EXPECT_EQ(Utf16NachAnsi(std::u16string(u"4\0"
+                                         "5",
+                                         3)),
+            std::string("4") + kOhneByte + "5");
   // A surrogate pair is one character: one substitute byte.
   EXPECT_EQ(Utf16NachAnsi(u"\U0001F600"), std::string(1, kOhneByte));
 }
 
 TEST(Ansi, BackToUnicode) {
-  EXPECT_EQ(AnsiNachUtf16("Gr\xfc\xdf" "e"), u"Gr\u00fc\u00dfe");
+  EXPECT_EQ(AnsiNachUtf16("Gr\xfc\xdf"
+                          "e"),
+            u"Gr\u00fc\u00dfe");
   EXPECT_EQ(AnsiNachUtf16("\x80"), u"\u20ac");
 }

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <clocale>
 #include <cmath>
+#include <ostream>
 #include <string>
 
 #include "ZKLesen.h"
@@ -19,8 +18,9 @@ struct LeseFall {
   long double b;  // imaginary part, or angle
 };
 // Test names and failure messages show the case name, not raw bytes.
-inline void PrintTo(const LeseFall& f, std::ostream* os) { *os << f.name; }
-
+inline void PrintTo(const LeseFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 void PruefeLesen(const LeseFall& f) {
   ZKZahl z;
@@ -38,77 +38,79 @@ void PruefeLesen(const LeseFall& f) {
   }
 }
 
-std::string Name(const ::testing::TestParamInfo<LeseFall>& fall) { return fall.param.name; }
+std::string Name(const ::testing::TestParamInfo<LeseFall>& fall) {
+  return fall.param.name;
+}
 
 }  // namespace
 
 class Lesen : public ::testing::TestWithParam<LeseFall> {};
-TEST_P(Lesen, ReadsAsExpected) { PruefeLesen(GetParam()); }
+TEST_P(Lesen, ReadsAsExpected) {
+  PruefeLesen(GetParam());
+}
 
 INSTANTIATE_TEST_SUITE_P(
     AcceptedForms, Lesen,
-    ::testing::Values(
-        LeseFall{"exp_comma", "5*e^j53,13", ZKForm::Exponential, 5, 53.13},
-        LeseFall{"exp_plus_marker", "5*e^+j53.13", ZKForm::Exponential, 5, 53.13},
-        LeseFall{"exp_minus_marker", "5*e^-j30", ZKForm::Exponential, 5, -30},
-        LeseFall{"exp_sign_in_angle", "5*e^j-30", ZKForm::Exponential, 5, -30},
-        LeseFall{"exp_double_minus", "5*e^-j-30", ZKForm::Exponential, 5, 30},
-        LeseFall{"exp_with_exponent", "2,5E2*e^j90", ZKForm::Exponential, 250, 90},
-        LeseFall{"exp_empty_angle", "5*e^j", ZKForm::Exponential, 5, 0},
-        LeseFall{"exp_negative_magnitude", "-5*e^j30", ZKForm::Exponential, -5, 30},
-        LeseFall{"exp_blanks", " 5 * e ^ j 3 0 ", ZKForm::Exponential, 5, 30},
-        LeseFall{"comp_blanks", "3 + j 4", ZKForm::Komponenten, 3, 4},
-        LeseFall{"comp_commas", "3,5+j4,25", ZKForm::Komponenten, 3.5, 4.25},
-        LeseFall{"comp_minus", "3-j4", ZKForm::Komponenten, 3, -4},
-        LeseFall{"comp_j_direct", "3j4", ZKForm::Komponenten, 3, 4},
-        LeseFall{"comp_sign_inside", "3+j-4", ZKForm::Komponenten, 3, -4},
-        LeseFall{"comp_exponent_real", "1,5E-3+j2", ZKForm::Komponenten, 1.5e-3, 2},
-        LeseFall{"comp_bare_j_is_one", "3+j", ZKForm::Komponenten, 3, 1},
-        LeseFall{"comp_bare_minus_j", "3-j", ZKForm::Komponenten, 3, -1},
-        LeseFall{"comp_exponent_format_zero_real", "0,000000000E+00j5,000000000E+00",
-                 ZKForm::Komponenten, 0, 5},
-        LeseFall{"real", "4", ZKForm::Reell, 4, 0},
-        LeseFall{"real_negative_comma", "-2,5", ZKForm::Reell, -2.5, 0},
-        LeseFall{"real_exponent", "1E-6", ZKForm::Reell, 1e-6, 0},
-        LeseFall{"real_trailing_point", "1.", ZKForm::Reell, 1, 0},
-        LeseFall{"real_leading_point", ".5", ZKForm::Reell, 0.5, 0},
-        LeseFall{"real_underflow_is_zero", "1e-400", ZKForm::Reell, 0, 0},
-        LeseFall{"imag", "j5", ZKForm::Imaginaer, 0, 5},
-        LeseFall{"imag_plus", "+j5", ZKForm::Imaginaer, 0, 5},
-        LeseFall{"imag_minus", "-j2", ZKForm::Imaginaer, 0, -2},
-        LeseFall{"imag_bare", "j", ZKForm::Imaginaer, 0, 1},
-        LeseFall{"imag_bare_minus", "-j", ZKForm::Imaginaer, 0, -1},
-        LeseFall{"imag_sign_inside", "j-5", ZKForm::Imaginaer, 0, -5},
-        LeseFall{"imag_double_minus", "-j-5", ZKForm::Imaginaer, 0, 5}),
+    ::testing::Values(LeseFall{"exp_comma", "5*e^j53,13", ZKForm::Exponential, 5, 53.13},
+                      LeseFall{"exp_plus_marker", "5*e^+j53.13", ZKForm::Exponential, 5, 53.13},
+                      LeseFall{"exp_minus_marker", "5*e^-j30", ZKForm::Exponential, 5, -30},
+                      LeseFall{"exp_sign_in_angle", "5*e^j-30", ZKForm::Exponential, 5, -30},
+                      LeseFall{"exp_double_minus", "5*e^-j-30", ZKForm::Exponential, 5, 30},
+                      LeseFall{"exp_with_exponent", "2,5E2*e^j90", ZKForm::Exponential, 250, 90},
+                      LeseFall{"exp_empty_angle", "5*e^j", ZKForm::Exponential, 5, 0},
+                      LeseFall{"exp_negative_magnitude", "-5*e^j30", ZKForm::Exponential, -5, 30},
+                      LeseFall{"exp_blanks", " 5 * e ^ j 3 0 ", ZKForm::Exponential, 5, 30},
+                      LeseFall{"comp_blanks", "3 + j 4", ZKForm::Komponenten, 3, 4},
+                      LeseFall{"comp_commas", "3,5+j4,25", ZKForm::Komponenten, 3.5, 4.25},
+                      LeseFall{"comp_minus", "3-j4", ZKForm::Komponenten, 3, -4},
+                      LeseFall{"comp_j_direct", "3j4", ZKForm::Komponenten, 3, 4},
+                      LeseFall{"comp_sign_inside", "3+j-4", ZKForm::Komponenten, 3, -4},
+                      LeseFall{"comp_exponent_real", "1,5E-3+j2", ZKForm::Komponenten, 1.5e-3, 2},
+                      LeseFall{"comp_bare_j_is_one", "3+j", ZKForm::Komponenten, 3, 1},
+                      LeseFall{"comp_bare_minus_j", "3-j", ZKForm::Komponenten, 3, -1},
+                      LeseFall{"comp_exponent_format_zero_real", "0,000000000E+00j5,000000000E+00",
+                               ZKForm::Komponenten, 0, 5},
+                      LeseFall{"real", "4", ZKForm::Reell, 4, 0},
+                      LeseFall{"real_negative_comma", "-2,5", ZKForm::Reell, -2.5, 0},
+                      LeseFall{"real_exponent", "1E-6", ZKForm::Reell, 1e-6, 0},
+                      LeseFall{"real_trailing_point", "1.", ZKForm::Reell, 1, 0},
+                      LeseFall{"real_leading_point", ".5", ZKForm::Reell, 0.5, 0},
+                      LeseFall{"real_underflow_is_zero", "1e-400", ZKForm::Reell, 0, 0},
+                      LeseFall{"imag", "j5", ZKForm::Imaginaer, 0, 5},
+                      LeseFall{"imag_plus", "+j5", ZKForm::Imaginaer, 0, 5},
+                      LeseFall{"imag_minus", "-j2", ZKForm::Imaginaer, 0, -2},
+                      LeseFall{"imag_bare", "j", ZKForm::Imaginaer, 0, 1},
+                      LeseFall{"imag_bare_minus", "-j", ZKForm::Imaginaer, 0, -1},
+                      LeseFall{"imag_sign_inside", "j-5", ZKForm::Imaginaer, 0, -5},
+                      LeseFall{"imag_double_minus", "-j-5", ZKForm::Imaginaer, 0, 5}),
     Name);
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, Lesen,
-    ::testing::Values(
-        LeseFall{"empty", "", ZKForm::Keine, 0, 0},
-        LeseFall{"blanks_only", "   ", ZKForm::Keine, 0, 0},
-        LeseFall{"suffix_j", "3+4j", ZKForm::Keine, 0, 0},
-        LeseFall{"i_instead_of_j", "3+i4", ZKForm::Keine, 0, 0},
-        LeseFall{"upper_case_marker", "5*E^j30", ZKForm::Keine, 0, 0},
-        LeseFall{"upper_case_j", "5*e^J30", ZKForm::Keine, 0, 0},
-        LeseFall{"marker_without_star", "5e^j30", ZKForm::Keine, 0, 0},
-        LeseFall{"thousands_separator", "1.000,5", ZKForm::Keine, 0, 0},
-        LeseFall{"trailing_letter", "4x", ZKForm::Keine, 0, 0},
-        LeseFall{"angle_not_to_end", "5*e^j30x", ZKForm::Keine, 0, 0},
-        LeseFall{"tab_is_not_skipped", "4\t", ZKForm::Keine, 0, 0},
-        LeseFall{"leading_tab", "\t4", ZKForm::Keine, 0, 0},
-        LeseFall{"hexadecimal", "0x10", ZKForm::Keine, 0, 0},
-        LeseFall{"infinity_word", "inf", ZKForm::Keine, 0, 0},
-        LeseFall{"nan_word", "nan", ZKForm::Keine, 0, 0},
-        LeseFall{"beyond_double", "1e400", ZKForm::Keine, 0, 0},
-        LeseFall{"beyond_double_imag", "j1e400", ZKForm::Keine, 0, 0},
-        LeseFall{"exponent_without_digits", "1e", ZKForm::Keine, 0, 0},
-        LeseFall{"lone_sign", "-", ZKForm::Keine, 0, 0},
-        LeseFall{"lone_point", ".", ZKForm::Keine, 0, 0},
-        // Text between magnitude and marker used to be dropped silently.
-        LeseFall{"component_before_marker", "3+j4*e^j30", ZKForm::Keine, 0, 0},
-        LeseFall{"letter_before_marker", "x*e^j30", ZKForm::Keine, 0, 0},
-        LeseFall{"missing_magnitude", "*e^j30", ZKForm::Keine, 0, 0}),
+    ::testing::Values(LeseFall{"empty", "", ZKForm::Keine, 0, 0},
+                      LeseFall{"blanks_only", "   ", ZKForm::Keine, 0, 0},
+                      LeseFall{"suffix_j", "3+4j", ZKForm::Keine, 0, 0},
+                      LeseFall{"i_instead_of_j", "3+i4", ZKForm::Keine, 0, 0},
+                      LeseFall{"upper_case_marker", "5*E^j30", ZKForm::Keine, 0, 0},
+                      LeseFall{"upper_case_j", "5*e^J30", ZKForm::Keine, 0, 0},
+                      LeseFall{"marker_without_star", "5e^j30", ZKForm::Keine, 0, 0},
+                      LeseFall{"thousands_separator", "1.000,5", ZKForm::Keine, 0, 0},
+                      LeseFall{"trailing_letter", "4x", ZKForm::Keine, 0, 0},
+                      LeseFall{"angle_not_to_end", "5*e^j30x", ZKForm::Keine, 0, 0},
+                      LeseFall{"tab_is_not_skipped", "4\t", ZKForm::Keine, 0, 0},
+                      LeseFall{"leading_tab", "\t4", ZKForm::Keine, 0, 0},
+                      LeseFall{"hexadecimal", "0x10", ZKForm::Keine, 0, 0},
+                      LeseFall{"infinity_word", "inf", ZKForm::Keine, 0, 0},
+                      LeseFall{"nan_word", "nan", ZKForm::Keine, 0, 0},
+                      LeseFall{"beyond_double", "1e400", ZKForm::Keine, 0, 0},
+                      LeseFall{"beyond_double_imag", "j1e400", ZKForm::Keine, 0, 0},
+                      LeseFall{"exponent_without_digits", "1e", ZKForm::Keine, 0, 0},
+                      LeseFall{"lone_sign", "-", ZKForm::Keine, 0, 0},
+                      LeseFall{"lone_point", ".", ZKForm::Keine, 0, 0},
+                      // Text between magnitude and marker used to be dropped silently.
+                      LeseFall{"component_before_marker", "3+j4*e^j30", ZKForm::Keine, 0, 0},
+                      LeseFall{"letter_before_marker", "x*e^j30", ZKForm::Keine, 0, 0},
+                      LeseFall{"missing_magnitude", "*e^j30", ZKForm::Keine, 0, 0}),
     Name);
 
 TEST(LiesZKZahl, CleanUpStepsWorkInPlace) {
@@ -136,7 +138,11 @@ TEST(LiesZKZahl, OverlongTextIsUnreadableNotCut) {
 
 TEST(LiesZKZahl, EmbeddedZeroByteIsUnreadable) {
   ZKZahl z;
-  EXPECT_EQ(LiesZKZahl(std::string_view("4\0" "5", 3), z), ZKForm::Keine);
+  EXPECT_EQ(LiesZKZahl(std::string_view("4\0"
+                                        "5",
+                                        3),
+                       z),
+            ZKForm::Keine);
 }
 
 TEST(LiesZKZahl, ValueUntouchedWhenUnreadable) {

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <limits>
+#include <ostream>
 #include <string>
 
 #include "ZKLesen.h"
@@ -22,15 +21,20 @@ struct ZahlFall {
   const char* text;
 };
 // Test names and failure messages show the case name, not raw bytes.
-inline void PrintTo(const ZahlFall& f, std::ostream* os) { *os << f.name; }
+inline void PrintTo(const ZahlFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
-
-std::string Name(const ::testing::TestParamInfo<ZahlFall>& fall) { return fall.param.name; }
+std::string Name(const ::testing::TestParamInfo<ZahlFall>& fall) {
+  return fall.param.name;
+}
 
 }  // namespace
 
 class General10Format : public ::testing::TestWithParam<ZahlFall> {};
-TEST_P(General10Format, Writes) { EXPECT_EQ(General10(GetParam().wert), GetParam().text); }
+TEST_P(General10Format, Writes) {
+  EXPECT_EQ(General10(GetParam().wert), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(
     Faelle, General10Format,
     ::testing::Values(ZahlFall{"integer", 4, "4"}, ZahlFall{"half", 0.5L, "0,5"},
@@ -52,7 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
     Name);
 
 class Exponent10Format : public ::testing::TestWithParam<ZahlFall> {};
-TEST_P(Exponent10Format, Writes) { EXPECT_EQ(Exponent10(GetParam().wert), GetParam().text); }
+TEST_P(Exponent10Format, Writes) {
+  EXPECT_EQ(Exponent10(GetParam().wert), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Exponent10Format,
     ::testing::Values(ZahlFall{"four", 4, "4,000000000E+00"},
@@ -64,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
     Name);
 
 class Fixed52Format : public ::testing::TestWithParam<ZahlFall> {};
-TEST_P(Fixed52Format, Writes) { EXPECT_EQ(Fixed52(GetParam().wert), GetParam().text); }
+TEST_P(Fixed52Format, Writes) {
+  EXPECT_EQ(Fixed52(GetParam().wert), GetParam().text);
+}
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Fixed52Format,
     ::testing::Values(ZahlFall{"angle", 53.13010235415598L, "53,13"},
@@ -96,8 +104,9 @@ struct FormFall {
   const char* exponentialExponent;
 };
 // Test names and failure messages show the case name, not raw bytes.
-inline void PrintTo(const FormFall& f, std::ostream* os) { *os << f.name; }
-
+inline void PrintTo(const FormFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 class BeideFormen : public ::testing::TestWithParam<FormFall> {};
 
@@ -112,22 +121,22 @@ TEST_P(BeideFormen, AllFourCombinations) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, BeideFormen,
-    ::testing::Values(
-        FormFall{"three_plus_j4", 3, 4, "3+j4", "5*e^j53,13", "3,000000000E+00+j4,000000000E+00",
-                 "5.000000000E+00*e^j53.1"},
-        FormFall{"three_minus_j4", 3, -4, "3-j4", "5*e^-j53,13", "3,000000000E+00-j4,000000000E+00",
-                 "5.000000000E+00*e^-j53.1"},
-        FormFall{"minus_j2", 0, -2, "-j2", "2*e^j270,00", "0,000000000E+00-j2,000000000E+00",
-                 "2.000000000E+00*e^j270.0"},
-        FormFall{"zero", 0, 0, "", "0*e^j0,00", "0,000000000E+00", "0.000000000E+00*e^j0.0"},
-        FormFall{"real", 2.5L, 0, "2,5", "2,5*e^j0,00", "2,500000000E+00",
-                 "2.500000000E+00*e^j0.0"},
-        FormFall{"negative_real", -2, 0, "-2", "2*e^j180,00", "-2,000000000E+00",
-                 "2.000000000E+00*e^j180.0"},
-        FormFall{"j5_after_zero_real", 0, 5, "j5", "5*e^j90,00", "0,000000000E+00j5,000000000E+00",
-                 "5.000000000E+00*e^j90.0"},
-        FormFall{"tiny_real", 0.000001L, 0, "1E-06", "1E-06*e^j0,00", "1,000000000E-06",
-                 "1.000000000E-06*e^j0.0"}),
+    ::testing::Values(FormFall{"three_plus_j4", 3, 4, "3+j4", "5*e^j53,13",
+                               "3,000000000E+00+j4,000000000E+00", "5.000000000E+00*e^j53.1"},
+                      FormFall{"three_minus_j4", 3, -4, "3-j4", "5*e^-j53,13",
+                               "3,000000000E+00-j4,000000000E+00", "5.000000000E+00*e^-j53.1"},
+                      FormFall{"minus_j2", 0, -2, "-j2", "2*e^j270,00",
+                               "0,000000000E+00-j2,000000000E+00", "2.000000000E+00*e^j270.0"},
+                      FormFall{"zero", 0, 0, "", "0*e^j0,00", "0,000000000E+00",
+                               "0.000000000E+00*e^j0.0"},
+                      FormFall{"real", 2.5L, 0, "2,5", "2,5*e^j0,00", "2,500000000E+00",
+                               "2.500000000E+00*e^j0.0"},
+                      FormFall{"negative_real", -2, 0, "-2", "2*e^j180,00", "-2,000000000E+00",
+                               "2.000000000E+00*e^j180.0"},
+                      FormFall{"j5_after_zero_real", 0, 5, "j5", "5*e^j90,00",
+                               "0,000000000E+00j5,000000000E+00", "5.000000000E+00*e^j90.0"},
+                      FormFall{"tiny_real", 0.000001L, 0, "1E-06", "1E-06*e^j0,00",
+                               "1,000000000E-06", "1.000000000E-06*e^j0.0"}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(TextFormen, UnknownFormatGivesEmptyText) {

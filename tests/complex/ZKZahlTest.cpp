@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
+#include <ostream>
 
 #include "ZKZahl.h"
 
@@ -34,8 +33,9 @@ struct AchsenFall {
   long double betrag, winkel;
 };
 // Test names and failure messages show the case name, not raw bytes.
-inline void PrintTo(const AchsenFall& f, std::ostream* os) { *os << f.name; }
-
+inline void PrintTo(const AchsenFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 class KartesischNachPolar : public ::testing::TestWithParam<AchsenFall> {};
 
@@ -81,6 +81,20 @@ TEST(ZKZahl, PolarSnapsOnlyFourAngleMagnitudes) {
   // 450 is not snapped: it goes through cos and leaves a tiny real part.
   EXPECT_NE(Polar(5, 450).Realteil, 0.0L);
   EXPECT_LT(std::fabs(Polar(5, 450).Realteil), 1e-15L);
+}
+
+TEST(ZKZahl, PolarToCartesianIsCosineAndSineTimesMagnitude) {
+  // The shown digits depend on exactly these products; guard them bit for bit.
+  for (int i = -2000; i <= 2000; ++i) {
+    const long double phi = i * 0.37L;
+    if (std::fabs(phi) == 90 || std::fabs(phi) == 180 || std::fabs(phi) == 270 ||
+        std::fabs(phi) == 360)
+      continue;
+    const ZKZahl z = Polar(7.5L, phi);
+    const long double rho = phi * ZK_GradNachRad();
+    EXPECT_EQ(z.Realteil, std::cos(rho) * 7.5L) << phi;
+    EXPECT_EQ(z.Imaginaerteil, std::sin(rho) * 7.5L) << phi;
+  }
 }
 
 TEST(ZKZahl, NegativeMagnitudeTurnsBy180) {

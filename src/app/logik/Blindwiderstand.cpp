@@ -12,18 +12,19 @@ struct Vorsatz {
   long double faktor;
 };
 
-constexpr Vorsatz kVorsatztabelle[] = {
-    {'E', 1e18L}, {'P', 1e15L}, {'T', 1e12L}, {'G', 1e9L},   {'M', 1e6L},   {'k', 1e3L},
-    {'m', 1e-3L}, {'\xB5', 1e-6L}, {'n', 1e-9L}, {'p', 1e-12L}, {'f', 1e-15L}, {'a', 1e-18L}};
+constexpr Vorsatz kVorsatztabelle[] = {{'E', 1e18L}, {'P', 1e15L},  {'T', 1e12L},  {'G', 1e9L},
+                                       {'M', 1e6L},  {'k', 1e3L},   {'m', 1e-3L},  {'\xB5', 1e-6L},
+                                       {'n', 1e-9L}, {'p', 1e-12L}, {'f', 1e-15L}, {'a', 1e-18L}};
 
 constexpr const char* kEinheiten[2][3] = {{"H", "Hz", "Ohm"}, {"F", "Hz", "Ohm"}};
 
-long double ZweiPi() { return ZK_Pi() * 2.0L; }
+long double ZweiPi() {
+  return ZK_Pi() * 2.0L;
+}
 
 // Reads the fields in the given order; stops at the first rejected one.
 bool LiesFelder(const std::string_view texte[3], const char* const einheiten[3],
-                std::initializer_list<Feld> reihenfolge, long double werte[3],
-                BlindErgebnis& e) {
+                std::initializer_list<Feld> reihenfolge, long double werte[3], BlindErgebnis& e) {
   for (const Feld f : reihenfolge) {
     if (!GroesseLesen(texte[f], einheiten[f], werte[f])) {
       e.art = BlindErgebnis::Eingabefehler;
@@ -36,8 +37,7 @@ bool LiesFelder(const std::string_view texte[3], const char* const einheiten[3],
 
 // The first of the given fields whose value is zero, if any: dividing by it
 // would give no number.
-bool NullFeld(const long double werte[3], std::initializer_list<Feld> felder,
-              BlindErgebnis& e) {
+bool NullFeld(const long double werte[3], std::initializer_list<Feld> felder, BlindErgebnis& e) {
   for (const Feld f : felder) {
     if (werte[f] == 0.0L) {
       e.art = BlindErgebnis::DivisionDurchNull;

@@ -31,8 +31,8 @@ struct BlindErgebnis {
   enum Art { Berechnet, Eingabefehler, DivisionDurchNull } art = Berechnet;
   Feld fehlerFeld = FeldGroesse;  // the edit to focus when not computed
   Feld gesucht = FeldBlindwiderstand;
-  std::string text;               // new text of the sought edit
-  ZKZahl zeiger;                  // the complex reactance for the label
+  std::string text;  // new text of the sought edit
+  ZKZahl zeiger;     // the complex reactance for the label
 };
 
 // texte: the byte texts of the three edits; the sought one is not read.

@@ -9,12 +9,16 @@
 
 namespace {
 
-constexpr double kNull = 1e-9;     // below this a sine, cosine or tangent shows as "0.0"
-constexpr double kPol = 1e9;       // above this a tangent or cotangent shows "Error"
+constexpr double kNull = 1e-9;  // below this a sine, cosine or tangent shows as "0.0"
+constexpr double kPol = 1e9;    // above this a tangent or cotangent shows "Error"
 
-std::string Text(double x) { return General10(x); }
+std::string Text(double x) {
+  return General10(x);
+}
 
-std::string NullOderText(double x) { return std::fabs(x) < kNull ? "0.0" : Text(x); }
+std::string NullOderText(double x) {
+  return std::fabs(x) < kNull ? "0.0" : Text(x);
+}
 
 // Tangent and cotangent: "Error" at their poles, "0.0" at their zeros.
 std::string PolOderText(double x) {
@@ -30,17 +34,30 @@ void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v) {
   const long double radNachGrad = 180.0L / pi;
   double r = 0.0;
   switch (k) {
-    case Grad: r = static_cast<double>(v[Grad] * gradNachRad); break;
-    case Rad: r = v[Rad]; break;
-    case Sinus: r = std::asin(v[Sinus]); break;
-    case Kosinus: r = std::acos(v[Kosinus]); break;
-    case Tangens: r = std::atan(v[Tangens]); break;
+    case Grad:
+      r = static_cast<double>(v[Grad] * gradNachRad);
+      break;
+    case Rad:
+      r = v[Rad];
+      break;
+    case Sinus:
+      r = std::asin(v[Sinus]);
+      break;
+    case Kosinus:
+      r = std::acos(v[Kosinus]);
+      break;
+    case Tangens:
+      r = std::atan(v[Tangens]);
+      break;
     case Kotangens:
       // A cotangent of 0 is the angle 90 degrees.
       r = v[Kotangens] == 0.0 ? static_cast<double>(pi / 2.0L) : std::atan(1.0 / v[Kotangens]);
       break;
-    case Gon: r = static_cast<double>(0.005L * v[Gon] * pi); break;
-    default: return;
+    case Gon:
+      r = static_cast<double>(0.005L * v[Gon] * pi);
+      break;
+    default:
+      return;
   }
   const double d = (k == Grad) ? v[Grad] : static_cast<double>(r * radNachGrad);
   if (k != Grad) v[Grad] = d;
@@ -87,10 +104,16 @@ WinkelTexte WinkelZeileBerechnen(int k, std::string_view text) {
     if (i == k) continue;
     switch (i) {
       case Sinus:
-      case Kosinus: t.zeilen[i] = NullOderText(v[i]); break;
+      case Kosinus:
+        t.zeilen[i] = NullOderText(v[i]);
+        break;
       case Tangens:
-      case Kotangens: t.zeilen[i] = PolOderText(v[i]); break;
-      default: t.zeilen[i] = Text(v[i]); break;
+      case Kotangens:
+        t.zeilen[i] = PolOderText(v[i]);
+        break;
+      default:
+        t.zeilen[i] = Text(v[i]);
+        break;
     }
   }
   return t;

@@ -7,7 +7,15 @@
 #include <string>
 #include <string_view>
 
-enum WinkelZeile : int { Grad = 0, Rad = 1, Sinus = 2, Kosinus = 3, Tangens = 4, Kotangens = 5, Gon = 6 };
+enum WinkelZeile : int {
+  Grad = 0,
+  Rad = 1,
+  Sinus = 2,
+  Kosinus = 3,
+  Tangens = 4,
+  Kotangens = 5,
+  Gon = 6
+};
 constexpr int kWinkelZeilen = 7;
 
 // From v[k], computes the other six entries (double precision trigonometry).
@@ -18,9 +26,9 @@ void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v);
 bool LiesWinkelZahl(std::string_view text, double& wert);
 
 struct WinkelTexte {
-  bool zahl = false;                 // false: every other row becomes empty
-  bool eingabeErsetzt = false;       // the typed cell was clamped (sine, cosine)
-  std::string eingabe;               // its new text when clamped
+  bool zahl = false;                              // false: every other row becomes empty
+  bool eingabeErsetzt = false;                    // the typed cell was clamped (sine, cosine)
+  std::string eingabe;                            // its new text when clamped
   std::array<std::string, kWinkelZeilen> zeilen;  // texts of the other rows
 };
 

@@ -17,7 +17,9 @@ struct GroessenFall {
   bool ok;
   long double wert;
 };
-inline void PrintTo(const GroessenFall& f, std::ostream* os) { *os << f.name; }
+inline void PrintTo(const GroessenFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 }  // namespace
 
@@ -37,25 +39,24 @@ TEST_P(Groesse, ReadsPrefixesAndUnits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Groesse,
-    ::testing::Values(
-        GroessenFall{"milli_with_unit", "10mH", "H", true, 0.01L},
-        GroessenFall{"milli_without_unit", "10m", "H", true, 0.01L},
-        GroessenFall{"comma", "0,01", "H", true, 0.01L},
-        GroessenFall{"exponent", "1e-2", "H", true, 0.01L},
-        GroessenFall{"exponent_and_unit", "1E-2H", "H", true, 0.01L},
-        GroessenFall{"wrong_unit", "10mF", "H", false, 0},
-        GroessenFall{"unit_only_as_whole_rest", "10 Hz", "H", false, 0},
-        GroessenFall{"empty_is_zero", "", "H", true, 0},
-        GroessenFall{"prefix_and_unit_only", "mH", "H", true, 0},
-        GroessenFall{"micro_byte", "10\xB5", "F", true, 10e-6L},
-        GroessenFall{"hertz", "50Hz", "Hz", true, 50},
-        GroessenFall{"ohm_in_hertz_field", "50Ohm", "Hz", false, 0},
-        GroessenFall{"kilo_ohm_with_blanks", "2,2 k Ohm", "Ohm", true, 2200},
-        GroessenFall{"second_comma_fails", "1,5,0", "H", false, 0},
-        GroessenFall{"u_is_no_prefix", "10u", "F", false, 0},
-        GroessenFall{"capital_k_is_no_prefix", "10K", "Ohm", false, 0},
-        GroessenFall{"exa_after_bare_e", "1E", "Ohm", true, 1e18L},
-        GroessenFall{"negative", "-10m", "H", true, -0.01L}));
+    ::testing::Values(GroessenFall{"milli_with_unit", "10mH", "H", true, 0.01L},
+                      GroessenFall{"milli_without_unit", "10m", "H", true, 0.01L},
+                      GroessenFall{"comma", "0,01", "H", true, 0.01L},
+                      GroessenFall{"exponent", "1e-2", "H", true, 0.01L},
+                      GroessenFall{"exponent_and_unit", "1E-2H", "H", true, 0.01L},
+                      GroessenFall{"wrong_unit", "10mF", "H", false, 0},
+                      GroessenFall{"unit_only_as_whole_rest", "10 Hz", "H", false, 0},
+                      GroessenFall{"empty_is_zero", "", "H", true, 0},
+                      GroessenFall{"prefix_and_unit_only", "mH", "H", true, 0},
+                      GroessenFall{"micro_byte", "10\xB5", "F", true, 10e-6L},
+                      GroessenFall{"hertz", "50Hz", "Hz", true, 50},
+                      GroessenFall{"ohm_in_hertz_field", "50Ohm", "Hz", false, 0},
+                      GroessenFall{"kilo_ohm_with_blanks", "2,2 k Ohm", "Ohm", true, 2200},
+                      GroessenFall{"second_comma_fails", "1,5,0", "H", false, 0},
+                      GroessenFall{"u_is_no_prefix", "10u", "F", false, 0},
+                      GroessenFall{"capital_k_is_no_prefix", "10K", "Ohm", false, 0},
+                      GroessenFall{"exa_after_bare_e", "1E", "Ohm", true, 1e18L},
+                      GroessenFall{"negative", "-10m", "H", true, -0.01L}));
 
 TEST(Groesse, OverlongTextIsRejectedNotCut) {
   long double wert = 1;

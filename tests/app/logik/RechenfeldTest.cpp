@@ -77,10 +77,12 @@ struct BeispielWert {
 };
 
 TEST_F(RechenfeldTest, TheFourteenExamples) {
-  const BeispielWert erwartet[] = {
-      {1, 1206, 0},        {2, 7, 6},           {3, -2500, 0},      {6, 52, 0},
-      {7, 10.1, 0},        {8, -18, 0},         {9, 63.15404986, 0}, {10, 63.15404986, 0},
-      {11, 22.6250, 20.2740}, {12, 54.539, -28.911}, {13, -466.14, 0}, {14, -22, -4}};
+  const BeispielWert erwartet[] = {{1, 1206, 0},           {2, 7, 6},
+                                   {3, -2500, 0},          {6, 52, 0},
+                                   {7, 10.1, 0},           {8, -18, 0},
+                                   {9, 63.15404986, 0},    {10, 63.15404986, 0},
+                                   {11, 22.6250, 20.2740}, {12, 54.539, -28.911},
+                                   {13, -466.14, 0},       {14, -22, -4}};
   for (const auto& e : erwartet) {
     const ZKZahl z = Wert(Beispiel(e.nr));
     const double tol = e.nr == 11 || e.nr == 12 ? 2e-3 : 1e-8 * std::max(1.0, std::fabs(e.real));

@@ -65,14 +65,17 @@ TEST(Wandeln, TwiceLandsWithinTheShownPrecision) {
       ASSERT_NE(LiesZKZahl(b, zurueck), ZKForm::Keine) << b;
       const long double tol = original.Betrag * (format == General ? 1e-4L : 1e-3L);
       EXPECT_NEAR(static_cast<double>(zurueck.Realteil), static_cast<double>(original.Realteil),
-                  static_cast<double>(tol)) << t;
+                  static_cast<double>(tol))
+          << t;
       EXPECT_NEAR(static_cast<double>(zurueck.Imaginaerteil),
-                  static_cast<double>(original.Imaginaerteil), static_cast<double>(tol)) << t;
+                  static_cast<double>(original.Imaginaerteil), static_cast<double>(tol))
+          << t;
       ASSERT_TRUE(BildeKehrwert(t, format, a));
       ASSERT_TRUE(BildeKehrwert(a, format, b));
       ASSERT_NE(LiesZKZahl(b, zurueck), ZKForm::Keine) << b;
       EXPECT_NEAR(static_cast<double>(zurueck.Realteil), static_cast<double>(original.Realteil),
-                  static_cast<double>(original.Betrag * 1e-8L)) << t;
+                  static_cast<double>(original.Betrag * 1e-8L))
+          << t;
     }
   }
 }

@@ -14,7 +14,9 @@ struct WinkelFall {
   const char* eingabe;
   std::array<const char*, kWinkelZeilen> erwartet;  // nullptr: not checked
 };
-inline void PrintTo(const WinkelFall& f, std::ostream* os) { *os << f.name; }
+inline void PrintTo(const WinkelFall& f, std::ostream* os) {
+  *os << f.name;
+}
 
 }  // namespace
 
@@ -33,22 +35,31 @@ TEST_P(Winkel, OtherRows) {
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Winkel,
     ::testing::Values(
-        WinkelFall{"deg_90", Grad, "90", {nullptr, "1,570796327", "1", "0.0", "Error", "0.0", "100"}},
+        WinkelFall{
+            "deg_90", Grad, "90", {nullptr, "1,570796327", "1", "0.0", "Error", "0.0", "100"}},
         WinkelFall{"deg_0", Grad, "0", {nullptr, "0", "0.0", "1", "0.0", "Error", "0"}},
         WinkelFall{"deg_180", Grad, "180", {nullptr, nullptr, "0.0", "-1", "0.0", "Error", "200"}},
-        WinkelFall{"deg_45", Grad, "45",
+        WinkelFall{"deg_45",
+                   Grad,
+                   "45",
                    {nullptr, nullptr, "0,7071067812", "0,7071067812", "1", "1", "50"}},
-        WinkelFall{"deg_comma", Grad, "1,5", {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                              "1,666666667"}},
+        WinkelFall{"deg_comma",
+                   Grad,
+                   "1,5",
+                   {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "1,666666667"}},
         WinkelFall{"gon_100", Gon, "100", {"90", nullptr, "1", "0.0", "Error", "0.0", nullptr}},
-        WinkelFall{"cot_0_is_90_degrees", Kotangens, "0", {"90", nullptr, "1", "0.0", "Error", nullptr,
-                                                          "100"}},
+        WinkelFall{"cot_0_is_90_degrees",
+                   Kotangens,
+                   "0",
+                   {"90", nullptr, "1", "0.0", "Error", nullptr, "100"}},
         WinkelFall{"cot_1", Kotangens, "1", {"45", nullptr, nullptr, nullptr, "1", nullptr, "50"}},
         WinkelFall{"tan_1", Tangens, "1", {"45", nullptr, nullptr, nullptr, nullptr, "1", "50"}},
-        WinkelFall{"rad", Rad, "3,141592654", {"180", nullptr, nullptr, "-1", nullptr, nullptr,
-                                               "200"}},
+        WinkelFall{
+            "rad", Rad, "3,141592654", {"180", nullptr, nullptr, "-1", nullptr, nullptr, "200"}},
         WinkelFall{"cos_0", Kosinus, "0", {"90", nullptr, "1", nullptr, "Error", "0.0", "100"}},
-        WinkelFall{"tiny_angle_scientific", Grad, "0,000001",
+        WinkelFall{"tiny_angle_scientific",
+                   Grad,
+                   "0,000001",
                    {nullptr, "1,745329252E-08", "1,745329252E-08", "1", "1,745329252E-08",
                     "57295779,51", "1,111111111E-06"}}));
 
