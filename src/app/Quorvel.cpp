@@ -1,16 +1,22 @@
-// Program entry: application object, main window, event loop.
+// Program entry: application object, the two windows, event loop.
 #include <QApplication>
-#include <QMainWindow>
-#include <clocale>
+#include <exception>
+
+#include "Anwendung.h"
+#include "Beispiel.h"
+#include "MainQuorvel.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  // Qt takes the process locale from the environment; the number readers do
-  // not depend on it, but nothing else should see a German LC_NUMERIC either.
-  std::setlocale(LC_NUMERIC, "C");
-  QMainWindow fenster;
-  fenster.setWindowTitle(QStringLiteral("[ Mirelto 1.0  ]  Autor:"));
-  fenster.setFixedSize(908, 624);
-  fenster.show();
-  return QApplication::exec();
+  TApplication::Initialize();
+  try {
+    TForm1 Form1;
+    TForm2 Form2;
+    Form1.Form2 = &Form2;
+    Form1.show();
+    QApplication::exec();
+  } catch (const std::exception& e) {
+    TApplication::ShowException(e);
+  }
+  return 0;
 }

@@ -1,0 +1,98 @@
+// Example tasks: random linear systems with a known solution, in three
+// levels, written into the matrix grid, explained in the example window and
+// solved by the matrix page.
+#include <array>
+#include <chrono>
+#include <random>
+
+#include "Anwendung.h"
+#include "Beispiel.h"
+#include "MainQuorvel.h"
+#include "ZKText.h"
+
+namespace {
+
+// rand()-like draws from a uniform generator.
+class Zufall {
+ public:
+  explicit Zufall(std::uint32_t samen) : gen_(samen) {}
+  int operator()() { return static_cast<int>(gen_() & 0x7fffffffU); }
+  // An integer magnitude 11..99.
+  int Betrag() {
+    int m;
+    do m = (*this)() % 100;
+    while (m <= 10);
+    return m;
+  }
+
+ private:
+  std::mt19937 gen_;
+};
+
+std::uint32_t UhrSamen() {
+  return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+}  // namespace
+
+void TForm1::BeispielAufgaben_BitBtnClick() {
+  Zufall zufall(Zustand.FesterZufallsSamen.value_or(UhrSamen()));
+  int n = 0;
+  if (!LiesDimension(n)) return;
+  n = std::clamp(n, 1, 20);
+  const int stufe = ++Zustand.BeispielZaehler;
+  BeispielAufgaben_BitBtn->setText(QStringLiteral("Beispiel: %1").arg(stufe));
+
+  std::array<ZKZahl, 25> x{};
+  for (int i = 1; i <= n; ++i) {
+    const int m = zufall.Betrag();
+    int a = zufall() % 90;
+    if (stufe == 1) a = 0;
+    if (zufall() % 3 == 0) a = -a;
+    x[i].SetzePolar(m, a);
+  }
+
+  MatrixTab_StringGrid->SetRowCount(n + 1);
+  MatrixTab_StringGrid->SetColCount(n + 2);
+  ZKMatrix& M = Zustand.Eingabematrix;
+  for (int s = 0; s < n; ++s) {
+    M[s][0].SetzePolar(0, 0);
+    for (int k = 1; k <= n; ++k) {
+      const int m = zufall.Betrag();
+      int a = zufall() % 90;
+      if (stufe <= 2) a = 0;
+      M[s][k].SetzePolar(m, a);
+      M[s][0] += M[s][k] * x[k];
+    }
+  }
+
+  const int format = Zustand.ZahlenFormat;
+  TMemo* memo = Form2 ? Form2->Beispiel_Memo : nullptr;
+  if (memo) memo->LinesClear();
+  for (int s = 0; s < n; ++s) {
+    QString zeile;
+    for (int k = 0; k <= n; ++k) {
+      const ZKZahl& z = M[s][k];
+      const QString text =
+          AusAnsi(z.Winkel != 0 ? ExponentialText(z, format) : KomponentenText(z, format));
+      MatrixTab_StringGrid->SetCell(k + 1, s + 1, text);
+      if (k == 0) {
+        zeile = QStringLiteral("GL%1 : %2  = ").arg(s + 1).arg(text);
+      } else {
+        zeile += QStringLiteral("%1 * X%2").arg(text).arg(k);
+        if (k < n) zeile += QStringLiteral(" + ");
+      }
+    }
+    if (Form2) Form2->setWindowTitle(QStringLiteral("Beispielaufgabe: %1").arg(stufe));
+    if (memo) memo->LinesAdd(zeile);
+  }
+  if (memo) {
+    memo->LinesAdd(QString());
+    for (int i = 1; i <= n; ++i)
+      memo->LinesAdd(QStringLiteral("X%1 = %2").arg(i).arg(AusAnsi(ExponentialText(x[i], format))));
+  }
+  if (Form2) Form2->show();
+
+  Berechnen_BitBtn->click();
+  if (Zustand.BeispielZaehler >= 3) Zustand.BeispielZaehler = 0;
+}

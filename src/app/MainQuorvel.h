@@ -1,0 +1,208 @@
+// The main window: three notebook pages, the variable memory, and every
+// handler of their controls.
+//
+// How data flows through every handler:
+//
+//   control text (QString) --Utf16NachAnsi--> bytes --LiesZKZahl / reactance
+//   reader / Rechner.Uebersetzen--> ZKZahl values --ZKZahl operators,
+//   GleichungsLoeser or Rechner.Auswerten--> ZKZahl results
+//   --ExponentialText / KomponentenText (Zustand.ZahlenFormat)--> bytes
+//   --AnsiNachUtf16--> control text (grid cell, edit, label, memo).
+//
+// Input errors end as a text in the result field or cell, or as a message
+// box; the controls keep what the user typed. The shared state lives in
+// Zustand; the right-button drag carries Zustand.KopierText.
+//
+// The handlers are split by page, one source file each: MainQuorvel.cpp
+// (frame, Escape), MatrixSeite.cpp, Blindwiderstand.cpp, Rechenfeld.cpp,
+// Variablenspeicher.cpp, Wandeln.cpp, Winkelrechner.cpp,
+// ZiehenUndAblegen.cpp, Beispielaufgaben.cpp.
+#ifndef QUORVEL_APP_MAINQUORVEL_H
+#define QUORVEL_APP_MAINQUORVEL_H
+
+#include <string>
+
+#include "Formular.h"
+#include "Programmzustand.h"
+#include "Steuerelemente.h"
+#include "StringGrid.h"
+
+class TForm2;
+
+// Result fields are light yellow.
+inline const QColor kErgebnisGelb(255, 255, 128);
+
+// Window text to reader bytes and back (Windows-1252).
+std::string NachAnsi(const QString& text);
+QString AusAnsi(const std::string& text);
+
+class TForm1 : public TForm {
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  Programmzustand Zustand;
+  // The example window; set by the entry point after both windows exist.
+  TForm2* Form2 = nullptr;
+
+  // Controls, in form order.
+  TEdit* Dummy_Edit;
+  TTabbedNotebook* TabbedNotebook;
+  TGroupBox* Matrix_GroupBox;
+  TButton* Berechnen_BitBtn;
+  TButton* Clear_Tabelle_Button;
+  TStringGrid* KxWerte_StringGrid;
+  TStringGrid* MatrixTab_StringGrid;
+  TButton* BeispielAufgaben_BitBtn;
+  TGroupBox* GroupBox3;
+  TEdit* AnzahlMatrix_Edit;
+  TUpDown* AnzahlMatrix_UpDown;
+  TGroupBox* ExpotentialForm_GroupBox2;
+  TLabel* XL_Label;
+  TLabel* Label4;
+  TPanel* Panel1;
+  TLabel* Label1;
+  TLabel* Label2;
+  TLabel* Label7;
+  TEdit* L_Edit;
+  TEdit* fL_Edit;
+  TEdit* XL_Edit;
+  TButton* istGleichXL_Button;
+  TRadioButton* L_RadioButton;
+  TRadioButton* fL_RadioButton;
+  TRadioButton* XL_RadioButton;
+  TGroupBox* GroupBox2;
+  TLabel* XC_Label;
+  TLabel* Label6;
+  TPanel* Panel2;
+  TLabel* Label9;
+  TLabel* Label10;
+  TLabel* Label8;
+  TEdit* C_Edit;
+  TEdit* fC_Edit;
+  TEdit* XC_Edit;
+  TButton* istGleichXC_Button;
+  TRadioButton* C_RadioButton;
+  TRadioButton* fC_RadioButton;
+  TRadioButton* XC_RadioButton;
+  TGroupBox* Rechenfeld_GroupBox;
+  TLabel* Rechenfeld_Label;
+  TLabel* Label3;
+  TEdit* ZK_Rechenfeld_Edit;
+  TLabel* ZK_Rechenfeld_Label;
+  TButton* Beispiel_BitBtn;
+  TButton* ist_gleich_Button;
+  TButton* Loesche_Rechenfeld_Button;
+  TGroupBox* GroupBox1;
+  TStringGrid* Winkel_StringGrid;
+  TMemo* Bedinungsanleitung_Memo;
+  TGroupBox* Variablen_GroupBox;
+  TStringGrid* Variablen_StringGrid;
+  TGroupBox* Wandeln_GroupBox;
+  TEdit* Wandel_KE_EK_Edit;
+  TButton* Wandeln_EK_KE_Button;
+  TButton* Kehrwert_Button;
+  TStringGrid* G_Variablen_StringGrid;
+  TGroupBox* Zahlendarstellung_GroupBox;
+  TRadioButton* General_RadioButton;
+  TRadioButton* Exponent_RadioButton;
+  TButton* ClearVarSpeicher_Button;
+  TStatusBar* Form_StatusBar;
+
+  // Frame (MainQuorvel.cpp)
+  void FormKeyPress(QChar& Key);
+  void SetzeMatrixKopf(int n);
+  void ZahlenFormat_RadioButtonClick();
+
+  // Matrix page (MatrixSeite.cpp)
+  void AnzahlMatrix_EditKeyPress(QChar& Key);
+  void AnzahlMatrix_EditChange();
+  void AnzahlMatrix_UpDownClick(bool aufwaerts);
+  void Berechnen_BitBtnClick();
+  void Clear_Tabelle_ButtonClick();
+  void MatrixTab_StringGridKeyDown(int& Key);
+  void MatrixTab_StringGridKeyPress(QChar& Key);
+  void MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& Value);
+  void KxWerte_StringGridKeyDown(int& Key);
+  void KxWerte_StringGridKeyPress(QChar& Key);
+
+  // Reactance calculators (Blindwiderstand.cpp)
+  void istGleichXL_ButtonClick();
+  void istGleichXC_ButtonClick();
+  void C_f_XL_RadioButtonClick(QObject* Sender);
+  void C_f_XC_RadioButtonClick(QObject* Sender);
+  void L_fL_XL_EditKeyPress(QObject* Sender, QChar& Key);
+  void C_fc_Xc_EditKeyPress(QObject* Sender, QChar& Key);
+
+  // Formula field (Rechenfeld.cpp)
+  void ist_gleich_ButtonClick();
+  void ZK_Rechenfeld_EditKeyPress(QChar& Key);
+  void Beispiel_BitBtnClick();
+  void Loesche_Rechenfeld_ButtonClick();
+
+  // Variable memory (Variablenspeicher.cpp)
+  void K_ZeileBerechnen(int n);
+  void G_ZeileBerechnen(int n);
+  void SpeicherZellenLeeren();
+  void Variablen_StringGridSetEditText(int ACol, int ARow, const QString& Value);
+  void G_Variablen_StringGridSetEditText(int ACol, int ARow, const QString& Value);
+  void Variablen_StringGridDragDrop(QWidget* Source, int X, int Y);
+  void G_Variablen_StringGridDragDrop(QWidget* Source, int X, int Y);
+  void Variablen_StringGridKeyPress(QChar& Key);
+  void G_Variablen_StringGridKeyPress(QChar& Key);
+  void Variablen_StringGridDblClick();
+  void Variablen_StringGridTopLeftChanged();
+  void G_Variablen_StringGridTopLeftChanged();
+  void ClearVarSpeicher_ButtonClick();
+
+  // Conversion and reciprocal (Wandeln.cpp)
+  void Wandeln_EK_KE_ButtonClick();
+  void Kehrwert_ButtonClick();
+  void Wandel_KE_EK_EditKeyPress(QChar& Key);
+
+  // Angle calculator (Winkelrechner.cpp)
+  void Winkel_StringGridSetEditText(int ACol, int ARow, const QString& Value);
+  void Winkel_StringGridKeyPress(QChar& Key);
+
+  // Right-button drag and drop (ZiehenUndAblegen.cpp)
+  void WerteLabels_MouseDown(QObject* Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
+                             int X, int Y);
+  void WerteLabels_DragOver(QObject* Sender, QWidget* Source, int X, int Y, bool& Accept);
+  void MatrixTab_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                     int Y);
+  void MatrixTab_StringGridDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void MatrixTab_StringGridDragDrop(QWidget* Source, int X, int Y);
+  void KxWerte_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                   int Y);
+  void KxWerte_StringGridDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void Variablen_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                     int Y);
+  void Variablen_StringGridDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void G_Variablen_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                       int Y);
+  void G_Variablen_StringGridDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void Winkel_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                  int Y);
+  void Winkel_StringGridDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void Winkel_StringGridDragDrop(QWidget* Source, int X, int Y);
+  void Wandel_KE_EK_EditMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                                  int Y);
+  void Wandel_KE_EK_EditDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void Wandel_KE_EK_EditDragDrop(QWidget* Source, int X, int Y);
+  void ZK_Rechenfeld_EditDragOver(QWidget* Source, int X, int Y, bool& Accept);
+  void ZK_Rechenfeld_EditDragDrop(QWidget* Source, int X, int Y);
+
+  // Example tasks (Beispielaufgaben.cpp)
+  void BeispielAufgaben_BitBtnClick();
+
+ private:
+  void ErzeugeSteuerelemente();
+  void VerbindeEreignisse();
+  void SetzeAnfangszustand();
+  // Empties both result columns of the matrix page, rows 1 to the last.
+  void LoescheErgebnisse();
+  // The dimension edit's text as a whole number; a message box when it is none.
+  bool LiesDimension(int& n);
+};
+
+#endif

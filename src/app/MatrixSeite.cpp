@@ -1,0 +1,138 @@
+// The matrix page: dimension, coefficient grid, solving, clearing.
+#include <algorithm>
+
+#include "Anwendung.h"
+#include "GleichungsLoeser.h"
+#include "MainQuorvel.h"
+#include "ZKLesen.h"
+
+void TForm1::LoescheErgebnisse() {
+  for (int r = 1; r < KxWerte_StringGrid->RowCount(); ++r) {
+    KxWerte_StringGrid->SetCell(1, r, QString());
+    KxWerte_StringGrid->SetCell(2, r, QString());
+  }
+}
+
+bool TForm1::LiesDimension(int& n) {
+  const QString text = AnzahlMatrix_Edit->text();
+  bool ok = false;
+  n = text.trimmed().toInt(&ok);
+  if (ok) return true;
+  TApplication::MessageBox(
+      QStringLiteral("„%1“ ist keine gültige ganze Zahl für die Dimension.").arg(text),
+      QStringLiteral("Falscheingabe!"), MB_OK);
+  return false;
+}
+
+void TForm1::AnzahlMatrix_EditKeyPress(QChar& Key) {
+  if (!(Key >= QLatin1Char('0') && Key <= QLatin1Char('9')) && Key != QChar(8)) Key = QChar(0);
+}
+
+void TForm1::AnzahlMatrix_EditChange() {
+  if (AnzahlMatrix_Edit->text().isEmpty()) {
+    AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
+    return;
+  }
+  int n = 0;
+  if (!LiesDimension(n)) return;
+  Zustand.DimMatrix = std::clamp(n, 1, 20);
+  // Raises this handler again at once when the text changes (clamped value,
+  // leading zeros); that run finishes first and leaves the same state.
+  AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
+  LoescheErgebnisse();
+  MatrixTab_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
+  MatrixTab_StringGrid->SetColCount(Zustand.DimMatrix + 2);
+  KxWerte_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
+  SetzeMatrixKopf(Zustand.DimMatrix);
+  AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
+}
+
+void TForm1::AnzahlMatrix_UpDownClick(bool /*aufwaerts*/) {
+  Zustand.DimMatrix = AnzahlMatrix_UpDown->Position();
+  AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
+  LoescheErgebnisse();
+  MatrixTab_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
+  MatrixTab_StringGrid->SetColCount(Zustand.DimMatrix + 2);
+  KxWerte_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
+  SetzeMatrixKopf(Zustand.DimMatrix);
+}
+
+void TForm1::Berechnen_BitBtnClick() {
+  int n = 0;
+  if (!LiesDimension(n)) return;
+  n = std::clamp(n, 1, 20);  // the grids and the input table hold no more
+  GleichungsLoeser loeser;
+  Zustand.DimMatrix = n;
+  KxWerte_StringGrid->SetRowCount(n + 1);
+  loeser.SetzeDimension(n);
+
+  TStringGrid* grid = MatrixTab_StringGrid;
+  grid->SetTopRow(1);
+  grid->SetLeftCol(1);
+  for (int r = 1; r < grid->RowCount(); ++r) {
+    for (int c = 1; c < grid->ColCount(); ++c) {
+      ZKZahl z;
+      // Texts longer than the working buffer are bad cells, never cut.
+      if (LiesZKZahl(NachAnsi(grid->Cells(c, r)), z, kZellPuffer) == ZKForm::Keine) {
+        grid->SetTopRow(r);
+        grid->SetLeftCol(c);
+        TApplication::MessageBox(
+            QStringLiteral("Fehlerhafte Eingabe in Zelle( %1 , %2 )").arg(r).arg(c),
+            QStringLiteral("Falscheingabe!"), MB_OK);
+        grid->SetCol(c);
+        grid->SetRow(r);
+        grid->setFocus();
+        return;
+      }
+      Zustand.Eingabematrix[r][c - 1] = z;
+    }
+  }
+
+  loeser.SetzeAusgabe(Zustand.ZahlenFormat, [this](int r, const std::string& exponential,
+                                                   const std::string& komponenten) {
+    KxWerte_StringGrid->SetCell(1, r, AusAnsi(exponential));
+    KxWerte_StringGrid->SetCell(2, r, AusAnsi(komponenten));
+  });
+  loeser.UebernehmeMatrix(n, n, Zustand.Eingabematrix);
+  if (loeser.Loese() == KeineEindeutigeLoesung) {
+    LoescheErgebnisse();
+    TApplication::MessageBox(QStringLiteral("Das Gleichungssystem hat keine eindeutige Lösung."),
+                             QStringLiteral("Achtung!"), MB_OK);
+  }
+}
+
+void TForm1::Clear_Tabelle_ButtonClick() {
+  if (TApplication::MessageBox(QStringLiteral("Wollen Sie wirklich die Tabelle Löschen?"),
+                               QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
+    return;
+  for (int r = 1; r < MatrixTab_StringGrid->RowCount(); ++r)
+    for (int c = 1; c < MatrixTab_StringGrid->ColCount(); ++c)
+      MatrixTab_StringGrid->SetCell(c, r, QString());
+  LoescheErgebnisse();
+}
+
+void TForm1::MatrixTab_StringGridKeyDown(int& /*Key*/) {
+  LoescheErgebnisse();
+}
+
+void TForm1::MatrixTab_StringGridKeyPress(QChar& Key) {
+  if (Key == QChar(27)) MatrixTab_StringGrid->SetEditorMode(false);
+}
+
+void TForm1::MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
+  QString text = MatrixTab_StringGrid->Cells(ACol, ARow);
+  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
+  if (punkt < 0) return;
+  text[punkt] = QLatin1Char(',');
+  MatrixTab_StringGrid->SetCell(ACol, ARow, text);
+  MatrixTab_StringGrid->SetEditorMode(true);
+}
+
+void TForm1::KxWerte_StringGridKeyDown(int& Key) {
+  if (Key != Qt::Key_Left && Key != Qt::Key_Up && Key != Qt::Key_Right && Key != Qt::Key_Down)
+    Key = 0;
+}
+
+void TForm1::KxWerte_StringGridKeyPress(QChar& Key) {
+  Key = QChar(0);
+}

@@ -1,0 +1,56 @@
+#include "Anwendung.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <clocale>
+
+namespace {
+
+int QtMeldung(const QString& text, const QString& titel, int flags) {
+  QMessageBox box(QApplication::activeWindow());
+  box.setWindowTitle(titel);
+  box.setText(text);
+  if (flags == MB_YESNO) {
+    box.setIcon(QMessageBox::Question);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == ja ? IDYES : IDNO;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return IDOK;
+}
+
+TApplication::MeldungsFunktion& Meldung() {
+  static TApplication::MeldungsFunktion f = QtMeldung;
+  return f;
+}
+
+}  // namespace
+
+void TApplication::Initialize() {
+  // Qt sets the process locale from the environment; the C library's number
+  // conversions must not start writing or expecting commas.
+  std::setlocale(LC_NUMERIC, "C");
+  QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                             {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {
+  return Meldung()(text, titel, flags);
+}
+
+TApplication::MeldungsFunktion TApplication::SetzeMeldungsFunktion(MeldungsFunktion f) {
+  return std::exchange(Meldung(), std::move(f));
+}
+
+void TApplication::ShowException(const std::exception& e) {
+  const char* was = e.what();
+  MessageBox(QStringLiteral("Interner Fehler: %1").arg(QString::fromLocal8Bit(was ? was : "")),
+             QStringLiteral("Quorvel"), MB_OK);
+}

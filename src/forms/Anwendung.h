@@ -1,0 +1,46 @@
+// What the windows need of an application object: modal message boxes that
+// tests can answer from a script, and handler calls that never let an
+// exception reach Qt's event loop.
+#ifndef QUORVEL_FORMS_ANWENDUNG_H
+#define QUORVEL_FORMS_ANWENDUNG_H
+
+#include <QString>
+#include <exception>
+#include <functional>
+#include <utility>
+
+// Flags and answers of MessageBox, with the values the windows compare with.
+enum MeldungsFlags : int { MB_OK = 0, MB_YESNO = 4 };
+enum MeldungsAntwort : int { IDOK = 1, IDYES = 6, IDNO = 7 };
+
+class TApplication {
+ public:
+  using MeldungsFunktion = std::function<int(const QString& text, const QString& titel, int flags)>;
+
+  // After QApplication exists: "C" numbers for the C library, the fonts of
+  // the design mapped to installed families, one widget style everywhere.
+  static void Initialize();
+
+  // Modal box: MB_OK shows one button and returns IDOK; MB_YESNO returns
+  // IDYES or IDNO.
+  static int MessageBox(const QString& text, const QString& titel, int flags);
+  // Replaces the box (tests answer it); returns the one in force before.
+  static MeldungsFunktion SetzeMeldungsFunktion(MeldungsFunktion f);
+
+  static void ShowException(const std::exception& e);
+};
+
+// Runs a handler; what it throws is shown in a box and the event loop goes on.
+template <class F, class... A>
+void Ereignis(const F& handler, A&&... args) {
+  if (!handler) return;
+  try {
+    handler(std::forward<A>(args)...);
+  } catch (const std::exception& e) {
+    TApplication::ShowException(e);
+  } catch (...) {
+    TApplication::ShowException(std::exception());
+  }
+}
+
+#endif

@@ -1,0 +1,56 @@
+// A top-level window of the program: key preview, mouse presses delivered
+// to the controls' OnMouseDown, and the right-button drag between controls.
+#ifndef QUORVEL_FORMS_FORMULAR_H
+#define QUORVEL_FORMS_FORMULAR_H
+
+#include <QPointF>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class TSteuerung;
+
+// In-process drag: QDrag cannot be driven under the offscreen platform and
+// blocks inside the press under X11. The drag starts on the press, each
+// control under the mouse is asked whether it accepts the source, and a
+// release over an accepting control drops there.
+class TZiehVerwalter {
+ public:
+  void Beginne(QWidget* quelle);
+  bool Aktiv() const { return aktiv_; }
+  QWidget* Quelle() const { return quelle_; }
+  void Bewege(QPointF global);
+  void Lasse(QPointF global);
+  void Abbrechen();
+
+ private:
+  TSteuerung* ZielUnter(QPointF global, QPoint& lokal, bool& annehmen);
+
+  bool aktiv_ = false;
+  QPointer<QWidget> quelle_;
+};
+
+class TForm : public QWidget {
+ public:
+  explicit TForm(QWidget* parent = nullptr);
+  ~TForm() override;
+
+  // With KeyPreview, OnKeyPress sees every typed character of the window
+  // before the focused control does; the control still gets it afterwards.
+  bool KeyPreview = false;
+  std::function<void(QChar&)> OnKeyPress;
+
+  TZiehVerwalter& Ziehen() { return ziehen_; }
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* e) override;
+
+ private:
+  bool GehoertZuMir(QObject* objekt) const;
+
+  TZiehVerwalter ziehen_;
+  QPointer<QWidget> geklickt_;
+  bool kontextmenueSchlucken_ = false;
+};
+
+#endif

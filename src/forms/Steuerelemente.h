@@ -1,0 +1,114 @@
+// The simple controls of the windows, as Qt widgets with the events the
+// window's handlers are written for.
+#ifndef QUORVEL_FORMS_STEUERELEMENTE_H
+#define QUORVEL_FORMS_STEUERELEMENTE_H
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <functional>
+
+#include "Steuerung.h"
+
+class QToolButton;
+
+// Design fonts are given in pixels.
+QFont Schrift(const QString& familie, int pixel, bool fett);
+// Background of a field (edits, grids, labels).
+void SetzeFarbe(QWidget* w, const QColor& farbe);
+
+class TEdit : public QLineEdit, public TSteuerung {
+ public:
+  explicit TEdit(QWidget* parent, const QString& text = {});
+  // Raised at once, inside the code that set the text, and only when it differs.
+  std::function<void()> OnChange;
+  std::function<void(QChar& key)> OnKeyPress;
+  QWidget* Widget() override { return this; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+};
+
+class TLabel : public QLabel, public TSteuerung {
+ public:
+  explicit TLabel(QWidget* parent, const QString& text = {});
+  QWidget* Widget() override { return this; }
+};
+
+// Push button and bitmap button.
+class TButton : public QPushButton {
+ public:
+  TButton(QWidget* parent, const QString& text);
+  std::function<void()> OnClick;
+};
+
+class TRadioButton : public QRadioButton {
+ public:
+  TRadioButton(QWidget* parent, const QString& text);
+  std::function<void()> OnClick;
+};
+
+class TGroupBox : public QGroupBox, public TSteuerung {
+ public:
+  TGroupBox(QWidget* parent, const QString& titel);
+  QWidget* Widget() override { return this; }
+};
+
+class TPanel : public QFrame {
+ public:
+  explicit TPanel(QWidget* parent);
+};
+
+// Horizontal up-down: two arrow buttons that step Position within Min..Max
+// without wrapping; OnClick follows every step.
+class TUpDown : public QWidget {
+ public:
+  TUpDown(QWidget* parent, int min, int max, int position);
+  int Position() const { return position_; }
+  void SetPosition(int p);
+  std::function<void(bool aufwaerts)> OnClick;
+  QToolButton* Ab() const { return ab_; }
+  QToolButton* Auf() const { return auf_; }
+
+ private:
+  void Schritt(int d);
+  QToolButton* ab_;
+  QToolButton* auf_;
+  int min_, max_, position_;
+};
+
+class TMemo : public QPlainTextEdit {
+ public:
+  explicit TMemo(QWidget* parent);
+  QStringList Lines() const;
+  void LinesAdd(const QString& zeile);
+  void LinesClear();
+};
+
+class TTabbedNotebook : public QTabWidget {
+ public:
+  explicit TTabbedNotebook(QWidget* parent);
+  // A page whose controls take the page font.
+  QWidget* NeueSeite(const QString& titel, const QFont& seitenSchrift);
+  int PageIndex() const { return currentIndex(); }
+  void SetPageIndex(int i) { setCurrentIndex(i); }
+};
+
+// One simple panel, no size grip.
+class TStatusBar : public QStatusBar {
+ public:
+  explicit TStatusBar(QWidget* parent);
+  void SetSimpleText(const QString& text);
+  QString SimpleText() const;
+
+ private:
+  QLabel* text_;
+};
+
+#endif

@@ -1,0 +1,49 @@
+// Events every control of a form can have, in the shape the window's
+// handlers expect: mouse press with button and position, drag-over asking
+// for acceptance, drop, click, double click. Mixed into the Qt widgets of
+// Steuerelemente.h and StringGrid.h.
+#ifndef QUORVEL_FORMS_STEUERUNG_H
+#define QUORVEL_FORMS_STEUERUNG_H
+
+#include <QChar>
+#include <QWidget>
+#include <functional>
+
+class QKeyEvent;
+
+class TSteuerung {
+ public:
+  virtual ~TSteuerung() = default;
+
+  // Positions are in the control's own coordinates.
+  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
+  std::function<void(QWidget* quelle, int x, int y, bool& annehmen)> OnDragOver;
+  std::function<void(QWidget* quelle, int x, int y)> OnDragDrop;
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+
+  virtual QWidget* Widget() = 0;
+  // The widgets whose mouse presses count as presses on this control (a
+  // grid's cells and headers, but not its open cell editor).
+  virtual bool IstMausFlaeche(const QWidget* w) { return w == Widget(); }
+  // True when the control runs OnMouseDown itself for this press, after its
+  // own handling (a grid selects the pressed cell first).
+  virtual bool MeldetPresseSelbst(const QWidget*, Qt::MouseButton, bool /*doppelklick*/) {
+    return false;
+  }
+
+  // Starts a drag with this control as source, at once (no threshold).
+  void BeginDrag();
+};
+
+// Finds the control a widget belongs to (itself or its nearest ancestor).
+TSteuerung* SteuerungVon(QWidget* w);
+
+// The key events of a control: OnKeyDown with the Qt key code, OnKeyPress
+// with the typed character. Setting either to 0 discards the key; a
+// changed character is delivered instead of the typed one. Returns true
+// when the caller must not process the event itself.
+bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void(int&)>& keyDown,
+                     const std::function<void(QChar&)>& keyPress);
+
+#endif

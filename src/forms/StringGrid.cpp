@@ -1,0 +1,396 @@
+#include "StringGrid.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+#include "Anwendung.h"
+
+// The view sees only the scrollable cells; the fixed row and column are its
+// header sections and the corner label.
+class TZellModell : public QAbstractTableModel {
+ public:
+  explicit TZellModell(TStringGrid* g) : QAbstractTableModel(g), g_(g) {}
+
+  int rowCount(const QModelIndex& p = {}) const override {
+    return p.isValid() ? 0 : std::max(0, g_->rowCount_ - g_->fixedRows_);
+  }
+  int columnCount(const QModelIndex& p = {}) const override {
+    return p.isValid() ? 0 : std::max(0, g_->colCount_ - g_->fixedCols_);
+  }
+  QVariant data(const QModelIndex& i, int role) const override {
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+    return g_->Cells(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
+  }
+  QVariant headerData(int s, Qt::Orientation o, int role) const override {
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole) return {};
+    return o == Qt::Horizontal ? g_->Cells(s + g_->fixedCols_, 0)
+                               : g_->Cells(0, s + g_->fixedRows_);
+  }
+  Qt::ItemFlags flags(const QModelIndex&) const override {
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (g_->optionen_.Editieren) f |= Qt::ItemIsEditable;
+    return f;
+  }
+  bool setData(const QModelIndex& i, const QVariant& v, int role) override {
+    if (role != Qt::EditRole) return false;
+    g_->SetCell(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_, v.toString());
+    return true;
+  }
+
+  void ZelleGeaendert(int col, int row) {
+    const int c = col - g_->fixedCols_, r = row - g_->fixedRows_;
+    if (c < 0 && r < 0) return;
+    if (r < 0) {
+      if (c < columnCount()) emit headerDataChanged(Qt::Horizontal, c, c);
+    } else if (c < 0) {
+      if (r < rowCount()) emit headerDataChanged(Qt::Vertical, r, r);
+    } else if (r < rowCount() && c < columnCount()) {
+      emit dataChanged(index(r, c), index(r, c));
+    }
+  }
+  void SetzeZeilen(int n) {
+    const int alt = rowCount(), neu = std::max(0, n - g_->fixedRows_);
+    if (neu < alt) beginRemoveRows({}, neu, alt - 1);
+    if (neu > alt) beginInsertRows({}, alt, neu - 1);
+    g_->rowCount_ = n;
+    if (neu < alt) endRemoveRows();
+    if (neu > alt) endInsertRows();
+  }
+  void SetzeSpalten(int n) {
+    const int alt = columnCount(), neu = std::max(0, n - g_->fixedCols_);
+    if (neu < alt) beginRemoveColumns({}, neu, alt - 1);
+    if (neu > alt) beginInsertColumns({}, alt, neu - 1);
+    g_->colCount_ = n;
+    if (neu < alt) endRemoveColumns();
+    if (neu > alt) endInsertColumns();
+  }
+
+ private:
+  TStringGrid* g_;
+};
+
+// The in-place editor: reports every keystroke's text at once and lets a
+// handler rewrite the cell without throwing the caret to the end.
+class TZellDelegat : public QStyledItemDelegate {
+ public:
+  explicit TZellDelegat(TStringGrid* g) : QStyledItemDelegate(g), g_(g) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex&) const override {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    g_->editor_ = editor;
+    g_->editorModus_ = true;
+    QObject::connect(editor, &QLineEdit::textEdited, g_,
+                     [g = g_, editor](const QString& text) { g->EditorGeaendert(editor, text); });
+    return editor;
+  }
+  void setEditorData(QWidget* w, const QModelIndex& i) const override {
+    auto* editor = static_cast<QLineEdit*>(w);
+    const QString text = i.data(Qt::EditRole).toString();
+    if (editor->text() == text) return;
+    const int caret = editor->cursorPosition();
+    editor->setText(text);
+    editor->setCursorPosition(std::min<int>(caret, text.size()));
+  }
+  void setModelData(QWidget* w, QAbstractItemModel* m, const QModelIndex& i) const override {
+    m->setData(i, static_cast<QLineEdit*>(w)->text());
+  }
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress) {
+      auto* editor = static_cast<QWidget*>(o);
+      if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
+        return true;
+      if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
+    }
+    return QStyledItemDelegate::eventFilter(o, e);
+  }
+
+ private:
+  TStringGrid* g_;
+};
+
+TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
+                         Optionen optionen)
+    : QTableView(parent),
+      colCount_(colCount),
+      rowCount_(rowCount),
+      fixedCols_(std::clamp(fixedCols, 0, 1)),
+      fixedRows_(std::clamp(fixedRows, 0, 1)),
+      optionen_(optionen) {
+  modell_ = new TZellModell(this);
+  setModel(modell_);
+  setItemDelegate(new TZellDelegat(this));
+  setCornerButtonEnabled(false);
+  setWordWrap(false);
+  setTabKeyNavigation(true);
+  setSelectionMode(optionen_.Bereiche ? ExtendedSelection : SingleSelection);
+  setEditTriggers(optionen_.Editieren ? AnyKeyPressed | DoubleClicked | EditKeyPressed
+                                      : NoEditTriggers);
+  for (QHeaderView* h : {horizontalHeader(), verticalHeader()}) {
+    h->setSectionResizeMode(QHeaderView::Fixed);
+    h->setSectionsClickable(false);
+    h->setHighlightSections(false);
+    h->setMinimumSectionSize(1);
+    h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  horizontalHeader()->setVisible(fixedRows_ > 0);
+  verticalHeader()->setVisible(fixedCols_ > 0);
+  if (fixedCols_ > 0 && fixedRows_ > 0) {
+    ecke_ = new QLabel(this);
+    ecke_->setObjectName(QStringLiteral("Ecke"));
+    ecke_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ecke_->setAutoFillBackground(true);
+    ecke_->setBackgroundRole(QPalette::Button);
+    ecke_->setIndent(3);
+  }
+  breiten_.assign(static_cast<std::size_t>(colCount_), standardBreite_);
+  SetDefaultRowHeight(standardHoehe_);
+  WendeBreitenAn();
+  setCurrentIndex(Index(fixedCols_, fixedRows_));
+  auto melden = [this] { Ereignis(OnTopLeftChanged); };
+  connect(verticalScrollBar(), &QScrollBar::valueChanged, this, melden);
+  connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, melden);
+}
+
+TStringGrid::~TStringGrid() {
+  OnTopLeftChanged = nullptr;
+  setModel(nullptr);
+  delete modell_;
+}
+
+QString TStringGrid::Cells(int col, int row) const {
+  const auto it = zellen_.find({col, row});
+  return it == zellen_.end() ? QString() : it->second;
+}
+
+void TStringGrid::SetCell(int col, int row, const QString& text) {
+  if (col < 0 || row < 0) return;
+  if (text.isEmpty())
+    zellen_.erase({col, row});
+  else
+    zellen_[{col, row}] = text;
+  if (col < fixedCols_ && row < fixedRows_) {
+    if (ecke_) ecke_->setText(text);
+    return;
+  }
+  modell_->ZelleGeaendert(col, row);
+}
+
+QModelIndex TStringGrid::Index(int col, int row) const {
+  return modell_->index(row - fixedRows_, col - fixedCols_);
+}
+
+void TStringGrid::SetColCount(int n) {
+  n = std::max(n, fixedCols_ + 1);
+  if (n == colCount_) return;
+  if (n < colCount_) SchliesseEditor();
+  modell_->SetzeSpalten(n);
+  breiten_.resize(static_cast<std::size_t>(n), standardBreite_);
+  WendeBreitenAn();
+}
+
+void TStringGrid::SetRowCount(int n) {
+  n = std::max(n, fixedRows_ + 1);
+  if (n == rowCount_) return;
+  if (n < rowCount_) SchliesseEditor();
+  modell_->SetzeZeilen(n);
+}
+
+int TStringGrid::ColWidths(int col) const {
+  return col >= 0 && col < colCount_ ? breiten_[static_cast<std::size_t>(col)] : 0;
+}
+
+void TStringGrid::SetColWidths(int col, int breite) {
+  if (col < 0 || col >= colCount_) return;
+  breiten_[static_cast<std::size_t>(col)] = breite;
+  WendeBreitenAn();
+}
+
+void TStringGrid::SetDefaultColWidth(int breite) {
+  standardBreite_ = breite;
+  breiten_.assign(breiten_.size(), breite);
+  horizontalHeader()->setDefaultSectionSize(breite + linie_);
+  WendeBreitenAn();
+}
+
+void TStringGrid::SetDefaultRowHeight(int hoehe) {
+  standardHoehe_ = hoehe;
+  verticalHeader()->setDefaultSectionSize(hoehe + linie_);
+  horizontalHeader()->setFixedHeight(hoehe + linie_);
+}
+
+void TStringGrid::SetGridLineWidth(int breite) {
+  linie_ = std::clamp(breite, 0, 1);
+  setShowGrid(linie_ > 0);
+  SetDefaultRowHeight(standardHoehe_);
+  WendeBreitenAn();
+}
+
+// Qt's section sizes include the grid line; the widths given here do not.
+void TStringGrid::WendeBreitenAn() {
+  if (fixedCols_ > 0) verticalHeader()->setFixedWidth(breiten_[0] + linie_);
+  for (int c = fixedCols_; c < colCount_; ++c)
+    horizontalHeader()->resizeSection(c - fixedCols_,
+                                      breiten_[static_cast<std::size_t>(c)] + linie_);
+}
+
+int TStringGrid::TopRow() const {
+  return std::max(0, rowAt(0)) + fixedRows_;
+}
+int TStringGrid::LeftCol() const {
+  return std::max(0, columnAt(0)) + fixedCols_;
+}
+
+void TStringGrid::SetTopRow(int row) {
+  executeDelayedItemsLayout();
+  updateGeometries();
+  verticalScrollBar()->setValue(row - fixedRows_);
+}
+
+void TStringGrid::SetLeftCol(int col) {
+  executeDelayedItemsLayout();
+  updateGeometries();
+  horizontalScrollBar()->setValue(col - fixedCols_);
+}
+
+int TStringGrid::Row() const {
+  const QModelIndex i = currentIndex();
+  return i.isValid() ? i.row() + fixedRows_ : fixedRows_;
+}
+
+int TStringGrid::Col() const {
+  const QModelIndex i = currentIndex();
+  return i.isValid() ? i.column() + fixedCols_ : fixedCols_;
+}
+
+void TStringGrid::SetRow(int row) {
+  setCurrentIndex(Index(Col(), row));
+}
+void TStringGrid::SetCol(int col) {
+  setCurrentIndex(Index(col, Row()));
+}
+
+bool TStringGrid::EditorMode() const {
+  return state() == EditingState;
+}
+
+void TStringGrid::SetEditorMode(bool an) {
+  if (!an) {
+    editorModus_ = false;
+    SchliesseEditor();
+    return;
+  }
+  if (!optionen_.Editieren) return;
+  editorModus_ = true;
+  if (state() == EditingState) return;
+  QModelIndex i = currentIndex();
+  if (!i.isValid()) i = Index(fixedCols_, fixedRows_);
+  if (i.isValid()) edit(i);
+}
+
+void TStringGrid::SchliesseEditor() {
+  if (!editor_ || state() != EditingState) return;
+  QLineEdit* editor = editor_;
+  commitData(editor);
+  closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void TStringGrid::EditorGeaendert(QLineEdit* editor, const QString& text) {
+  const QModelIndex i = indexAt(editor->geometry().center());
+  if (!i.isValid()) return;
+  const int col = i.column() + fixedCols_, row = i.row() + fixedRows_;
+  SetCell(col, row, text);
+  Ereignis(OnSetEditText, col, row, text);
+}
+
+void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
+  const QPoint v = viewport()->mapFrom(this, QPoint(x, y));
+  const QRect kopf = verticalHeader()->geometry();
+  const QRect zeile = horizontalHeader()->geometry();
+  if (v.x() < 0)
+    col = fixedCols_ > 0 && x >= kopf.left() && x <= kopf.right() ? 0 : -1;
+  else if (const int c = columnAt(v.x()); c >= 0)
+    col = c + fixedCols_;
+  else
+    col = -1;
+  if (v.y() < 0)
+    row = fixedRows_ > 0 && y >= zeile.top() && y <= zeile.bottom() ? 0 : -1;
+  else if (const int r = rowAt(v.y()); r >= 0)
+    row = r + fixedRows_;
+  else
+    row = -1;
+}
+
+QRect TStringGrid::CellRect(int col, int row) const {
+  int x, b, y, h;
+  if (col < fixedCols_) {
+    x = verticalHeader()->geometry().x();
+    b = verticalHeader()->width();
+  } else {
+    x = viewport()->x() + columnViewportPosition(col - fixedCols_);
+    b = columnWidth(col - fixedCols_);
+  }
+  if (row < fixedRows_) {
+    y = horizontalHeader()->geometry().y();
+    h = horizontalHeader()->height();
+  } else {
+    y = viewport()->y() + rowViewportPosition(row - fixedRows_);
+    h = rowHeight(row - fixedRows_);
+  }
+  return QRect(x, y, b, h);
+}
+
+bool TStringGrid::IstMausFlaeche(const QWidget* w) {
+  return w == this || w == viewport() || w == ecke_ || w == horizontalHeader() ||
+         w == verticalHeader() || w == horizontalHeader()->viewport() ||
+         w == verticalHeader()->viewport();
+}
+
+bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) {
+  return w == viewport() && b == Qt::LeftButton && !doppelklick;
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* e) {
+  if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
+  QTableView::keyPressEvent(e);
+}
+
+// The left button selects the cell before OnMouseDown runs (a handler may
+// then open the editor there); the other buttons leave the current cell.
+void TStringGrid::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  QTableView::mousePressEvent(e);
+  if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
+  const QPoint p = mapFrom(viewport(), e->position().toPoint());
+  Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TStringGrid::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {
+  QTableView::currentChanged(aktuell, vorher);
+  if (!editorModus_) return;
+  if (optionen_.ImmerEditor && optionen_.Editieren && aktuell.isValid()) {
+    if (state() != EditingState) edit(aktuell);
+  } else if (state() != EditingState) {
+    editorModus_ = false;
+  }
+}
+
+void TStringGrid::updateGeometries() {
+  QTableView::updateGeometries();
+  if (!ecke_) return;
+  const QRect v = viewport()->geometry();
+  const int b = verticalHeader()->width(), h = horizontalHeader()->height();
+  ecke_->setGeometry(v.left() - b, v.top() - h, b, h);
+  ecke_->raise();
+}

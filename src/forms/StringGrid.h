@@ -1,0 +1,114 @@
+// A string grid: text cells addressed as (column, row) from 0, with at most
+// one fixed (header) row and one fixed column, an in-place editor, and the
+// events the window's handlers are written for.
+//
+// The text lives in a sparse store, not in the view: cells outside the
+// current row and column counts keep their text and show it again when
+// the counts grow (the window writes row labels once for the largest size).
+#ifndef QUORVEL_FORMS_STRINGGRID_H
+#define QUORVEL_FORMS_STRINGGRID_H
+
+#include <QPointer>
+#include <QTableView>
+#include <functional>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "Steuerung.h"
+
+class QLabel;
+class QLineEdit;
+class TZellModell;
+
+class TStringGrid : public QTableView, public TSteuerung {
+ public:
+  struct Optionen {
+    bool Editieren = false;    // cells can be edited in place
+    bool ImmerEditor = false;  // in editor mode the editor follows the current cell
+    bool Bereiche = false;     // ranges of cells can be selected
+  };
+
+  TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
+              Optionen optionen);
+  ~TStringGrid() override;
+
+  QString Cells(int col, int row) const;
+  void SetCell(int col, int row, const QString& text);
+
+  int ColCount() const { return colCount_; }
+  int RowCount() const { return rowCount_; }
+  void SetColCount(int n);
+  void SetRowCount(int n);
+  int FixedCols() const { return fixedCols_; }
+  int FixedRows() const { return fixedRows_; }
+
+  // Widths and heights without the grid line.
+  int ColWidths(int col) const;
+  void SetColWidths(int col, int breite);
+  void SetDefaultColWidth(int breite);
+  void SetDefaultRowHeight(int hoehe);
+  void SetGridLineWidth(int breite);
+
+  // First scrollable row and column shown next to the fixed ones.
+  int TopRow() const;
+  void SetTopRow(int row);
+  int LeftCol() const;
+  void SetLeftCol(int col);
+
+  // The current cell.
+  int Row() const;
+  int Col() const;
+  void SetRow(int row);
+  void SetCol(int col);
+
+  bool EditorMode() const;
+  void SetEditorMode(bool an);
+
+  // Cell under a point in grid coordinates; -1 where there is none.
+  void MouseToCell(int x, int y, int& col, int& row) const;
+  // Where a cell lies, in grid coordinates (empty when not shown).
+  QRect CellRect(int col, int row) const;
+
+  std::function<void(int& key)> OnKeyDown;
+  std::function<void(QChar& key)> OnKeyPress;
+  // After every change in the cell editor; the cell already holds the text.
+  std::function<void(int col, int row, const QString& text)> OnSetEditText;
+  std::function<void()> OnTopLeftChanged;
+
+  QWidget* Widget() override { return this; }
+  bool IstMausFlaeche(const QWidget* w) override;
+  bool MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
+  void updateGeometries() override;
+
+ private:
+  friend class TZellDelegat;
+  friend class TZellModell;
+
+  QModelIndex Index(int col, int row) const;
+  void EditorGeaendert(QLineEdit* editor, const QString& text);
+  void SchliesseEditor();
+  void WendeBreitenAn();
+
+  TZellModell* modell_;
+  QLabel* ecke_ = nullptr;
+  QPointer<QLineEdit> editor_;
+  std::map<std::pair<int, int>, QString> zellen_;
+  std::vector<int> breiten_;
+  int colCount_;
+  int rowCount_;
+  int fixedCols_;
+  int fixedRows_;
+  int standardBreite_ = 64;
+  int standardHoehe_ = 24;
+  int linie_ = 1;
+  Optionen optionen_;
+  bool editorModus_ = false;
+};
+
+#endif
