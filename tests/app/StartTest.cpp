@@ -131,3 +131,20 @@ TEST_F(FensterTest, TheDisplayFormatFollowsTheRadioButtons) {
 }
 
 }  // namespace
+
+namespace {
+
+// Not a check: writes a picture of each page for looking at
+// (QUORVEL_BILDER=dir test_app --gtest_also_run_disabled_tests).
+TEST_F(FensterTest, DISABLED_SchreibtSeitenbilder) {
+  const QString ziel = qEnvironmentVariable("QUORVEL_BILDER", QStringLiteral("."));
+  form1.Zustand.FesterZufallsSamen = 1;
+  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  for (int i = 0; i < 3; ++i) {
+    Seite(i);
+    form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
+  }
+  form2.grab().save(ziel + QStringLiteral("/beispiel.png"));
+}
+
+}  // namespace
