@@ -93,7 +93,7 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       if (!s || !s->IstMausFlaeche(w)) break;
       if (e->type() == QEvent::MouseButtonDblClick) Ereignis(s->OnDblClick);
       if (!s->MeldetPresseSelbst(w, m->button(), e->type() == QEvent::MouseButtonDblClick)) {
-        const QPoint p = s->Widget()->mapFrom(w, m->position().toPoint());
+        const QPoint p = w->mapTo(s->Widget(), m->position().toPoint());
         Ereignis(s->OnMouseDown, m->button(), m->modifiers(), p.x(), p.y());
       }
       if (ziehen_.Aktiv()) {

@@ -372,7 +372,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
   QTableView::mousePressEvent(e);
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
-  const QPoint p = mapFrom(viewport(), e->position().toPoint());
+  const QPoint p = viewport()->mapTo(this, e->position().toPoint());
   Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
 }
 

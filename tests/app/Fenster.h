@@ -1,0 +1,62 @@
+// The two windows as the program builds them, shown offscreen, with helpers
+// that drive them through real mouse and key events.
+#ifndef QUORVEL_TESTS_APP_FENSTER_H
+#define QUORVEL_TESTS_APP_FENSTER_H
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+
+#include "Beispiel.h"
+#include "MainQuorvel.h"
+#include "Meldungen.h"
+#include "ZKLesen.h"
+
+class FensterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form1.Form2 = &form2;
+    form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+  }
+
+  void Seite(int i) {
+    form1.TabbedNotebook->SetPageIndex(i);
+    QApplication::processEvents();
+  }
+  static QPoint Mitte(TStringGrid* g, int c, int r) {
+    return g->viewport()->mapFrom(g, g->CellRect(c, r).center());
+  }
+  void KlickeZelle(TStringGrid* g, int c, int r) {
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Mitte(g, c, r));
+  }
+  void Tippe(const QString& text) {
+    for (QChar ch : text) {
+      if (ch == QLatin1Char('\t'))
+        QTest::keyClick(form1.windowHandle(), Qt::Key_Tab);
+      else
+        QTest::keyClick(form1.windowHandle(), ch.toLatin1());
+    }
+  }
+  void Taste(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k); }
+  // Value of a cell text, as the readers take it.
+  static ZKZahl Wert(const QString& text) {
+    ZKZahl z;
+    EXPECT_NE(LiesZKZahl(NachAnsi(text), z), ZKForm::Keine) << text.toStdString();
+    return z;
+  }
+  static void ErwarteWert(const QString& text, long double re, long double im) {
+    const ZKZahl z = Wert(text);
+    const long double tol = 1e-6L * (1 + std::fabs(re) + std::fabs(im));
+    EXPECT_NEAR(double(z.Realteil), double(re), double(tol)) << text.toStdString();
+    EXPECT_NEAR(double(z.Imaginaerteil), double(im), double(tol)) << text.toStdString();
+  }
+
+  Meldungen meldungen;
+  TForm1 form1;
+  TForm2 form2;
+};
+
+#endif

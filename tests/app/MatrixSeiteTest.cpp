@@ -1,0 +1,198 @@
+// The matrix page: dimension, typing, solving, bad cells, clearing, and the
+// road of a typical request from the up-down to a dragged result.
+#include <QClipboard>
+#include <QLineEdit>
+
+#include "Fenster.h"
+
+namespace {
+
+class MatrixSeiteTest : public FensterTest {
+ protected:
+  void SetUp() override {
+    FensterTest::SetUp();
+    Seite(0);
+  }
+  TStringGrid* M() { return form1.MatrixTab_StringGrid; }
+  TStringGrid* X() { return form1.KxWerte_StringGrid; }
+  void Fuelle(std::initializer_list<std::initializer_list<const char*>> zeilen) {
+    int r = 1;
+    for (auto zeile : zeilen) {
+      int c = 1;
+      for (const char* t : zeile) M()->SetCell(c++, r, QString::fromUtf8(t));
+      ++r;
+    }
+  }
+  void Rechne() { QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton); }
+  void TippeDimension(const QString& text) {
+    form1.AnzahlMatrix_Edit->setFocus();
+    form1.AnzahlMatrix_Edit->selectAll();
+    Tippe(text);
+  }
+};
+
+TEST_F(MatrixSeiteTest, RoadOfATypicalRequestFromTheUpDownToADraggedResult) {
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("2"));
+  EXPECT_EQ(M()->RowCount(), 3);
+  EXPECT_EQ(M()->ColCount(), 4);
+  EXPECT_EQ(M()->Cells(3, 0), QStringLiteral("Koeffizient von X2"));
+
+  KlickeZelle(M(), 1, 1);
+  Tippe(QStringLiteral("5\t1\t1\t1\t1\t-1"));
+  EXPECT_EQ(M()->Cells(1, 1), QStringLiteral("5"));
+  EXPECT_EQ(M()->Cells(3, 2), QStringLiteral("-1"));
+  Rechne();
+  ErwarteWert(X()->Cells(1, 1), 3, 0);
+  ErwarteWert(X()->Cells(2, 1), 3, 0);
+  ErwarteWert(X()->Cells(1, 2), 2, 0);
+  ErwarteWert(X()->Cells(2, 2), 2, 0);
+  EXPECT_TRUE(X()->Cells(1, 1).contains(QStringLiteral("*e^j")));
+  EXPECT_EQ(X()->Cells(2, 1), QStringLiteral("3"));
+
+  // Right-button drag of X1 onto the first coefficient of equation 1.
+  QTest::mousePress(X()->viewport(), Qt::RightButton, {}, Mitte(X(), 2, 1));
+  EXPECT_EQ(form1.Zustand.KopierText, QStringLiteral("3"));
+  QTest::mouseMove(M()->viewport(), Mitte(M(), 2, 1));
+  QTest::mouseRelease(M()->viewport(), Qt::RightButton, {}, Mitte(M(), 2, 1));
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("3"));
+  EXPECT_TRUE(X()->Cells(2, 1).isEmpty()) << "results belong to the old matrix";
+}
+
+TEST_F(MatrixSeiteTest, DimensionEditClampsFiltersAndIgnoresAnEmptyText) {
+  TippeDimension(QStringLiteral("0"));
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("1"));
+  TippeDimension(QStringLiteral("25"));
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("20"));
+  EXPECT_EQ(M()->RowCount(), 21);
+  TippeDimension(QStringLiteral("x-4"));
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
+  EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
+  TippeDimension(QStringLiteral("\b"));
+  Taste(Qt::Key_Backspace);
+  EXPECT_TRUE(form1.AnzahlMatrix_Edit->text().isEmpty());
+  EXPECT_EQ(M()->RowCount(), 5);
+  EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
+}
+
+TEST_F(MatrixSeiteTest, ANonIntegerDimensionIsReportedAndChangesNothing) {
+  meldungen.Erwarte();
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("abc"));  // pasted
+  EXPECT_EQ(form1.Zustand.DimMatrix, 3);
+  meldungen.Erwarte();
+  Rechne();
+  meldungen.Erwarte();
+  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.BeispielZaehler, 0);
+  EXPECT_EQ(M()->RowCount(), 4);
+  ASSERT_EQ(meldungen.gezeigt.size(), 3u);
+  EXPECT_EQ(meldungen.gezeigt[1].titel, QStringLiteral("Falscheingabe!"));
+}
+
+TEST_F(MatrixSeiteTest, TypedPointsBecomeCommasAsTheyAreTyped) {
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("1.2.3"));
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("1,2,3"));
+  EXPECT_TRUE(M()->EditorMode());
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(editor->cursorPosition(), 5);
+  // Pasted in one step: only the first point.
+  QApplication::clipboard()->setText(QStringLiteral("1.2.3"));
+  editor->selectAll();
+  QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("1,2.3"));
+}
+
+TEST_F(MatrixSeiteTest, TheFirstBadCellInRowOrderIsReportedSelectedAndFocused) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  Fuelle({{"5", "1", "x"}, {"1", "", "-1"}});
+  X()->SetCell(1, 1, QStringLiteral("alt"));
+  meldungen.Erwarte();
+  Rechne();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text, QStringLiteral("Fehlerhafte Eingabe in Zelle( 1 , 3 )"));
+  EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Falscheingabe!"));
+  EXPECT_EQ(M()->Col(), 3);
+  EXPECT_EQ(M()->Row(), 1);
+  EXPECT_TRUE(M()->hasFocus() || M()->isAncestorOf(QApplication::focusWidget()));
+  EXPECT_EQ(X()->Cells(1, 1), QStringLiteral("alt"));
+}
+
+TEST_F(MatrixSeiteTest, OverlongCellsAreBadCellsNeverCut) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("1"));
+  Fuelle({{"2", "1"}});
+  M()->SetCell(2, 1, QString(254, QLatin1Char('0')) + QStringLiteral("1"));  // 255: fits
+  Rechne();
+  ErwarteWert(X()->Cells(2, 1), 2, 0);
+  M()->SetCell(2, 1, QString(255, QLatin1Char('0')) + QStringLiteral("1"));  // 256: does not
+  meldungen.Erwarte();
+  Rechne();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text, QStringLiteral("Fehlerhafte Eingabe in Zelle( 1 , 2 )"));
+}
+
+TEST_F(MatrixSeiteTest, ASystemWithoutAUniqueSolutionIsReportedWithEmptyResults) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  Fuelle({{"1", "1", "1"}, {"2", "2", "2"}});
+  X()->SetCell(2, 1, QStringLiteral("alt"));
+  meldungen.Erwarte();
+  Rechne();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text,
+            QStringLiteral("Das Gleichungssystem hat keine eindeutige Lösung."));
+  EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Achtung!"));
+  EXPECT_TRUE(X()->Cells(2, 1).isEmpty());
+}
+
+TEST_F(MatrixSeiteTest, ComplexCoefficientsInBothFormsAreSolved) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  // (1+j)X1 + X2 = 3+j ; X1 - jX2 = 1-j  ->  X1 = 1, X2 = 2
+  Fuelle({{"3+j1", "1+j1", "1"}, {"1-j2", "1*e^j0", "-j1"}});
+  Rechne();
+  ErwarteWert(X()->Cells(2, 1), 1, 0);
+  ErwarteWert(X()->Cells(2, 2), 2, 0);
+}
+
+TEST_F(MatrixSeiteTest, AnyKeyInTheCoefficientGridEmptiesTheResults) {
+  X()->SetCell(1, 2, QStringLiteral("alt"));
+  M()->setFocus();
+  Taste(Qt::Key_Down);
+  EXPECT_TRUE(X()->Cells(1, 2).isEmpty());
+  X()->SetCell(1, 2, QStringLiteral("alt"));
+  Seite(1);
+  QTest::mouseClick(form1.ExpotentialForm_GroupBox2, Qt::LeftButton, {}, QPoint(3, 60));
+  EXPECT_TRUE(X()->Cells(1, 2).isEmpty());
+}
+
+TEST_F(MatrixSeiteTest, ClearingAsksAndEmptiesOnlyTheCurrentSize) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+  M()->SetCell(5, 4, QStringLiteral("aussen"));
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  Fuelle({{"5", "1", "1"}, {"1", "1", "-1"}});
+  meldungen.Erwarte(IDNO);
+  QTest::mouseClick(form1.Clear_Tabelle_Button, Qt::LeftButton);
+  EXPECT_EQ(M()->Cells(1, 1), QStringLiteral("5"));
+  meldungen.Erwarte(IDYES);
+  QTest::mouseClick(form1.Clear_Tabelle_Button, Qt::LeftButton);
+  EXPECT_TRUE(M()->Cells(1, 1).isEmpty());
+  EXPECT_TRUE(M()->Cells(3, 2).isEmpty());
+  EXPECT_EQ(M()->Cells(0, 1), QStringLiteral("GL 1:"));
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+  EXPECT_EQ(M()->Cells(5, 4), QStringLiteral("aussen"));
+  EXPECT_EQ(meldungen.gezeigt[0].text, QStringLiteral("Wollen Sie wirklich die Tabelle Löschen?"));
+}
+
+TEST_F(MatrixSeiteTest, TheResultGridTakesOnlyArrowKeys) {
+  X()->SetCell(1, 1, QStringLiteral("3"));
+  X()->setFocus();
+  X()->SetRow(1);
+  X()->SetCol(1);
+  Tippe(QStringLiteral("9"));
+  Taste(Qt::Key_Delete);
+  EXPECT_EQ(X()->Cells(1, 1), QStringLiteral("3"));
+  Taste(Qt::Key_Down);
+  EXPECT_EQ(X()->Row(), 2);
+}
+
+}  // namespace
