@@ -1,4 +1,6 @@
 // The window as it opens, and the frame's Escape handling.
+#include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 
 #include "Fenster.h"
@@ -133,6 +135,18 @@ TEST_F(FensterTest, TheDisplayFormatFollowsTheRadioButtons) {
 }  // namespace
 
 namespace {
+
+// The icon the windows and the desktop entry use is built into the program
+// and renders (the SVG support is a runtime plugin the install script adds).
+TEST(ProgrammSymbol, IsBuiltInAndRenders) {
+  const QIcon symbol(QStringLiteral(":/org.quorvel.Quorvel.svg"));
+  ASSERT_FALSE(symbol.isNull());
+  const QImage bild = symbol.pixmap(64, 64).toImage();
+  ASSERT_FALSE(bild.isNull());
+  EXPECT_EQ(bild.width(), 64);
+  // The yellow background of the design, not an empty picture.
+  EXPECT_GT(qAlpha(bild.pixel(32, 10)), 0);
+}
 
 // Not a check: writes a picture of each page for looking at
 // (QUORVEL_BILDER=dir test_app --gtest_also_run_disabled_tests).
