@@ -40,10 +40,15 @@ void Berechne(const Rechner& r, Berechnung berechnung, int zahlenFormat) {
   }
   const BlindErgebnis e = berechnung(Gesucht(r), texte, zahlenFormat);
   switch (e.art) {
-    case BlindErgebnis::Berechnet:
-      r.edits[static_cast<std::size_t>(e.gesucht)]->setText(AusAnsi(e.text));
+    case BlindErgebnis::Berechnet: {
+      TEdit* ziel = r.edits[static_cast<std::size_t>(e.gesucht)];
+      ziel->setText(AusAnsi(e.text));
+      // A text wider than the edit shows its start: the sign and the
+      // leading digits, not a bare exponent.
+      ziel->setCursorPosition(0);
       r.label->setText(AusAnsi(ExponentialText(e.zeiger, zahlenFormat)));
       return;
+    }
     case BlindErgebnis::Eingabefehler:
       r.label->setText(QStringLiteral("Eingabe Fehler!"));
       break;

@@ -11,10 +11,13 @@ using Umformung = bool (*)(std::string_view, int, std::string&);
 // nothing happened.
 void Forme(TEdit* edit, Umformung umformung, int zahlenFormat) {
   std::string ergebnis;
-  if (umformung(NachAnsi(edit->text()), zahlenFormat, ergebnis))
-    edit->setText(AusAnsi(ergebnis));
-  else
+  if (!umformung(NachAnsi(edit->text()), zahlenFormat, ergebnis)) {
     edit->setFocus();
+    return;
+  }
+  edit->setText(AusAnsi(ergebnis));
+  // Long component forms do not fit: show the start, where the sign is.
+  edit->setCursorPosition(0);
 }
 
 }  // namespace

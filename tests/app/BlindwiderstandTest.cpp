@@ -76,6 +76,11 @@ TEST_F(Blindwiderstand, ExponentFormatWritesFieldAndLabel) {
   Klick("istGleichXL_Button");
   EXPECT_EQ(Text("XL_Edit"), "3,141592654E+00");
   EXPECT_EQ(Text("XL_Label"), "3.141592654E+00*e^j90.0");
+  // Wider than the edit: the start with the sign stays in view.
+  Tippe("L_Edit", "-10m");
+  Klick("istGleichXL_Button");
+  EXPECT_EQ(Text("XL_Edit"), "-3,141592654E+00");
+  EXPECT_EQ(Edit("XL_Edit")->cursorPosition(), 0);
 }
 
 TEST_F(Blindwiderstand, SwitchingTheSoughtQuantityMovesTheResultField) {
