@@ -118,10 +118,10 @@ void TForm1::ErzeugeSteuerelemente() {
     for (const Zeile& z : zeilen) {
       z.wahl =
           Benenne(new TRadioButton(panel, QString::fromUtf8(z.wahlText)), z.wahlName, 4, y, 80, 28);
-      z.edit = Benenne(new TEdit(panel, QString::fromUtf8(z.editText)), z.editName, 86, y, 126, 28);
+      z.edit = Benenne(new TEdit(panel, QString::fromUtf8(z.editText)), z.editName, 86, y, 140, 28);
       z.edit->setFont(editSchrift);
-      z.einheit = Benenne(new TLabel(panel, QString::fromUtf8(z.einheitText)), z.einheitName, 216,
-                          y, 44, 28);
+      z.einheit = Benenne(new TLabel(panel, QString::fromUtf8(z.einheitText)), z.einheitName, 229,
+                          y, 38, 28);
       y += 40;
     }
   };
@@ -140,9 +140,9 @@ void TForm1::ErzeugeSteuerelemente() {
   XL_RadioButton->setChecked(true);
   XC_RadioButton->setChecked(true);
   istGleichXL_Button =
-      Benenne(new TButton(Panel1, QStringLiteral("=")), "istGleichXL_Button", 264, 8, 38, 108);
+      Benenne(new TButton(Panel1, QStringLiteral("=")), "istGleichXL_Button", 268, 8, 34, 108);
   istGleichXC_Button =
-      Benenne(new TButton(Panel2, QStringLiteral("=")), "istGleichXC_Button", 264, 8, 38, 108);
+      Benenne(new TButton(Panel2, QStringLiteral("=")), "istGleichXC_Button", 268, 8, 34, 108);
   Label4 = Benenne(new TLabel(ExpotentialForm_GroupBox2, QStringLiteral("K_XL=")), "Label4", 8, 176,
                    62, 28);
   XL_Label = Benenne(new TLabel(ExpotentialForm_GroupBox2), "XL_Label", 72, 176, 240, 28);
@@ -178,7 +178,9 @@ void TForm1::ErzeugeSteuerelemente() {
                       0, 232, 220);
   Winkel_StringGrid =
       Benenne(new TStringGrid(GroupBox1, 2, 7, 1, 0, {.Editieren = true, .ImmerEditor = true}),
-              "Winkel_StringGrid", 8, 23, 213, 186);
+              "Winkel_StringGrid", 8, 23, 216, 186);
+  // Both columns fit; a horizontal scroll bar would only cover the last row.
+  Winkel_StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   // Page 3: the instructions.
   Bedinungsanleitung_Memo =
