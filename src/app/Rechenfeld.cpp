@@ -1,7 +1,8 @@
 // The formula field: evaluates a formula over complex numbers and the
 // memory variables K1..K20, G1..G20, and steps through the prepared examples.
-#include "MainQuorvel.h"
 #include "Rechenfeld.h"
+
+#include "MainQuorvel.h"
 
 void TForm1::ist_gleich_ButtonClick() {
   // The edit keeps the text as typed; the label gets the result or the
