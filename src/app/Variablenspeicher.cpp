@@ -55,9 +55,11 @@ void TForm1::SpeicherZellenLeeren() {
   }
 }
 
-// Runs after every keystroke in the cell editor, whatever column was edited.
-void TForm1::Variablen_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
-  if (!IstSpeicherZeile(ARow)) return;
+// Runs after every keystroke in the cell editor. A comment is never read;
+// reading the row again would replace a G value the user typed by the
+// reciprocal of its rounded K text.
+void TForm1::Variablen_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
+  if (ACol != 1 || !IstSpeicherZeile(ARow)) return;
   PunktNachKomma(Variablen_StringGrid, ARow);
   K_ZeileBerechnen(ARow);
 }

@@ -44,6 +44,14 @@ TEST_F(VariablenspeicherTest, TypedValueGivesReciprocalOnTheOtherSide) {
   EXPECT_EQ(K()->Cells(2, 5), QStringLiteral("Motor"));
   EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[5], 0.2L));
   EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[5], 5));
+
+  // A comment typed later leaves the typed G and its value alone (the K
+  // text shows the angle with two decimals only).
+  TippeInZelle(G(), 1, 8, QStringLiteral("2*e^j33,333333"));
+  TippeInZelle(K(), 2, 8, QStringLiteral("Spule 1.2"));
+  EXPECT_EQ(K()->Cells(2, 8), QStringLiteral("Spule 1.2"));
+  EXPECT_EQ(G()->Cells(1, 8), QStringLiteral("2*e^j33,333333"));
+  EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[8], Polar(2, 33.333333L)));
 }
 
 TEST_F(VariablenspeicherTest, PointShowsAsCommaWhileTypingAndTheCaretStays) {
