@@ -1,6 +1,8 @@
 #include "StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -362,8 +364,30 @@ bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool d
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Copy)) {
+    if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());
+    return;
+  }
   if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
+  if (e->matches(QKeySequence::Paste)) {
+    FuegeEin();
+    return;
+  }
   QTableView::keyPressEvent(e);
+}
+
+// Pastes as if the text were typed into the current cell: the editor opens
+// on it, the text replaces the cell's, and OnSetEditText follows as after
+// any keystroke. In editor mode the open editor pastes by itself.
+void TStringGrid::FuegeEin() {
+  const QModelIndex i = currentIndex();
+  const QString text = QApplication::clipboard()->text();
+  if (!optionen_.Editieren || !i.isValid() || text.isEmpty()) return;
+  scrollTo(i);
+  SetEditorMode(true);
+  if (!editor_ || state() != EditingState) return;
+  editor_->selectAll();
+  editor_->paste();
 }
 
 // The left button selects the cell before OnMouseDown runs (a handler may
