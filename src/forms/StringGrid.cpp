@@ -109,6 +109,13 @@ class TZellDelegat : public QStyledItemDelegate {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
+    // A press on the grid outside the editor (a fixed cell, or a right
+    // press that starts a drag) gives the grid the focus. Editor mode is the
+    // grid's state, not the editor's focus: the editor stays and the grid
+    // hands the focus back to it.
+    if (e->type() == QEvent::FocusOut && o == g_->editor_ && QApplication::focusWidget() == g_ &&
+        g_->state() == QAbstractItemView::EditingState)
+      return false;
     if (e->type() == QEvent::KeyPress) {
       auto* editor = static_cast<QWidget*>(o);
       if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
@@ -398,6 +405,11 @@ void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
   const QPoint p = viewport()->mapTo(this, e->position().toPoint());
   Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* e) {
+  QTableView::focusInEvent(e);
+  if (editor_ && state() == EditingState) editor_->setFocus();
 }
 
 void TStringGrid::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {

@@ -86,6 +86,7 @@ class TStringGrid : public QTableView, public TSteuerung {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
   void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
   void updateGeometries() override;
 
