@@ -1,18 +1,134 @@
-// The variable memory K1..K20 with the reciprocals G1..G20.
+// The variable memory K1..K20 with the reciprocals G1..G20. The side the
+// user typed or dropped into keeps its text; the program writes only the
+// other side's value cell. Those writes go straight into the cell store and
+// raise no set-edit-text event, so no computation runs back the other way.
+#include "Anwendung.h"
 #include "MainQuorvel.h"
+#include "Speicher.h"
 
-void TForm1::K_ZeileBerechnen(int /*n*/) {}
-void TForm1::G_ZeileBerechnen(int /*n*/) {}
-void TForm1::SpeicherZellenLeeren() {}
-void TForm1::Variablen_StringGridSetEditText(int /*ACol*/, int /*ARow*/, const QString& /*Value*/) {
+namespace {
+
+constexpr int kErsteZeile = 1;
+constexpr int kLetzteZeile = 20;
+
+bool IstSpeicherZeile(int n) {
+  return n >= kErsteZeile && n <= kLetzteZeile;
 }
-void TForm1::G_Variablen_StringGridSetEditText(int /*ACol*/, int /*ARow*/,
-                                               const QString& /*Value*/) {}
-void TForm1::Variablen_StringGridDragDrop(QWidget* /*Source*/, int /*X*/, int /*Y*/) {}
-void TForm1::G_Variablen_StringGridDragDrop(QWidget* /*Source*/, int /*X*/, int /*Y*/) {}
-void TForm1::Variablen_StringGridKeyPress(QChar& /*Key*/) {}
-void TForm1::G_Variablen_StringGridKeyPress(QChar& /*Key*/) {}
-void TForm1::Variablen_StringGridDblClick() {}
-void TForm1::Variablen_StringGridTopLeftChanged() {}
-void TForm1::G_Variablen_StringGridTopLeftChanged() {}
-void TForm1::ClearVarSpeicher_ButtonClick() {}
+
+// A typed point shows as the German comma at once; the first one only,
+// since each keystroke brings at most one new point.
+void PunktNachKomma(TStringGrid* grid, int row) {
+  QString text = grid->Cells(1, row);
+  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
+  if (punkt < 0) return;
+  text[punkt] = QLatin1Char(',');
+  grid->SetCell(1, row, text);
+  grid->SetEditorMode(true);
+}
+
+}  // namespace
+
+void TForm1::K_ZeileBerechnen(int n) {
+  if (!IstSpeicherZeile(n)) return;
+  const std::string anderer =
+      SpeicherZeileBerechnen(NachAnsi(Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
+                             Zustand.K_VarSpeicher[n], Zustand.G_VarSpeicher[n]);
+  G_Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
+}
+
+void TForm1::G_ZeileBerechnen(int n) {
+  if (!IstSpeicherZeile(n)) return;
+  const std::string anderer =
+      SpeicherZeileBerechnen(NachAnsi(G_Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
+                             Zustand.G_VarSpeicher[n], Zustand.K_VarSpeicher[n]);
+  Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
+}
+
+void TForm1::SpeicherZellenLeeren() {
+  for (int r = kErsteZeile; r <= kLetzteZeile; ++r) {
+    Variablen_StringGrid->SetCell(1, r, QString());
+    Variablen_StringGrid->SetCell(2, r, QString());
+    G_Variablen_StringGrid->SetCell(1, r, QString());
+    // A deleted value must not live on in formulas.
+    Zustand.K_VarSpeicher[r] = ZKZahl();
+    Zustand.G_VarSpeicher[r] = ZKZahl();
+  }
+}
+
+// Runs after every keystroke in the cell editor. A comment is never read;
+// reading the row again would replace a G value the user typed by the
+// reciprocal of its rounded K text.
+void TForm1::Variablen_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
+  if (ACol != 1 || !IstSpeicherZeile(ARow)) return;
+  PunktNachKomma(Variablen_StringGrid, ARow);
+  K_ZeileBerechnen(ARow);
+}
+
+void TForm1::G_Variablen_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
+  if (!IstSpeicherZeile(ARow)) return;
+  PunktNachKomma(G_Variablen_StringGrid, ARow);
+  G_ZeileBerechnen(ARow);
+}
+
+void TForm1::Variablen_StringGridDragDrop(QWidget* Source, int X, int Y) {
+  int c = -1, r = -1;
+  Variablen_StringGrid->MouseToCell(X, Y, c, r);
+  if (c != 1 || !IstSpeicherZeile(r)) return;
+  // A drag from this grid onto itself changes nothing.
+  if (Source != MatrixTab_StringGrid && Source != KxWerte_StringGrid && Source != XL_Label &&
+      Source != XC_Label && Source != ZK_Rechenfeld_Label && Source != Wandel_KE_EK_Edit &&
+      Source != Winkel_StringGrid && Source != G_Variablen_StringGrid)
+    return;
+  Variablen_StringGrid->SetCell(1, r, Zustand.KopierText);
+  K_ZeileBerechnen(r);
+}
+
+void TForm1::G_Variablen_StringGridDragDrop(QWidget* Source, int X, int Y) {
+  int c = -1, r = -1;
+  G_Variablen_StringGrid->MouseToCell(X, Y, c, r);
+  if (c != 1 || !IstSpeicherZeile(r)) return;
+  if (Source != MatrixTab_StringGrid && Source != KxWerte_StringGrid && Source != XL_Label &&
+      Source != XC_Label && Source != ZK_Rechenfeld_Label && Source != Wandel_KE_EK_Edit &&
+      Source != Winkel_StringGrid && Source != Variablen_StringGrid)
+    return;
+  G_Variablen_StringGrid->SetCell(1, r, Zustand.KopierText);
+  G_ZeileBerechnen(r);
+}
+
+void TForm1::Variablen_StringGridKeyPress(QChar& Key) {
+  if (Key == QChar(27)) Variablen_StringGrid->SetEditorMode(false);
+}
+
+void TForm1::G_Variablen_StringGridKeyPress(QChar& Key) {
+  if (Key == QChar(27)) G_Variablen_StringGrid->SetEditorMode(false);
+}
+
+void TForm1::Variablen_StringGridDblClick() {
+  // Only a double click on a row title (K1=, K2=, ...) empties the row.
+  if (Zustand.KlickSpalte != 0) return;
+  const int r = Zustand.KlickZeile;
+  Variablen_StringGrid->SetCell(1, r, QString());
+  Variablen_StringGrid->SetCell(2, r, QString());
+  if (!IstSpeicherZeile(r)) return;
+  // The emptied K leaves no reciprocal behind, neither shown nor in formulas.
+  G_Variablen_StringGrid->SetCell(1, r, QString());
+  Zustand.K_VarSpeicher[r] = ZKZahl();
+  Zustand.G_VarSpeicher[r] = ZKZahl();
+}
+
+// The two grids show the same rows; setting a top row that is already there
+// raises no further event, so one exchange ends the coupling.
+void TForm1::Variablen_StringGridTopLeftChanged() {
+  G_Variablen_StringGrid->SetTopRow(Variablen_StringGrid->TopRow());
+}
+
+void TForm1::G_Variablen_StringGridTopLeftChanged() {
+  Variablen_StringGrid->SetTopRow(G_Variablen_StringGrid->TopRow());
+}
+
+void TForm1::ClearVarSpeicher_ButtonClick() {
+  if (TApplication::MessageBox(QStringLiteral("Wollen Sie wirklich alles Löschen?"),
+                               QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
+    return;
+  SpeicherZellenLeeren();
+}

@@ -98,6 +98,8 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       if (!s || !s->IstMausFlaeche(w)) break;
       if (e->type() == QEvent::MouseButtonDblClick) Ereignis(s->OnDblClick);
       if (!s->MeldetPresseSelbst(w, m->button(), e->type() == QEvent::MouseButtonDblClick)) {
+        // w is the control itself or one of its parts (a grid's viewport or
+        // headers); mapFrom would need it to be an ancestor.
         const QPoint p = w->mapTo(s->Widget(), m->position().toPoint());
         Ereignis(s->OnMouseDown, m->button(), m->modifiers(), p.x(), p.y());
       }

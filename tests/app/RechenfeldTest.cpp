@@ -1,0 +1,143 @@
+// The formula field on the real window: typing, "=", Enter, the examples.
+#include <QLocale>
+
+#include "Rechenfeld.h"
+#include "SpeicherFixture.h"
+
+namespace speicher_test {
+namespace {
+
+class RechenfeldTest : public SpeicherFixture {
+ protected:
+  void Klick(const char* button) { QTest::mouseClick(Element<TButton>(button), Qt::LeftButton); }
+};
+
+TEST_F(RechenfeldTest, PointBecomesCommaAndEnterComputesLikeTheButton) {
+  TippeFormel(QStringLiteral("1.5+2"));
+  EXPECT_EQ(Formel()->text(), QStringLiteral("1,5+2"));
+  Taste(Qt::Key_Return);
+  const QString nachEnter = Ergebnis()->text();
+  EXPECT_TRUE(Nahe(Ergebniswert(), 3.5L));
+  EXPECT_EQ(Formel()->text(), QStringLiteral("1,5+2"));
+
+  Ergebnis()->clear();
+  Klick("ist_gleich_Button");
+  EXPECT_EQ(Ergebnis()->text(), nachEnter);
+}
+
+TEST_F(RechenfeldTest, EmptyFormulaShowsZeroInBothForms) {
+  Klick("ist_gleich_Button");
+  EXPECT_EQ(NachAnsi(Ergebnis()->text()),
+            ExponentialText(ZKZahl(), General) + kTrenner + KomponentenText(ZKZahl(), General));
+}
+
+TEST_F(RechenfeldTest, ErrorsAreShownAndTheFormulaStays) {
+  struct Fall {
+    const char* formel;
+    const char* text;
+  };
+  for (const Fall& f : {Fall{"(3+4", kKlammerfehler}, Fall{"3+x", kFormelfehler},
+                        Fall{"1:0", kNichtDefiniert}, Fall{"K1:K2", kNichtDefiniert}}) {
+    TippeFormel(QLatin1String(f.formel));
+    Taste(Qt::Key_Return);
+    EXPECT_EQ(Ergebnis()->text(), QLatin1String(f.text)) << f.formel;
+    EXPECT_EQ(Formel()->text(), QLatin1String(f.formel));
+  }
+  EXPECT_TRUE(meldungen_.empty());
+}
+
+TEST_F(RechenfeldTest, LoeschenEmptiesEditAndLabelButNotTheMemory) {
+  TippeInZelle(K(), 1, 1, QStringLiteral("4"));
+  TippeFormel(QStringLiteral("K1*2"));
+  Taste(Qt::Key_Return);
+  Klick("Loesche_Rechenfeld_Button");
+  EXPECT_TRUE(Formel()->text().isEmpty());
+  EXPECT_TRUE(Ergebnis()->text().isEmpty());
+  EXPECT_EQ(K()->Cells(1, 1), QStringLiteral("4"));
+  TippeFormel(QStringLiteral("K1*2"));
+  Taste(Qt::Key_Return);
+  EXPECT_TRUE(Nahe(Ergebniswert(), 8.0L));
+}
+
+// Values worked out by hand (examples 11 and 12 from their polar operands).
+struct Erwartet {
+  double re, im;
+};
+const Erwartet kBeispielWerte[kAnzahlBeispiele] = {
+    {1206, 0},
+    {7, 6},
+    {-2500, 0},
+    {5.908846518073248, 1.0418890660015805},
+    {0.9902680688304324, 0.13917310097255423},
+    {52, 0},
+    {10.1, 0},
+    {-18, 0},
+    {63.15404985846042, 0},
+    {63.15404985846042, 0},
+    {22.625114059498344, 20.273679714406132},
+    {54.53857791225417, -28.910741301059005},
+    {-466.14, 0},
+    {-22, -4},
+};
+
+TEST_F(RechenfeldTest, TheFourteenExamplesCycleWithTheirValues) {
+  for (int n = 1; n <= kAnzahlBeispiele; ++n) {
+    Klick("Beispiel_BitBtn");
+    EXPECT_EQ(Element<TButton>("Beispiel_BitBtn")->text(), QStringLiteral("Beispiel:%1").arg(n));
+    EXPECT_EQ(NachAnsi(Formel()->text()), Beispielformel(n).formel) << "example " << n;
+    const Komplex soll(kBeispielWerte[n - 1].re, kBeispielWerte[n - 1].im);
+    EXPECT_TRUE(Nahe(Ergebniswert(), soll)) << "example " << n;
+    // The exponential form's angle has two decimals.
+    EXPECT_TRUE(Nahe(ErgebniswertExponential(), soll, kWinkelGenau)) << "example " << n;
+  }
+  EXPECT_EQ(Zustand().BeispielNr, 0);
+  Klick("Beispiel_BitBtn");
+  EXPECT_EQ(Element<TButton>("Beispiel_BitBtn")->text(), QStringLiteral("Beispiel:1"));
+  EXPECT_EQ(NachAnsi(Formel()->text()), Beispielformel(1).formel);
+  EXPECT_TRUE(Nahe(Ergebniswert(), 1206.0L));
+}
+
+TEST_F(RechenfeldTest, ExamplesTenToTwelveFillTheMemory) {
+  Zustand().BeispielNr = 9;
+  for (int n = 10; n <= 12; ++n) {
+    Klick("Beispiel_BitBtn");
+    int gefuellt = 0;
+    for (const SpeicherBeispiel& zeile : Beispielformel(n).speicher) {
+      if (zeile.zeile == 0) continue;
+      ++gefuellt;
+      const int r = zeile.zeile;
+      EXPECT_EQ(NachAnsi(K()->Cells(1, r)), zeile.wert);
+      EXPECT_EQ(NachAnsi(K()->Cells(2, r)), zeile.kommentar);
+      const Komplex kWert = AlsKomplex(Lies(K()->Cells(1, r)));
+      const Komplex gSoll = 1.0L / kWert;
+      EXPECT_TRUE(Nahe(Lies(G()->Cells(1, r)), gSoll, kWinkelGenau))
+          << "example " << n << " row " << r;
+      EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[r], kWert));
+      EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[r], gSoll));
+    }
+    // The rows the example leaves empty are empty and hold nothing, even
+    // after an earlier example filled them.
+    for (int r = gefuellt + 1; r <= 20; ++r) {
+      EXPECT_TRUE(K()->Cells(1, r).isEmpty()) << r;
+      EXPECT_TRUE(K()->Cells(2, r).isEmpty()) << r;
+      EXPECT_TRUE(G()->Cells(1, r).isEmpty()) << r;
+      EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[r], 0)) << r;
+    }
+  }
+  // Example 13 clears what example 12 stored.
+  Klick("Beispiel_BitBtn");
+  TippeFormel(QStringLiteral("K1+G2"));
+  Taste(Qt::Key_Return);
+  EXPECT_EQ(NachAnsi(Ergebnis()->text()),
+            ExponentialText(ZKZahl(), General) + kTrenner + KomponentenText(ZKZahl(), General));
+}
+
+// A German user's session gives the same digits as one in the C locale.
+TEST_F(RechenfeldTest, LocaleOfTheRunIsTheOneAskedFor) {
+  if (!qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("de_DE")))
+    GTEST_SKIP() << "run without LC_ALL=de_DE";
+  EXPECT_EQ(QLocale().decimalPoint(), QStringLiteral(","));
+}
+
+}  // namespace
+}  // namespace speicher_test
