@@ -1,6 +1,37 @@
 // Conversion between the two forms, and the reciprocal 1/X.
+#include "Wandeln.h"
+
 #include "MainQuorvel.h"
 
-void TForm1::Wandeln_EK_KE_ButtonClick() {}
-void TForm1::Kehrwert_ButtonClick() {}
-void TForm1::Wandel_KE_EK_EditKeyPress(QChar& /*Key*/) {}
+namespace {
+
+using Umformung = bool (*)(std::string_view, int, std::string&);
+
+// Unreadable text stays as the user typed it; only the focus shows that
+// nothing happened.
+void Forme(TEdit* edit, Umformung umformung, int zahlenFormat) {
+  std::string ergebnis;
+  if (!umformung(NachAnsi(edit->text()), zahlenFormat, ergebnis)) {
+    edit->setFocus();
+    return;
+  }
+  edit->setText(AusAnsi(ergebnis));
+  // Long component forms do not fit: show the start, where the sign is.
+  edit->setCursorPosition(0);
+}
+
+}  // namespace
+
+void TForm1::Wandeln_EK_KE_ButtonClick() {
+  Forme(Wandel_KE_EK_Edit, &WandleForm, Zustand.ZahlenFormat);
+}
+
+void TForm1::Kehrwert_ButtonClick() {
+  Forme(Wandel_KE_EK_Edit, &BildeKehrwert, Zustand.ZahlenFormat);
+}
+
+// Enter presses no button here: the edit is a scratch field, and a number
+// dropped into it should not change before the user chooses what to do.
+void TForm1::Wandel_KE_EK_EditKeyPress(QChar& Key) {
+  if (Key == QLatin1Char('.')) Key = QLatin1Char(',');
+}

@@ -1,5 +1,25 @@
 // The angle calculator: one row typed, all others derived.
+#include "Winkelrechner.h"
+
 #include "MainQuorvel.h"
 
-void TForm1::Winkel_StringGridSetEditText(int /*ACol*/, int /*ARow*/, const QString& /*Value*/) {}
+void TForm1::Winkel_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
+  // The cell is read back through the grid: this handler may already have
+  // rewritten it once in this keystroke.
+  TStringGrid* g = Winkel_StringGrid;
+  QString text = g->Cells(1, ARow);
+  // The calculator reads a decimal comma only. The cell editor stays open
+  // and keeps its caret, so typing simply goes on.
+  if (const qsizetype punkt = text.indexOf(QLatin1Char('.')); punkt >= 0) {
+    text[punkt] = QLatin1Char(',');
+    g->SetCell(1, ARow, text);
+  }
+  const WinkelTexte t = WinkelZeileBerechnen(ARow, NachAnsi(text));
+  if (t.eingabeErsetzt) g->SetCell(1, ARow, AusAnsi(t.eingabe));
+  for (int i = 0; i < kWinkelZeilen; ++i)
+    if (i != ARow) g->SetCell(1, i, AusAnsi(t.zeilen[static_cast<std::size_t>(i)]));
+}
+
+// Every key goes to the cell editor unfiltered: the point is turned into a
+// comma after the fact, in the set-edit-text handler.
 void TForm1::Winkel_StringGridKeyPress(QChar& /*Key*/) {}
