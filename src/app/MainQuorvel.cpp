@@ -158,7 +158,7 @@ void TForm1::ErzeugeSteuerelemente() {
                              "Rechenfeld_Label", 10, 28, 40, 28);
   ZK_Rechenfeld_Edit =
       Benenne(new TEdit(Rechenfeld_GroupBox), "ZK_Rechenfeld_Edit", 52, 28, 570, 28);
-  ZK_Rechenfeld_Edit->setMaxLength(255);
+  ZK_Rechenfeld_Edit->SetMaxLength(255);
   Label3 = Benenne(new TLabel(Rechenfeld_GroupBox, QStringLiteral("ZK")), "Label3", 10, 64, 40, 28);
   ZK_Rechenfeld_Label =
       Benenne(new TLabel(Rechenfeld_GroupBox), "ZK_Rechenfeld_Label", 52, 64, 570, 28);
@@ -351,6 +351,7 @@ void TForm1::VerbindeEreignisse() {
   Wandel_KE_EK_Edit->OnDragDrop = ablegen(&TForm1::Wandel_KE_EK_EditDragDrop);
   ZK_Rechenfeld_Edit->OnDragOver = ueber(&TForm1::ZK_Rechenfeld_EditDragOver);
   ZK_Rechenfeld_Edit->OnDragDrop = ablegen(&TForm1::ZK_Rechenfeld_EditDragDrop);
+  VerbindeZwischenablage();
 }
 
 void TForm1::SetzeAnfangszustand() {

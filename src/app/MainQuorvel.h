@@ -203,6 +203,11 @@ class TForm1 : public TForm {
   void LoescheErgebnisse();
   // The dimension edit's text as a whole number; a message box when it is none.
   bool LiesDimension(int& n);
+  // The text a right-button drag from this source carries (a grid's cell,
+  // or a label's or the conversion edit's whole text).
+  QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
+  // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
+  void VerbindeZwischenablage();
 };
 
 #endif

@@ -1,10 +1,71 @@
 // Right-button drag and drop between the shown values and the input places.
 // A press on a source stores the text in Zustand.KopierText and starts the
-// drag; a drop on an accepting target reads it from there.
+// drag; a drop on an accepting target reads it from there. Nothing is read
+// as a number here: each target's own handling does that later.
+//
+// The left button never drags; on the grids it switches editor mode on.
+// Ctrl+C in a grid and the labels' "Kopieren" menu put the same text on
+// the clipboard that a drag would carry.
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+
 #include "MainQuorvel.h"
 
-void TForm1::WerteLabels_MouseDown(QObject* /*Sender*/, Qt::MouseButton /*Button*/,
-                                   Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {}
+namespace {
+
+// Blanks and control characters at both ends, as the form framework's Trim.
+QString Getrimmt(const QString& text) {
+  qsizetype anfang = 0, ende = text.size();
+  while (anfang < ende && text.at(anfang).unicode() <= 0x20) ++anfang;
+  while (ende > anfang && text.at(ende - 1).unicode() <= 0x20) --ende;
+  return text.mid(anfang, ende - anfang);
+}
+
+// The part before the first `trenner`, trimmed; a formula result shows
+// "exponential = component", a memory or angle cell "value # comment".
+QString VorDemTrenner(const QString& text, QChar trenner) {
+  const qsizetype stelle = text.indexOf(trenner);
+  return Getrimmt(stelle < 0 ? text : text.left(stelle));
+}
+
+}  // namespace
+
+QString TForm1::GetragenerText(const QWidget* Quelle, int ACol, int ARow) const {
+  if (Quelle == XL_Label || Quelle == XC_Label)
+    return Getrimmt(static_cast<const TLabel*>(Quelle)->text());
+  if (Quelle == ZK_Rechenfeld_Label) return VorDemTrenner(ZK_Rechenfeld_Label->text(), u'=');
+  if (Quelle == Wandel_KE_EK_Edit) return Wandel_KE_EK_Edit->text();
+  if (Quelle == Variablen_StringGrid || Quelle == Winkel_StringGrid)
+    return VorDemTrenner(static_cast<const TStringGrid*>(Quelle)->Cells(ACol, ARow), u'#');
+  if (Quelle == MatrixTab_StringGrid || Quelle == KxWerte_StringGrid ||
+      Quelle == G_Variablen_StringGrid)
+    return static_cast<const TStringGrid*>(Quelle)->Cells(ACol, ARow);
+  return {};
+}
+
+void TForm1::VerbindeZwischenablage() {
+  for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid, Variablen_StringGrid,
+                         G_Variablen_StringGrid, Winkel_StringGrid}) {
+    g->OnKopieren = [this, g](int c, int r) {
+      QApplication::clipboard()->setText(GetragenerText(g, c, r));
+    };
+  }
+  for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
+    auto* menue = new QMenu(l);
+    menue->addAction(QStringLiteral("Kopieren"),
+                     [this, l] { QApplication::clipboard()->setText(GetragenerText(l)); });
+    l->PopupMenu = menue;
+  }
+}
+
+void TForm1::WerteLabels_MouseDown(QObject* Sender, Qt::MouseButton Button,
+                                   Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {
+  if (Button != Qt::RightButton) return;
+  auto* label = static_cast<TLabel*>(static_cast<QWidget*>(Sender));
+  Zustand.KopierText = GetragenerText(label);
+  label->BeginDrag();
+}
 
 void TForm1::WerteLabels_DragOver(QObject* Sender, QWidget* Source, int /*X*/, int /*Y*/,
                                   bool& Accept) {
@@ -22,7 +83,7 @@ void TForm1::MatrixTab_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardM
   int c = -1, r = -1;
   MatrixTab_StringGrid->MouseToCell(X, Y, c, r);
   if (c < 1 || r < 1) return;
-  Zustand.KopierText = MatrixTab_StringGrid->Cells(c, r);
+  Zustand.KopierText = GetragenerText(MatrixTab_StringGrid, c, r);
   MatrixTab_StringGrid->BeginDrag();
 }
 
@@ -39,7 +100,8 @@ void TForm1::MatrixTab_StringGridDragDrop(QWidget* Source, int X, int Y) {
   int c = -1, r = -1;
   MatrixTab_StringGrid->MouseToCell(X, Y, c, r);
   if (c >= 1 && r >= 1) MatrixTab_StringGrid->SetCell(c, r, Zustand.KopierText);
-  // The shown solution no longer belongs to the matrix.
+  // The shown solution no longer belongs to the matrix, even when the drop
+  // missed every cell.
   LoescheErgebnisse();
 }
 
@@ -53,8 +115,9 @@ void TForm1::KxWerte_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardMod
   KxWerte_StringGrid->SetEditorMode(false);
   int c = -1, r = -1;
   KxWerte_StringGrid->MouseToCell(X, Y, c, r);
+  // The header row counts: its texts can be dragged too.
   if (c < 1 || r < 0) return;
-  Zustand.KopierText = KxWerte_StringGrid->Cells(c, r);
+  Zustand.KopierText = GetragenerText(KxWerte_StringGrid, c, r);
   KxWerte_StringGrid->BeginDrag();
 }
 
@@ -62,38 +125,104 @@ void TForm1::KxWerte_StringGridDragOver(QWidget* Source, int /*X*/, int /*Y*/, b
   Accept = Source == KxWerte_StringGrid;
 }
 
-void TForm1::Variablen_StringGridMouseDown(Qt::MouseButton /*Button*/,
-                                           Qt::KeyboardModifiers /*Shift*/, int /*X*/, int /*Y*/) {}
+void TForm1::Variablen_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers /*Shift*/,
+                                           int X, int Y) {
+  // Every press, of any button, first; the double click reads it to know
+  // whether a row title was hit.
+  Variablen_StringGrid->MouseToCell(X, Y, Zustand.KlickSpalte, Zustand.KlickZeile);
+  if (Button == Qt::LeftButton) {
+    Variablen_StringGrid->SetEditorMode(true);
+    return;
+  }
+  if (Button != Qt::RightButton) return;
+  const int c = Zustand.KlickSpalte, r = Zustand.KlickZeile;
+  if (c < 1 || r < 1) return;
+  Variablen_StringGrid->SetEditorMode(false);
+  Zustand.KopierText = GetragenerText(Variablen_StringGrid, c, r);
+  Variablen_StringGrid->BeginDrag();
+}
 
-void TForm1::Variablen_StringGridDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/,
-                                          bool& /*Accept*/) {}
+void TForm1::Variablen_StringGridDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/, bool& Accept) {
+  // Every source; the drop handler decides which cells take it.
+  Accept = true;
+}
 
-void TForm1::G_Variablen_StringGridMouseDown(Qt::MouseButton /*Button*/,
-                                             Qt::KeyboardModifiers /*Shift*/, int /*X*/,
-                                             int /*Y*/) {}
+void TForm1::G_Variablen_StringGridMouseDown(Qt::MouseButton Button,
+                                             Qt::KeyboardModifiers /*Shift*/, int X, int Y) {
+  if (Button == Qt::LeftButton) {
+    G_Variablen_StringGrid->SetEditorMode(true);
+    return;
+  }
+  if (Button != Qt::RightButton) return;
+  int c = -1, r = -1;
+  G_Variablen_StringGrid->MouseToCell(X, Y, c, r);
+  if (c < 1 || r < 0) return;
+  // Unlike the other grids, an open editor stays open here.
+  Zustand.KopierText = GetragenerText(G_Variablen_StringGrid, c, r);
+  G_Variablen_StringGrid->BeginDrag();
+}
 
 void TForm1::G_Variablen_StringGridDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/,
-                                            bool& /*Accept*/) {}
+                                            bool& Accept) {
+  Accept = true;
+}
 
-void TForm1::Winkel_StringGridMouseDown(Qt::MouseButton /*Button*/, Qt::KeyboardModifiers /*Shift*/,
-                                        int /*X*/, int /*Y*/) {}
+void TForm1::Winkel_StringGridMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers /*Shift*/,
+                                        int X, int Y) {
+  if (Button == Qt::LeftButton) {
+    Winkel_StringGrid->SetEditorMode(true);
+    return;
+  }
+  if (Button != Qt::RightButton) return;
+  int c = -1, r = -1;
+  Winkel_StringGrid->MouseToCell(X, Y, c, r);
+  // No fixed row: row 0 is the angle in degrees.
+  if (c < 1 || r < 0) return;
+  Winkel_StringGrid->SetEditorMode(false);
+  Zustand.KopierText = GetragenerText(Winkel_StringGrid, c, r);
+  Winkel_StringGrid->BeginDrag();
+}
 
 void TForm1::Winkel_StringGridDragOver(QWidget* Source, int /*X*/, int /*Y*/, bool& Accept) {
   Accept = Source == Winkel_StringGrid;
 }
 
+// The angle grid is filled only by typing: it accepts its own drags, and
+// even those change nothing.
 void TForm1::Winkel_StringGridDragDrop(QWidget* /*Source*/, int /*X*/, int /*Y*/) {}
 
-void TForm1::Wandel_KE_EK_EditMouseDown(Qt::MouseButton /*Button*/, Qt::KeyboardModifiers /*Shift*/,
-                                        int /*X*/, int /*Y*/) {}
-
-void TForm1::Wandel_KE_EK_EditDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/,
-                                       bool& /*Accept*/) {}
-
-void TForm1::Wandel_KE_EK_EditDragDrop(QWidget* /*Source*/, int /*X*/, int /*Y*/) {}
-
-void TForm1::ZK_Rechenfeld_EditDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/, bool& Accept) {
-  Accept = false;
+void TForm1::Wandel_KE_EK_EditMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers /*Shift*/,
+                                        int /*X*/, int /*Y*/) {
+  if (Button != Qt::RightButton) return;
+  Zustand.KopierText = GetragenerText(Wandel_KE_EK_Edit);
+  Wandel_KE_EK_Edit->BeginDrag();
 }
 
-void TForm1::ZK_Rechenfeld_EditDragDrop(QWidget* /*Source*/, int /*X*/, int /*Y*/) {}
+void TForm1::Wandel_KE_EK_EditDragOver(QWidget* /*Source*/, int /*X*/, int /*Y*/, bool& Accept) {
+  Accept = true;
+}
+
+void TForm1::Wandel_KE_EK_EditDragDrop(QWidget* Source, int /*X*/, int /*Y*/) {
+  if (Source != MatrixTab_StringGrid && Source != KxWerte_StringGrid &&
+      Source != Variablen_StringGrid && Source != G_Variablen_StringGrid &&
+      Source != Winkel_StringGrid && Source != XL_Label && Source != XC_Label &&
+      Source != ZK_Rechenfeld_Label)
+    return;
+  Wandel_KE_EK_Edit->SetText(Zustand.KopierText);
+}
+
+void TForm1::ZK_Rechenfeld_EditDragOver(QWidget* Source, int /*X*/, int /*Y*/, bool& Accept) {
+  Accept = Source == ZK_Rechenfeld_Edit || Source == Variablen_StringGrid ||
+           Source == G_Variablen_StringGrid || Source == XL_Label || Source == XC_Label ||
+           Source == Winkel_StringGrid || Source == Wandel_KE_EK_Edit;
+}
+
+void TForm1::ZK_Rechenfeld_EditDragDrop(QWidget* Source, int /*X*/, int /*Y*/) {
+  if (Source != XL_Label && Source != XC_Label && Source != Variablen_StringGrid &&
+      Source != G_Variablen_StringGrid && Source != Winkel_StringGrid &&
+      Source != Wandel_KE_EK_Edit)
+    return;
+  // A value is added to the formula being written: at its end, whatever the
+  // caret, and past the typing limit if need be.
+  ZK_Rechenfeld_Edit->SetText(ZK_Rechenfeld_Edit->text() + Zustand.KopierText);
+}

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 
 #include "Anwendung.h"
@@ -43,6 +44,10 @@ void TZiehVerwalter::Lasse(QPointF global) {
   QPointer<QWidget> quelle = quelle_;
   Abbrechen();
   if (ziel && annehmen && quelle) Ereignis(ziel->OnDragDrop, quelle.data(), lokal.x(), lokal.y());
+  // Every right press starts a drag, so a context menu can only follow a
+  // press and release on the same control.
+  if (ziel && quelle && ziel->Widget() == quelle && ziel->PopupMenu)
+    ziel->PopupMenu->popup(global.toPoint());
 }
 
 void TZiehVerwalter::Abbrechen() {

@@ -30,6 +30,28 @@ TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
 void TEdit::keyPressEvent(QKeyEvent* e) {
   if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) return;
   QLineEdit::keyPressEvent(e);
+  PasseGrenzeAn();
+}
+
+void TEdit::SetMaxLength(int n) {
+  grenze_ = n;
+  setMaxLength(std::max<qsizetype>(n, text().size()));
+}
+
+void TEdit::SetText(const QString& text) {
+  if (grenze_ > 0 && text.size() > maxLength()) setMaxLength(int(text.size()));
+  setText(text);
+  PasseGrenzeAn();
+}
+
+void TEdit::PasseGrenzeAn() {
+  if (grenze_ <= 0) return;
+  const int neu = int(std::max<qsizetype>(grenze_, text().size()));
+  if (neu == maxLength()) return;
+  // Setting Qt's limit sets the text again, which moves the caret to the end.
+  const int caret = cursorPosition();
+  setMaxLength(neu);
+  setCursorPosition(caret);
 }
 
 TLabel::TLabel(QWidget* parent, const QString& text) : QLabel(text, parent) {}

@@ -31,8 +31,19 @@ class TEdit : public QLineEdit, public TSteuerung {
   std::function<void(QChar& key)> OnKeyPress;
   QWidget* Widget() override { return this; }
 
+  // The typing limit bounds what the user types or pastes, not what the
+  // program sets with SetText: a drop may append beyond it.
+  void SetMaxLength(int n);
+  void SetText(const QString& text);
+
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+
+ private:
+  // Qt cuts any text to its own limit, so that one is raised to a longer
+  // text set by the program and lowered again as the user shortens it.
+  void PasseGrenzeAn();
+  int grenze_ = 0;
 };
 
 class TLabel : public QLabel, public TSteuerung {

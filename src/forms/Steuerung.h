@@ -10,6 +10,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QMenu;
 
 class TSteuerung {
  public:
@@ -21,6 +22,9 @@ class TSteuerung {
   std::function<void(QWidget* quelle, int x, int y)> OnDragDrop;
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
+  // Shown when a right-button drag from this control ends on the control
+  // itself: a click that did not move. Not owned (usually a child).
+  QMenu* PopupMenu = nullptr;
 
   virtual QWidget* Widget() = 0;
   // The widgets whose mouse presses count as presses on this control (a

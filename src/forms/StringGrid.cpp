@@ -1,6 +1,8 @@
 #include "StringGrid.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -107,6 +109,13 @@ class TZellDelegat : public QStyledItemDelegate {
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
+    // A press on the grid outside the editor (a fixed cell, or a right
+    // press that starts a drag) gives the grid the focus. Editor mode is the
+    // grid's state, not the editor's focus: the editor stays and the grid
+    // hands the focus back to it.
+    if (e->type() == QEvent::FocusOut && o == g_->editor_ && QApplication::focusWidget() == g_ &&
+        g_->state() == QAbstractItemView::EditingState)
+      return false;
     if (e->type() == QEvent::KeyPress) {
       auto* editor = static_cast<QWidget*>(o);
       if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
@@ -362,8 +371,30 @@ bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool d
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* e) {
+  if (e->matches(QKeySequence::Copy)) {
+    if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());
+    return;
+  }
   if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
+  if (e->matches(QKeySequence::Paste)) {
+    FuegeEin();
+    return;
+  }
   QTableView::keyPressEvent(e);
+}
+
+// Pastes as if the text were typed into the current cell: the editor opens
+// on it, the text replaces the cell's, and OnSetEditText follows as after
+// any keystroke. In editor mode the open editor pastes by itself.
+void TStringGrid::FuegeEin() {
+  const QModelIndex i = currentIndex();
+  const QString text = QApplication::clipboard()->text();
+  if (!optionen_.Editieren || !i.isValid() || text.isEmpty()) return;
+  scrollTo(i);
+  SetEditorMode(true);
+  if (!editor_ || state() != EditingState) return;
+  editor_->selectAll();
+  editor_->paste();
 }
 
 // The left button selects the cell before OnMouseDown runs (a handler may
@@ -374,6 +405,11 @@ void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
   const QPoint p = viewport()->mapTo(this, e->position().toPoint());
   Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* e) {
+  QTableView::focusInEvent(e);
+  if (editor_ && state() == EditingState) editor_->setFocus();
 }
 
 void TStringGrid::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {

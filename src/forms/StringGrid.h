@@ -75,6 +75,9 @@ class TStringGrid : public QTableView, public TSteuerung {
   // After every change in the cell editor; the cell already holds the text.
   std::function<void(int col, int row, const QString& text)> OnSetEditText;
   std::function<void()> OnTopLeftChanged;
+  // Ctrl+C on the grid (not in its open editor) for the current cell; it
+  // comes before OnKeyDown, so a grid that refuses keys can still be copied.
+  std::function<void(int col, int row)> OnKopieren;
 
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
@@ -83,6 +86,7 @@ class TStringGrid : public QTableView, public TSteuerung {
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
   void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
   void updateGeometries() override;
 
@@ -93,6 +97,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   QModelIndex Index(int col, int row) const;
   void EditorGeaendert(QLineEdit* editor, const QString& text);
   void SchliesseEditor();
+  void FuegeEin();
   void WendeBreitenAn();
 
   TZellModell* modell_;

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 #include <stdexcept>
 
@@ -154,6 +156,80 @@ TEST_F(FormularTest, RightButtonDragAsksTheTargetAndDropsInItsCoordinates) {
   EXPECT_EQ(abgelegtVon, quelle);
   EXPECT_EQ(abgelegt, QPoint(7, 9));
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FormularTest, ARightClickThatStaysOnTheSourceOpensItsMenu) {
+  quelle->OnMouseDown = [&](Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    quelle->BeginDrag();
+  };
+  quelle->OnDragOver = [&](QWidget* q, int, int, bool& a) { a = q == quelle; };
+  QMenu menue;
+  menue.addAction(QStringLiteral("Kopieren"));
+  quelle->PopupMenu = &menue;
+  QTest::mousePress(quelle, Qt::RightButton, {}, QPoint(5, 5));
+  QTest::mouseMove(ziel, QPoint(5, 5));
+  QTest::mouseRelease(ziel, Qt::RightButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(menue.isVisible());
+  QTest::mousePress(quelle, Qt::RightButton, {}, QPoint(5, 5));
+  QTest::mouseRelease(quelle, Qt::RightButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(menue.isVisible());
+  menue.close();
+}
+
+TEST_F(FormularTest, ProgramTextGoesPastTheTypingLimitTypedTextDoesNot) {
+  ziel->SetMaxLength(5);
+  ziel->SetText(QStringLiteral("1234567"));
+  EXPECT_EQ(ziel->text(), QStringLiteral("1234567"));
+  ziel->setFocus();
+  ziel->setCursorPosition(3);
+  QTest::keyClick(ziel, 'x');
+  EXPECT_EQ(ziel->text(), QStringLiteral("1234567"));
+  // Shortening lowers the limit with the text, and leaves the caret.
+  QTest::keyClick(ziel, Qt::Key_Backspace);
+  EXPECT_EQ(ziel->cursorPosition(), 2);
+  QTest::keyClick(ziel, 'x');
+  EXPECT_EQ(ziel->text(), QStringLiteral("124567"));
+  ziel->SetText(QStringLiteral("12"));
+  QTest::keyClicks(ziel, QStringLiteral("abcde"));
+  EXPECT_EQ(ziel->text(), QStringLiteral("12abc"));
+}
+
+TEST_F(FormularTest, CtrlCComesBeforeTheKeyHandlersCtrlVIsTypedIntoTheCell) {
+  QStringList gemeldet;
+  grid->OnKeyDown = [&](int& k) {
+    gemeldet << QStringLiteral("down");
+    k = 0;  // refuses every key, as a read-only grid does
+  };
+  grid->OnKopieren = [&](int c, int r) {
+    gemeldet << QStringLiteral("kopieren %1,%2").arg(c).arg(r);
+  };
+  grid->OnSetEditText = [&](int c, int r, const QString& t) {
+    gemeldet << QStringLiteral("%1,%2:%3").arg(c).arg(r).arg(t);
+  };
+  grid->SetCell(2, 1, QStringLiteral("alt"));
+  grid->setFocus();
+  grid->SetCol(2);
+  QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+  QApplication::clipboard()->setText(QStringLiteral("neu"));
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);  // refused by OnKeyDown
+  EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("alt"));
+  grid->OnKeyDown = [&](int&) { gemeldet << QStringLiteral("down"); };
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("neu"));
+  EXPECT_TRUE(grid->EditorMode());
+  // The Control key itself comes first each time, as a key of its own.
+  EXPECT_EQ(gemeldet,
+            QStringList({"down", "kopieren 2,1", "down", "down", "down", "down", "2,1:neu"}));
+}
+
+TEST_F(FormularTest, APressOnAFixedCellKeepsTheEditorOpen) {
+  KlickeZelle(2, 1);
+  grid->SetEditorMode(true);
+  ASSERT_TRUE(grid->EditorMode());
+  const QRect titel = grid->CellRect(0, 2);
+  QTest::mouseClick(form.windowHandle(), Qt::RightButton, {}, grid->mapTo(&form, titel.center()));
+  EXPECT_TRUE(grid->EditorMode());
+  EXPECT_TRUE(QApplication::focusWidget() != grid);
 }
 
 TEST_F(FormularTest, AnExceptionInAHandlerBecomesAMessageAndTheLoopGoesOn) {

@@ -1,0 +1,417 @@
+// Right-button drag and drop between the window's controls, and the
+// clipboard paths that carry the same texts.
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <array>
+
+#include "ZiehFixture.h"
+
+namespace {
+
+enum class Folge { Kopie, Anhaengen, Nein, Nichts };
+
+constexpr int kQuellen = 9, kZiele = 6;
+const char* const kQuellNamen[kQuellen] = {"XL_Label",
+                                           "XC_Label",
+                                           "ZK_Rechenfeld_Label",
+                                           "MatrixTab_StringGrid",
+                                           "KxWerte_StringGrid",
+                                           "Variablen_StringGrid",
+                                           "G_Variablen_StringGrid",
+                                           "Winkel_StringGrid",
+                                           "Wandel_KE_EK_Edit"};
+const char* const kZielNamen[kZiele] = {"MatrixTab_StringGrid",   "Variablen_StringGrid",
+                                        "G_Variablen_StringGrid", "Wandel_KE_EK_Edit",
+                                        "ZK_Rechenfeld_Edit",     "Winkel_StringGrid"};
+
+// Rows: where the drag is released; columns: where it started, in the
+// order of kQuellNamen.
+constexpr Folge K = Folge::Kopie, A = Folge::Anhaengen, N = Folge::Nein, O = Folge::Nichts;
+constexpr std::array<std::array<Folge, kQuellen>, kZiele> kKombinationen = {{
+    {N, N, N, O, K, K, K, N, K},  // MatrixTab_StringGrid
+    {K, K, K, K, K, O, K, K, K},  // Variablen_StringGrid
+    {K, K, K, K, K, K, O, K, K},  // G_Variablen_StringGrid
+    {K, K, K, K, K, K, K, K, O},  // Wandel_KE_EK_Edit
+    {A, A, N, N, N, A, A, A, A},  // ZK_Rechenfeld_Edit
+    {N, N, N, N, N, N, N, O, N},  // Winkel_StringGrid
+}};
+
+class KombinationTest : public ZiehFixture,
+                        public ::testing::WithParamInterface<std::tuple<int, int>> {
+ protected:
+  // Every source shows its own number; the label of the formula result
+  // carries only the part before "=".
+  void FuelleQuellen() {
+    form1.XL_Label->setText(QStringLiteral("11"));
+    form1.XC_Label->setText(QStringLiteral("12"));
+    form1.ZK_Rechenfeld_Label->setText(QStringLiteral("13*e^j0,00  =  13"));
+    form1.MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("14"));
+    form1.MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("alt"));
+    form1.KxWerte_StringGrid->SetCell(1, 1, QStringLiteral("15*e^j0,00"));
+    form1.KxWerte_StringGrid->SetCell(2, 1, QStringLiteral("15"));
+    form1.Variablen_StringGrid->SetCell(1, 2, QStringLiteral("16"));
+    form1.Variablen_StringGrid->SetCell(1, 4, QStringLiteral("alt"));
+    form1.G_Variablen_StringGrid->SetCell(1, 3, QStringLiteral("17"));
+    form1.G_Variablen_StringGrid->SetCell(1, 4, QStringLiteral("alt"));
+    form1.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("18"));
+    form1.Winkel_StringGrid->SetCell(1, 3, QStringLiteral("alt"));
+    form1.Wandel_KE_EK_Edit->setText(QStringLiteral("19"));
+    form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+"));
+  }
+  Stelle Quelle(int q) {
+    switch (q) {
+      case 0:
+        return Mittig(form1.XL_Label, kRechenSeite);
+      case 1:
+        return Mittig(form1.XC_Label, kRechenSeite);
+      case 2:
+        return Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+      case 3:
+        return Zelle(form1.MatrixTab_StringGrid, 1, 1, kMatrixSeite);
+      case 4:
+        return Zelle(form1.KxWerte_StringGrid, 2, 1, kMatrixSeite);
+      case 5:
+        return Zelle(form1.Variablen_StringGrid, 1, 2, kUeberall);
+      case 6:
+        return Zelle(form1.G_Variablen_StringGrid, 1, 3, kUeberall);
+      case 7:
+        return Zelle(form1.Winkel_StringGrid, 1, 0, kRechenSeite);
+      default:
+        return Mittig(form1.Wandel_KE_EK_Edit, kUeberall);
+    }
+  }
+  Stelle Ziel(int z) {
+    switch (z) {
+      case 0:
+        return Zelle(form1.MatrixTab_StringGrid, 2, 1, kMatrixSeite);
+      case 1:
+        return Zelle(form1.Variablen_StringGrid, 1, 4, kUeberall);
+      case 2:
+        return Zelle(form1.G_Variablen_StringGrid, 1, 4, kUeberall);
+      case 3:
+        return Mittig(form1.Wandel_KE_EK_Edit, kUeberall);
+      case 4:
+        return Mittig(form1.ZK_Rechenfeld_Edit, kRechenSeite);
+      default:
+        return Zelle(form1.Winkel_StringGrid, 1, 3, kRechenSeite);
+    }
+  }
+};
+
+TEST_P(KombinationTest, HaeltDieTabelle) {
+  const auto [z, q] = GetParam();
+  const Folge folge = kKombinationen[size_t(z)][size_t(q)];
+  FuelleQuellen();
+  const QString getragen = QString::number(11 + q);
+  const QString erwartet = q == 2 ? QStringLiteral("13*e^j0,00") : getragen;
+  const QStringList vorher = Schnappschuss();
+
+  const Qt::CursorShape cursor = Ziehe(Quelle(q), Ziel(z));
+
+  EXPECT_EQ(form1.Zustand.KopierText, erwartet);
+  EXPECT_EQ(cursor, folge == Folge::Nein ? Qt::ForbiddenCursor : Qt::DragCopyCursor);
+  if (folge == Folge::Nein || folge == Folge::Nichts) {
+    EXPECT_EQ(Schnappschuss(), vorher);
+    return;
+  }
+  switch (z) {
+    case 0:
+      EXPECT_EQ(form1.MatrixTab_StringGrid->Cells(2, 1), erwartet);
+      EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+      EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty());
+      break;
+    case 1:
+      EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 4), erwartet);
+      EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[4].Realteil), 11.0 + q);
+      break;
+    case 2:
+      EXPECT_EQ(form1.G_Variablen_StringGrid->Cells(1, 4), erwartet);
+      EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[4].Realteil), 11.0 + q);
+      break;
+    case 3:
+      EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), erwartet);
+      break;
+    case 4:
+      ASSERT_EQ(folge, Folge::Anhaengen);
+      EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1+") + erwartet);
+      break;
+    default:
+      ADD_FAILURE() << "the angle grid takes no drop";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ziehen, KombinationTest,
+                         ::testing::Combine(::testing::Range(0, kZiele),
+                                            ::testing::Range(0, kQuellen)),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>>& p) {
+                           return std::string(kQuellNamen[std::get<1>(p.param)]) + "_nach_" +
+                                  kZielNamen[std::get<0>(p.param)];
+                         });
+
+class ZiehenTest : public ZiehFixture {
+ protected:
+  TStringGrid* M() { return form1.MatrixTab_StringGrid; }
+  TStringGrid* X() { return form1.KxWerte_StringGrid; }
+  TStringGrid* V() { return form1.Variablen_StringGrid; }
+  TStringGrid* G() { return form1.G_Variablen_StringGrid; }
+  TStringGrid* W() { return form1.Winkel_StringGrid; }
+  Stelle Wandel() { return Mittig(form1.Wandel_KE_EK_Edit, kUeberall); }
+  Stelle Formel() { return Mittig(form1.ZK_Rechenfeld_Edit, kRechenSeite); }
+  void Tastenkombination(Qt::Key k) {
+    QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier);
+  }
+};
+
+TEST_F(ZiehenTest, TheCarriedTextIsTrimmedAndCutAsEachSourceSays) {
+  struct Fall {
+    const char* name;
+    std::function<Stelle()> quelle;
+    const char* gezeigt;
+    const char* getragen;
+  };
+  auto label = [this](TLabel* l) { return [this, l] { return Mittig(l, kRechenSeite); }; };
+  auto zelle = [](TStringGrid* g, int c, int r, int seite) {
+    return [=] { return Zelle(g, c, r, seite); };
+  };
+  const Fall faelle[] = {
+      {"reactance label, trimmed", label(form1.XL_Label), " \t7+j7 \n", "7+j7"},
+      {"formula result, before the =", label(form1.ZK_Rechenfeld_Label), "5*e^j53,13  =  3+j4",
+       "5*e^j53,13"},
+      {"formula error, whole", label(form1.ZK_Rechenfeld_Label),
+       " Es ist ein Formelfehler aufgetreten. ", "Es ist ein Formelfehler aufgetreten."},
+      {"K memory value, before the #", zelle(V(), 1, 1, kUeberall), "3+j4 # Motor", "3+j4"},
+      {"K memory comment", zelle(V(), 2, 1, kUeberall), "  Motor ", "Motor"},
+      {"angle, before the #", zelle(W(), 1, 4, kRechenSeite), " 1 # tan 45", "1"},
+      {"matrix cell, unchanged", zelle(M(), 3, 2, kMatrixSeite), "3+j4 # Motor ", "3+j4 # Motor "},
+      {"G memory, unchanged", zelle(G(), 1, 1, kUeberall), " 2 # x ", " 2 # x "},
+      {"result header row", zelle(X(), 1, 0, kMatrixSeite), nullptr, "Ergebnis Expotentialform "},
+      {"G memory header row", zelle(G(), 1, 0, kUeberall), nullptr, " Gn =1/Kn"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    const Stelle s = f.quelle();
+    if (f.gezeigt) {
+      const QString text = QString::fromUtf8(f.gezeigt);
+      if (auto* l = dynamic_cast<TLabel*>(s.widget)) l->setText(text);
+      int c = -1, r = -1;
+      if (auto* g = dynamic_cast<TStringGrid*>(s.widget->parentWidget())) {
+        const QPoint p = s.widget->mapTo(g, s.punkt);
+        g->MouseToCell(p.x(), p.y(), c, r);
+        g->SetCell(c, r, text);
+      }
+    }
+    Ziehe(s, Wandel());
+    EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QString::fromUtf8(f.getragen));
+  }
+  // The conversion edit carries its whole text, blanks included, and the
+  // formula edit appends it at the end whatever the caret.
+  form1.Wandel_KE_EK_Edit->setText(QStringLiteral(" 1+j1 "));
+  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+K2"));
+  form1.ZK_Rechenfeld_Edit->setCursorPosition(1);
+  Ziehe(Wandel(), Formel());
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1+K2 1+j1 "));
+}
+
+TEST_F(ZiehenTest, ALeftPressNeverDragsAndAMiddlePressOnlyRecordsTheMemoryCell) {
+  form1.XL_Label->setText(QStringLiteral("7"));
+  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("8"));
+  for (const Stelle& s : {Mittig(form1.XL_Label, kRechenSeite), Zelle(M(), 1, 1, kMatrixSeite),
+                          Zelle(X(), 1, 1, kMatrixSeite), Zelle(V(), 1, 1, kUeberall),
+                          Zelle(G(), 1, 1, kUeberall), Zelle(W(), 1, 0, kRechenSeite), Wandel()}) {
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
+      Druecke(s, b);
+      EXPECT_FALSE(form1.Ziehen().Aktiv()) << s.widget->parentWidget()->objectName().toStdString();
+      Lasse(s, b);
+      Taste(Qt::Key_Escape);
+    }
+  }
+  EXPECT_EQ(form1.Zustand.KopierText, QString(27, QLatin1Char(' ')));
+
+  // Every press in the K memory, whatever the button, records its cell first.
+  Druecke(Zelle(V(), 2, 3, kUeberall), Qt::MiddleButton);
+  Lasse(Zelle(V(), 2, 3, kUeberall), Qt::MiddleButton);
+  EXPECT_EQ(form1.Zustand.KlickSpalte, 2);
+  EXPECT_EQ(form1.Zustand.KlickZeile, 3);
+  Druecke(Zelle(V(), 0, 4, kUeberall));  // a row title: recorded, no drag
+  EXPECT_FALSE(form1.Ziehen().Aktiv());
+  Lasse(Zelle(V(), 0, 4, kUeberall));
+  EXPECT_EQ(form1.Zustand.KlickSpalte, 0);
+  EXPECT_EQ(form1.Zustand.KlickZeile, 4);
+  const int rechts = V()->viewport()->width() - 2;
+  ASSERT_LT(V()->columnAt(rechts), 0) << "no room right of the last column";
+  const Stelle daneben{V()->viewport(), QPoint(rechts, Mitte(V(), 1, 2).y()), kUeberall};
+  Druecke(daneben, Qt::LeftButton);
+  Lasse(daneben, Qt::LeftButton);
+  EXPECT_LT(form1.Zustand.KlickSpalte, 0);
+  EXPECT_EQ(form1.Zustand.KlickZeile, 2);
+}
+
+TEST_F(ZiehenTest, EditorModesOnARightPressFollowEachGridsRule) {
+  // The matrix leaves editor mode on every right press, even without a drag.
+  KlickeZelle(M(), 2, 1);
+  ASSERT_TRUE(M()->EditorMode());
+  Druecke(Zelle(M(), 0, 1, kMatrixSeite));
+  EXPECT_FALSE(form1.Ziehen().Aktiv());
+  EXPECT_FALSE(M()->EditorMode());
+  Lasse(Zelle(M(), 0, 1, kMatrixSeite));
+
+  // The K memory only when a drag starts.
+  KlickeZelle(V(), 1, 2);
+  ASSERT_TRUE(V()->EditorMode());
+  Druecke(Zelle(V(), 0, 4, kUeberall));
+  EXPECT_TRUE(V()->EditorMode());
+  Lasse(Zelle(V(), 0, 4, kUeberall));
+  Ziehe(Zelle(V(), 1, 4, kUeberall), Wandel());
+  EXPECT_FALSE(V()->EditorMode());
+
+  // The G memory keeps it.
+  G()->SetCell(1, 4, QStringLiteral("0,5"));
+  KlickeZelle(G(), 1, 2);
+  ASSERT_TRUE(G()->EditorMode());
+  Ziehe(Zelle(G(), 1, 4, kUeberall), Wandel());
+  EXPECT_TRUE(G()->EditorMode());
+  EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QStringLiteral("0,5"));
+}
+
+TEST_F(ZiehenTest, APressOnTheEditedCellReachesTheEditorUntilEscape) {
+  Seite(kMatrixSeite);
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("42"));
+  ASSERT_TRUE(M()->EditorMode());
+  Druecke(Zelle(M(), 2, 1, kMatrixSeite));
+  EXPECT_FALSE(form1.Ziehen().Aktiv());
+  EXPECT_TRUE(M()->EditorMode());
+  Lasse(Zelle(M(), 2, 1, kMatrixSeite));
+  if (QWidget* menue = QApplication::activePopupWidget()) menue->close();  // the editor's own
+  Taste(Qt::Key_Escape);
+  EXPECT_FALSE(M()->EditorMode());
+  Ziehe(Zelle(M(), 2, 1, kMatrixSeite), Wandel());
+  EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QStringLiteral("42"));
+}
+
+TEST_F(ZiehenTest, ADropOnAFixedMatrixCellWritesNoCellButEmptiesTheResults) {
+  V()->SetCell(1, 1, QStringLiteral("5"));
+  X()->SetCell(1, 2, QStringLiteral("2*e^j0,00"));
+  X()->SetCell(2, 2, QStringLiteral("2"));
+  const QString titel = M()->Cells(0, 1);
+  EXPECT_EQ(Ziehe(Zelle(V(), 1, 1, kUeberall), Zelle(M(), 0, 1, kMatrixSeite)), Qt::DragCopyCursor);
+  EXPECT_EQ(M()->Cells(0, 1), titel);
+  EXPECT_TRUE(X()->Cells(1, 2).isEmpty());
+  EXPECT_TRUE(X()->Cells(2, 2).isEmpty());
+}
+
+TEST_F(ZiehenTest, MemoryDropsOnlyTakeTheValueColumn) {
+  form1.XL_Label->setText(QStringLiteral("7"));
+  V()->SetCell(2, 4, QStringLiteral("Motor"));
+  const QStringList vorher = Schnappschuss();
+  for (const Stelle& s : {Zelle(V(), 2, 4, kUeberall), Zelle(V(), 0, 4, kUeberall),
+                          Zelle(V(), 1, 0, kUeberall), Zelle(G(), 1, 0, kUeberall)})
+    EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), s), Qt::DragCopyCursor);
+  EXPECT_EQ(Schnappschuss(), vorher);
+}
+
+TEST_F(ZiehenTest, AReleaseOutsideEveryTargetEndsTheDragWithoutEffect) {
+  form1.XL_Label->setText(QStringLiteral("7"));
+  const QStringList vorher = Schnappschuss();
+  // The instructions page: nothing there takes a drag.
+  EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), Mittig(form1.Bedinungsanleitung_Memo, 2)),
+            Qt::ForbiddenCursor);
+  EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), Mittig(form1.ClearVarSpeicher_Button, -1)),
+            Qt::ForbiddenCursor);
+  // A later release over a target without a new press drops nothing.
+  QTest::mouseMove(form1.windowHandle(), ImFenster(Wandel()));
+  Lasse(Wandel());
+  EXPECT_EQ(Schnappschuss(), vorher);
+}
+
+TEST_F(ZiehenTest, TheFormulaEditTakesDropsPastItsTypingLimit) {
+  form1.XL_Label->setText(QStringLiteral("+1"));
+  form1.ZK_Rechenfeld_Edit->setText(QString(254, QLatin1Char('1')));
+  Ziehe(Mittig(form1.XL_Label, kRechenSeite), Formel());
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 256);
+  EXPECT_TRUE(form1.ZK_Rechenfeld_Edit->text().endsWith(QStringLiteral("1+1")));
+  // Typing still stops at the limit.
+  form1.ZK_Rechenfeld_Edit->setFocus();
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 256);
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 255);
+}
+
+TEST_F(ZiehenTest, CtrlCCopiesWhatADragWouldCarryFromTheCurrentCell) {
+  Seite(kMatrixSeite);
+  X()->SetCell(2, 2, QStringLiteral("3+j4"));
+  X()->setFocus();
+  X()->SetRow(2);
+  X()->SetCol(2);
+  Tastenkombination(Qt::Key_C);  // the result grid refuses every other key
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("3+j4"));
+
+  V()->SetCell(1, 3, QStringLiteral(" 3+j4 # Motor"));
+  V()->setFocus();
+  V()->SetRow(3);
+  V()->SetCol(1);
+  Tastenkombination(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("3+j4"));
+}
+
+TEST_F(ZiehenTest, CtrlVInAGridIsTypingTheClipboardIntoTheCurrentCell) {
+  // The memory recomputes the other side.
+  QApplication::clipboard()->setText(QStringLiteral("4"));
+  V()->SetCell(1, 3, QStringLiteral("alt"));
+  V()->setFocus();
+  V()->SetRow(3);
+  V()->SetCol(1);
+  Tastenkombination(Qt::Key_V);
+  EXPECT_EQ(V()->Cells(1, 3), QStringLiteral("4"));
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[3].Realteil), 4.0);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[3].Realteil), 0.25);
+  EXPECT_FALSE(G()->Cells(1, 3).isEmpty());
+  EXPECT_TRUE(V()->EditorMode()) << "typing goes on in the cell";
+
+  // The matrix clears its results and turns a point into a comma.
+  Seite(kMatrixSeite);
+  QApplication::clipboard()->setText(QStringLiteral("2.5"));
+  X()->SetCell(2, 1, QStringLiteral("3"));
+  M()->setFocus();
+  M()->SetRow(2);
+  M()->SetCol(3);
+  Tastenkombination(Qt::Key_V);
+  EXPECT_EQ(M()->Cells(3, 2), QStringLiteral("2,5"));
+  EXPECT_TRUE(X()->Cells(2, 1).isEmpty());
+
+  // Nothing goes into the result grid, and an empty clipboard changes nothing.
+  X()->setFocus();
+  X()->SetRow(1);
+  X()->SetCol(1);
+  Tastenkombination(Qt::Key_V);
+  EXPECT_TRUE(X()->Cells(1, 1).isEmpty());
+  QApplication::clipboard()->clear();
+  Taste(Qt::Key_Escape);
+  V()->setFocus();
+  Tastenkombination(Qt::Key_V);
+  EXPECT_EQ(V()->Cells(1, 3), QStringLiteral("4"));
+}
+
+TEST_F(ZiehenTest, AResultLabelOffersKopierenOnARightClickThatStaysOnIt) {
+  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  QApplication::clipboard()->clear();
+  const Stelle label = Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+  // Released elsewhere: a drag, no menu.
+  Ziehe(label, Formel());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+  Ziehe(label, label);
+  auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menue, nullptr);
+  ASSERT_EQ(menue->actions().size(), 1);
+  QAction* kopieren = menue->actions().front();
+  EXPECT_EQ(kopieren->text(), QStringLiteral("Kopieren"));
+  QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(kopieren).center());
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5*e^j53,13"));
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+}  // namespace
