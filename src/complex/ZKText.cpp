@@ -222,7 +222,14 @@ std::string Fixed5(long double x, int dezimalen) {
 
 std::string KomponentenText(const ZKZahl& z, int format) {
   if (format != General && format != Exponent) return {};
-  if (!z.IstEndlich()) return std::isinf(z.Betrag) ? kUnendlich : kUndefiniert;
+  // Each form looks only at its own pair: a huge but finite real part stays
+  // a number here even when its magnitude overflowed.
+  if (!std::isfinite(z.Realteil) || !std::isfinite(z.Imaginaerteil)) {
+    // An infinite part means complex infinity (1/0 has an infinite real part
+    // next to the NaN of sin(0) * inf).
+    const bool unendlich = std::isinf(z.Realteil) || std::isinf(z.Imaginaerteil);
+    return unendlich ? kUnendlich : kUndefiniert;
+  }
   const long double a = z.Realteil;
   const long double b = z.Imaginaerteil;
   std::string text;
@@ -248,7 +255,9 @@ std::string KomponentenText(const ZKZahl& z, int format) {
 
 std::string ExponentialText(const ZKZahl& z, int format) {
   if (format != General && format != Exponent) return {};
-  if (!z.IstEndlich()) return std::isinf(z.Betrag) ? kUnendlich : kUndefiniert;
+  if (!std::isfinite(z.Betrag) || !std::isfinite(z.Winkel)) {
+    return std::isinf(z.Betrag) && std::isfinite(z.Winkel) ? kUnendlich : kUndefiniert;
+  }
   const long double r = z.Betrag;
   const long double phi = z.Winkel;
   std::string text;

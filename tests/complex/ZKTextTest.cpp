@@ -166,6 +166,14 @@ TEST(TextFormen, NonFiniteValuesGetGermanWords) {
   EXPECT_EQ(LiesZKZahl("undefiniert", z), ZKForm::Keine);
 }
 
+TEST(TextFormen, EachFormLooksOnlyAtItsOwnPair) {
+  // The magnitude of 1E2500 + j1 overflows; its cartesian parts do not.
+  ZKZahl z;
+  z.SetzeKartesisch(1e2500L, 1);
+  EXPECT_EQ(KomponentenText(z, General), "1E2500+j1");
+  EXPECT_EQ(ExponentialText(z, General), "unendlich");
+}
+
 TEST(TextFormen, ConversionPathDecidesTheDigits) {
   // 3+j4 shown in exponential form and read back is not 3+j4 any more.
   ZKZahl z;
