@@ -13,11 +13,12 @@ namespace {
 constexpr int kGroesse = GleichungsLoeser::kKapazitaet + 1;
 
 // A pivot counts as zero when its magnitude is at most this fraction of the
-// largest coefficient magnitude. The elimination works in 80-bit long double
-// (about 1e-19 relative), so the rounding residue that a singular system
-// leaves (1 2 3 / 4 5 6 / 7 8 9 ends with a pivot near 1e-18) lies far below
-// it, while the teaching systems, with coefficients of similar size, keep
-// pivots many orders of magnitude above it.
+// largest coefficient magnitude of its own equation. The elimination works in
+// 80-bit long double (about 1e-19 relative), so the rounding residue that a
+// singular system leaves (1 2 3 / 4 5 6 / 7 8 9 ends with a pivot near 1e-18)
+// lies far below it, while regular systems keep their pivots many orders of
+// magnitude above it. Measuring against each equation's own scale keeps an
+// equation in microfarads next to one in megaohms from looking singular.
 constexpr long double kSingulaerSchwelle = 1e-12L;
 
 }  // namespace
@@ -39,6 +40,8 @@ struct GleichungsLoeser::Daten {
   // stands at (0: none), plus the DFS marks of one augmenting-path search.
   std::array<int, kGroesse> zeileAnPosition{};
   std::array<bool, kGroesse> besucht{};
+  // Largest coefficient magnitude of each equation of `matrix`.
+  std::array<long double, kGroesse> zeilenMass{};
 
   static bool IstNull(const ZKZahl& z) { return !(z != ZKZahl()); }
   bool Eintrag(int zeile, int spalte) const { return !IstNull(matrix[zeile][spalte]); }
@@ -153,9 +156,9 @@ struct GleichungsLoeser::Daten {
   // A zero (or negligible) pivot does not make a system singular: a row
   // below may still have a usable entry in that column. Its columns left of
   // s are already cleared, so exchanging keeps the elimination valid.
-  bool TauschePivotZeile(int s, int n, long double schwelle) {
+  bool TauschePivotZeile(int s, int n) {
     for (int r = s + 1; r <= n; ++r) {
-      if (arbeitsmatrix[r][s].Betrag > schwelle) {
+      if (PivotTraegt(r, s)) {
         std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
         std::swap(zeilenfolge[s], zeilenfolge[r]);
         return true;
@@ -191,18 +194,24 @@ struct GleichungsLoeser::Daten {
     }
   }
 
-  // Largest coefficient magnitude, or -1 when any value of the system
-  // (right-hand sides included) is not finite.
-  long double GroessterBetrag(int n) const {
-    long double groesster = 0.0L;
+  // The largest coefficient magnitude of every equation; false when any value
+  // of the system (right-hand sides included) is not finite.
+  bool MissZeilen(int n) {
     for (int r = 1; r <= n; ++r) {
+      zeilenMass[r] = 0.0L;
       for (int c = 0; c <= n; ++c) {
         const ZKZahl& z = matrix[r][c];
-        if (!z.IstEndlich()) return -1.0L;
-        if (c > 0 && z.Betrag > groesster) groesster = z.Betrag;
+        if (!z.IstEndlich()) return false;
+        if (c > 0 && z.Betrag > zeilenMass[r]) zeilenMass[r] = z.Betrag;
       }
     }
-    return groesster;
+    return true;
+  }
+
+  // Whether working row r can serve as pivot in column s. Written as "above"
+  // so that a NaN is caught too.
+  bool PivotTraegt(int r, int s) const {
+    return arbeitsmatrix[r][s].Betrag > kSingulaerSchwelle * zeilenMass[zeilenfolge[r]];
   }
 };
 
@@ -241,14 +250,11 @@ LoeseStatus GleichungsLoeser::Loese() {
   // is no equation at all.
   if (!d.SucheAnordnung(n) && !d.SucheAnordnungVollstaendig(n)) return KeineEindeutigeLoesung;
 
-  const long double groesster = d.GroessterBetrag(n);
-  if (groesster < 0.0L) return KeineEindeutigeLoesung;
-  const long double schwelle = kSingulaerSchwelle * groesster;
+  if (!d.MissZeilen(n)) return KeineEindeutigeLoesung;
 
   d.OrdneZeilenUm(n);
   for (int s = 1; s <= n; ++s) {
-    // Written as "not above" so that a NaN pivot is caught too.
-    if (!(d.arbeitsmatrix[s][s].Betrag > schwelle) && !d.TauschePivotZeile(s, n, schwelle)) {
+    if (!d.PivotTraegt(s, s) && !d.TauschePivotZeile(s, n)) {
       return KeineEindeutigeLoesung;
     }
     d.NormiereZeile(s, n);

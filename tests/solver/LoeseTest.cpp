@@ -76,6 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
         LoesbarFall{"rounding_residue_pivot_exchanged",
                     ResteAlsPivot(),
                     {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0)}},
+        // Equations of very different scale (microfarads next to megaohms)
+        // are regular, not singular.
+        LoesbarFall{"equations_of_very_different_scale",
+                    Reell({{1e6, 2e6}, {3e-7, 1e-7}}),
+                    {Kartesisch(1, 0), Kartesisch(-2, 1)}},
+        LoesbarFall{"diagonal_of_very_different_scale",
+                    Reell({{1e6, 0}, {0, 1e-7}}),
+                    {Kartesisch(1, 0), Kartesisch(1, 0)}},
         LoesbarFall{"residue_rows_below_passed_over",
                     ResteUnterhalb(),
                     {Kartesisch(1, 1), Kartesisch(2, -1), Kartesisch(-3, 0), Kartesisch(0, 5)}}),
@@ -123,6 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     Systeme, Singulaer,
     ::testing::Values(
         SingulaerFall{"equal_equations", Reell({{1, 1}, {1, 1}}), Reelle({2, 2})},
+        SingulaerFall{"small_equation_proportional_to_large_one",
+                      Reell({{1, 2}, {1e-7, 2e-7}}), Reelle({1, 1e-7})},
         SingulaerFall{"rank_two_integer_matrix", Reell({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
                       Reelle({1, 2, 3})},
         SingulaerFall{"complex_rows_equal_up_to_rounding", ProportionaleZeilen(), Reelle({1, 2})},
