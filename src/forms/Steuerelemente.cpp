@@ -60,8 +60,13 @@ TButton::TButton(QWidget* parent, const QString& text) : QPushButton(text, paren
   connect(this, &QPushButton::clicked, this, [this] { Ereignis(OnClick); });
 }
 
+// Like the framework the handlers were written for, a radio button reports a
+// click only when it becomes the chosen one: clicking the chosen button again
+// must not, for example, empty a calculator's result field.
 TRadioButton::TRadioButton(QWidget* parent, const QString& text) : QRadioButton(text, parent) {
-  connect(this, &QRadioButton::clicked, this, [this] { Ereignis(OnClick); });
+  connect(this, &QRadioButton::toggled, this, [this](bool gewaehlt) {
+    if (gewaehlt) Ereignis(OnClick);
+  });
 }
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& titel) : QGroupBox(titel, parent) {}

@@ -370,6 +370,20 @@ bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool d
   return w == viewport() && b == Qt::LeftButton && !doppelklick;
 }
 
+// Qt takes Tab and Shift+Tab before keyPressEvent (focus chain) and hands
+// the grid only a synthetic copy; the key handlers must see the real key
+// first, so that they can clear results or discard it as for any other key.
+bool TStringGrid::event(QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+        VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress)) {
+      return true;
+    }
+  }
+  return QTableView::event(e);
+}
+
 void TStringGrid::keyPressEvent(QKeyEvent* e) {
   if (e->matches(QKeySequence::Copy)) {
     if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());

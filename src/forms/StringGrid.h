@@ -84,6 +84,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) override;
 
  protected:
+  bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;

@@ -89,6 +89,11 @@ TEST_F(Blindwiderstand, SwitchingTheSoughtQuantityMovesTheResultField) {
   const QString label = Text("XL_Label");
   const QColor normal = QApplication::palette(Edit("L_Edit")).color(QPalette::Base);
 
+  // Clicking the chosen button again changes nothing: the result stays.
+  Klick("XL_RadioButton");
+  EXPECT_EQ(Text("XL_Edit"), "3,141592654");
+  EXPECT_TRUE(Edit("XL_Edit")->isReadOnly());
+
   Klick("L_RadioButton");
   EXPECT_EQ(Text("L_Edit"), "");
   EXPECT_TRUE(Edit("L_Edit")->isReadOnly());

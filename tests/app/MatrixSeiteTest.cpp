@@ -159,6 +159,13 @@ TEST_F(MatrixSeiteTest, AnyKeyInTheCoefficientGridEmptiesTheResults) {
   M()->setFocus();
   Taste(Qt::Key_Down);
   EXPECT_TRUE(X()->Cells(1, 2).isEmpty());
+  // Tab too, also with the editor closed (Qt routes it through the focus chain).
+  for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Backtab}) {
+    M()->SetEditorMode(false);
+    X()->SetCell(1, 2, QStringLiteral("alt"));
+    Taste(k);
+    EXPECT_TRUE(X()->Cells(1, 2).isEmpty()) << k;
+  }
   X()->SetCell(1, 2, QStringLiteral("alt"));
   Seite(1);
   QTest::mouseClick(form1.ExpotentialForm_GroupBox2, Qt::LeftButton, {}, QPoint(3, 60));
@@ -192,6 +199,9 @@ TEST_F(MatrixSeiteTest, TheResultGridTakesOnlyArrowKeys) {
   Taste(Qt::Key_Delete);
   EXPECT_EQ(X()->Cells(1, 1), QStringLiteral("3"));
   Taste(Qt::Key_Down);
+  EXPECT_EQ(X()->Row(), 2);
+  Taste(Qt::Key_Tab);
+  EXPECT_EQ(X()->Col(), 1);
   EXPECT_EQ(X()->Row(), 2);
 }
 
