@@ -131,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
     Systeme, Singulaer,
     ::testing::Values(
         SingulaerFall{"equal_equations", Reell({{1, 1}, {1, 1}}), Reelle({2, 2})},
-        SingulaerFall{"small_equation_proportional_to_large_one",
-                      Reell({{1, 2}, {1e-7, 2e-7}}), Reelle({1, 1e-7})},
+        SingulaerFall{"small_equation_proportional_to_large_one", Reell({{1, 2}, {1e-7, 2e-7}}),
+                      Reelle({1, 1e-7})},
         SingulaerFall{"rank_two_integer_matrix", Reell({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
                       Reelle({1, 2, 3})},
         SingulaerFall{"complex_rows_equal_up_to_rounding", ProportionaleZeilen(), Reelle({1, 2})},
