@@ -201,6 +201,8 @@ class TForm1 : public TForm {
   void SetzeAnfangszustand();
   // Empties both result columns of the matrix page, rows 1 to the last.
   void LoescheErgebnisse();
+  // Clears the results, sizes both grids for DimMatrix and writes the header.
+  void WendeDimensionAn();
   // The dimension edit's text as a whole number; a message box when it is none.
   bool LiesDimension(int& n);
   // The text a right-button drag from this source carries (a grid's cell,

@@ -39,17 +39,17 @@ void TForm1::AnzahlMatrix_EditChange() {
   // Raises this handler again at once when the text changes (clamped value,
   // leading zeros); that run finishes first and leaves the same state.
   AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
-  LoescheErgebnisse();
-  MatrixTab_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
-  MatrixTab_StringGrid->SetColCount(Zustand.DimMatrix + 2);
-  KxWerte_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
-  SetzeMatrixKopf(Zustand.DimMatrix);
+  WendeDimensionAn();
   AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
 }
 
 void TForm1::AnzahlMatrix_UpDownClick(bool /*aufwaerts*/) {
   Zustand.DimMatrix = AnzahlMatrix_UpDown->Position();
   AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
+  WendeDimensionAn();
+}
+
+void TForm1::WendeDimensionAn() {
   LoescheErgebnisse();
   MatrixTab_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
   MatrixTab_StringGrid->SetColCount(Zustand.DimMatrix + 2);
@@ -120,12 +120,7 @@ void TForm1::MatrixTab_StringGridKeyPress(QChar& Key) {
 }
 
 void TForm1::MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
-  QString text = MatrixTab_StringGrid->Cells(ACol, ARow);
-  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
-  if (punkt < 0) return;
-  text[punkt] = QLatin1Char(',');
-  MatrixTab_StringGrid->SetCell(ACol, ARow, text);
-  MatrixTab_StringGrid->SetEditorMode(true);
+  MatrixTab_StringGrid->ErsterPunktZuKomma(ACol, ARow);
 }
 
 void TForm1::KxWerte_StringGridKeyDown(int& Key) {

@@ -4,7 +4,6 @@
 #define QUORVEL_APP_PROGRAMMZUSTAND_H
 
 #include <QString>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -13,11 +12,6 @@
 #include "ZKZahl.h"
 
 struct Programmzustand {
-  // The window's own constants, used by the reactance and angle calculators.
-  const long double Pi = std::acos(-1.0L);
-  const long double PiDurch180 = Pi * (1.0L / 180.0L);
-  const long double HundertachtzigDurchPi = 180.0L / Pi;
-
   // K1..K20 and G1..G20 (entries 1..20); the evaluator reads them.
   ZKSpeicher K_VarSpeicher{};
   ZKSpeicher G_VarSpeicher{};

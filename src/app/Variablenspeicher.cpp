@@ -15,17 +15,6 @@ bool IstSpeicherZeile(int n) {
   return n >= kErsteZeile && n <= kLetzteZeile;
 }
 
-// A typed point shows as the German comma at once; the first one only,
-// since each keystroke brings at most one new point.
-void PunktNachKomma(TStringGrid* grid, int row) {
-  QString text = grid->Cells(1, row);
-  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
-  if (punkt < 0) return;
-  text[punkt] = QLatin1Char(',');
-  grid->SetCell(1, row, text);
-  grid->SetEditorMode(true);
-}
-
 }  // namespace
 
 void TForm1::K_ZeileBerechnen(int n) {
@@ -60,13 +49,13 @@ void TForm1::SpeicherZellenLeeren() {
 // reciprocal of its rounded K text.
 void TForm1::Variablen_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
   if (ACol != 1 || !IstSpeicherZeile(ARow)) return;
-  PunktNachKomma(Variablen_StringGrid, ARow);
+  Variablen_StringGrid->ErsterPunktZuKomma(1, ARow);
   K_ZeileBerechnen(ARow);
 }
 
 void TForm1::G_Variablen_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
   if (!IstSpeicherZeile(ARow)) return;
-  PunktNachKomma(G_Variablen_StringGrid, ARow);
+  G_Variablen_StringGrid->ErsterPunktZuKomma(1, ARow);
   G_ZeileBerechnen(ARow);
 }
 

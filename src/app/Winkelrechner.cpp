@@ -7,13 +7,9 @@ void TForm1::Winkel_StringGridSetEditText(int /*ACol*/, int ARow, const QString&
   // The cell is read back through the grid: this handler may already have
   // rewritten it once in this keystroke.
   TStringGrid* g = Winkel_StringGrid;
-  QString text = g->Cells(1, ARow);
-  // The calculator reads a decimal comma only. The cell editor stays open
-  // and keeps its caret, so typing simply goes on.
-  if (const qsizetype punkt = text.indexOf(QLatin1Char('.')); punkt >= 0) {
-    text[punkt] = QLatin1Char(',');
-    g->SetCell(1, ARow, text);
-  }
+  // The calculator reads a decimal comma only; typing simply goes on.
+  g->ErsterPunktZuKomma(1, ARow);
+  const QString text = g->Cells(1, ARow);
   const WinkelTexte t = WinkelZeileBerechnen(ARow, NachAnsi(text));
   if (t.eingabeErsetzt) g->SetCell(1, ARow, AusAnsi(t.eingabe));
   for (int i = 0; i < kWinkelZeilen; ++i)

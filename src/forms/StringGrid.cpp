@@ -294,6 +294,16 @@ bool TStringGrid::EditorMode() const {
   return state() == EditingState;
 }
 
+bool TStringGrid::ErsterPunktZuKomma(int col, int row) {
+  QString text = Cells(col, row);
+  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
+  if (punkt < 0) return false;
+  text[punkt] = QLatin1Char(',');
+  SetCell(col, row, text);
+  SetEditorMode(true);
+  return true;
+}
+
 void TStringGrid::SetEditorMode(bool an) {
   if (!an) {
     editorModus_ = false;

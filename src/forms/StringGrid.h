@@ -64,6 +64,10 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   bool EditorMode() const;
   void SetEditorMode(bool an);
+  // The German decimal comma while typing: the first point of the cell's
+  // text becomes a comma, written back with the editor kept open and its
+  // caret in place. False when the text holds no point.
+  bool ErsterPunktZuKomma(int col, int row);
 
   // Cell under a point in grid coordinates; -1 where there is none.
   void MouseToCell(int x, int y, int& col, int& row) const;
