@@ -7,29 +7,17 @@
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
+#include "QtBench.h"
 #include "Speicher.h"
 #include "ZKText.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "quorvel-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    TApplication::Initialize();
-    return a;
-  }();
-  return *app;
-}
-
 // Two texts in turn, so every keystroke changes the value and the G cell.
 const QString kTexte[] = {QStringLiteral("12,5*e^j36.87"), QStringLiteral("12,5*e^j36,875")};
 
 void BM_SpeicherTastendruck(benchmark::State& state) {
-  App();
+  BenchApp();
   TForm1 form;
   form.show();
   QApplication::processEvents();

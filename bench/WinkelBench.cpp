@@ -2,9 +2,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <memory>
 
 #include "MainQuorvel.h"
+#include "QtBench.h"
 #include "Winkelrechner.h"
 
 namespace {
@@ -21,23 +21,12 @@ void BM_WinkelZeileBerechnen(benchmark::State& state) {
 }
 BENCHMARK(BM_WinkelZeileBerechnen);
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "quorvel_bench";
-  static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QApplication>(argc, argv);
-  }();
-  return *app;
-}
-
 // One keystroke in the degree row of the real grid, with its editor open:
 // the editor's change goes through the grid into the handler, which
 // recomputes and rewrites the six other cells. Painting is left to the
 // event loop and not measured.
 void BM_WinkelTastendruck(benchmark::State& state) {
-  App();
+  BenchApp();
   TForm1 form;
   form.show();
   TStringGrid* g = form.Winkel_StringGrid;

@@ -14,12 +14,13 @@ class Meldungen {
  public:
   struct Meldung {
     QString text, titel;
+    int flags;
   };
 
   Meldungen() {
     alt_ = TApplication::SetzeMeldungsFunktion(
         [this](const QString& text, const QString& titel, int flags) {
-          gezeigt.push_back({text, titel});
+          gezeigt.push_back({text, titel, flags});
           if (antworten_.empty()) {
             ADD_FAILURE() << "unerwartete Meldung: " << titel.toStdString() << ": "
                           << text.toStdString();

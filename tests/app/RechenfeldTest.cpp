@@ -43,7 +43,7 @@ TEST_F(RechenfeldTest, ErrorsAreShownAndTheFormulaStays) {
     EXPECT_EQ(Ergebnis()->text(), QLatin1String(f.text)) << f.formel;
     EXPECT_EQ(Formel()->text(), QLatin1String(f.formel));
   }
-  EXPECT_TRUE(meldungen_.empty());
+  EXPECT_TRUE(meldungen.gezeigt.empty());
 }
 
 TEST_F(RechenfeldTest, LoeschenEmptiesEditAndLabelButNotTheMemory) {

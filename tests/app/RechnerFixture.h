@@ -13,6 +13,7 @@
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
+#include "Meldungen.h"
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -42,20 +43,11 @@ inline ::testing::Environment* const kQtUmgebung =
 class RechnerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // A modal box would hang a headless run; none of these pages opens one.
-    alteMeldung_ =
-        TApplication::SetzeMeldungsFunktion([](const QString& text, const QString&, int) {
-          ADD_FAILURE() << "unexpected message box: " << text.toStdString();
-          return int(IDOK);
-        });
     form_ = std::make_unique<TForm1>();
     form_->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   }
-  void TearDown() override {
-    form_.reset();
-    TApplication::SetzeMeldungsFunktion(alteMeldung_);
-  }
+  void TearDown() override { form_.reset(); }
 
   template <class W>
   W* Control(const char* name) {
@@ -85,7 +77,9 @@ class RechnerTest : public ::testing::Test {
   std::unique_ptr<TForm1> form_;
 
  private:
-  TApplication::MeldungsFunktion alteMeldung_;
+  // None of these pages opens a message box: any box fails the test
+  // instead of hanging the headless run.
+  Meldungen meldungen_;
 };
 
 #endif

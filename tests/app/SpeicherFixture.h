@@ -12,36 +12,17 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
-#include <deque>
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
+#include "Meldungen.h"
+#include "Rechenfeld.h"
 #include "ZKLesen.h"
 #include "ZKText.h"
 
 namespace speicher_test {
-
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "quorvel-tests";
-  static char* argv[] = {name, nullptr};
-  // Kept until the process ends: Qt must outlive every widget of every test.
-  static QApplication* app = [] {
-    // Headless unless told otherwise (also when started by hand).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    auto* a = new QApplication(argc, argv);
-    TApplication::Initialize();
-    return a;
-  }();
-  return *app;
-}
-
-struct Meldung {
-  QString text, titel;
-  int flags;
-};
 
 // Reads a shown value text the way the program reads cells.
 inline ZKZahl Lies(const QString& text) {
@@ -86,20 +67,7 @@ inline QString ExpZelle(Komplex z, int format = General) {
 
 class SpeicherFixture : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { App(); }
-
   void SetUp() override {
-    alteMeldung_ = TApplication::SetzeMeldungsFunktion(
-        [this](const QString& text, const QString& titel, int flags) {
-          meldungen_.push_back({text, titel, flags});
-          if (antworten_.empty()) {
-            ADD_FAILURE() << "unexpected message box: " << text.toStdString();
-            return flags == MB_YESNO ? int(IDNO) : int(IDOK);
-          }
-          const int a = antworten_.front();
-          antworten_.pop_front();
-          return a;
-        });
     form_ = new TForm1;
     form_->show();
     form_->activateWindow();
@@ -109,7 +77,6 @@ class SpeicherFixture : public ::testing::Test {
   void TearDown() override {
     delete form_;
     form_ = nullptr;
-    TApplication::SetzeMeldungsFunktion(std::move(alteMeldung_));
   }
 
   template <class T>
@@ -159,24 +126,19 @@ class SpeicherFixture : public ::testing::Test {
   // The label's value, read from its component form behind the separator.
   ZKZahl Ergebniswert() {
     const QString text = Ergebnis()->text();
-    const qsizetype pos = text.indexOf(QLatin1String(kTrennerText));
+    const qsizetype pos = text.indexOf(QLatin1String(kTrenner));
     EXPECT_GE(pos, 0) << text.toStdString();
-    return Lies(text.mid(pos + 5));
+    return Lies(text.mid(pos + qsizetype(std::strlen(kTrenner))));
   }
   // Its exponential form, before the separator.
   ZKZahl ErgebniswertExponential() {
     const QString text = Ergebnis()->text();
-    return Lies(text.left(text.indexOf(QLatin1String(kTrennerText))));
+    return Lies(text.left(text.indexOf(QLatin1String(kTrenner))));
   }
 
-  static constexpr const char* kTrennerText = "  =  ";
-
+  // Message boxes answered from a script; an unexpected one fails the test.
+  Meldungen meldungen;
   TForm1* form_ = nullptr;
-  std::vector<Meldung> meldungen_;
-  std::deque<int> antworten_;
-
- private:
-  TApplication::MeldungsFunktion alteMeldung_;
 };
 
 }  // namespace speicher_test

@@ -150,16 +150,16 @@ TEST_F(VariablenspeicherTest, EveryWayOfEmptyingResetsTheVariables) {
 
   // "Löschen": No keeps everything, Yes empties every row and variable.
   K()->SetCell(2, 7, QStringLiteral("neun"));
-  antworten_ = {IDNO};
+  meldungen.Erwarte(IDNO);
   QTest::mouseClick(Element<TButton>("ClearVarSpeicher_Button"), Qt::LeftButton);
-  ASSERT_EQ(meldungen_.size(), 1u);
-  EXPECT_EQ(meldungen_[0].text, QStringLiteral("Wollen Sie wirklich alles Löschen?"));
-  EXPECT_EQ(meldungen_[0].titel, QStringLiteral("Achtung!"));
-  EXPECT_EQ(meldungen_[0].flags, int(MB_YESNO));
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text, QStringLiteral("Wollen Sie wirklich alles Löschen?"));
+  EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Achtung!"));
+  EXPECT_EQ(meldungen.gezeigt[0].flags, int(MB_YESNO));
   EXPECT_EQ(K()->Cells(1, 7), QStringLiteral("9"));
   EXPECT_FALSE(G()->Cells(1, 7).isEmpty());
 
-  antworten_ = {IDYES};
+  meldungen.Erwarte(IDYES);
   QTest::mouseClick(Element<TButton>("ClearVarSpeicher_Button"), Qt::LeftButton);
   for (int r = 1; r <= 20; ++r) {
     EXPECT_TRUE(K()->Cells(1, r).isEmpty() && K()->Cells(2, r).isEmpty()) << r;

@@ -1,0 +1,24 @@
+// One QApplication for the window benchmarks, headless unless another
+// platform is asked for, set up as the program sets itself up.
+#ifndef QUORVEL_BENCH_QTBENCH_H
+#define QUORVEL_BENCH_QTBENCH_H
+
+#include <QApplication>
+
+#include "Anwendung.h"
+
+inline QApplication& BenchApp() {
+  static int argc = 1;
+  static char name[] = "quorvel_bench";
+  static char* argv[] = {name, nullptr};
+  // Kept until the process ends: Qt must outlive every window of every run.
+  static QApplication* app = [] {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* a = new QApplication(argc, argv);
+    TApplication::Initialize();
+    return a;
+  }();
+  return *app;
+}
+
+#endif
