@@ -196,7 +196,11 @@ void TForm1::ErzeugeSteuerelemente() {
         "Darg und Dorp zu ermöglichen.", "", "Für Fragen und Verbesserungen.",
         "Bitte an das Quorvel-Projekt wenden (siehe README der Quelltexte).", "", " ",
         "                                                                      "
-        "                        Das Quorvel-Projekt"})
+        "                        Das Quorvel-Projekt",
+        // The notice the GPL asks an interactive program to show.
+        "", "Copyright © 2026 die Quorvel-Entwickler. Quorvel ist freie Software nach der GNU GPL,",
+        "Version 3 oder neuer: Sie dürfen es weitergeben und ändern. OHNE JEDE GEWÄHRLEISTUNG.",
+        "Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html"})
     Bedinungsanleitung_Memo->LinesAdd(QString::fromUtf8(zeile));
 
   // The variable memory below the notebook.
