@@ -79,7 +79,10 @@ bool TForm::ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k) {
   if (!menueTaste || !fokus) return false;
   TSteuerung* s = SteuerungVon(fokus);
   if (!s || s->Widget() != fokus || !s->TastenMenue) return false;
+  // Opened by key, the first entry is chosen: Enter runs it.
   s->TastenMenue->popup(fokus->mapToGlobal(s->MenueStelle().bottomLeft()));
+  if (!s->TastenMenue->actions().isEmpty())
+    s->TastenMenue->setActiveAction(s->TastenMenue->actions().front());
   return true;
 }
 
