@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "Barrierefreiheit.h"
+
 TForm2::TForm2() {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(QStringLiteral("Beispielaufgaben"));
@@ -24,4 +26,5 @@ TForm2::TForm2() {
   Beispiel_Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Beispiel_Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Beispiel_Memo->LinesAdd(QString());
+  RichteBarrierefreiheitEin(*this);
 }

@@ -5,7 +5,6 @@
 // edits of each calculator in step with its radio buttons.
 #include "Blindwiderstand.h"
 
-#include <QApplication>
 #include <array>
 #include <string>
 #include <string_view>
@@ -71,7 +70,7 @@ void WaehleGesucht(const Rechner& r, QObject* sender) {
     TEdit* e = r.edits[i];
     const bool ergebnis = i == neu;
     e->setReadOnly(ergebnis);
-    SetzeFarbe(e, ergebnis ? kErgebnisGelb : QApplication::palette(e).color(QPalette::Base));
+    SetzeFarbe(e, ergebnis ? kErgebnisGelb : QColor());  // else the palette's own
   }
 }
 

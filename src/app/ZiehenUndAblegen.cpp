@@ -4,8 +4,12 @@
 // as a number here: each target's own handling does that later.
 //
 // The left button never drags; on the grids it switches editor mode on.
-// Ctrl+C in a grid and the labels' "Kopieren" menu put the same text on
-// the clipboard that a drag would carry.
+//
+// The keyboard's way for every drag: Ctrl+C on a source, or its "Kopieren"
+// menu (menu key, Shift+F10; the labels' also on a right click that stays
+// on them), puts on the clipboard the text a drag from there would carry.
+// Ctrl+V on a target is typing that text: into the current cell of a grid
+// (whose own handlers then read it), or at the caret of an edit.
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -45,18 +49,25 @@ QString TForm1::GetragenerText(const QWidget* Quelle, int ACol, int ARow) const 
 }
 
 void TForm1::VerbindeZwischenablage() {
+  auto kopiere = [](const QString& text) { QApplication::clipboard()->setText(text); };
+  auto menue = [](QWidget* quelle, const std::function<void()>& kopieren) {
+    auto* m = new QMenu(quelle);
+    m->setAccessibleName(QStringLiteral("Kontextmenü"));
+    m->addAction(QStringLiteral("Kopieren"), kopieren);
+    return m;
+  };
   for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid, Variablen_StringGrid,
                          G_Variablen_StringGrid, Winkel_StringGrid}) {
-    g->OnKopieren = [this, g](int c, int r) {
-      QApplication::clipboard()->setText(GetragenerText(g, c, r));
-    };
+    g->OnKopieren = [this, g, kopiere](int c, int r) { kopiere(GetragenerText(g, c, r)); };
+    // The key menu only: a right click on a grid is a drag.
+    g->TastenMenue = menue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
   }
   for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
-    auto* menue = new QMenu(l);
-    menue->addAction(QStringLiteral("Kopieren"),
-                     [this, l] { QApplication::clipboard()->setText(GetragenerText(l)); });
-    l->PopupMenu = menue;
+    l->OnKopieren = [this, l, kopiere] { kopiere(GetragenerText(l)); };
+    l->PopupMenu = l->TastenMenue = menue(l, l->OnKopieren);
   }
+  // A selection is copied as usual; without one, what a drag carries.
+  Wandel_KE_EK_Edit->OnKopieren = [this, kopiere] { kopiere(GetragenerText(Wandel_KE_EK_Edit)); };
 }
 
 void TForm1::WerteLabels_MouseDown(QObject* Sender, Qt::MouseButton Button,

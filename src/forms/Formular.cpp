@@ -71,15 +71,32 @@ bool TForm::GehoertZuMir(QObject* objekt) const {
   return w && w->window() == this;
 }
 
+// The menu key and Shift+F10 open a control's key menu when the control
+// itself has the focus (not a grid's open cell editor, which has its own).
+bool TForm::ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k) {
+  const bool menueTaste =
+      k->key() == Qt::Key_Menu || (k->key() == Qt::Key_F10 && k->modifiers() == Qt::ShiftModifier);
+  if (!menueTaste || !fokus) return false;
+  TSteuerung* s = SteuerungVon(fokus);
+  if (!s || s->Widget() != fokus || !s->TastenMenue) return false;
+  // Opened by key, the first entry is chosen: Enter runs it.
+  s->TastenMenue->popup(fokus->mapToGlobal(s->MenueStelle().bottomLeft()));
+  if (!s->TastenMenue->actions().isEmpty())
+    s->TastenMenue->setActiveAction(s->TastenMenue->actions().front());
+  return true;
+}
+
 bool TForm::eventFilter(QObject* objekt, QEvent* e) {
   switch (e->type()) {
     case QEvent::KeyPress: {
       // Ignored keys travel on to the parents and pass this filter again;
       // only the first receiver counts.
-      if (!KeyPreview || !e->spontaneous() || !GehoertZuMir(objekt)) break;
+      if (!e->spontaneous() || !GehoertZuMir(objekt)) break;
       QWidget* fokus = QApplication::focusWidget();
       if (objekt != (fokus ? fokus : this)) break;
       const auto* k = static_cast<QKeyEvent*>(e);
+      if (ZeigeTastenMenue(fokus, k)) return true;
+      if (!KeyPreview) break;
       const QString text = k->text();
       if (text.isEmpty() || k->key() == Qt::Key_Delete) break;
       QChar zeichen = text.at(0);

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
 class TSteuerung;
 
 // In-process drag: QDrag cannot be driven under the offscreen platform and
@@ -47,6 +48,7 @@ class TForm : public QWidget {
 
  private:
   bool GehoertZuMir(QObject* objekt) const;
+  bool ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k);
 
   TZiehVerwalter ziehen_;
   QPointer<QWidget> geklickt_;

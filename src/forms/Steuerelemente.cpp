@@ -1,12 +1,94 @@
 #include "Steuerelemente.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QTextBlock>
 #include <QToolButton>
 #include <algorithm>
+#include <cmath>
 
 #include "Anwendung.h"
+
+namespace {
+
+// Relative luminance (WCAG 2) of an sRGB colour.
+double Leuchtdichte(const QColor& farbe) {
+  auto linear = [](double k) {
+    return k <= 0.03928 ? k / 12.92 : std::pow((k + 0.055) / 1.055, 2.4);
+  };
+  const QColor c = farbe.toRgb();
+  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+QColor Mische(const QColor& a, const QColor& b, double anteilA) {
+  const QColor x = a.toRgb(), y = b.toRgb();
+  auto k = [anteilA](int p, int q) { return int(std::lround(anteilA * p + (1 - anteilA) * q)); };
+  return QColor(k(x.red(), y.red()), k(x.green(), y.green()), k(x.blue(), y.blue()));
+}
+
+// The palette's text on this ground, or black or white when that is too faint.
+QColor LesbarerText(const QColor& text, const QColor& grund) {
+  if (Kontrastverhaeltnis(text, grund) >= kMindestKontrast) return text;
+  const QColor schwarz(Qt::black), weiss(Qt::white);
+  return Kontrastverhaeltnis(schwarz, grund) >= Kontrastverhaeltnis(weiss, grund) ? schwarz : weiss;
+}
+
+constexpr const char* kEntwurfsfarbe = "quorvelEntwurfsfarbe";
+
+void WendeFeldfarbeAn(QWidget* w) {
+  const QColor entwurf = w->property(kEntwurfsfarbe).value<QColor>();
+  const QPalette basis = QApplication::palette(w);
+  QPalette p = w->palette();
+  if (!entwurf.isValid()) {
+    for (auto rolle : {QPalette::Base, QPalette::Window, QPalette::Text, QPalette::WindowText})
+      p.setColor(rolle, basis.color(rolle));
+    w->setPalette(p);
+    return;
+  }
+  const QColor grund = Feldfarbe(entwurf, basis);
+  p.setColor(QPalette::Base, grund);
+  p.setColor(QPalette::Window, grund);
+  p.setColor(QPalette::Text, LesbarerText(basis.color(QPalette::Text), grund));
+  p.setColor(QPalette::WindowText, LesbarerText(basis.color(QPalette::WindowText), grund));
+  w->setPalette(p);
+}
+
+// Follows a change of the desktop's palette: the field's colours are
+// derived again before the widget merges the new palette with its own.
+class TFarbWaechter : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::ApplicationPaletteChange && o == parent())
+      WendeFeldfarbeAn(static_cast<QWidget*>(o));
+    return false;
+  }
+};
+
+}  // namespace
+
+double Kontrastverhaeltnis(const QColor& a, const QColor& b) {
+  const double la = Leuchtdichte(a), lb = Leuchtdichte(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor Feldfarbe(const QColor& entwurf, const QPalette& palette) {
+  const QColor grund = palette.color(QPalette::Base), text = palette.color(QPalette::Text);
+  if (Leuchtdichte(grund) >= Leuchtdichte(text)) return entwurf;
+  // Dark palette: as much of the design colour as the text allows.
+  for (double anteil = 0.3; anteil > 0.0; anteil -= 0.05) {
+    const QColor m = Mische(entwurf, grund, anteil);
+    if (Kontrastverhaeltnis(m, text) >= kMindestKontrast) return m;
+  }
+  return grund;
+}
 
 QFont Schrift(const QString& familie, int pixel, bool fett) {
   QFont f(familie);
@@ -16,10 +98,9 @@ QFont Schrift(const QString& familie, int pixel, bool fett) {
 }
 
 void SetzeFarbe(QWidget* w, const QColor& farbe) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Base, farbe);
-  p.setColor(QPalette::Window, farbe);
-  w->setPalette(p);
+  if (!w->property(kEntwurfsfarbe).isValid()) w->installEventFilter(new TFarbWaechter(w));
+  w->setProperty(kEntwurfsfarbe, farbe);
+  WendeFeldfarbeAn(w);
   if (qobject_cast<QLabel*>(w)) w->setAutoFillBackground(true);
 }
 
@@ -28,6 +109,10 @@ TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
 }
 
 void TEdit::keyPressEvent(QKeyEvent* e) {
+  if (OnKopieren && e->matches(QKeySequence::Copy) && !hasSelectedText()) {
+    Ereignis(OnKopieren);
+    return;
+  }
   if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) return;
   QLineEdit::keyPressEvent(e);
   PasseGrenzeAn();
@@ -55,6 +140,99 @@ void TEdit::PasseGrenzeAn() {
 }
 
 TLabel::TLabel(QWidget* parent, const QString& text) : QLabel(text, parent) {}
+
+namespace {
+
+// A result label as assistive technology sees it: a read-only text field.
+class TLesefeldZugang : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit TLesefeldZugang(TLabel* l) : QAccessibleWidget(l, QAccessible::EditableText) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = true;
+    return s;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Text();
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Text();
+    return QAccessibleWidget::text(t);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
+  // Nothing can be selected or edited; the caret stays at the start.
+  void selection(int, int* anfang, int* ende) const override { *anfang = *ende = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int anfang, int ende) const override { return Text().mid(anfang, ende - anfang); }
+  int characterCount() const override { return int(Text().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* anfang, int* ende) const override {
+    *anfang = *ende = offset;
+    return {};
+  }
+
+ private:
+  QString Text() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
+QAccessibleInterface* LesefeldFabrik(const QString&, QObject* o) {
+  auto* w = qobject_cast<QLabel*>(o);
+  auto* l = dynamic_cast<TLabel*>(w);
+  return l && l->IstLesefeld() ? new TLesefeldZugang(l) : nullptr;
+}
+
+}  // namespace
+
+void TLabel::AlsLesefeld() {
+  static const bool fabrik = (QAccessible::installFactory(&LesefeldFabrik), true);
+  (void)fabrik;
+  // Setting a label's text has already made the plain label's interface;
+  // dropped, the next query makes the read-only field's.
+  if (QAccessibleInterface* alt = QAccessible::queryAccessibleInterface(this))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(alt));
+  lesefeld_ = true;
+  // Tab only: a left press on a result label still does nothing.
+  setFocusPolicy(Qt::TabFocus);
+}
+
+void TLabel::keyPressEvent(QKeyEvent* e) {
+  if (OnKopieren && e->matches(QKeySequence::Copy)) {
+    Ereignis(OnKopieren);
+    return;
+  }
+  QLabel::keyPressEvent(e);
+}
+
+void TLabel::paintEvent(QPaintEvent* e) {
+  QLabel::paintEvent(e);
+  if (!hasFocus()) return;
+  QPainter maler(this);
+  QStyleOptionFocusRect o;
+  o.initFrom(this);
+  o.rect = contentsRect().adjusted(1, 1, -1, -1);
+  o.backgroundColor = palette().color(backgroundRole());
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &maler, this);
+}
+
+void TLabel::focusInEvent(QFocusEvent* e) {
+  QLabel::focusInEvent(e);
+  update();
+}
+
+void TLabel::focusOutEvent(QFocusEvent* e) {
+  QLabel::focusOutEvent(e);
+  update();
+}
 
 TButton::TButton(QWidget* parent, const QString& text) : QPushButton(text, parent) {
   connect(this, &QPushButton::clicked, this, [this] { Ereignis(OnClick); });

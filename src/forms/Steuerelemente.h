@@ -20,8 +20,17 @@ class QToolButton;
 
 // Design fonts are given in pixels.
 QFont Schrift(const QString& familie, int pixel, bool fett);
-// Background of a field (edits, grids, labels).
+// Background of a field (edits, grids, labels): the design colour in a
+// light palette; in a dark one (light text on dark ground) a dark shade of
+// it, so that the desktop's palette is followed and its text stays legible.
+// The text keeps a contrast of at least kMindestKontrast either way, also
+// after the desktop's palette changes. An invalid colour: the palette's own.
 void SetzeFarbe(QWidget* w, const QColor& farbe);
+// The background SetzeFarbe gives a field of this design colour in a palette.
+QColor Feldfarbe(const QColor& entwurf, const QPalette& palette);
+// Contrast ratio of two colours as WCAG 2 defines it (1 to 21).
+double Kontrastverhaeltnis(const QColor& a, const QColor& b);
+inline constexpr double kMindestKontrast = 4.5;
 
 class TEdit : public QLineEdit, public TSteuerung {
  public:
@@ -35,6 +44,8 @@ class TEdit : public QLineEdit, public TSteuerung {
   // program sets with SetText: a drop may append beyond it.
   void SetMaxLength(int n);
   void SetText(const QString& text);
+  // Ctrl+C with nothing selected (a selection is copied as usual).
+  std::function<void()> OnKopieren;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -50,6 +61,23 @@ class TLabel : public QLabel, public TSteuerung {
  public:
   explicit TLabel(QWidget* parent, const QString& text = {});
   QWidget* Widget() override { return this; }
+
+  // A label that shows results: reached with Tab, drawn with a focus frame,
+  // and reported to assistive technology as a read-only text field whose
+  // name is the accessible name and whose text is the shown value.
+  void AlsLesefeld();
+  bool IstLesefeld() const { return lesefeld_; }
+  // Ctrl+C while the label has the focus.
+  std::function<void()> OnKopieren;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  bool lesefeld_ = false;
 };
 
 // Push button and bitmap button.

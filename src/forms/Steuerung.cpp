@@ -1,7 +1,9 @@
 #include "Steuerung.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <utility>
 
 #include "Anwendung.h"
 #include "Formular.h"
@@ -20,6 +22,22 @@ TSteuerung* SteuerungVon(QWidget* w) {
   for (; w; w = w->isWindow() ? nullptr : w->parentWidget())
     if (auto* s = dynamic_cast<TSteuerung*>(w)) return s;
   return nullptr;
+}
+
+namespace {
+WertMelder& Melder() {
+  static WertMelder m = [](QAccessibleEvent& e) { QAccessible::updateAccessibility(&e); };
+  return m;
+}
+}  // namespace
+
+void MeldeNeuenWert(QWidget* feld, const QString& wert) {
+  QAccessibleValueChangeEvent ereignis(feld, wert);
+  Melder()(ereignis);
+}
+
+WertMelder SetzeWertMelder(WertMelder melder) {
+  return std::exchange(Melder(), std::move(melder));
 }
 
 bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void(int&)>& keyDown,

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 
+class QAccessibleEvent;
 class QKeyEvent;
 class QMenu;
 
@@ -25,6 +26,9 @@ class TSteuerung {
   // Shown when a right-button drag from this control ends on the control
   // itself: a click that did not move. Not owned (usually a child).
   QMenu* PopupMenu = nullptr;
+  // Shown by the menu key or Shift+F10 while the control itself has the
+  // focus: the keyboard's way to the same commands. Not owned.
+  QMenu* TastenMenue = nullptr;
 
   virtual QWidget* Widget() = 0;
   // The widgets whose mouse presses count as presses on this control (a
@@ -36,12 +40,25 @@ class TSteuerung {
     return false;
   }
 
+  // Where a menu opened by key appears below, in the control's coordinates
+  // (a grid: its current cell).
+  virtual QRect MenueStelle() { return Widget()->rect(); }
+
   // Starts a drag with this control as source, at once (no threshold).
   void BeginDrag();
 };
 
 // Finds the control a widget belongs to (itself or its nearest ancestor).
 TSteuerung* SteuerungVon(QWidget* w);
+
+// Tells assistive technology that a field now shows a new value (a result
+// of "=", say), so that a screen reader can read it without the focus there.
+void MeldeNeuenWert(QWidget* feld, const QString& wert);
+// Where MeldeNeuenWert sends its event: Qt's accessibility, which passes it
+// to the desktop's bridge only while a screen reader listens. Tests put
+// their own in place; returns the one in force before.
+using WertMelder = std::function<void(QAccessibleEvent& ereignis)>;
+WertMelder SetzeWertMelder(WertMelder melder);
 
 // The key events of a control: OnKeyDown with the Qt key code, OnKeyPress
 // with the typed character. Setting either to 0 discards the key; a

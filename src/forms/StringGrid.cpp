@@ -32,9 +32,12 @@ class TZellModell : public QAbstractTableModel {
   }
   QVariant headerData(int s, Qt::Orientation o, int role) const override {
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == Qt::AccessibleTextRole) return g_->Titel(o, s);
     if (role != Qt::DisplayRole) return {};
-    return o == Qt::Horizontal ? g_->Cells(s + g_->fixedCols_, 0)
-                               : g_->Cells(0, s + g_->fixedRows_);
+    // Without a fixed row (or column) there is no header text: row 0 holds values.
+    if (o == Qt::Horizontal)
+      return g_->fixedRows_ > 0 ? g_->Cells(s + g_->fixedCols_, 0) : QString();
+    return g_->fixedCols_ > 0 ? g_->Cells(0, s + g_->fixedRows_) : QString();
   }
   Qt::ItemFlags flags(const QModelIndex&) const override {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -86,9 +89,12 @@ class TZellDelegat : public QStyledItemDelegate {
   explicit TZellDelegat(TStringGrid* g) : QStyledItemDelegate(g), g_(g) {}
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                        const QModelIndex&) const override {
+                        const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    // The editor is not a cell of the table: it names its cell itself.
+    editor->setAccessibleName(
+        g_->ZellTitel(index.column() + g_->fixedCols_, index.row() + g_->fixedRows_));
     g_->editor_ = editor;
     g_->editorModus_ = true;
     QObject::connect(editor, &QLineEdit::textEdited, g_,
@@ -121,6 +127,16 @@ class TZellDelegat : public QStyledItemDelegate {
       if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
         return true;
       if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
+      const int taste = static_cast<QKeyEvent*>(e)->key();
+      if ((taste == Qt::Key_Tab || taste == Qt::Key_Backtab) &&
+          !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
+        const bool vor =
+            taste == Qt::Key_Tab && !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ShiftModifier);
+        if (g_->AmRand(vor)) {
+          g_->Verlasse(vor);
+          return true;
+        }
+      }
     }
     return QStyledItemDelegate::eventFilter(o, e);
   }
@@ -383,15 +399,67 @@ bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool d
 // Qt takes Tab and Shift+Tab before keyPressEvent (focus chain) and hands
 // the grid only a synthetic copy; the key handlers must see the real key
 // first, so that they can clear results or discard it as for any other key.
+// A Tab that a handler refuses (the result grid takes arrows only) or that
+// would wrap round leaves the grid for the next control.
 bool TStringGrid::event(QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
     if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-        VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress)) {
-      return true;
+        !(k->modifiers() & Qt::ControlModifier)) {
+      const bool vor = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
+      const bool verworfen = VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress);
+      if (verworfen || AmRand(vor)) {
+        Verlasse(vor);
+        return true;
+      }
     }
   }
   return QTableView::event(e);
+}
+
+bool TStringGrid::AmRand(bool vorwaerts) const {
+  const QModelIndex i = currentIndex();
+  if (!i.isValid()) return true;
+  if (vorwaerts)
+    return i.row() == modell_->rowCount() - 1 && i.column() == modell_->columnCount() - 1;
+  return i.row() == 0 && i.column() == 0;
+}
+
+void TStringGrid::Verlasse(bool vorwaerts) {
+  SetEditorMode(false);
+  QWidget::focusNextPrevChild(vorwaerts);
+}
+
+void TStringGrid::SetSpaltenTitel(int col, const QString& titel) {
+  spaltenTitel_[col] = titel;
+}
+
+void TStringGrid::SetZeilenTitel(int row, const QString& titel) {
+  zeilenTitel_[row] = titel;
+}
+
+QString TStringGrid::Titel(Qt::Orientation o, int abschnitt) const {
+  const auto& titel = o == Qt::Horizontal ? spaltenTitel_ : zeilenTitel_;
+  const int nr = abschnitt + (o == Qt::Horizontal ? fixedCols_ : fixedRows_);
+  if (const auto it = titel.find(nr); it != titel.end() && !it->second.isEmpty()) return it->second;
+  const QString gezeigt = modell_->headerData(abschnitt, o, Qt::DisplayRole).toString();
+  return gezeigt.simplified();
+}
+
+QString TStringGrid::ZellTitel(int col, int row) const {
+  QStringList teile;
+  if (col >= fixedCols_ && row >= fixedRows_) {
+    teile << Titel(Qt::Vertical, row - fixedRows_) << Titel(Qt::Horizontal, col - fixedCols_);
+    teile.removeAll(QString());
+  }
+  if (teile.isEmpty()) teile << accessibleName();
+  return teile.join(QStringLiteral(", "));
+}
+
+QRect TStringGrid::MenueStelle() {
+  const QModelIndex i = currentIndex();
+  if (!i.isValid()) return rect();
+  return QRect(viewport()->mapTo(this, visualRect(i).topLeft()), visualRect(i).size());
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* e) {

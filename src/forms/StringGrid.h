@@ -69,6 +69,13 @@ class TStringGrid : public QTableView, public TSteuerung {
   // caret in place. False when the text holds no point.
   bool ErsterPunktZuKomma(int col, int row);
 
+  // What assistive technology reads as the title of a column or row, in
+  // place of the shown header text (which stays as it is); empty: that text.
+  void SetSpaltenTitel(int col, const QString& titel);
+  void SetZeilenTitel(int row, const QString& titel);
+  // The titles of a cell's row and column, as a screen reader names them.
+  QString ZellTitel(int col, int row) const;
+
   // Cell under a point in grid coordinates; -1 where there is none.
   void MouseToCell(int x, int y, int& col, int& row) const;
   // Where a cell lies, in grid coordinates (empty when not shown).
@@ -86,6 +93,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
   bool MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) override;
+  QRect MenueStelle() override;
 
  protected:
   bool event(QEvent* e) override;
@@ -103,12 +111,18 @@ class TStringGrid : public QTableView, public TSteuerung {
   void EditorGeaendert(QLineEdit* editor, const QString& text);
   void SchliesseEditor();
   void FuegeEin();
+  // Tab on the last cell and Shift+Tab on the first leave the grid instead
+  // of wrapping round, so that the keyboard can always go on.
+  bool AmRand(bool vorwaerts) const;
+  void Verlasse(bool vorwaerts);
+  QString Titel(Qt::Orientation o, int abschnitt) const;
   void WendeBreitenAn();
 
   TZellModell* modell_;
   QLabel* ecke_ = nullptr;
   QPointer<QLineEdit> editor_;
   std::map<std::pair<int, int>, QString> zellen_;
+  std::map<int, QString> spaltenTitel_, zeilenTitel_;
   std::vector<int> breiten_;
   int colCount_;
   int rowCount_;

@@ -1,6 +1,7 @@
 // The framework behaviours the windows rely on, on the real Qt widgets.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QTest>
 #include <stdexcept>
+#include <vector>
 
 #include "Anwendung.h"
 #include "Formular.h"
@@ -240,6 +242,102 @@ TEST_F(FormularTest, AnExceptionInAHandlerBecomesAMessageAndTheLoopGoesOn) {
   ASSERT_EQ(meldungen.gezeigt.size(), 1u);
   EXPECT_TRUE(meldungen.gezeigt.front().text.contains(QStringLiteral("kaputt")));
   EXPECT_EQ(ziel->text(), QStringLiteral("x"));
+}
+
+// Tab never traps the keyboard in a grid: it leaves from the last cell,
+// Shift+Tab from the first, and a Tab the grid's handler refuses goes on
+// to the next control.
+TEST_F(FormularTest, TabLeavesAGridAtItsEdgesAndWhenRefused) {
+  auto* vorher = new TEdit(&form);  // before the grid in the focus chain
+  QWidget::setTabOrder(vorher, grid);
+  QWidget::setTabOrder(grid, ziel);
+  vorher->show();
+  grid->setFocus();
+  grid->SetRow(3);
+  grid->SetCol(2);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(grid->Col(), 3) << "inside, Tab moves between cells";
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));  // opens the editor
+  ASSERT_TRUE(grid->EditorMode());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), ziel);
+  EXPECT_EQ(grid->Cells(3, 3), QStringLiteral("9"));
+  EXPECT_FALSE(grid->EditorMode());
+
+  grid->setFocus();
+  grid->SetRow(1);
+  grid->SetCol(1);
+  QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::focusWidget(), vorher);
+
+  grid->OnKeyDown = [](int& k) { k = 0; };
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), ziel);
+}
+
+TEST_F(FormularTest, HeaderTitlesForAssistiveTechnologyLeaveTheShownHeadersAlone) {
+  grid->SetCell(1, 0, QStringLiteral("Kmoplexe  Zahl"));
+  grid->SetCell(0, 2, QStringLiteral("K2="));
+  grid->SetZeilenTitel(2, QStringLiteral("K2"));
+  const QAbstractItemModel* m = grid->model();
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Kmoplexe  Zahl"));
+  EXPECT_EQ(m->headerData(0, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+            QStringLiteral("Kmoplexe Zahl"));
+  EXPECT_EQ(m->headerData(1, Qt::Vertical).toString(), QStringLiteral("K2="));
+  EXPECT_EQ(m->headerData(1, Qt::Vertical, Qt::AccessibleTextRole).toString(),
+            QStringLiteral("K2"));
+  EXPECT_EQ(grid->ZellTitel(1, 2), QStringLiteral("K2, Kmoplexe Zahl"));
+
+  // Without a fixed row, row 0 holds values: no column title comes from it.
+  auto* ohneKopf = new TStringGrid(&form, 2, 3, 1, 0, {});
+  ohneKopf->SetCell(1, 0, QStringLiteral("45"));
+  EXPECT_TRUE(ohneKopf->model()->headerData(0, Qt::Horizontal).toString().isEmpty());
+  ohneKopf->SetSpaltenTitel(1, QStringLiteral("Wert"));
+  EXPECT_EQ(ohneKopf->model()->headerData(0, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
+            QStringLiteral("Wert"));
+}
+
+TEST_F(FormularTest, AResultLabelTakesTheFocusByTabAndCopiesByKey) {
+  QString kopiert;
+  quelle->OnKopieren = [&] { kopiert = quelle->text(); };
+  quelle->AlsLesefeld();
+  quelle->setAccessibleName(QStringLiteral("Ergebnis"));
+  EXPECT_EQ(quelle->focusPolicy(), Qt::TabFocus);
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(quelle);
+  EXPECT_EQ(a->role(), QAccessible::EditableText);
+  EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Ergebnis"));
+  EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("Quelle"));
+  quelle->setFocus();
+  QTest::keyClick(quelle, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(kopiert, QStringLiteral("Quelle"));
+
+  std::vector<QString> gemeldet;
+  WertMelder alt = SetzeWertMelder([&](QAccessibleEvent& e) {
+    if (e.type() == QAccessible::ValueChanged && e.object() == quelle)
+      gemeldet.push_back(static_cast<QAccessibleValueChangeEvent&>(e).value().toString());
+  });
+  MeldeNeuenWert(quelle, QStringLiteral("3+j4"));
+  SetzeWertMelder(std::move(alt));
+  EXPECT_EQ(gemeldet, std::vector<QString>{QStringLiteral("3+j4")});
+}
+
+// In a light palette a field keeps its design colour; in a dark one it
+// takes a shade that the palette's light text stays legible on.
+TEST_F(FormularTest, FieldColoursFollowThePaletteAndKeepTheTextLegible) {
+  const QColor gelb(255, 255, 128);
+  QPalette hell(Qt::black, Qt::white);
+  hell.setColor(QPalette::Base, Qt::white);
+  hell.setColor(QPalette::Text, Qt::black);
+  EXPECT_EQ(Feldfarbe(gelb, hell), gelb);
+  QPalette dunkel(Qt::white, QColor(40, 40, 40));
+  dunkel.setColor(QPalette::Base, QColor(30, 30, 30));
+  dunkel.setColor(QPalette::Text, QColor(220, 220, 220));
+  const QColor schattiert = Feldfarbe(gelb, dunkel);
+  EXPECT_NE(schattiert, gelb);
+  EXPECT_GE(Kontrastverhaeltnis(schattiert, dunkel.color(QPalette::Text)), kMindestKontrast);
+  EXPECT_DOUBLE_EQ(Kontrastverhaeltnis(Qt::black, Qt::white), 21.0);
+  EXPECT_DOUBLE_EQ(Kontrastverhaeltnis(gelb, gelb), 1.0);
 }
 
 }  // namespace

@@ -1,0 +1,543 @@
+// The window as assistive technology and keyboard users meet it: the
+// accessibility tree, the focus order, copying without the mouse, results
+// announced, and legible colours in light, dark and high-contrast palettes.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "ZiehFixture.h"
+
+namespace {
+
+// Interactive: what a user can reach or operate.
+bool IstBedienbar(QAccessibleInterface* i) {
+  switch (i->role()) {
+    case QAccessible::PushButton:
+    case QAccessible::RadioButton:
+    case QAccessible::CheckBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::ComboBox:
+    case QAccessible::Table:
+    case QAccessible::PageTab:
+    case QAccessible::PageTabList:
+      return true;
+    default:
+      return i->state().focusable;
+  }
+}
+
+// Every node below `i`; grid cells are named by their texts and left out.
+void Sammle(QAccessibleInterface* i, std::vector<QAccessibleInterface*>& alle) {
+  for (int k = 0; k < i->childCount(); ++k) {
+    QAccessibleInterface* kind = i->child(k);
+    if (!kind || kind->role() == QAccessible::Cell) continue;
+    alle.push_back(kind);
+    Sammle(kind, alle);
+  }
+}
+
+std::string Wer(QAccessibleInterface* i) {
+  QObject* o = i->object();
+  QString wer = o ? o->objectName() : QString();
+  if (wer.isEmpty() && o) wer = QLatin1String(o->metaObject()->className());
+  return wer.toStdString() + " (role " + std::to_string(int(i->role())) + ")";
+}
+
+// Fails on an interactive control without a name, or with a name another
+// control of the same role has too. Returns how many it checked.
+int PruefeNamen(QWidget* fenster) {
+  QAccessibleInterface* wurzel = QAccessible::queryAccessibleInterface(fenster);
+  EXPECT_NE(wurzel, nullptr);
+  if (!wurzel) return 0;
+  std::vector<QAccessibleInterface*> alle;
+  Sammle(wurzel, alle);
+  std::map<std::pair<int, QString>, std::vector<std::string>> namen;
+  int geprueft = 0;
+  for (QAccessibleInterface* i : alle) {
+    if (!IstBedienbar(i)) continue;
+    ++geprueft;
+    const QString name = i->text(QAccessible::Name).trimmed();
+    EXPECT_FALSE(name.isEmpty()) << "no name: " << Wer(i);
+    if (!name.isEmpty()) namen[{int(i->role()), name}].push_back(Wer(i));
+  }
+  for (const auto& [schluessel, wer] : namen) {
+    std::string liste;
+    for (const std::string& w : wer) liste += w + "; ";
+    EXPECT_EQ(wer.size(), 1u) << "\"" << schluessel.second.toStdString() << "\" for " << liste;
+  }
+  return geprueft;
+}
+
+QString NameVon(QObject* o) {
+  QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+  return i ? i->text(QAccessible::Name) : QString();
+}
+
+// Value changes, as a bridge would receive them.
+std::vector<std::pair<QObject*, QString>>& Wertmeldungen() {
+  static std::vector<std::pair<QObject*, QString>> liste;
+  return liste;
+}
+void MerkeMeldung(QAccessibleEvent& e) {
+  if (e.type() == QAccessible::ValueChanged)
+    Wertmeldungen().emplace_back(e.object(),
+                                 static_cast<QAccessibleValueChangeEvent&>(e).value().toString());
+}
+// The values announced for one field, in order.
+QStringList GemeldetFuer(QObject* feld) {
+  QStringList werte;
+  for (const auto& [o, wert] : Wertmeldungen())
+    if (o == feld) werte << wert;
+  return werte;
+}
+
+class BarrierefreiheitTest : public ZiehFixture {
+ protected:
+  void SetUp() override {
+    ZiehFixture::SetUp();
+    form1.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  }
+  void TearDown() override {
+    if (melder_) SetzeWertMelder(std::move(melder_));
+    Wertmeldungen().clear();
+  }
+
+  // The control that has the focus (a grid for its open cell editor).
+  static QWidget* Fokus() {
+    QWidget* w = QApplication::focusWidget();
+    for (QWidget* p = w; p; p = p->parentWidget())
+      if (dynamic_cast<TStringGrid*>(p)) return p;
+    return w;
+  }
+  // Tab until `ziel` has the focus; false after a whole round without it.
+  bool TabBis(QWidget* ziel) {
+    for (int i = 0; i < 400 && Fokus() != ziel; ++i) Taste(Qt::Key_Tab);
+    return Fokus() == ziel;
+  }
+  Stelle Wandel() { return Mittig(form1.Wandel_KE_EK_Edit, kUeberall); }
+  WertMelder melder_;
+  void Strg(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); }
+};
+
+TEST_F(BarrierefreiheitTest, EveryInteractiveControlHasItsOwnName) {
+  // The window has more than fifty controls; the example window one memo.
+  EXPECT_GT(PruefeNamen(&form1), 40);
+  EXPECT_EQ(PruefeNamen(&form2), 1);
+  // Same caption, different names.
+  std::set<QString> namen;
+  for (QWidget* w : {static_cast<QWidget*>(form1.Berechnen_BitBtn),
+                     static_cast<QWidget*>(form1.istGleichXL_Button),
+                     static_cast<QWidget*>(form1.istGleichXC_Button),
+                     static_cast<QWidget*>(form1.ist_gleich_Button)})
+    namen.insert(NameVon(w));
+  EXPECT_EQ(namen.size(), 4u);
+  EXPECT_EQ(NameVon(form1.ClearVarSpeicher_Button), QStringLiteral("Speicher löschen"));
+  EXPECT_EQ(NameVon(form1.KxWerte_StringGrid), QStringLiteral("Ergebnisse X1 bis Xn"));
+  // The captions on screen are the design's.
+  EXPECT_EQ(form1.Berechnen_BitBtn->text(), QStringLiteral("="));
+  EXPECT_EQ(form1.ClearVarSpeicher_Button->text(), QStringLiteral("Löschen"));
+  EXPECT_EQ(form1.Label1->text(), QStringLiteral("H"));
+}
+
+TEST_F(BarrierefreiheitTest, LabelsNameTheirFieldsAndResultLabelsAreReadOnlyFields) {
+  EXPECT_EQ(form1.Label1->buddy(), form1.L_Edit);
+  EXPECT_EQ(form1.Rechenfeld_Label->buddy(), form1.ZK_Rechenfeld_Edit);
+  QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(form1.L_Edit);
+  const auto beschriftet = edit->relations(QAccessible::Label);
+  ASSERT_EQ(beschriftet.size(), 1);
+  EXPECT_EQ(beschriftet.front().first->object(), form1.Label1);
+
+  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  QAccessibleInterface* ergebnis = QAccessible::queryAccessibleInterface(form1.ZK_Rechenfeld_Label);
+  EXPECT_TRUE(ergebnis->state().readOnly);
+  ASSERT_NE(ergebnis->textInterface(), nullptr);
+  EXPECT_EQ(ergebnis->textInterface()->text(0, 10), QStringLiteral("5*e^j53,13"));
+}
+
+TEST_F(BarrierefreiheitTest, GridCellsReportTheirRowAndColumnTitles) {
+  struct Fall {
+    TStringGrid* grid;
+    int zeile, spalte;  // of the table the screen reader sees (no headers)
+    const char* zeilenTitel;
+    const char* spaltenTitel;
+  };
+  const Fall faelle[] = {
+      {form1.MatrixTab_StringGrid, 0, 1, "Gleichung 1", "Koeffizient von X1"},
+      {form1.MatrixTab_StringGrid, 2, 0, "Gleichung 3", "Ergebnis, rechte Seite"},
+      {form1.KxWerte_StringGrid, 1, 1, "X2", "Ergebnis Komponentenform"},
+      {form1.Variablen_StringGrid, 2, 1, "K3", "Kommentar"},
+      {form1.G_Variablen_StringGrid, 0, 0, "G1", "Gn = 1/Kn"},
+      // No fixed row: the value in row 0 is no column title.
+      {form1.Winkel_StringGrid, 0, 0, "Winkel in Grad", "Wert"},
+  };
+  form1.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("45"));
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.grid->objectName().toStdString());
+    QAccessibleInterface* tabelle = QAccessible::queryAccessibleInterface(f.grid);
+    ASSERT_NE(tabelle->tableInterface(), nullptr);
+    QAccessibleInterface* zelle = tabelle->tableInterface()->cellAt(f.zeile, f.spalte);
+    ASSERT_NE(zelle, nullptr);
+    const auto zeilen = zelle->tableCellInterface()->rowHeaderCells();
+    const auto spalten = zelle->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(zeilen.size(), 1);
+    ASSERT_EQ(spalten.size(), 1);
+    EXPECT_EQ(zeilen.front()->text(QAccessible::Name), QString::fromUtf8(f.zeilenTitel));
+    EXPECT_EQ(spalten.front()->text(QAccessible::Name), QString::fromUtf8(f.spaltenTitel));
+    // Qt hands these out unregistered; registered, the cache frees them.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(zeilen.front()));
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spalten.front()));
+  }
+  // What the headers show is unchanged.
+  EXPECT_EQ(form1.MatrixTab_StringGrid->model()->headerData(0, Qt::Vertical).toString(),
+            QStringLiteral("GL 1:"));
+  EXPECT_EQ(form1.KxWerte_StringGrid->model()->headerData(1, Qt::Horizontal).toString(),
+            QStringLiteral("Ergebnis Koponetenform "));
+
+  // The open cell editor names its cell.
+  Seite(kMatrixSeite);
+  KlickeZelle(form1.MatrixTab_StringGrid, 3, 2);
+  ASSERT_TRUE(form1.MatrixTab_StringGrid->EditorMode());
+  EXPECT_EQ(NameVon(QApplication::focusWidget()),
+            QStringLiteral("Gleichung 2, Koeffizient von X2"));
+}
+
+// Tab reaches one button of a group of options; the arrows the others.
+bool IstOption(QWidget* w) {
+  auto* b = qobject_cast<QAbstractButton*>(w);
+  return b && b->autoExclusive() && b->isCheckable();
+}
+
+// Tab goes round every page and reaches each control that takes the focus,
+// the result labels included, and leaves every grid again.
+TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
+  for (int seite = 0; seite < 3; ++seite) {
+    SCOPED_TRACE(seite);
+    Seite(seite);
+    std::set<QWidget*> erwartet, gruppen;
+    for (QWidget* w : form1.findChildren<QWidget*>()) {
+      if (IstOption(w) && w->isVisible()) gruppen.insert(w->parentWidget());
+      if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+          !w->focusProxy() && !IstOption(w) &&
+          !dynamic_cast<TStringGrid*>(w->parentWidget() ? w->parentWidget()->parentWidget() : w))
+        erwartet.insert(w);
+    }
+    if (seite == 1) {
+      for (QWidget* l : {form1.XL_Label, form1.XC_Label, form1.ZK_Rechenfeld_Label})
+        EXPECT_TRUE(erwartet.count(l));
+    }
+    form1.TabbedNotebook->tabBar()->setFocus();
+    std::set<QWidget*> erreicht;
+    auto fehlt = [&] {
+      return std::any_of(erwartet.begin(), erwartet.end(),
+                         [&](QWidget* w) { return !erreicht.count(w); });
+    };
+    for (int i = 0; i < 400 && fehlt(); ++i) {
+      Taste(Qt::Key_Tab);
+      erreicht.insert(Fokus());
+    }
+    for (QWidget* gruppe : gruppen)
+      EXPECT_TRUE(
+          std::any_of(erreicht.begin(), erreicht.end(),
+                      [&](QWidget* w) { return IstOption(w) && w->parentWidget() == gruppe; }))
+          << "no option reached in " << gruppe->objectName().toStdString();
+    for (QWidget* w : erwartet)
+      EXPECT_TRUE(erreicht.count(w))
+          << "not reached: " << w->objectName().toStdString() << " " << NameVon(w).toStdString();
+    Taste(Qt::Key_Escape);
+  }
+}
+
+TEST_F(BarrierefreiheitTest, EscapeLeavesTheFocusOnANamedControl) {
+  KlickeZelle(form1.Variablen_StringGrid, 1, 2);
+  Taste(Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), form1.Dummy_Edit);
+  EXPECT_FALSE(NameVon(form1.Dummy_Edit).isEmpty());
+  // Nothing typed lands in the hidden edit, and Tab leads on from there.
+  Tippe(QStringLiteral("x"));
+  EXPECT_EQ(form1.Dummy_Edit->text(), QStringLiteral("Dummy_Edit"));
+  Taste(Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), form1.Dummy_Edit);
+}
+
+// With keys only: a formula result into K3, as the right-button drag does.
+TEST_F(BarrierefreiheitTest, KeysCopyAFormulaResultIntoK3AsTheDragDoes) {
+  Seite(kRechenSeite);
+  form1.ZK_Rechenfeld_Edit->setFocus();
+  Tippe(QStringLiteral("(3+j4)*2"));
+  Taste(Qt::Key_Return);
+  ASSERT_TRUE(form1.ZK_Rechenfeld_Label->text().contains(QLatin1Char('=')));
+  Taste(Qt::Key_Tab);
+  ASSERT_EQ(Fokus(), form1.ZK_Rechenfeld_Label);
+  Strg(Qt::Key_C);
+  ASSERT_TRUE(TabBis(form1.Variablen_StringGrid));
+  form1.Variablen_StringGrid->SetRow(1);
+  form1.Variablen_StringGrid->SetCol(1);
+  Taste(Qt::Key_Down);
+  Taste(Qt::Key_Down);
+  Strg(Qt::Key_V);
+  Taste(Qt::Key_Escape);
+  const QString perTaste = form1.Variablen_StringGrid->Cells(1, 3);
+  const QString gPerTaste = form1.G_Variablen_StringGrid->Cells(1, 3);
+  const ZKZahl k3 = form1.Zustand.K_VarSpeicher[3];
+
+  form1.Variablen_StringGrid->SetCell(1, 3, QString());
+  form1.G_Variablen_StringGrid->SetCell(1, 3, QString());
+  form1.Zustand.K_VarSpeicher[3] = ZKZahl();
+  Ziehe(Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite),
+        Zelle(form1.Variablen_StringGrid, 1, 3, kUeberall));
+  EXPECT_FALSE(perTaste.isEmpty());
+  EXPECT_EQ(perTaste, form1.Variablen_StringGrid->Cells(1, 3));
+  EXPECT_EQ(gPerTaste, form1.G_Variablen_StringGrid->Cells(1, 3));
+  EXPECT_EQ(k3.Realteil, form1.Zustand.K_VarSpeicher[3].Realteil);
+  EXPECT_EQ(k3.Imaginaerteil, form1.Zustand.K_VarSpeicher[3].Imaginaerteil);
+  ErwarteWert(perTaste, 6, 8);
+}
+
+// With keys only: solve the matrix, copy X1 in component form, paste it
+// into the conversion edit; the drag gives the same.
+TEST_F(BarrierefreiheitTest, KeysCopyAMatrixResultIntoWandelnAsTheDragDoes) {
+  Seite(kMatrixSeite);
+  form1.MatrixTab_StringGrid->setFocus();
+  // X1 = 3+j4, X2 = 2, X3 = 1.
+  Tippe(QStringLiteral("3+j4\t1\t0\t0\t2\t0\t1\t0\t1\t0\t0\t1\t"));
+  ASSERT_EQ(Fokus(), form1.AnzahlMatrix_Edit);
+  ASSERT_TRUE(TabBis(form1.Berechnen_BitBtn));
+  Taste(Qt::Key_Space);
+  ASSERT_FALSE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty());
+  Taste(Qt::Key_Tab);
+  ASSERT_EQ(Fokus(), form1.KxWerte_StringGrid);
+  Taste(Qt::Key_Right);
+  Strg(Qt::Key_C);
+  ASSERT_TRUE(TabBis(form1.Wandel_KE_EK_Edit));
+  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("alt"));
+  form1.Wandel_KE_EK_Edit->selectAll();
+  Strg(Qt::Key_V);
+  const QString perTaste = form1.Wandel_KE_EK_Edit->text();
+
+  form1.Wandel_KE_EK_Edit->clear();
+  Ziehe(Zelle(form1.KxWerte_StringGrid, 2, 1, kMatrixSeite), Wandel());
+  EXPECT_EQ(perTaste, form1.Wandel_KE_EK_Edit->text());
+  ErwarteWert(perTaste, 3, 4);
+}
+
+TEST_F(BarrierefreiheitTest, EverySourceCopiesWhatItsDragCarriesByKeyOrKeyMenu) {
+  Seite(kRechenSeite);
+  form1.XL_Label->setText(QStringLiteral(" 7+j7 "));
+  form1.XL_Label->setFocus();
+  Strg(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("7+j7"));
+
+  // The conversion edit: without a selection its whole text.
+  form1.Wandel_KE_EK_Edit->setText(QStringLiteral(" 1+j1 "));
+  form1.Wandel_KE_EK_Edit->setFocus();
+  form1.Wandel_KE_EK_Edit->deselect();
+  Strg(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" 1+j1 "));
+
+  // The menu key and Shift+F10 open "Kopieren" on a label and a grid cell.
+  struct Fall {
+    QWidget* quelle;
+    Qt::Key taste;
+    Qt::KeyboardModifiers mit;
+    const char* erwartet;
+  };
+  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  form1.Winkel_StringGrid->SetCell(1, 4, QStringLiteral(" 1 # tan 45"));
+  const Fall faelle[] = {
+      {form1.ZK_Rechenfeld_Label, Qt::Key_Menu, {}, "5*e^j53,13"},
+      {form1.Winkel_StringGrid, Qt::Key_F10, Qt::ShiftModifier, "1"},
+  };
+  for (const Fall& f : faelle) {
+    QApplication::clipboard()->clear();
+    f.quelle->setFocus();
+    if (f.quelle == form1.Winkel_StringGrid) form1.Winkel_StringGrid->SetRow(4);
+    QTest::keyClick(form1.windowHandle(), f.taste, f.mit);
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    ASSERT_EQ(menue->actions().size(), 1);
+    EXPECT_EQ(menue->actions().front()->text(), QStringLiteral("Kopieren"));
+    QTest::keyClick(menue, Qt::Key_Return);  // the first entry is chosen
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QApplication::clipboard()->text(), QString::fromUtf8(f.erwartet));
+  }
+
+  // Ctrl+V in the formula is typing at the caret.
+  QApplication::clipboard()->setText(QStringLiteral("K1"));
+  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("1+2"));
+  form1.ZK_Rechenfeld_Edit->setFocus();
+  form1.ZK_Rechenfeld_Edit->setCursorPosition(1);
+  Strg(Qt::Key_V);
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1K1+2"));
+}
+
+TEST_F(BarrierefreiheitTest, ResultsAreAnnouncedAsValueChanges) {
+  melder_ = SetzeWertMelder(&MerkeMeldung);
+  Seite(kRechenSeite);
+  form1.ZK_Rechenfeld_Edit->setFocus();
+  Tippe(QStringLiteral("1+2"));
+  Taste(Qt::Key_Return);
+  EXPECT_EQ(GemeldetFuer(form1.ZK_Rechenfeld_Label),
+            QStringList{form1.ZK_Rechenfeld_Label->text()});
+  QTest::mouseClick(form1.ist_gleich_Button, Qt::LeftButton);
+  EXPECT_EQ(GemeldetFuer(form1.ZK_Rechenfeld_Label).size(), 2);
+
+  form1.L_Edit->setText(QStringLiteral("1"));
+  form1.L_Edit->setFocus();
+  Taste(Qt::Key_Return);  // Enter in a calculator presses its "="
+  EXPECT_EQ(GemeldetFuer(form1.XL_Edit), QStringList{form1.XL_Edit->text()});
+  EXPECT_EQ(GemeldetFuer(form1.XL_Label), QStringList{form1.XL_Label->text()});
+  EXPECT_TRUE(GemeldetFuer(form1.L_Edit).isEmpty()) << "an input is no result";
+
+  Seite(kMatrixSeite);
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 4; ++c)
+      form1.MatrixTab_StringGrid->SetCell(c, r, QString::number(c == r + 1 || c == 1 ? 1 : 0));
+  QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton);
+  EXPECT_EQ(GemeldetFuer(form1.KxWerte_StringGrid),
+            QStringList{QStringLiteral("X1 = 1; X2 = 1; X3 = 1")});
+}
+
+const char* Rolle(QAccessible::Role r) {
+  switch (r) {
+    case QAccessible::PushButton:
+      return "Schaltfläche";
+    case QAccessible::EditableText:
+      return "Eingabefeld";
+    case QAccessible::Table:
+      return "Tabelle";
+    case QAccessible::PageTabList:
+      return "Registerleiste";
+    case QAccessible::RadioButton:
+      return "Optionsfeld";
+    default:
+      return "andere";
+  }
+}
+
+// Not a check: what a screen reader reads on the matrix page, in focus
+// order (test_barrierefreiheit --gtest_also_run_disabled_tests).
+TEST_F(BarrierefreiheitTest, DISABLED_ListetDieMatrixseiteInFokusfolge) {
+  Seite(kMatrixSeite);
+  form1.TabbedNotebook->tabBar()->setFocus();
+  QWidget* erstes = QApplication::focusWidget();
+  for (int i = 0; i < 60; ++i) {
+    QWidget* w = QApplication::focusWidget();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    std::printf("%-28s | %-14s | %s | %s | %s\n", w->objectName().toUtf8().constData(),
+                Rolle(a->role()), a->text(QAccessible::Name).toUtf8().constData(),
+                a->text(QAccessible::Value).toUtf8().constData(),
+                a->text(QAccessible::Description).toUtf8().constData());
+    if (auto* g = dynamic_cast<TStringGrid*>(w)) {
+      QAccessibleInterface* zelle =
+          a->tableInterface()->cellAt(g->Row() - g->FixedRows(), g->Col() - g->FixedCols());
+      if (zelle)
+        std::printf("%-28s | Zelle      | %s / %s\n", "",
+                    g->ZellTitel(g->Col(), g->Row()).toUtf8().constData(),
+                    zelle->text(QAccessible::Name).toUtf8().constData());
+    }
+    // One stop per control: from its last cell Tab leaves a grid.
+    if (auto* g = dynamic_cast<TStringGrid*>(w)) {
+      g->SetRow(g->RowCount() - 1);
+      g->SetCol(g->ColCount() - 1);
+    }
+    Taste(Qt::Key_Tab);
+    if (QApplication::focusWidget() == erstes) break;
+  }
+}
+
+// Colours: the design's yellow in the normal palette; in dark and
+// high-contrast palettes every text on the window keeps 4.5:1.
+QPalette DunklePalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(53, 53, 53));
+  p.setColor(QPalette::WindowText, Qt::white);
+  p.setColor(QPalette::Base, QColor(35, 35, 35));
+  p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+  p.setColor(QPalette::Text, Qt::white);
+  p.setColor(QPalette::Button, QColor(53, 53, 53));
+  p.setColor(QPalette::ButtonText, Qt::white);
+  p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  p.setColor(QPalette::HighlightedText, Qt::black);
+  return p;
+}
+
+// Yellow on black, lines and frames in the text colour.
+QPalette KontrastPalette() {
+  const QColor gelb(255, 255, 0), schwarz(Qt::black);
+  QPalette p(gelb, schwarz, gelb, gelb, gelb, gelb, Qt::white, schwarz, schwarz);
+  p.setColor(QPalette::Highlight, gelb);
+  p.setColor(QPalette::HighlightedText, schwarz);
+  return p;
+}
+
+class FarbTest : public ::testing::TestWithParam<int> {
+ protected:
+  void SetUp() override { alt_ = QApplication::palette(); }
+  void TearDown() override { QApplication::setPalette(alt_); }
+
+  QPalette Palette(int n) const {
+    return n == 0 ? alt_ : n == 1 ? DunklePalette() : KontrastPalette();
+  }
+  // Every widget that shows text: its text on its own background.
+  static void PruefeKontrast(QWidget* fenster) {
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+      const bool zeigtText = qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w) ||
+                             qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTableView*>(w) ||
+                             qobject_cast<QHeaderView*>(w) || qobject_cast<QTabBar*>(w);
+      // The table's corner button lies under the grid's own corner label.
+      if (!zeigtText || w->inherits("QTableCornerButton")) continue;
+      const QPalette& p = w->palette();
+      const double k =
+          Kontrastverhaeltnis(p.color(w->foregroundRole()), p.color(w->backgroundRole()));
+      EXPECT_GE(k, kMindestKontrast)
+          << w->objectName().toStdString() << " " << w->metaObject()->className();
+    }
+  }
+  QPalette alt_;
+};
+
+TEST_P(FarbTest, ResultFieldsAreYellowOnlyWhereTheTextStaysLegible) {
+  QApplication::setPalette(Palette(GetParam()));
+  Meldungen meldungen;
+  TForm1 form1;
+  auto ergebnisfelder = [](TForm1& f) {
+    return std::vector<QWidget*>{
+        f.XL_Edit, f.XC_Edit, f.XL_Label, f.XC_Label, f.ZK_Rechenfeld_Label, f.KxWerte_StringGrid};
+  };
+  PruefeKontrast(&form1);
+  for (QWidget* w : ergebnisfelder(form1)) {
+    const QPalette& p = w->palette();
+    const QColor grund = p.color(w->backgroundRole());
+    EXPECT_GE(Kontrastverhaeltnis(p.color(w->foregroundRole()), grund), kMindestKontrast)
+        << w->objectName().toStdString();
+    // The design's yellow in the normal palette only.
+    EXPECT_EQ(grund == kErgebnisGelb, GetParam() == 0) << w->objectName().toStdString();
+  }
+  // The palette changes while the window is open, and back.
+  QApplication::setPalette(Palette(GetParam() == 0 ? 1 : 0));
+  PruefeKontrast(&form1);
+  QApplication::setPalette(Palette(GetParam()));
+  PruefeKontrast(&form1);
+  EXPECT_EQ(form1.XL_Edit->palette().color(QPalette::Base) == kErgebnisGelb, GetParam() == 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paletten, FarbTest, ::testing::Values(0, 1, 2), [](const ::testing::TestParamInfo<int>& p) {
+      return std::string(p.param == 0 ? "Normal" : p.param == 1 ? "Dunkel" : "HoherKontrast");
+    });
+
+}  // namespace
