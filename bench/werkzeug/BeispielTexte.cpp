@@ -1,8 +1,13 @@
 // Prints every text that the example tasks and their solution show, for
-// levels 1..3, n = 1..20 and seeds 1..N (argument, default 200): the cell
-// texts of the generated system, then the solver's two texts of every
-// unknown, one line each. Two runs on two builds, compared line by line, show
-// which texts a change of the arithmetic moves (bench/texte-vergleichen).
+// levels 1..3, seeds 1..N and n = 1..20 (or the list given):
+//
+//     beispiel_texte [N=200] [FORMAT=0] [n,n,...]
+//
+// one line each: the cell texts of the generated system (A), then the
+// solver's two texts of every unknown (X). Two runs on two builds, compared
+// line by line, show which texts a change of the arithmetic moves
+// (bench/texte-vergleichen). A small run is the solver test's record of
+// texts (tests/solver/daten/aufgabentexte.txt).
 //
 // The generation repeats the example button's steps (src/app/Beispielaufgaben.cpp)
 // and the "=" button's reading of the grid, without the window.
@@ -10,7 +15,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "GleichungsLoeser.h"
 #include "ZKLesen.h"
@@ -85,8 +92,16 @@ void Aufgabe(std::uint32_t samen, int stufe, int n, int format) {
 int main(int argc, char** argv) {
   const int samen = argc > 1 ? std::atoi(argv[1]) : 200;
   const int format = argc > 2 ? std::atoi(argv[2]) : General;
+  std::vector<int> dimensionen;
+  if (argc > 3) {
+    std::istringstream liste(argv[3]);
+    std::string n;
+    while (std::getline(liste, n, ',')) dimensionen.push_back(std::atoi(n.c_str()));
+  } else {
+    for (int n = 1; n <= 20; ++n) dimensionen.push_back(n);
+  }
   for (int s = 1; s <= samen; ++s)
     for (int stufe = 1; stufe <= 3; ++stufe)
-      for (int n = 1; n <= 20; ++n) Aufgabe(static_cast<std::uint32_t>(s), stufe, n, format);
+      for (int n : dimensionen) Aufgabe(static_cast<std::uint32_t>(s), stufe, n, format);
   return 0;
 }
