@@ -1,24 +1,27 @@
 // Program entry: application object, the two windows, event loop.
 #include <QApplication>
-#include <QIcon>
+#include <QTimer>
 #include <exception>
 
 #include "Anwendung.h"
 #include "Beispiel.h"
 #include "MainQuorvel.h"
+#include "Symbol.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   TApplication::Initialize();
-  // Both windows take the icon; the desktop file name lets the desktop match
-  // the running window to its menu entry.
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/org.quorvel.Quorvel.svg")));
+  // The desktop file name lets the desktop match the running window to its
+  // menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
   try {
     TForm1 Form1;
     TForm2 Form2;
     Form1.Form2 = &Form2;
     Form1.show();
+    // Both windows take the icon, once the main window is on the screen:
+    // reading it is no part of the way to the first picture.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgrammSymbol()); });
     QApplication::exec();
   } catch (const std::exception& e) {
     TApplication::ShowException(e);

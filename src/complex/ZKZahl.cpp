@@ -21,6 +21,54 @@ const Konstanten& K() {
   return k;
 }
 
+// Cosine and sine of an angle in degrees. The angle is first reduced exactly
+// in degrees, phi = 90 k + rest with |rest| <= 45 (exact in binary floating
+// point), so every multiple of 90 has an exact zero part, and sincosl sees
+// only |x| up to about pi/4, where it needs no reduction of its own (glibc's
+// general one costs more than the sine itself). `rest` tells the caller which
+// part is the exact zero.
+struct Einheitswerte {
+  long double kosinus;
+  long double sinus;
+  long double rest;
+  bool ungerade;  // k odd: the cosine comes from the sine of rest
+};
+
+Einheitswerte EinheitsKreis(long double phi) {
+  long double rest;
+  long long k;
+  // Beyond 2^62 the quotient no longer fits; remquol is exact everywhere and
+  // passes infinities and NaN on as NaN, as sincosl would.
+  if (std::fabs(phi) < 0x1p62L) {
+    k = std::llrint(phi * (1.0L / 90.0L));
+    rest = phi - static_cast<long double>(k) * 90.0L;
+  } else {
+    int quotient = 0;
+    rest = std::remquo(phi, 90.0L, &quotient);
+    k = quotient;
+  }
+  long double s = 0.0L;
+  long double c = 0.0L;
+  if (std::fabs(rest) == 45.0L) {
+    // Equal parts at the odd multiples of 45, whatever the rounding of pi/4.
+    static const long double kWurzelHalb = std::sqrt(0.5L);
+    c = kWurzelHalb;
+    s = std::copysign(kWurzelHalb, rest);
+  } else {
+    sincosl(rest * K().gradNachRad, &s, &c);
+  }
+  switch (((k % 4) + 4) % 4) {
+    case 0:
+      return {c, s, rest, false};
+    case 1:
+      return {-s, c, rest, true};
+    case 2:
+      return {-c, -s, rest, false};
+    default:
+      return {s, -c, rest, true};
+  }
+}
+
 }  // namespace
 
 long double ZK_Pi() {
@@ -65,24 +113,12 @@ void ZKZahl::KartesischNachPolar() {
 }
 
 void ZKZahl::PolarNachKartesisch() {
-  const long double rho = Winkel * K().gradNachRad;
-  const long double betragWinkel = std::fabs(Winkel);
-  // glibc's sincosl gives the same bits as sinl and cosl apart, in about
-  // half the time; the solver spends most of its time here.
-  long double sinus = 0.0L;
-  long double kosinus = 0.0L;
-  sincosl(rho, &sinus, &kosinus);
-  // Only these four magnitudes are snapped; 450 or -540 go through cos/sin.
-  if (betragWinkel == 90.0L || betragWinkel == 270.0L) {
-    Realteil = 0.0L;
-  } else {
-    Realteil = kosinus * Betrag;
-  }
-  if (betragWinkel == 180.0L || betragWinkel == 360.0L) {
-    Imaginaerteil = 0.0L;
-  } else {
-    Imaginaerteil = sinus * Betrag;
-  }
+  const Einheitswerte e = EinheitsKreis(Winkel);
+  // At a multiple of 90 (other than 0, which keeps the plain product as it
+  // always had) the part that comes from the sine of rest is an exact +0.
+  const bool achse = e.rest == 0.0L && Winkel != 0.0L;
+  Realteil = (achse && e.ungerade) ? 0.0L : e.kosinus * Betrag;
+  Imaginaerteil = (achse && !e.ungerade) ? 0.0L : e.sinus * Betrag;
 }
 
 void ZKZahl::SetzePolar(long double r, long double phi) {

@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <clocale>
 
+#include "Steuerelemente.h"
+
 namespace {
 
 int QtMeldung(const QString& text, const QString& titel, int flags) {
@@ -44,6 +46,11 @@ void TApplication::Initialize() {
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // The form framework's default font, for every widget without a font of
+  // its own (message boxes). Qt's own default would be one more font file
+  // to open at start: every line edit lays out its text once in the default
+  // font before it takes its own.
+  QApplication::setFont(Schrift(QStringLiteral("MS Sans Serif"), 11, false));
 }
 
 int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "Fenster.h"
+#include "Symbol.h"
 
 namespace {
 
@@ -136,16 +137,21 @@ TEST_F(FensterTest, TheDisplayFormatFollowsTheRadioButtons) {
 
 namespace {
 
-// The icon the windows and the desktop entry use is built into the program
-// and renders (the SVG support is a runtime plugin the install script adds).
-TEST(ProgrammSymbol, IsBuiltInAndRenders) {
-  const QIcon symbol(QStringLiteral(":/org.quorvel.Quorvel.svg"));
+// The window icon is built into the program as PNG sizes (no SVG plugin, no
+// font needed at start) and shows the design, not an empty picture.
+TEST(ProgrammSymbol, IsBuiltInInTheWindowIconSizes) {
+  const QIcon symbol = ProgrammSymbol();
   ASSERT_FALSE(symbol.isNull());
-  const QImage bild = symbol.pixmap(64, 64).toImage();
-  ASSERT_FALSE(bild.isNull());
-  EXPECT_EQ(bild.width(), 64);
-  // The yellow background of the design, not an empty picture.
-  EXPECT_GT(qAlpha(bild.pixel(32, 10)), 0);
+  for (int groesse : {16, 32, 48, 64}) {
+    EXPECT_TRUE(symbol.availableSizes().contains(QSize(groesse, groesse))) << groesse;
+    const QImage bild = symbol.pixmap(groesse, groesse).toImage();
+    ASSERT_EQ(bild.width(), groesse);
+    // The yellow background just inside the frame.
+    const QRgb grund = bild.pixel(groesse / 2, groesse / 5);
+    EXPECT_GT(qAlpha(grund), 0) << groesse;
+    EXPECT_GT(qRed(grund), 200) << groesse;
+    EXPECT_GT(qGreen(grund), 200) << groesse;
+  }
 }
 
 // Not a check: writes a picture of each page for looking at

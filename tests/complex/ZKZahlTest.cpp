@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <random>
 
 #include "ZKZahl.h"
 
@@ -70,7 +71,7 @@ TEST(ZKZahl, ZeroStaysAllZero) {
   EXPECT_EQ(z.Winkel, 0.0L);
 }
 
-TEST(ZKZahl, PolarSnapsOnlyFourAngleMagnitudes) {
+TEST(ZKZahl, PolarSnapsTheFourAngleMagnitudesAsBefore) {
   EXPECT_EQ(Polar(5, 90).Realteil, 0.0L);
   EXPECT_EQ(Polar(5, 90).Imaginaerteil, 5.0L);
   EXPECT_EQ(Polar(5, 180).Imaginaerteil, 0.0L);
@@ -78,23 +79,97 @@ TEST(ZKZahl, PolarSnapsOnlyFourAngleMagnitudes) {
   EXPECT_EQ(Polar(5, -90).Imaginaerteil, -5.0L);
   EXPECT_EQ(Polar(5, 270).Realteil, 0.0L);
   EXPECT_EQ(Polar(5, 360).Imaginaerteil, 0.0L);
-  // 450 is not snapped: it goes through cos and leaves a tiny real part.
-  EXPECT_NE(Polar(5, 450).Realteil, 0.0L);
-  EXPECT_LT(std::fabs(Polar(5, 450).Realteil), 1e-15L);
+  // 450 used to leave a real part of about 1e-18; it is now the exact 0.
+  EXPECT_EQ(Polar(5, 450).Realteil, 0.0L);
+  EXPECT_EQ(Polar(5, 450).Imaginaerteil, 5.0L);
 }
 
-TEST(ZKZahl, PolarToCartesianIsCosineAndSineTimesMagnitude) {
-  // The shown digits depend on exactly these products; guard them bit for bit.
-  for (int i = -2000; i <= 2000; ++i) {
-    const long double phi = i * 0.37L;
-    if (std::fabs(phi) == 90 || std::fabs(phi) == 180 || std::fabs(phi) == 270 ||
-        std::fabs(phi) == 360)
-      continue;
-    const ZKZahl z = Polar(7.5L, phi);
-    const long double rho = phi * ZK_GradNachRad();
-    EXPECT_EQ(z.Realteil, std::cos(rho) * 7.5L) << phi;
-    EXPECT_EQ(z.Imaginaerteil, std::sin(rho) * 7.5L) << phi;
+TEST(ZKZahl, EveryMultipleOf90HasAnExactPositiveZeroPart) {
+  for (int k = -16; k <= 16; ++k) {
+    const long double phi = 90.0L * k;
+    const ZKZahl z = Polar(5, phi);
+    // cos(90 k) is +-1 for even k, sin(90 k) for odd k.
+    const long double eins = (k % 2 == 0) ? z.Realteil : z.Imaginaerteil;
+    const long double null = (k % 2 == 0) ? z.Imaginaerteil : z.Realteil;
+    const int viertel = ((k % 4) + 4) % 4;
+    EXPECT_EQ(eins, (viertel < 2) ? 5.0L : -5.0L) << phi;
+    EXPECT_EQ(null, 0.0L) << phi;
+    // A negative zero would show as "-0,000000000E+00" in the Exponent format.
+    EXPECT_FALSE(std::signbit(null)) << phi;
   }
+}
+
+TEST(ZKZahl, OddMultiplesOf45HaveEqualParts) {
+  for (int k = -32; k <= 31; ++k) {
+    const long double phi = 45.0L * (2 * k + 1);
+    const ZKZahl z = Polar(3, phi);
+    EXPECT_EQ(std::fabs(z.Realteil), std::fabs(z.Imaginaerteil)) << phi;
+    EXPECT_NEAR(static_cast<double>(std::fabs(z.Realteil)), 3.0 * std::sqrt(0.5), 1e-15) << phi;
+    // Quadrant: 45 + 90 k lies in quadrant k mod 4.
+    const int q = ((k % 4) + 4) % 4;
+    EXPECT_EQ(z.Realteil > 0, q == 0 || q == 3) << phi;
+    EXPECT_EQ(z.Imaginaerteil > 0, q == 0 || q == 1) << phi;
+  }
+}
+
+namespace {
+
+// The conversion before the reduction in degrees: cos and sin of phi in
+// radians, reduced by the C library.
+long double AlterRealteil(long double r, long double phi) {
+  return std::cos(phi * ZK_GradNachRad()) * r;
+}
+long double AlterImaginaerteil(long double r, long double phi) {
+  return std::sin(phi * ZK_GradNachRad()) * r;
+}
+long double Ulp(long double x) {
+  return std::nextafter(std::fabs(x), INFINITY) - std::fabs(x);
+}
+
+}  // namespace
+
+TEST(ZKZahl, ReducedConversionAgreesWithTheRadianOneWithin2Ulp) {
+  std::mt19937_64 zufall(19);
+  std::uniform_real_distribution<double> winkel(-90.0, 90.0);
+  std::uniform_real_distribution<double> betrag(0.001, 1000.0);
+  for (int i = 0; i < 200000; ++i) {
+    const long double phi = winkel(zufall);
+    const long double r = betrag(zufall);
+    const ZKZahl z = Polar(r, phi);
+    ASSERT_LE(std::fabs(z.Realteil - AlterRealteil(r, phi)), 2 * Ulp(r)) << phi << " " << r;
+    ASSERT_LE(std::fabs(z.Imaginaerteil - AlterImaginaerteil(r, phi)), 2 * Ulp(r))
+        << phi << " " << r;
+  }
+}
+
+TEST(ZKZahl, BeyondQuarterTurnsTheOldConversionDriftsByItsRadianRounding) {
+  // phi * (pi/180) is rounded to the ulp of the radian value, which grows
+  // with the angle; the reduction in degrees does not round. So the two may
+  // differ by that rounding, and no more.
+  std::mt19937_64 zufall(1440);
+  std::uniform_real_distribution<double> winkel(-1440.0, 1440.0);
+  for (int i = 0; i < 200000; ++i) {
+    const long double phi = winkel(zufall);
+    const long double r = 7.5L;
+    const long double rho = std::fabs(phi * ZK_GradNachRad());
+    const long double grenze = 2 * Ulp(r) + r * (Ulp(rho) + rho * 0x1p-63L);
+    const ZKZahl z = Polar(r, phi);
+    ASSERT_LE(std::fabs(z.Realteil - AlterRealteil(r, phi)), grenze) << phi;
+    ASSERT_LE(std::fabs(z.Imaginaerteil - AlterImaginaerteil(r, phi)), grenze) << phi;
+  }
+}
+
+TEST(ZKZahl, HugeAndNotFiniteAnglesStayDefined) {
+  // 90 * 2^60 is beyond the integer quotient's range: the exact remainder
+  // path takes it, with the same quadrant rule.
+  const ZKZahl gross = Polar(2, 90.0L * 0x1p60L);
+  EXPECT_EQ(gross.Realteil, 2.0L);
+  EXPECT_EQ(gross.Imaginaerteil, 0.0L);
+  const ZKZahl gross3 = Polar(2, 90.0L * (0x1p56L + 3));
+  EXPECT_EQ(gross3.Realteil, 0.0L);
+  EXPECT_EQ(gross3.Imaginaerteil, -2.0L);
+  EXPECT_FALSE(Polar(2, INFINITY).IstEndlich());
+  EXPECT_FALSE(Polar(2, NAN).IstEndlich());
 }
 
 TEST(ZKZahl, NegativeMagnitudeTurnsBy180) {

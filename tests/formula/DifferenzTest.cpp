@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <numbers>
 #include <random>
@@ -215,4 +216,34 @@ TEST(FormelRechnerDifferenz, AgreesWithOrdinaryComplexArithmetic) {
   EXPECT_EQ(abweichend, 0);
   std::cout << "compared " << verglichen << " formulas, skipped " << ausgelassen
             << " with a (near-)zero divisor\n";
+}
+
+// The evaluator clears only the table entries the previous formula wrote; a
+// formula must see the same table as in a fresh evaluator, also when it
+// follows a longer one or a failed one.
+TEST(FormelRechnerTabellen, ReusedEvaluatorGivesTheBitsOfAFreshOne) {
+  ZKSpeicher k{}, g{};
+  for (int nr = 1; nr <= 20; ++nr) {
+    k[nr].SetzePolar(nr, 17.0L * nr);
+    g[nr] = 1.0L / k[nr];
+  }
+  FormelRechner wieder(k, g);
+  Generator generator(19);
+  for (int i = 0; i < 3000; ++i) {
+    std::string formel = generator.Formel();
+    if (formel.size() > 255) continue;
+    // Every so often a failed or truncated formula in between.
+    if (i % 7 == 3) wieder.Uebersetzen((formel + "x").c_str());
+    if (i % 11 == 5) formel = formel.substr(0, formel.size() / 2);
+    FormelRechner frisch(k, g);
+    const int status = frisch.Uebersetzen(formel.c_str());
+    ASSERT_EQ(wieder.Uebersetzen(formel.c_str()), status) << formel;
+    ASSERT_STREQ(wieder.Symbolfolge(), frisch.Symbolfolge()) << formel;
+    const ZKZahl a = wieder.Auswerten();
+    const ZKZahl b = frisch.Auswerten();
+    ASSERT_EQ(std::memcmp(&a.Realteil, &b.Realteil, 10), 0) << formel;
+    ASSERT_EQ(std::memcmp(&a.Imaginaerteil, &b.Imaginaerteil, 10), 0) << formel;
+    ASSERT_EQ(std::memcmp(&a.Betrag, &b.Betrag, 10), 0) << formel;
+    ASSERT_EQ(std::memcmp(&a.Winkel, &b.Winkel, 10), 0) << formel;
+  }
 }

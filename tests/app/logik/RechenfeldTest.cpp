@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "FormelRechner.h"
 #include "Rechenfeld.h"
@@ -101,4 +102,77 @@ TEST_F(RechenfeldTest, ExampleMemoryRowsGiveTheirReciprocals) {
   EXPECT_NEAR(static_cast<double>(g_[1].Betrag), 0.01, 1e-15);
   EXPECT_NEAR(static_cast<double>(g_[2].Betrag), 1.0 / 247, 1e-15);
   EXPECT_NEAR(static_cast<double>(g_[3].Betrag), 1.0 / 560, 1e-15);
+}
+
+// The shown texts of the prepared examples, memory rows (G column) first and
+// the result last, in both display formats. Recorded; a change of the
+// arithmetic that moves any of them is a change the user sees.
+struct BeispielTexte {
+  int format;
+  int nr;
+  std::vector<std::string> texte;
+};
+const BeispielTexte kBeispielTexte[] = {
+    {General, 1, {"1206*e^j0,00  =  1206"}},
+    {General, 2, {"9,219544457*e^j40,60  =  7+j6"}},
+    {General, 3, {"2500*e^j180,00  =  -2500"}},
+    {General, 4, {"6*e^j10,00  =  5,908846518+j1,041889066"}},
+    {General, 5, {"1*e^j8,00  =  0,9902680688+j0,139173101"}},
+    {General, 6, {"52*e^j0,00  =  52"}},
+    {General, 7, {"10,1*e^j0,00  =  10,1"}},
+    {General, 8, {"18*e^j180,00  =  -18"}},
+    {General, 9, {"63,15404986*e^j0,00  =  63,15404986"}},
+    {General,
+     10,
+     {"0,01*e^j0,00", "0,004048582996*e^j0,00", "0,001785714286*e^j0,00",
+      "63,15404986*e^j0,00  =  63,15404986"}},
+    {General,
+     11,
+     {"0,08333333333*e^-j36,87", "0,1176470588*e^-j49,46", "0,1*e^-j41,41",
+      "30,37956345*e^j41,86  =  22,62511406+j20,27367971"}},
+    {General,
+     12,
+     {"0,02*e^j0,00", "0,01666666667*e^j90,00", "0,02*e^-j90,00", "0,03333333333*e^j0,00",
+      "0,01333333333*e^-j90,00", "61,72752582*e^-j27,93  =  54,53857791-j28,9107413"}},
+    {General, 13, {"466,14*e^j180,00  =  -466,14"}},
+    {General, 14, {"22,36067977*e^j190,30  =  -22-j4"}},
+    {Exponent, 1, {"1.206000000E+03*e^j0.0  =  1,206000000E+03"}},
+    {Exponent, 2, {"9.219544457E+00*e^j40.6  =  7,000000000E+00+j6,000000000E+00"}},
+    {Exponent, 3, {"2.500000000E+03*e^j180.0  =  -2,500000000E+03"}},
+    {Exponent, 4, {"6.000000000E+00*e^j10.0  =  5,908846518E+00+j1,041889066E+00"}},
+    {Exponent, 5, {"1.000000000E+00*e^j8.0  =  9,902680688E-01+j1,391731010E-01"}},
+    {Exponent, 6, {"5.200000000E+01*e^j0.0  =  5,200000000E+01"}},
+    {Exponent, 7, {"1.010000000E+01*e^j0.0  =  1,010000000E+01"}},
+    {Exponent, 8, {"1.800000000E+01*e^j180.0  =  -1,800000000E+01"}},
+    {Exponent, 9, {"6.315404986E+01*e^j0.0  =  6,315404986E+01"}},
+    {Exponent,
+     10,
+     {"1.000000000E-02*e^j0.0", "4.048582996E-03*e^j0.0", "1.785714286E-03*e^j0.0",
+      "6.315404986E+01*e^j0.0  =  6,315404986E+01"}},
+    {Exponent,
+     11,
+     {"8.333333333E-02*e^-j36.9", "1.176470588E-01*e^-j49.5", "1.000000000E-01*e^-j41.4",
+      "3.037956345E+01*e^j41.9  =  2,262511406E+01+j2,027367971E+01"}},
+    {Exponent,
+     12,
+     {"2.000000000E-02*e^j0.0", "1.666666667E-02*e^j90.0", "2.000000000E-02*e^-j90.0",
+      "3.333333333E-02*e^j0.0", "1.333333333E-02*e^-j90.0",
+      "6.172752582E+01*e^-j27.9  =  5,453857791E+01-j2,891074130E+01"}},
+    {Exponent, 13, {"4.661400000E+02*e^j180.0  =  -4,661400000E+02"}},
+    {Exponent, 14, {"2.236067977E+01*e^j190.3  =  -2,200000000E+01-j4,000000000E+00"}},
+};
+
+TEST_F(RechenfeldTest, TheFourteenExamplesKeepTheirTexts) {
+  for (const auto& e : kBeispielTexte) {
+    k_.fill(ZKZahl());
+    g_.fill(ZKZahl());
+    std::vector<std::string> texte;
+    for (const auto& zeile : Beispielformel(e.nr).speicher) {
+      if (zeile.zeile == 0) continue;
+      texte.push_back(
+          SpeicherZeileBerechnen(zeile.wert, e.format, k_[zeile.zeile], g_[zeile.zeile]));
+    }
+    texte.push_back(Ergebnis(Beispielformel(e.nr).formel, e.format));
+    EXPECT_EQ(texte, e.texte) << "example " << e.nr << ", format " << e.format;
+  }
 }

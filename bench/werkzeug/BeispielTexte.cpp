@@ -1,0 +1,107 @@
+// Prints every text that the example tasks and their solution show, for
+// levels 1..3, seeds 1..N and n = 1..20 (or the list given):
+//
+//     beispiel_texte [N=200] [FORMAT=0] [n,n,...]
+//
+// one line each: the cell texts of the generated system (A), then the
+// solver's two texts of every unknown (X). Two runs on two builds, compared
+// line by line, show which texts a change of the arithmetic moves
+// (bench/texte-vergleichen). A small run is the solver test's record of
+// texts (tests/solver/daten/aufgabentexte.txt).
+//
+// The generation repeats the example button's steps (src/app/Beispielaufgaben.cpp)
+// and the "=" button's reading of the grid, without the window.
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "GleichungsLoeser.h"
+#include "ZKLesen.h"
+#include "ZKText.h"
+
+namespace {
+
+class Zufall {
+ public:
+  explicit Zufall(std::uint32_t samen) : gen_(samen) {}
+  int operator()() { return static_cast<int>(gen_() & 0x7fffffffU); }
+  int Betrag() {
+    int m;
+    do m = (*this)() % 100;
+    while (m <= 10);
+    return m;
+  }
+
+ private:
+  std::mt19937 gen_;
+};
+
+void Aufgabe(std::uint32_t samen, int stufe, int n, int format) {
+  Zufall zufall(samen);
+  std::array<ZKZahl, 25> x{};
+  for (int i = 1; i <= n; ++i) {
+    const int m = zufall.Betrag();
+    int a = zufall() % 90;
+    if (stufe == 1) a = 0;
+    if (zufall() % 3 == 0) a = -a;
+    x[i].SetzePolar(m, a);
+  }
+  ZKMatrix M = ErzeugeMatrix(25, 25);
+  for (int s = 0; s < n; ++s) {
+    M[s][0].SetzePolar(0, 0);
+    for (int k = 1; k <= n; ++k) {
+      const int m = zufall.Betrag();
+      int a = zufall() % 90;
+      if (stufe <= 2) a = 0;
+      M[s][k].SetzePolar(m, a);
+      M[s][0] += M[s][k] * x[k];
+    }
+  }
+  // The grid holds texts; "=" reads them back into rows 1..n.
+  ZKMatrix E = ErzeugeMatrix(25, 25);
+  for (int s = 0; s < n; ++s) {
+    for (int k = 0; k <= n; ++k) {
+      const ZKZahl& z = M[s][k];
+      const std::string text =
+          z.Winkel != 0 ? ExponentialText(z, format) : KomponentenText(z, format);
+      std::printf("%u %d %d A %d %d %s\n", samen, stufe, n, s + 1, k, text.c_str());
+      ZKZahl w;
+      if (LiesZKZahl(text, w) == ZKForm::Keine) {
+        std::printf("%u %d %d A %d %d unlesbar\n", samen, stufe, n, s + 1, k);
+        return;
+      }
+      E[s + 1][k] = w;
+    }
+  }
+  GleichungsLoeser l;
+  l.SetzeDimension(n);
+  l.SetzeAusgabe(format, [&](int r, const std::string& e, const std::string& k) {
+    std::printf("%u %d %d X %d E %s\n", samen, stufe, n, r, e.c_str());
+    std::printf("%u %d %d X %d K %s\n", samen, stufe, n, r, k.c_str());
+  });
+  l.UebernehmeMatrix(n, n, E);
+  if (l.Loese() != Geloest) std::printf("%u %d %d keine Loesung\n", samen, stufe, n);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int samen = argc > 1 ? std::atoi(argv[1]) : 200;
+  const int format = argc > 2 ? std::atoi(argv[2]) : General;
+  std::vector<int> dimensionen;
+  if (argc > 3) {
+    std::istringstream liste(argv[3]);
+    std::string n;
+    while (std::getline(liste, n, ',')) dimensionen.push_back(std::atoi(n.c_str()));
+  } else {
+    for (int n = 1; n <= 20; ++n) dimensionen.push_back(n);
+  }
+  for (int s = 1; s <= samen; ++s)
+    for (int stufe = 1; stufe <= 3; ++stufe)
+      for (int n : dimensionen) Aufgabe(static_cast<std::uint32_t>(s), stufe, n, format);
+  return 0;
+}
