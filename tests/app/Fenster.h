@@ -14,6 +14,11 @@
 #include "Meldungen.h"
 #include "ZKLesen.h"
 
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
+
 class FensterTest : public ::testing::Test {
  protected:
   void SetUp() override {

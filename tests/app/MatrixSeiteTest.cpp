@@ -75,6 +75,70 @@ TEST_F(MatrixSeiteTest, DimensionEditClampsFiltersAndIgnoresAnEmptyText) {
   EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
 }
 
+// Lowering the dimension removes the current cell; its neighbour must not
+// open an editor, take the focus and be overwritten by the next keys.
+TEST_F(MatrixSeiteTest, ChangingTheDimensionKeepsTheFocusAndEveryCell) {
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("11\t22\t33"));
+  ASSERT_EQ(M()->Col(), 4);
+  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  Taste(Qt::Key_End);
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_FALSE(M()->EditorMode());
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("4"));
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("11"));
+  EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("22"));
+  EXPECT_EQ(M()->Cells(4, 1), QStringLiteral("33"));
+
+  // A removed row: 20 -> 2 with the typed cell in row 20.
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
+  M()->SetTopRow(17);
+  KlickeZelle(M(), 2, 20);
+  Tippe(QStringLiteral("5*e^j53.13"));
+  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  Taste(Qt::Key_End);
+  Taste(Qt::Key_Backspace);
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  Tippe(QStringLiteral("0"));
+  EXPECT_EQ(M()->Cells(2, 20), QStringLiteral("5*e^j53,13"));
+  EXPECT_EQ(M()->Cells(2, 2), QString());
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("20"));
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+}
+
+// The up-down takes no focus: an editor in a cell that stays keeps it and
+// typing goes on there; an editor in a removed cell closes, nothing opens.
+TEST_F(MatrixSeiteTest, TheUpDownLeavesTheCellEditorWhereItWas) {
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("7"));
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Auf(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 4);
+  EXPECT_TRUE(M()->EditorMode());
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  EXPECT_TRUE(M()->EditorMode());
+  Tippe(QStringLiteral("8"));
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
+
+  Tippe(QStringLiteral("\t9"));
+  ASSERT_EQ(M()->Col(), 3);
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 1);
+  EXPECT_FALSE(M()->EditorMode());
+  EXPECT_EQ(QApplication::focusWidget(), M());
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
+  EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("9"));
+}
+
 TEST_F(MatrixSeiteTest, ANonIntegerDimensionIsReportedAndChangesNothing) {
   meldungen.Erwarte();
   form1.AnzahlMatrix_Edit->setText(QStringLiteral("abc"));  // pasted

@@ -9,11 +9,6 @@
 
 #include "Fenster.h"
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
-
 // A place to press or release: a point of a widget on a notebook page
 // (-1: outside the notebook, always shown).
 struct Stelle {
