@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <clocale>
 
 namespace {
@@ -44,6 +45,11 @@ void TApplication::Initialize() {
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // The program speaks German whatever the locale, Qt's own texts (an edit's
+  // context menu, key names in it) included.
+  auto* deutsch = new QTranslator(qApp);
+  if (deutsch->load(QStringLiteral(":/uebersetzungen/qtbase_de.qm")))
+    QCoreApplication::installTranslator(deutsch);
 }
 
 int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {
