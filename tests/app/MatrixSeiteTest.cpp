@@ -2,6 +2,7 @@
 // road of a typical request from the up-down to a dragged result.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "Fenster.h"
 
@@ -137,6 +138,49 @@ TEST_F(MatrixSeiteTest, TheUpDownLeavesTheCellEditorWhereItWas) {
   EXPECT_EQ(QApplication::focusWidget(), M());
   EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
   EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("9"));
+}
+
+// The dimension edit's key filter lets the standard shortcuts through;
+// pasted text passes the filter as typed text does.
+TEST_F(MatrixSeiteTest, TheDimensionEditKeepsTheStandardShortcuts) {
+  TEdit* e = form1.AnzahlMatrix_Edit;
+  auto kuerzel = [&](Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); };
+  QTest::mouseClick(e, Qt::LeftButton);
+  kuerzel(Qt::Key_A);
+  Tippe(QStringLiteral("5"));
+  EXPECT_EQ(e->text(), QStringLiteral("5"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 5);
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5"));
+  kuerzel(Qt::Key_X);
+  EXPECT_TRUE(e->text().isEmpty());
+  kuerzel(Qt::Key_Z);
+  EXPECT_EQ(e->text(), QStringLiteral("5"));
+
+  QApplication::clipboard()->setText(QStringLiteral("1x2.\n"));
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_V);
+  EXPECT_EQ(e->text(), QStringLiteral("12"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 12);
+  QApplication::clipboard()->setText(QStringLiteral("abc"));
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_V);
+  EXPECT_EQ(e->text(), QStringLiteral("12"));
+
+  // The context menu's paste goes through the same filter.
+  QApplication::clipboard()->setText(QStringLiteral("-7"));
+  e->selectAll();
+  QMenu* menue = Kontextmenue(e);
+  ASSERT_NE(menue, nullptr);
+  QAction* einfuegen = nullptr;
+  for (QAction* a : menue->actions())
+    if (a->text().startsWith(QStringLiteral("Einf&ügen"))) einfuegen = a;
+  ASSERT_NE(einfuegen, nullptr);
+  einfuegen->trigger();
+  menue->close();
+  EXPECT_EQ(e->text(), QStringLiteral("7"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 7);
 }
 
 TEST_F(MatrixSeiteTest, ANonIntegerDimensionIsReportedAndChangesNothing) {
