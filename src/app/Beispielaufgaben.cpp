@@ -131,7 +131,7 @@ void TForm1::BeispielAufgaben_BitBtnClick() {
     for (int i = 1; i <= n; ++i)
       memo->LinesAdd(QStringLiteral("X%1 = %2").arg(i).arg(AusAnsi(ExponentialText(x[i], format))));
   }
-  if (Form2) Form2->show();
+  if (Form2) Form2->ZeigeNeben(this);
 
   Berechnen_BitBtn->click();
   if (Zustand.BeispielZaehler >= 3) Zustand.BeispielZaehler = 0;

@@ -46,15 +46,18 @@ TForm1::~TForm1() = default;
 
 void TForm1::ErzeugeSteuerelemente() {
   setWindowTitle(QStringLiteral("[ Mirelto 1.0  ]  Autor: das Quorvel-Projekt"));
-  setFixedSize(908, 624);
-  move(6, 86);
   setFont(Schrift(kSansSerif, 13, true));
   KeyPreview = true;
+  // The client area of the design; the window shows it whole, or scrolls it
+  // on a screen too small for it.
+  auto* inhalt = new QWidget;
+  inhalt->setObjectName(QStringLiteral("Inhalt"));
+  inhalt->setFixedSize(908, 624);
 
   // Lies under the notebook: focus can only go to a visible widget.
-  Dummy_Edit = Benenne(new TEdit(this, QStringLiteral("Dummy_Edit")), "Dummy_Edit", 0, 0, 0, 0);
+  Dummy_Edit = Benenne(new TEdit(inhalt, QStringLiteral("Dummy_Edit")), "Dummy_Edit", 0, 0, 0, 0);
 
-  TabbedNotebook = Benenne(new TTabbedNotebook(this), "TabbedNotebook", -1, 7, 897, 356);
+  TabbedNotebook = Benenne(new TTabbedNotebook(inhalt), "TabbedNotebook", -1, 7, 897, 356);
   TabbedNotebook->tabBar()->setFont(Schrift(kSansSerif, 11, false));
   const QFont seitenSchrift = Schrift(kSerif, 16, true);
   QWidget* matrixSeite = TabbedNotebook->NeueSeite(
@@ -201,7 +204,7 @@ void TForm1::ErzeugeSteuerelemente() {
 
   // The variable memory below the notebook.
   Variablen_GroupBox =
-      Benenne(new TGroupBox(this, QStringLiteral("Variablen K1..K20  (* Speicher *)")),
+      Benenne(new TGroupBox(inhalt, QStringLiteral("Variablen K1..K20  (* Speicher *)")),
               "Variablen_GroupBox", 10, 366, 887, 216);
   Variablen_StringGrid = Benenne(
       new TStringGrid(Variablen_GroupBox, 3, 21, 1, 1, {.Editieren = true, .Bereiche = true}),
@@ -234,12 +237,14 @@ void TForm1::ErzeugeSteuerelemente() {
   ClearVarSpeicher_Button = Benenne(new TButton(Variablen_GroupBox, QStringLiteral("Löschen")),
                                     "ClearVarSpeicher_Button", 700, 166, 110, 34);
 
-  Form_StatusBar = Benenne(new TStatusBar(this), "Form_StatusBar", 0, 590, 908, 34);
+  Form_StatusBar = Benenne(new TStatusBar(inhalt), "Form_StatusBar", 0, 590, 908, 34);
   Form_StatusBar->SetSimpleText(
       QStringLiteral("Quorvel 1.0 – Homepage: die Projektseite von Quorvel (siehe README)"));
 
   Dummy_Edit->lower();
   TabbedNotebook->SetPageIndex(1);
+  SetzeInhalt(inhalt);
+  Platziere(QPoint(6, 86));
 }
 
 void TForm1::VerbindeEreignisse() {

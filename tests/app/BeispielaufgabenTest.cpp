@@ -1,6 +1,7 @@
 // Example tasks: levels, cell texts, memo, and that the solve reproduces
 // the known solution the memo lists.
 #include <QRegularExpression>
+#include <QScreen>
 #include <cmath>
 #include <cstdint>
 
@@ -102,6 +103,18 @@ TEST_F(BeispielTest, TheComputedSolutionIsTheKnownOne) {
       }
     }
   }
+}
+
+TEST_F(BeispielTest, TheExampleWindowOpensBesideTheMainWindowAndComesToTheFrontEveryTime) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  Klicke();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form2));
+  EXPECT_FALSE(form2.frameGeometry().intersects(form1.frameGeometry()));
+  EXPECT_TRUE(form1.screen()->availableGeometry().contains(form2.frameGeometry()));
+  form1.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  Klicke();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form2));
 }
 
 TEST_F(BeispielTest, AFixedSeedRepeatsTheExampleAndTheLevelsCycle) {

@@ -2,6 +2,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "Fenster.h"
 
@@ -9,7 +11,11 @@ namespace {
 
 TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
   EXPECT_EQ(form1.TabbedNotebook->PageIndex(), 1);
+  // The screen has room: the design size and position, nothing scrolls.
   EXPECT_EQ(form1.size(), QSize(908, 624));
+  EXPECT_EQ(form1.pos(), QPoint(6, 86));
+  EXPECT_FALSE(form1.Rollbereich()->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(form1.Rollbereich()->verticalScrollBar()->isVisible());
   EXPECT_TRUE(form1.windowTitle().startsWith(QStringLiteral("[ Mirelto 1.0  ]  Autor:")));
   EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("3"));
   EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 3);
