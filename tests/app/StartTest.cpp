@@ -1,4 +1,5 @@
 // The window as it opens, and the frame's Escape handling.
+#include <QHeaderView>
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
@@ -129,6 +130,52 @@ TEST_F(FensterTest, EscapeLeavesEveryGridsEditorAndFocusesTheDummyEdit) {
     EXPECT_FALSE(g->EditorMode()) << g->objectName().toStdString();
   EXPECT_EQ(QApplication::focusWidget(), form1.Dummy_Edit);
   EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 2), QStringLiteral("7"));
+}
+
+TEST_F(FensterTest, LongTextsFitTheirFieldsAndTheInstructionsOpenAtTheTop) {
+  // The longest Exponent texts of the conversion field are shown whole.
+  TEdit* e = form1.Wandel_KE_EK_Edit;
+  for (const char* t : {"0,000000000E+00-j2,000000000E+00", "-8,888888888E+88-j8,888888888E+88"}) {
+    e->setText(QString::fromLatin1(t));
+    e->end(false);
+    e->grab();  // the edit scrolls its text when it paints
+    EXPECT_EQ(e->cursorPositionAt(QPoint(0, e->height() / 2)), 0) << t;
+  }
+  // "Winkel DEG" and "Winkel GRA" fit the angle grid's label column.
+  const QHeaderView* titel = form1.Winkel_StringGrid->verticalHeader();
+  EXPECT_GE(titel->width(), titel->sizeHint().width());
+  Seite(2);
+  EXPECT_EQ(form1.Bedinungsanleitung_Memo->verticalScrollBar()->value(), 0);
+}
+
+// Tab goes through page 2 box by box, each box row by row.
+TEST_F(FensterTest, TabFollowsTheReadingOrderOfPageTwo) {
+  const QList<QWidget*> erwartet = {form1.L_RadioButton,
+                                    form1.L_Edit,
+                                    form1.fL_RadioButton,
+                                    form1.fL_Edit,
+                                    form1.XL_RadioButton,
+                                    form1.XL_Edit,
+                                    form1.istGleichXL_Button,
+                                    form1.C_RadioButton,
+                                    form1.C_Edit,
+                                    form1.fC_RadioButton,
+                                    form1.fC_Edit,
+                                    form1.XC_RadioButton,
+                                    form1.XC_Edit,
+                                    form1.istGleichXC_Button,
+                                    form1.ZK_Rechenfeld_Edit,
+                                    form1.Beispiel_BitBtn,
+                                    form1.ist_gleich_Button,
+                                    form1.Loesche_Rechenfeld_Button,
+                                    form1.Winkel_StringGrid};
+  QList<QWidget*> kette;
+  QWidget* w = form1.L_RadioButton;
+  do {
+    if (erwartet.contains(w)) kette << w;
+    w = w->nextInFocusChain();
+  } while (w != form1.L_RadioButton);
+  EXPECT_EQ(kette, erwartet);
 }
 
 TEST_F(FensterTest, TheDisplayFormatFollowsTheRadioButtons) {
