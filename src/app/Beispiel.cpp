@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "Barrierefreiheit.h"
 
@@ -14,11 +15,10 @@ TForm2::TForm2() {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_QuitOnClose, false);
   setFont(Schrift(QStringLiteral("MS Sans Serif"), 11, false));
-  setFixedSize(836, 329);
-  if (const QScreen* s = QGuiApplication::primaryScreen())
-    move(s->availableGeometry().center() - rect().center());
+  auto* inhalt = new QWidget;
+  inhalt->setFixedSize(836, 329);
 
-  Beispiel_Memo = new TMemo(this);
+  Beispiel_Memo = new TMemo(inhalt);
   Beispiel_Memo->setObjectName(QStringLiteral("Beispiel_Memo"));
   Beispiel_Memo->setGeometry(0, 16, 817, 305);
   Beispiel_Memo->setFont(Schrift(QStringLiteral("MS Sans Serif"), 16, true));
@@ -26,5 +26,37 @@ TForm2::TForm2() {
   Beispiel_Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Beispiel_Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Beispiel_Memo->LinesAdd(QString());
+  SetzeInhalt(inhalt);
+  if (const QScreen* s = QGuiApplication::primaryScreen())
+    Platziere(s->availableGeometry().center() - rect().center());
   RichteBarrierefreiheitEin(*this);
+}
+
+void TForm2::ZeigeNeben(const QWidget* hauptfenster) {
+  if (!isVisible() && hauptfenster && hauptfenster->screen()) {
+    const QRect frei = hauptfenster->screen()->availableGeometry();
+    const QRect h = hauptfenster->frameGeometry();
+    const QSize aussen = size().grownBy(Rahmen());
+    auto quer = [&](int y) {
+      return std::clamp(y, frei.top(), std::max(frei.top(), frei.bottom() + 1 - aussen.height()));
+    };
+    auto laengs = [&](int x) {
+      return std::clamp(x, frei.left(), std::max(frei.left(), frei.right() + 1 - aussen.width()));
+    };
+    // Right of it, left of it, below, above: the first place on the screen.
+    for (const QPoint p :
+         {QPoint(h.right() + 1, quer(h.top())), QPoint(h.left() - aussen.width(), quer(h.top())),
+          QPoint(laengs(h.left()), h.bottom() + 1),
+          QPoint(laengs(h.left()), h.top() - aussen.height())}) {
+      if (frei.contains(QRect(p, aussen))) {
+        move(p);
+        break;
+      }
+    }
+  }
+  show();
+  if (!isActiveWindow()) {
+    raise();
+    activateWindow();
+  }
 }

@@ -9,6 +9,11 @@ class TForm2 : public TForm {
  public:
   TForm2();
   TMemo* Beispiel_Memo;
+
+  // Shows the window in front, active. A hidden window first goes beside
+  // the main window where the screen has room for it there, so that the
+  // user sees the known solution next to the computed one.
+  void ZeigeNeben(const QWidget* hauptfenster);
 };
 
 #endif

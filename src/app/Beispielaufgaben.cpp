@@ -2,12 +2,14 @@
 // levels, written into the matrix grid, explained in the example window and
 // solved by the matrix page.
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <random>
 
 #include "Anwendung.h"
 #include "Beispiel.h"
 #include "MainQuorvel.h"
+#include "ZKLesen.h"
 #include "ZKText.h"
 
 namespace {
@@ -28,6 +30,43 @@ class Zufall {
  private:
   std::mt19937 gen_;
 };
+
+// A double as a text that reads back to it, with the program's decimal
+// comma: the shortest such text in General ("1234,5678901234567", "1,5E-05"),
+// 17 significant digits in Exponent ("1,2345678901234567E+03").
+std::string GenaueZahl(double x, int format) {
+  char puffer[64];
+  const std::to_chars_result ende =
+      format == Exponent
+          ? std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::scientific, 16)
+          : std::to_chars(puffer, puffer + sizeof puffer, x, std::chars_format::general);
+  std::string text(puffer, ende.ptr);
+  for (char& c : text) {
+    if (c == '.') c = ',';
+    if (c == 'e') c = 'E';
+  }
+  return text;
+}
+
+// A right-hand side is a sum of products; its shown text (angle rounded to
+// 0.01 degree) would put another system into the grid than the one whose
+// solution the memo lists. Where the shown text does not read back to the
+// sum, the component form with round-trip digits in each part does.
+std::string RechteSeiteText(const ZKZahl& z, int format) {
+  std::string text = z.Winkel != 0 ? ExponentialText(z, format) : KomponentenText(z, format);
+  const double a = double(z.Realteil), b = double(z.Imaginaerteil);
+  ZKZahl gelesen;
+  if (LiesZKZahl(text, gelesen) != ZKForm::Keine && gelesen.Realteil == a &&
+      gelesen.Imaginaerteil == b)
+    return text;
+  text.clear();
+  if (a != 0 || b == 0) text += GenaueZahl(a, format);
+  if (b > 0)
+    text += (a != 0 ? "+j" : "j") + GenaueZahl(b, format);
+  else if (b < 0)
+    text += "-j" + GenaueZahl(-b, format);
+  return text;
+}
 
 std::uint32_t UhrSamen() {
   return static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
@@ -73,8 +112,9 @@ void TForm1::BeispielAufgaben_BitBtnClick() {
     QString zeile;
     for (int k = 0; k <= n; ++k) {
       const ZKZahl& z = M[s][k];
-      const QString text =
-          AusAnsi(z.Winkel != 0 ? ExponentialText(z, format) : KomponentenText(z, format));
+      const QString text = AusAnsi(k == 0          ? RechteSeiteText(z, format)
+                                   : z.Winkel != 0 ? ExponentialText(z, format)
+                                                   : KomponentenText(z, format));
       MatrixTab_StringGrid->SetCell(k + 1, s + 1, text);
       if (k == 0) {
         zeile = QStringLiteral("GL%1 : %2  = ").arg(s + 1).arg(text);
@@ -91,7 +131,7 @@ void TForm1::BeispielAufgaben_BitBtnClick() {
     for (int i = 1; i <= n; ++i)
       memo->LinesAdd(QStringLiteral("X%1 = %2").arg(i).arg(AusAnsi(ExponentialText(x[i], format))));
   }
-  if (Form2) Form2->show();
+  if (Form2) Form2->ZeigeNeben(this);
 
   Berechnen_BitBtn->click();
   if (Zustand.BeispielZaehler >= 3) Zustand.BeispielZaehler = 0;

@@ -1,6 +1,7 @@
 #include "MainQuorvel.h"
 
 #include <QTabBar>
+#include <QTextCursor>
 
 #include "Ansi.h"
 #include "Anwendung.h"
@@ -48,15 +49,18 @@ TForm1::~TForm1() = default;
 
 void TForm1::ErzeugeSteuerelemente() {
   setWindowTitle(QStringLiteral("[ Mirelto 1.0  ]  Autor: das Quorvel-Projekt"));
-  setFixedSize(908, 624);
-  move(6, 86);
   setFont(Schrift(kSansSerif, 13, true));
   KeyPreview = true;
+  // The client area of the design; the window shows it whole, or scrolls it
+  // on a screen too small for it.
+  auto* inhalt = new QWidget;
+  inhalt->setObjectName(QStringLiteral("Inhalt"));
+  inhalt->setFixedSize(908, 624);
 
   // Lies under the notebook: focus can only go to a visible widget.
-  Dummy_Edit = Benenne(new TEdit(this, QStringLiteral("Dummy_Edit")), "Dummy_Edit", 0, 0, 0, 0);
+  Dummy_Edit = Benenne(new TEdit(inhalt, QStringLiteral("Dummy_Edit")), "Dummy_Edit", 0, 0, 0, 0);
 
-  TabbedNotebook = Benenne(new TTabbedNotebook(this), "TabbedNotebook", -1, 7, 897, 356);
+  TabbedNotebook = Benenne(new TTabbedNotebook(inhalt), "TabbedNotebook", -1, 7, 897, 356);
   TabbedNotebook->tabBar()->setFont(Schrift(kSansSerif, 11, false));
   const QFont seitenSchrift = Schrift(kSerif, 16, true);
   QWidget* matrixSeite = TabbedNotebook->NeueSeite(
@@ -180,7 +184,7 @@ void TForm1::ErzeugeSteuerelemente() {
                       0, 232, 220);
   Winkel_StringGrid =
       Benenne(new TStringGrid(GroupBox1, 2, 7, 1, 0, {.Editieren = true, .ImmerEditor = true}),
-              "Winkel_StringGrid", 8, 23, 216, 186);
+              "Winkel_StringGrid", 6, 23, 221, 186);
   // Both columns fit; a horizontal scroll bar would only cover the last row.
   Winkel_StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -204,10 +208,12 @@ void TForm1::ErzeugeSteuerelemente() {
         "Version 3 oder neuer: Sie dürfen es weitergeben und ändern. OHNE JEDE GEWÄHRLEISTUNG.",
         "Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html"})
     Bedinungsanleitung_Memo->LinesAdd(QString::fromUtf8(zeile));
+  // Opens at its first line, not where the last line was added.
+  Bedinungsanleitung_Memo->moveCursor(QTextCursor::Start);
 
   // The variable memory below the notebook.
   Variablen_GroupBox =
-      Benenne(new TGroupBox(this, QStringLiteral("Variablen K1..K20  (* Speicher *)")),
+      Benenne(new TGroupBox(inhalt, QStringLiteral("Variablen K1..K20  (* Speicher *)")),
               "Variablen_GroupBox", 10, 366, 887, 216);
   Variablen_StringGrid = Benenne(
       new TStringGrid(Variablen_GroupBox, 3, 21, 1, 1, {.Editieren = true, .Bereiche = true}),
@@ -219,17 +225,18 @@ void TForm1::ErzeugeSteuerelemente() {
   G_Variablen_StringGrid->setFont(editSchrift);
   SetzeFarbe(G_Variablen_StringGrid, Qt::white);
   Wandeln_GroupBox = Benenne(new TGroupBox(Variablen_GroupBox, QStringLiteral("Wandeln:")),
-                             "Wandeln_GroupBox", 21, 154, 440, 56);
-  Wandel_KE_EK_Edit = Benenne(new TEdit(Wandeln_GroupBox), "Wandel_KE_EK_Edit", 8, 20, 226, 28);
+                             "Wandeln_GroupBox", 21, 154, 494, 56);
+  // Wide enough for the longest Exponent text, -8,888888888E+88-j8,888888888E+88.
+  Wandel_KE_EK_Edit = Benenne(new TEdit(Wandeln_GroupBox), "Wandel_KE_EK_Edit", 8, 20, 280, 28);
   Wandel_KE_EK_Edit->setFont(editSchrift);
   Wandeln_EK_KE_Button =
       Benenne(new TButton(Wandeln_GroupBox, QStringLiteral("Wandeln  Ex <-> Kom")),
-              "Wandeln_EK_KE_Button", 240, 20, 140, 28);
+              "Wandeln_EK_KE_Button", 294, 20, 140, 28);
   Kehrwert_Button = Benenne(new TButton(Wandeln_GroupBox, QStringLiteral("1/X")), "Kehrwert_Button",
-                            386, 20, 46, 28);
+                            440, 20, 46, 28);
   Zahlendarstellung_GroupBox =
       Benenne(new TGroupBox(Variablen_GroupBox, QStringLiteral("Zahlendarstellung")),
-              "Zahlendarstellung_GroupBox", 470, 154, 220, 56);
+              "Zahlendarstellung_GroupBox", 524, 154, 220, 56);
   General_RadioButton =
       Benenne(new TRadioButton(Zahlendarstellung_GroupBox, QStringLiteral("General")),
               "General_RadioButton", 10, 22, 95, 26);
@@ -238,14 +245,28 @@ void TForm1::ErzeugeSteuerelemente() {
               "Exponent_RadioButton", 110, 22, 100, 26);
   General_RadioButton->setChecked(true);
   ClearVarSpeicher_Button = Benenne(new TButton(Variablen_GroupBox, QStringLiteral("Löschen")),
-                                    "ClearVarSpeicher_Button", 700, 166, 110, 34);
+                                    "ClearVarSpeicher_Button", 754, 166, 110, 34);
 
-  Form_StatusBar = Benenne(new TStatusBar(this), "Form_StatusBar", 0, 590, 908, 34);
+  Form_StatusBar = Benenne(new TStatusBar(inhalt), "Form_StatusBar", 0, 590, 908, 34);
   Form_StatusBar->SetSimpleText(
       QStringLiteral("Quorvel 1.0 – Homepage: die Projektseite von Quorvel (siehe README)"));
 
+  // Page 2 in reading order, box by box. The angle grid comes last: it keeps
+  // Tab for moving between its cells, so Tab reaches every other control first.
+  QWidget* vorige = nullptr;
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           L_RadioButton, L_Edit, fL_RadioButton, fL_Edit, XL_RadioButton, XL_Edit,
+           istGleichXL_Button, C_RadioButton, C_Edit, fC_RadioButton, fC_Edit, XC_RadioButton,
+           XC_Edit, istGleichXC_Button, ZK_Rechenfeld_Edit, Beispiel_BitBtn, ist_gleich_Button,
+           Loesche_Rechenfeld_Button, Winkel_StringGrid}) {
+    if (vorige) setTabOrder(vorige, w);
+    vorige = w;
+  }
+
   Dummy_Edit->lower();
   TabbedNotebook->SetPageIndex(1);
+  SetzeInhalt(inhalt);
+  Platziere(QPoint(6, 86));
 }
 
 void TForm1::VerbindeEreignisse() {
@@ -397,7 +418,8 @@ void TForm1::SetzeAnfangszustand() {
   }
   MatrixTab_StringGrid->SetGridLineWidth(1);
 
-  Winkel_StringGrid->SetColWidths(0, 90);
+  // "Winkel DEG" and "Winkel GRA" need a little more than the design's 90.
+  Winkel_StringGrid->SetColWidths(0, 95);
   Winkel_StringGrid->SetColWidths(1, 125);
   const char* kWinkelZeilen[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
                                  "tan",        "cotan",      "Winkel GRA"};

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <clocale>
 
 #include "Steuerelemente.h"
@@ -51,6 +52,12 @@ void TApplication::Initialize() {
   // to open at start: every line edit lays out its text once in the default
   // font before it takes its own.
   QApplication::setFont(Schrift(QStringLiteral("MS Sans Serif"), 11, false));
+
+  // The program speaks German whatever the locale, Qt's own texts (an edit's
+  // context menu, key names in it) included.
+  auto* deutsch = new QTranslator(qApp);
+  if (deutsch->load(QStringLiteral(":/uebersetzungen/qtbase_de.qm")))
+    QCoreApplication::installTranslator(deutsch);
 }
 
 int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {

@@ -18,7 +18,8 @@ class TApplication {
   using MeldungsFunktion = std::function<int(const QString& text, const QString& titel, int flags)>;
 
   // After QApplication exists: "C" numbers for the C library, the fonts of
-  // the design mapped to installed families, one widget style everywhere.
+  // the design mapped to installed families, one widget style everywhere,
+  // Qt's own texts in German.
   static void Initialize();
 
   // Modal box: MB_OK shows one button and returns IDOK; MB_YESNO returns

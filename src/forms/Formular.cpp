@@ -5,6 +5,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 
 #include "Anwendung.h"
 #include "Steuerung.h"
@@ -64,6 +69,61 @@ TForm::TForm(QWidget* parent) : QWidget(parent) {
 TForm::~TForm() {
   qApp->removeEventFilter(this);
   ziehen_.Abbrechen();
+}
+
+void TForm::SetzeInhalt(QWidget* inhalt) {
+  inhalt->setAutoFillBackground(true);
+  rollbereich_ = new QScrollArea(this);
+  rollbereich_->setObjectName(QStringLiteral("Rollbereich"));
+  rollbereich_->setFrameShape(QFrame::NoFrame);
+  // Only the controls are Tab stops, as without the scroll area.
+  rollbereich_->setFocusPolicy(Qt::NoFocus);
+  rollbereich_->setWidget(inhalt);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(rollbereich_);
+  PasseAnBildschirm();
+}
+
+QMargins TForm::Rahmen() const {
+  const QRect aussen = frameGeometry(), innen = geometry();
+  if (aussen != innen)
+    return {innen.left() - aussen.left(), innen.top() - aussen.top(),
+            aussen.right() - innen.right(), aussen.bottom() - innen.bottom()};
+  // A title bar and thin borders, as most window managers draw them.
+  return {4, 32, 4, 4};
+}
+
+void TForm::PasseAnBildschirm() {
+  if (!rollbereich_ || !rollbereich_->widget()) return;
+  const QSize design = rollbereich_->widget()->size();
+  QSize groesse = design;
+  if (const QScreen* s = screen()) {
+    const QMargins r = Rahmen();
+    const QRect frei = s->availableGeometry().marginsRemoved(r);
+    groesse = design.boundedTo(frei.size());
+  }
+  setFixedSize(groesse);
+}
+
+void TForm::Platziere(QPoint position) {
+  QPoint p = position;
+  if (const QScreen* s = screen()) {
+    const QRect frei = s->availableGeometry();
+    const QSize aussen = size().grownBy(Rahmen());
+    p.setX(std::max(frei.left(), std::min(p.x(), frei.right() + 1 - aussen.width())));
+    p.setY(std::max(frei.top(), std::min(p.y(), frei.bottom() + 1 - aussen.height())));
+  }
+  move(p);
+}
+
+void TForm::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  // A window moved to another screen fits that one.
+  if (!bildschirmVerbunden_ && windowHandle()) {
+    bildschirmVerbunden_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { PasseAnBildschirm(); });
+  }
 }
 
 bool TForm::GehoertZuMir(QObject* objekt) const {

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QScrollArea;
 class TSteuerung;
 
 // In-process drag: QDrag cannot be driven under the offscreen platform and
@@ -43,12 +44,30 @@ class TForm : public QWidget {
 
   TZiehVerwalter& Ziehen() { return ziehen_; }
 
+  // Puts the design content (a widget of fixed size, holding every control)
+  // into the window. Where the free area of the screen is smaller than the
+  // content, the window takes what fits and the content scrolls; elsewhere
+  // the window has the content's size and shows no scroll bars.
+  void SetzeInhalt(QWidget* inhalt);
+  QScrollArea* Rollbereich() const { return rollbereich_; }
+  // Moves the window's frame to a design position, or just as far from it
+  // as keeps the window on the free area of its screen.
+  void Platziere(QPoint position);
+  // The frame's parts beyond the client area: known once shown, estimated
+  // before.
+  QMargins Rahmen() const;
+
  protected:
   bool eventFilter(QObject* objekt, QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
  private:
   bool GehoertZuMir(QObject* objekt) const;
   bool ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k);
+  void PasseAnBildschirm();
+
+  QScrollArea* rollbereich_ = nullptr;
+  bool bildschirmVerbunden_ = false;
 
   TZiehVerwalter ziehen_;
   QPointer<QWidget> geklickt_;

@@ -3,8 +3,11 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QTextBlock>
@@ -108,13 +111,97 @@ TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
   connect(this, &QLineEdit::textChanged, this, [this] { Ereignis(OnChange); });
 }
 
+namespace {
+
+bool IstStandardKuerzel(QKeyEvent* e) {
+  for (QKeySequence::StandardKey k :
+       {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+        QKeySequence::Undo, QKeySequence::Redo})
+    if (e->matches(k)) return true;
+  return false;
+}
+
+}  // namespace
+
 void TEdit::keyPressEvent(QKeyEvent* e) {
   if (OnKopieren && e->matches(QKeySequence::Copy) && !hasSelectedText()) {
     Ereignis(OnKopieren);
     return;
   }
-  if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) return;
-  QLineEdit::keyPressEvent(e);
+  if (IstStandardKuerzel(e)) {
+    if (OnKeyPress && e->matches(QKeySequence::Paste))
+      FuegeGefiltertEin(QApplication::clipboard()->text());
+    else
+      QLineEdit::keyPressEvent(e);
+  } else if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) {
+    return;
+  } else {
+    QLineEdit::keyPressEvent(e);
+  }
+  PasseGrenzeAn();
+}
+
+QString TEdit::Gefiltert(const QString& text) {
+  QString ergebnis;
+  for (QChar zeichen : text) {
+    if (zeichen.category() == QChar::Other_Control) continue;
+    Ereignis(OnKeyPress, zeichen);
+    if (!zeichen.isNull()) ergebnis += zeichen;
+  }
+  return ergebnis;
+}
+
+void TEdit::FuegeGefiltertEin(const QString& text) {
+  const QString gefiltert = Gefiltert(text);
+  // Nothing acceptable: the selection stays, as when a filtered key is typed.
+  if (isReadOnly() || gefiltert.isEmpty()) return;
+  insert(gefiltert);
+  PasseGrenzeAn();
+}
+
+void TEdit::contextMenuEvent(QContextMenuEvent* e) {
+  QMenu* menue = createStandardContextMenu();
+  // Qt names the action from its own (translated) text and the shortcut.
+  const QString einfuegenText = QLineEdit::tr("&Paste");
+  for (QAction* a : menue->actions()) {
+    if (!OnKeyPress || a->text().section(QLatin1Char('\t'), 0, 0) != einfuegenText) continue;
+    // Replaced, not rewired: how Qt connects its action is its own business.
+    auto* ersatz = new QAction(a->icon(), a->text(), menue);
+    ersatz->setEnabled(a->isEnabled());
+    connect(ersatz, &QAction::triggered, this,
+            [this] { FuegeGefiltertEin(QApplication::clipboard()->text()); });
+    menue->insertAction(a, ersatz);
+    menue->removeAction(a);
+  }
+  menue->setAttribute(Qt::WA_DeleteOnClose);
+  menue->popup(e->globalPos());
+}
+
+// The middle button pastes the X11 selection.
+void TEdit::mouseReleaseEvent(QMouseEvent* e) {
+  if (!OnKeyPress || e->button() != Qt::MiddleButton ||
+      !QApplication::clipboard()->supportsSelection()) {
+    QLineEdit::mouseReleaseEvent(e);
+    return;
+  }
+  if (!rect().contains(e->position().toPoint())) return;
+  deselect();
+  setCursorPosition(cursorPositionAt(e->position().toPoint()));
+  FuegeGefiltertEin(QApplication::clipboard()->text(QClipboard::Selection));
+}
+
+void TEdit::dropEvent(QDropEvent* e) {
+  if (!OnKeyPress || !e->mimeData()->hasText()) {
+    QLineEdit::dropEvent(e);
+    return;
+  }
+  QMimeData gefiltert;
+  gefiltert.setText(Gefiltert(e->mimeData()->text()));
+  QDropEvent neu(e->position(), e->possibleActions(), &gefiltert, e->buttons(), e->modifiers());
+  neu.setDropAction(e->dropAction());
+  QLineEdit::dropEvent(&neu);
+  e->setDropAction(neu.dropAction());
+  e->setAccepted(neu.isAccepted());
   PasseGrenzeAn();
 }
 

@@ -37,6 +37,9 @@ class TEdit : public QLineEdit, public TSteuerung {
   explicit TEdit(QWidget* parent, const QString& text = {});
   // Raised at once, inside the code that set the text, and only when it differs.
   std::function<void()> OnChange;
+  // A key filter sees every typed character, but not the standard shortcuts
+  // (select all, copy, cut, paste, undo, redo): they work as everywhere.
+  // Pasted or dropped text passes it character by character, as if typed.
   std::function<void(QChar& key)> OnKeyPress;
   QWidget* Widget() override { return this; }
 
@@ -49,8 +52,15 @@ class TEdit : public QLineEdit, public TSteuerung {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
+  // What of a pasted text the key filter lets through (no control
+  // characters: a pasted line break is no Enter key).
+  QString Gefiltert(const QString& text);
+  void FuegeGefiltertEin(const QString& text);
   // Qt cuts any text to its own limit, so that one is raised to a longer
   // text set by the program and lowered again as the user shortens it.
   void PasseGrenzeAn();

@@ -219,8 +219,8 @@ QModelIndex TStringGrid::Index(int col, int row) const {
 void TStringGrid::SetColCount(int n) {
   n = std::max(n, fixedCols_ + 1);
   if (n == colCount_) return;
-  if (n < colCount_) SchliesseEditor();
-  modell_->SetzeSpalten(n);
+  if (n < colCount_ && Col() >= n) SchliesseEditor();
+  AendereGroesse([&] { modell_->SetzeSpalten(n); });
   breiten_.resize(static_cast<std::size_t>(n), standardBreite_);
   WendeBreitenAn();
 }
@@ -228,8 +228,18 @@ void TStringGrid::SetColCount(int n) {
 void TStringGrid::SetRowCount(int n) {
   n = std::max(n, fixedRows_ + 1);
   if (n == rowCount_) return;
-  if (n < rowCount_) SchliesseEditor();
-  modell_->SetzeZeilen(n);
+  if (n < rowCount_ && Row() >= n) SchliesseEditor();
+  AendereGroesse([&] { modell_->SetzeZeilen(n); });
+}
+
+void TStringGrid::AendereGroesse(const std::function<void()>& aenderung) {
+  const bool editiert = state() == EditingState;
+  groesseAendern_ = true;
+  aenderung();
+  groesseAendern_ = false;
+  // Qt keeps the editor of a remaining cell open after removing rows or
+  // columns, but forgets that the view is editing.
+  if (editiert && editor_ && state() != EditingState) setState(EditingState);
 }
 
 int TStringGrid::ColWidths(int col) const {
@@ -506,7 +516,10 @@ void TStringGrid::focusInEvent(QFocusEvent* e) {
 
 void TStringGrid::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) {
   QTableView::currentChanged(aktuell, vorher);
-  if (!editorModus_) return;
+  // A current cell that a smaller size removed moves to its neighbour; the
+  // user did not go there, so no editor opens (it would take the focus and
+  // the next keys would overwrite the neighbour's text).
+  if (!editorModus_ || groesseAendern_) return;
   if (optionen_.ImmerEditor && optionen_.Editieren && aktuell.isValid()) {
     if (state() != EditingState) edit(aktuell);
   } else if (state() != EditingState) {

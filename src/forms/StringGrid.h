@@ -38,6 +38,8 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return rowCount_; }
+  // Changing the size never opens an editor or moves the focus; an editor
+  // open in a cell that is removed is closed (its text kept in the cell).
   void SetColCount(int n);
   void SetRowCount(int n);
   int FixedCols() const { return fixedCols_; }
@@ -110,6 +112,8 @@ class TStringGrid : public QTableView, public TSteuerung {
   QModelIndex Index(int col, int row) const;
   void EditorGeaendert(QLineEdit* editor, const QString& text);
   void SchliesseEditor();
+  // Runs a change of the row or column count (see SetColCount).
+  void AendereGroesse(const std::function<void()>& aenderung);
   void FuegeEin();
   // Tab on the last cell and Shift+Tab on the first leave the grid instead
   // of wrapping round, so that the keyboard can always go on.
@@ -133,6 +137,8 @@ class TStringGrid : public QTableView, public TSteuerung {
   int linie_ = 1;
   Optionen optionen_;
   bool editorModus_ = false;
+  // Set while SetRowCount or SetColCount changes the model.
+  bool groesseAendern_ = false;
 };
 
 #endif

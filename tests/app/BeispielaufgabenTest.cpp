@@ -1,6 +1,9 @@
 // Example tasks: levels, cell texts, memo, and that the solve reproduces
 // the known solution the memo lists.
 #include <QRegularExpression>
+#include <QScreen>
+#include <cmath>
+#include <cstdint>
 
 #include "Fenster.h"
 
@@ -60,6 +63,58 @@ TEST_F(BeispielTest, EachLevelIsSolvedToTheSolutionTheMemoLists) {
     }
     EXPECT_EQ(form1.Zustand.BeispielZaehler, 0);
   }
+}
+
+// The memo, the grid and the known solution describe one system: solving
+// the grid gives the known solution to the digits shown, at every level and
+// size, in both display formats.
+TEST_F(BeispielTest, TheComputedSolutionIsTheKnownOne) {
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* x = form1.KxWerte_StringGrid;
+  for (TRadioButton* format : {form1.General_RadioButton, form1.Exponent_RadioButton}) {
+    QTest::mouseClick(format, Qt::LeftButton);
+    for (int n : {1, 2, 5, 20}) {
+      form1.AnzahlMatrix_Edit->setText(QString::number(n));
+      const std::uint32_t samen = format == form1.General_RadioButton ? 12 : 3;
+      for (std::uint32_t s = 1; s <= samen; ++s) {
+        for (int stufe = 1; stufe <= 3; ++stufe) {
+          SCOPED_TRACE(testing::Message() << format->text().toStdString() << " n=" << n << " Samen "
+                                          << s << " Stufe " << stufe);
+          form1.Zustand.FesterZufallsSamen = 7919u * s + 31u * std::uint32_t(n) + stufe;
+          Klicke();
+          const QStringList zeilen = form2.Beispiel_Memo->Lines();
+          ASSERT_EQ(zeilen.size(), 2 * n + 1);
+          for (int r = 1; r <= n; ++r)
+            EXPECT_TRUE(zeilen[r - 1].startsWith(
+                QStringLiteral("GL%1 : %2  = ").arg(r).arg(m->Cells(1, r))))
+                << zeilen[r - 1].toStdString();
+          for (int i = 1; i <= n; ++i) {
+            const QString prefix = QStringLiteral("X%1 = ").arg(i);
+            const ZKZahl bekannt = Wert(zeilen[n + i].mid(prefix.size()));
+            const ZKZahl geloest = Wert(x->Cells(2, i));
+            const double abstand =
+                std::hypot(double(geloest.Realteil - bekannt.Realteil),
+                           double(geloest.Imaginaerteil - bekannt.Imaginaerteil));
+            EXPECT_LE(abstand, 1e-9 * double(bekannt.Betrag))
+                << "X" << i << " = " << x->Cells(2, i).toStdString() << ", bekannt "
+                << zeilen[n + i].toStdString();
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST_F(BeispielTest, TheExampleWindowOpensBesideTheMainWindowAndComesToTheFrontEveryTime) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  Klicke();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form2));
+  EXPECT_FALSE(form2.frameGeometry().intersects(form1.frameGeometry()));
+  EXPECT_TRUE(form1.screen()->availableGeometry().contains(form2.frameGeometry()));
+  form1.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  Klicke();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form2));
 }
 
 TEST_F(BeispielTest, AFixedSeedRepeatsTheExampleAndTheLevelsCycle) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <QToolButton>
 
@@ -13,6 +15,11 @@
 #include "MainQuorvel.h"
 #include "Meldungen.h"
 #include "ZKLesen.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 class FensterTest : public ::testing::Test {
  protected:
@@ -41,6 +48,13 @@ class FensterTest : public ::testing::Test {
     }
   }
   void Taste(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k); }
+  // Opens a widget's context menu as a right click does.
+  static QMenu* Kontextmenue(QWidget* w) {
+    const QPoint p(5, w->height() / 2);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, p, w->mapToGlobal(p));
+    QApplication::sendEvent(w, &e);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  }
   // Value of a cell text, as the readers take it.
   static ZKZahl Wert(const QString& text) {
     ZKZahl z;

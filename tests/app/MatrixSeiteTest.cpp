@@ -2,6 +2,7 @@
 // road of a typical request from the up-down to a dragged result.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 
 #include "Fenster.h"
 
@@ -73,6 +74,113 @@ TEST_F(MatrixSeiteTest, DimensionEditClampsFiltersAndIgnoresAnEmptyText) {
   EXPECT_TRUE(form1.AnzahlMatrix_Edit->text().isEmpty());
   EXPECT_EQ(M()->RowCount(), 5);
   EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
+}
+
+// Lowering the dimension removes the current cell; its neighbour must not
+// open an editor, take the focus and be overwritten by the next keys.
+TEST_F(MatrixSeiteTest, ChangingTheDimensionKeepsTheFocusAndEveryCell) {
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("11\t22\t33"));
+  ASSERT_EQ(M()->Col(), 4);
+  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  Taste(Qt::Key_End);
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_FALSE(M()->EditorMode());
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("4"));
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("11"));
+  EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("22"));
+  EXPECT_EQ(M()->Cells(4, 1), QStringLiteral("33"));
+
+  // A removed row: 20 -> 2 with the typed cell in row 20.
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
+  M()->SetTopRow(17);
+  KlickeZelle(M(), 2, 20);
+  Tippe(QStringLiteral("5*e^j53.13"));
+  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  Taste(Qt::Key_End);
+  Taste(Qt::Key_Backspace);
+  Taste(Qt::Key_Backspace);
+  Tippe(QStringLiteral("2"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  Tippe(QStringLiteral("0"));
+  EXPECT_EQ(M()->Cells(2, 20), QStringLiteral("5*e^j53,13"));
+  EXPECT_EQ(M()->Cells(2, 2), QString());
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("20"));
+  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+}
+
+// The up-down takes no focus: an editor in a cell that stays keeps it and
+// typing goes on there; an editor in a removed cell closes, nothing opens.
+TEST_F(MatrixSeiteTest, TheUpDownLeavesTheCellEditorWhereItWas) {
+  KlickeZelle(M(), 2, 1);
+  Tippe(QStringLiteral("7"));
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Auf(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 4);
+  EXPECT_TRUE(M()->EditorMode());
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  EXPECT_TRUE(M()->EditorMode());
+  Tippe(QStringLiteral("8"));
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
+
+  Tippe(QStringLiteral("\t9"));
+  ASSERT_EQ(M()->Col(), 3);
+  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 1);
+  EXPECT_FALSE(M()->EditorMode());
+  EXPECT_EQ(QApplication::focusWidget(), M());
+  EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
+  EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("9"));
+}
+
+// The dimension edit's key filter lets the standard shortcuts through;
+// pasted text passes the filter as typed text does.
+TEST_F(MatrixSeiteTest, TheDimensionEditKeepsTheStandardShortcuts) {
+  TEdit* e = form1.AnzahlMatrix_Edit;
+  auto kuerzel = [&](Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); };
+  QTest::mouseClick(e, Qt::LeftButton);
+  kuerzel(Qt::Key_A);
+  Tippe(QStringLiteral("5"));
+  EXPECT_EQ(e->text(), QStringLiteral("5"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 5);
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5"));
+  kuerzel(Qt::Key_X);
+  EXPECT_TRUE(e->text().isEmpty());
+  kuerzel(Qt::Key_Z);
+  EXPECT_EQ(e->text(), QStringLiteral("5"));
+
+  QApplication::clipboard()->setText(QStringLiteral("1x2.\n"));
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_V);
+  EXPECT_EQ(e->text(), QStringLiteral("12"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 12);
+  QApplication::clipboard()->setText(QStringLiteral("abc"));
+  kuerzel(Qt::Key_A);
+  kuerzel(Qt::Key_V);
+  EXPECT_EQ(e->text(), QStringLiteral("12"));
+
+  // The context menu's paste goes through the same filter.
+  QApplication::clipboard()->setText(QStringLiteral("-7"));
+  e->selectAll();
+  QMenu* menue = Kontextmenue(e);
+  ASSERT_NE(menue, nullptr);
+  QAction* einfuegen = nullptr;
+  for (QAction* a : menue->actions())
+    if (a->text().startsWith(QStringLiteral("Einf&ügen"))) einfuegen = a;
+  ASSERT_NE(einfuegen, nullptr);
+  einfuegen->trigger();
+  menue->close();
+  EXPECT_EQ(e->text(), QStringLiteral("7"));
+  EXPECT_EQ(form1.Zustand.DimMatrix, 7);
 }
 
 TEST_F(MatrixSeiteTest, ANonIntegerDimensionIsReportedAndChangesNothing) {

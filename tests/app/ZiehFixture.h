@@ -9,11 +9,6 @@
 
 #include "Fenster.h"
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
-
 // A place to press or release: a point of a widget on a notebook page
 // (-1: outside the notebook, always shown).
 struct Stelle {
@@ -26,8 +21,8 @@ class ZiehFixture : public FensterTest {
  protected:
   static constexpr int kMatrixSeite = 0, kRechenSeite = 1, kUeberall = -1;
 
-  // Near a cell's left edge: the window is wider than the offscreen screen
-  // (800 pixels), and the angle grid's values reach past it.
+  // Near a cell's left edge, which every cell shows whatever the width of
+  // its column.
   static Stelle Zelle(TStringGrid* g, int c, int r, int seite) {
     const QRect z = g->CellRect(c, r);
     return {g->viewport(), g->viewport()->mapFrom(g, QPoint(z.left() + 12, z.center().y())), seite};
