@@ -251,13 +251,13 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
       case '*':
       case '+':
       case '-':
-        Symbol(*p);
-        ++p;
-        operandErwartet = true;
-        break;
       case '/':
       case ':':
-        Symbol('/');
+        // A sign after an operator was taken above by the number, bracket,
+        // variable or sign behind it; what reaches here right after an
+        // operator has no operand between the two ("2*/3", "3+-").
+        if (IstOperator(LetztesSymbol())) return Formelfehler;
+        Symbol(*p == ':' ? '/' : *p);
         ++p;
         operandErwartet = true;
         break;

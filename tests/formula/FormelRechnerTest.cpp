@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WertFall{"sign_belongs_to_number", "3*-4", -12, 0, 0},
                       WertFall{"signed_bracket_at_start", "(-2.5)", -2.5L, 0, 0},
                       WertFall{"trailing_operator", "3+", 3, 0, 0},
+                      WertFall{"trailing_operator_in_bracket", "(3+)*2", 6, 0, 0},
+                      WertFall{"double_sign_at_start", "--3", 3, 0, 0},
                       WertFall{"variable_number_truncated", "K1.9+K01", 100, 0, 1e-15L},
                       WertFall{"exp_minus_marker", "2*e^-j90", 0, -2, 1e-15L},
                       WertFall{"exp_plus_marker", "2*e^+j90", 0, 2, 1e-15L},
@@ -283,6 +285,20 @@ INSTANTIATE_TEST_SUITE_P(
         StatusFall{"text_256_chars", Summe(128) + " ", 2},
         StatusFall{"operands_257", Summe(257), 2}),
     NachName{});
+
+// Two binary operators in a row, a sign followed by "*", "/" or ":", or a
+// sign after an operator with nothing behind it: no formula, no value.
+INSTANTIATE_TEST_SUITE_P(MalformedOperators, Fehler,
+                         ::testing::Values(StatusFall{"times_divided", "2*/3", 2},
+                                           StatusFall{"times_colon", "2*:3", 2},
+                                           StatusFall{"plus_minus_times", "2+-*3", 2},
+                                           StatusFall{"times_plus_at_end", "2*+", 2},
+                                           StatusFall{"plus_minus_at_end", "3+-", 2},
+                                           StatusFall{"divided_times", "2/*3", 2},
+                                           StatusFall{"sign_then_times_at_start", "+*3", 2},
+                                           StatusFall{"inside_bracket", "(2*/3)", 2},
+                                           StatusFall{"after_bracket", "(2)+-*3", 2}),
+                         NachName{});
 
 INSTANTIATE_TEST_SUITE_P(BracketErrors, Fehler,
                          ::testing::Values(StatusFall{"open_missing_close", "((3)", 1},
