@@ -52,6 +52,9 @@ struct Operand {
   Art art = Art::Reell;
   long double a = 0.0L;  // magnitude, real or imaginary part
   long double b = 0.0L;  // angle in degrees
+  // A variable whose row has no value: the side of the unreadable cell.
+  char ohneWertZelle = '\0';
+  int nummer = 0;
 };
 
 }  // namespace
@@ -66,6 +69,10 @@ struct FormelRechner::Daten {
   std::size_t werteZeiger = 0;
   long codePos = -1;
   int status = 0;
+  // Found while translating (a variable without value), reported by every
+  // evaluation; `fehler` is what the last evaluation reports.
+  Rechenfehler uebersetzFehler;
+  Rechenfehler fehler;
 
   // Working tables of the compiler, cleared at every call.
   int tiefe = 0;
@@ -140,6 +147,9 @@ const std::int16_t* FormelRechner::Codefolge() const {
 int FormelRechner::Status() const {
   return d_->status;
 }
+const Rechenfehler& FormelRechner::Fehler() const {
+  return d_->fehler;
+}
 
 int FormelRechner::Uebersetzen(const char* text) {
   Daten& d = *d_;
@@ -150,6 +160,8 @@ int FormelRechner::Uebersetzen(const char* text) {
   d.symbolLaenge = 0;
   d.codeLaenge = 0;
   d.ueberlauf = false;
+  d.uebersetzFehler = Rechenfehler{};
+  d.fehler = Rechenfehler{};
   d.status = d.Zerlegen(text == nullptr ? "" : text);
   if (d.status == KeinFehler) d.status = d.CodeErzeugen();
   return d.status;
@@ -159,9 +171,13 @@ ZKZahl FormelRechner::Auswerten() {
   Daten& d = *d_;
   d.codePos = -1;
   d.werteZeiger = 0;
+  d.fehler = d.uebersetzFehler;
   // A failed translation leaves a partial sequence that means nothing.
   if (d.status != KeinFehler) return ZKZahl{};
-  return d.Rechnen(ZKZahl{});
+  // A variable without value: nothing is computed with a stand-in for it.
+  if (d.fehler.art != Rechenfehler::Art::Keiner) return ZKZahl{};
+  const ZKZahl wert = d.Rechnen(ZKZahl{});
+  return d.fehler.art == Rechenfehler::Art::Keiner ? wert : ZKZahl{};
 }
 
 int FormelRechner::Daten::Zerlegen(const char* text) {
@@ -195,6 +211,9 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
       const bool gelesen = ende != p;
       if (gelesen) {
         if (werteZeiger >= kWertePlatz) return Formelfehler;
+        if (op.ohneWertZelle != '\0' && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
+          uebersetzFehler = {Rechenfehler::Art::VariableOhneWert, *p, op.nummer, op.ohneWertZelle};
+        }
         ZKZahl& w = werte[werteZeiger++];
         switch (op.art) {
           case Art::Exponential:
@@ -283,10 +302,14 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
     const char* ende = LiesZahl(p + 1, x);
     // Range test before truncating: a huge number must not reach the cast.
     if (ende != p + 1 && x >= 1.0 && x < 21.0) {
-      const int m = static_cast<int>(x);
-      const ZKZahl& v = (*p == 'K') ? kSpeicher[static_cast<std::size_t>(m)]
-                                    : gSpeicher[static_cast<std::size_t>(m)];
+      const auto m = static_cast<std::size_t>(x);
+      const ZKZahl& v = (*p == 'K') ? kSpeicher[m] : gSpeicher[m];
       op.art = Art::Exponential;
+      if (kSpeicher.unlesbar[m] || gSpeicher.unlesbar[m]) {
+        // The number stands in for the value, which does not exist.
+        op.ohneWertZelle = kSpeicher.unlesbar[m] ? 'K' : 'G';
+        op.nummer = static_cast<int>(m);
+      }
       op.a = v.Betrag;
       op.b = v.Winkel;
       return ende;

@@ -230,6 +230,39 @@ TEST(FormelRechnerVariablen, ReadWhenTranslatedNotWhenEvaluated) {
   EXPECT_FALSE(z != nochmal);
 }
 
+// A row marked unreadable has no value: the evaluation computes nothing and
+// says which variable the formula named and which cell holds the text.
+TEST(FormelRechnerVariablen, WithoutValueComputesNothing) {
+  Speicher s;
+  s.Setze(1, 4, 0);
+  s.k.unlesbar[2] = true;
+  s.g.unlesbar[3] = true;
+  FormelRechner r(s.k, s.g);
+  EXPECT_EQ(Wert(r, "K1+1").Realteil, 5.0L);
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::Keiner);
+
+  for (const char* formel : {"G2*3", "-K2", "K1+K2", "(1+K2)*K1"}) {
+    const ZKZahl z = Wert(r, formel);
+    EXPECT_FALSE(z != ZKZahl()) << formel;
+    EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::VariableOhneWert) << formel;
+    EXPECT_EQ(r.Fehler().nummer, 2) << formel;
+    EXPECT_EQ(r.Fehler().zelle, 'K') << formel;
+  }
+  EXPECT_EQ(r.Fehler().variable, 'K');
+  (void)Wert(r, "G2*K3");
+  EXPECT_EQ(r.Fehler().variable, 'G');  // the first one named
+  (void)Wert(r, "K3");
+  EXPECT_EQ(r.Fehler().zelle, 'G');
+  EXPECT_EQ(r.Fehler().nummer, 3);
+  // Repeated evaluation reports it again; a new formula starts clean.
+  (void)r.Auswerten();
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::VariableOhneWert);
+  (void)Wert(r, "K1");
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::Keiner);
+  // Status stays that of the text.
+  EXPECT_EQ(r.Uebersetzen("(K2"), Klammerfehler);
+}
+
 TEST(FormelRechnerDivision, ByZeroIsNotFinite) {
   ZKSpeicher k{}, g{};
   FormelRechner r(k, g);
