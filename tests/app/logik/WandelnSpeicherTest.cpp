@@ -42,6 +42,19 @@ TEST(Wandeln, ReciprocalKeepsTheForm) {
   EXPECT_FALSE(BildeKehrwert(e, General, e));
 }
 
+// The angle notation is an exponential form; what the program writes back
+// is the exponential form of its own texts.
+TEST(Wandeln, AngleNotationReadsAsTheExponentialForm) {
+  std::string e;
+  ASSERT_TRUE(WandleForm("230\x81-30", General, e));
+  EXPECT_EQ(e, "199,1858429-j115");
+  ASSERT_TRUE(
+      BildeKehrwert("5\x81"
+                    "30\xB0",
+                    General, e));
+  EXPECT_EQ(e, "0,2*e^-j30,00");
+}
+
 TEST(Wandeln, UnreadableTextIsRefused) {
   std::string e = "unchanged";
   for (const char* t : {"", "abc", "1,5,0"}) {
