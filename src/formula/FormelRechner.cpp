@@ -15,8 +15,11 @@ constexpr std::size_t kMaxText = 255;
 constexpr std::size_t kSymbolPlatz = 1000;
 constexpr std::size_t kCodePlatz = 1000;
 constexpr std::size_t kWertePlatz = 256;
-constexpr int kTiefen = 20;         // bracket depths 0..19
 constexpr int kMarkenZeilen = 100;  // rows of the group markers
+// Brackets the user may nest: 19. The groups that powers, functions and
+// parallel chains add count on top of them, up to a depth of 99.
+constexpr int kKlammerTiefe = 19;
+constexpr int kTiefen = kMarkenZeilen;
 constexpr int kMarkenSpalten = 100;
 
 // Codes of the compiled sequence; bit flags.
@@ -335,6 +338,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
            (symbolLaenge >= 2 && symbolfolge[symbolLaenge - 2] == '|');
   };
 
+  int tiefsteKlammer = 0;
   std::size_t primaer = 0;  // where the operand completed last begins
   char funktion = '\0';     // a function name read, its bracket to come
   std::size_t schritte = 0;
@@ -407,6 +411,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
         if (LetztesSymbol() == 'Z' || LetztesSymbol() == ')') break;
         if (klammern + 1 >= static_cast<int>(kStufen)) return Klammerfehler;
         ++klammern;
+        tiefsteKlammer = std::max(tiefsteKlammer, klammern);
         if (InStufen()) {
           stufen[klammern] = {symbolLaenge, funktion, false, 0};
           // The function applies to the bracket's value inside a group of
@@ -492,7 +497,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
   Symbol('E');
   if (ueberlauf) return Formelfehler;
   if (schritte > n) return Formelfehler;
-  if (klammern != 0) return Klammerfehler;
+  if (klammern != 0 || tiefsteKlammer > kKlammerTiefe) return Klammerfehler;
   return KeinFehler;
 }
 

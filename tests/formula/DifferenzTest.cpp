@@ -211,7 +211,7 @@ class Generator {
 
   std::string Parallel(int tiefe) {
     std::string s = Produkt(tiefe);
-    if (!neu_ || Wuerfel(4) != 0) return s;
+    if (!neu_ || Wuerfel(6) != 0) return s;
     for (int n = 1 + Wuerfel(2); n > 0; --n) s += "||" + Produkt(tiefe);
     return s;
   }
@@ -230,11 +230,11 @@ class Generator {
     if (!vorzeichen.empty() && Wuerfel(10) == 0) vorzeichen += Wuerfel(2) ? "-" : "+";
     std::string basis;
     if (tiefe < 4 && Wuerfel(5) == 0) {
-      basis = "(" + Summe(tiefe + 1) + ")";
-    } else if (neu_ && tiefe < 3 && Wuerfel(8) == 0) {
+      // A bracket, or with the additions sometimes a function's bracket.
       static const char* const kNamen[] = {"konj", "conj", "betrag", "abs",  "winkel", "arg",
                                            "re",   "im",   "wurzel", "sqrt", "Konj",   "SQRT"};
-      basis = std::string(kNamen[Wuerfel(12)]) + "(" + Summe(tiefe + 1) + ")";
+      const std::string name = neu_ && Wuerfel(3) == 0 ? kNamen[Wuerfel(12)] : "";
+      basis = name + "(" + Summe(tiefe + 1) + ")";
     } else {
       basis = Operand();
     }

@@ -194,6 +194,21 @@ TEST_F(Lehrbuch, MalformedNewFormsAreFormulaErrors) {
   EXPECT_EQ(r_.Uebersetzen("(2||3"), Klammerfehler);
 }
 
+// The groups of powers, functions and chains do not count as the user's
+// brackets: ten nested functions are fine, twenty brackets still are not.
+TEST_F(Lehrbuch, NestedFunctionsAreNotABracketError) {
+  std::string f = "2";
+  for (int i = 0; i < 10; ++i) f = "konj(" + f + "||2)^1";
+  ASSERT_EQ(r_.Uebersetzen(f.c_str()), KeinFehler) << f;
+  // The function's bracket is one of the user's.
+  std::string klammern = std::string(18, '(') + "wurzel(4^2)||4" + std::string(18, ')');
+  EXPECT_TRUE(Nahe(klammern, 2));
+  klammern = std::string(19, '(') + "wurzel(4)" + std::string(19, ')');
+  EXPECT_EQ(r_.Uebersetzen(klammern.c_str()), Klammerfehler);
+  klammern = std::string(20, '(') + "2^2" + std::string(20, ')');
+  EXPECT_EQ(r_.Uebersetzen(klammern.c_str()), Klammerfehler);
+}
+
 // How the additions are compiled: groups of their own around the new
 // operators, so that the implicit groups of "+" and "*" stay as they were.
 TEST_F(Lehrbuch, CompiledForms) {
