@@ -18,6 +18,16 @@ constexpr const char* kVoll =
     "K11*K12:4.5*e^j15+(G13-K14)*-(K15+3)-K16:(2.5*e^-j30+G17)+K18*G19-K20*1.25*e^j75+(3-j2)*"
     "(K1+K2)*0.5*e^j10-G3:K4+1.75*e^j300-j2.5*K5:(K6+1)+K7*2.25*e^-j15-G9:(K8-j1.5)";
 
+// The same length with every textbook form: parallel connection, powers
+// (right to left, negative and broken exponents), every function under both
+// names and in other cases, pi in both spellings, the angle notation with
+// and without degree sign (the bytes the window's angle and pi signs become).
+constexpr const char* kLehrbuch =
+    "K1+K2||K3*2.5*e^j30^2-konj(G4)*betrag(K5-j4.25)+winkel(K6||G7)*pi/180-wurzel(K8^2+G9^2)+"
+    "re(K10)*im(G11)+230\x81-30\xB0||K12-2^-1*(1+j)^8+conj(K13)||abs(G14)*arg(K15)-sqrt(-4)*"
+    "\x8D+(K16||K17||G18)^0.5-Re(K19)^2^1+Im(G20)*10\x81"
+    "45-PI*K1^3||G2+WURZEL(K3*G3)^-2.5+K4||K11";
+
 void Lauf(benchmark::State& state, const char* formel) {
   ZKSpeicher k{}, g{};
   for (std::size_t nr = 1; nr <= 20; ++nr) {
@@ -42,8 +52,12 @@ void BM_FormelBeispiel13(benchmark::State& state) {
 void BM_Formel255Zeichen(benchmark::State& state) {
   Lauf(state, kVoll);
 }
+void BM_Formel255ZeichenLehrbuch(benchmark::State& state) {
+  Lauf(state, kLehrbuch);
+}
 
 }  // namespace
 
 BENCHMARK(BM_FormelBeispiel13);
 BENCHMARK(BM_Formel255Zeichen);
+BENCHMARK(BM_Formel255ZeichenLehrbuch);

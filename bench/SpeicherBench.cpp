@@ -33,11 +33,11 @@ BENCHMARK(BM_SpeicherTastendruck);
 
 // The same row without the window: reading, reciprocal, text.
 void BM_SpeicherZeileOhneFenster(benchmark::State& state) {
-  ZKZahl k, g;
+  ZKSpeicher k{}, g{};
   const char* texte[] = {"12.5*e^j36.87", "12.5*e^j36.875"};
   std::size_t i = 0;
   for (auto _ : state)
-    benchmark::DoNotOptimize(SpeicherZeileBerechnen(texte[i++ & 1], General, k, g));
+    benchmark::DoNotOptimize(SpeicherZeileBerechnen(texte[i++ & 1], General, k, g, 1));
 }
 BENCHMARK(BM_SpeicherZeileOhneFenster);
 

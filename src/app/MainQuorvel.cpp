@@ -303,6 +303,7 @@ void TForm1::VerbindeEreignisse() {
   // Formula field
   ist_gleich_Button->OnClick = [this] { ist_gleich_ButtonClick(); };
   ZK_Rechenfeld_Edit->OnKeyPress = [this](QChar& k) { ZK_Rechenfeld_EditKeyPress(k); };
+  RechenfeldHinweisSetzen();
   Beispiel_BitBtn->OnClick = [this] { Beispiel_BitBtnClick(); };
   Loesche_Rechenfeld_Button->OnClick = [this] { Loesche_Rechenfeld_ButtonClick(); };
 

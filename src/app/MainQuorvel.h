@@ -135,6 +135,7 @@ class TForm1 : public TForm {
   void C_fc_Xc_EditKeyPress(QObject* Sender, QChar& Key);
 
   // Formula field (Rechenfeld.cpp)
+  void RechenfeldHinweisSetzen();
   void ist_gleich_ButtonClick();
   void ZK_Rechenfeld_EditKeyPress(QChar& Key);
   void Beispiel_BitBtnClick();

@@ -4,6 +4,25 @@
 
 #include "MainQuorvel.h"
 
+// The label over the field names the four operators; what the field reads
+// besides them is listed in the field's tooltip.
+void TForm1::RechenfeldHinweisSetzen() {
+  ZK_Rechenfeld_Edit->setToolTip(QStringLiteral(
+      "<p>Außer + - * / : und Klammern versteht das Rechenfeld:</p>"
+      "<table>"
+      "<tr><td>a||b</td><td>Parallelschaltung a·b/(a+b), z.&nbsp;B. K1+K2||K3</td></tr>"
+      "<tr><td>a^b</td><td>Potenz mit reellem Exponenten, z.&nbsp;B. (1+j)^8, -2^2 = -4</td></tr>"
+      "<tr><td>konj( ) conj( )</td><td>konjugiert komplexer Wert</td></tr>"
+      "<tr><td>betrag( ) abs( )</td><td>Betrag</td></tr>"
+      "<tr><td>winkel( ) arg( )</td><td>Winkel in Grad, -180 bis 180</td></tr>"
+      "<tr><td>re( ) im( )</td><td>Real- und Imaginärteil</td></tr>"
+      "<tr><td>wurzel( ) sqrt( )</td><td>Quadratwurzel (Hauptwert)</td></tr>"
+      "<tr><td>pi π</td><td>die Kreiszahl</td></tr>"
+      "<tr><td>r∠φ</td><td>Winkelform, φ in Grad: 230∠-30 oder 230∠-30° = 230*e^-j30</td></tr>"
+      "</table>"
+      "<p>Groß- und Kleinschreibung der Namen ist gleich.</p>"));
+}
+
 void TForm1::ist_gleich_ButtonClick() {
   // The edit keeps the text as typed; the label gets the result or the
   // error text, so the user can correct the formula.

@@ -21,7 +21,7 @@ void TForm1::K_ZeileBerechnen(int n) {
   if (!IstSpeicherZeile(n)) return;
   const std::string anderer =
       SpeicherZeileBerechnen(NachAnsi(Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
-                             Zustand.K_VarSpeicher[n], Zustand.G_VarSpeicher[n]);
+                             Zustand.K_VarSpeicher, Zustand.G_VarSpeicher, n);
   G_Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
 }
 
@@ -29,7 +29,7 @@ void TForm1::G_ZeileBerechnen(int n) {
   if (!IstSpeicherZeile(n)) return;
   const std::string anderer =
       SpeicherZeileBerechnen(NachAnsi(G_Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
-                             Zustand.G_VarSpeicher[n], Zustand.K_VarSpeicher[n]);
+                             Zustand.G_VarSpeicher, Zustand.K_VarSpeicher, n);
   Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
 }
 
@@ -39,8 +39,7 @@ void TForm1::SpeicherZellenLeeren() {
     Variablen_StringGrid->SetCell(2, r, QString());
     G_Variablen_StringGrid->SetCell(1, r, QString());
     // A deleted value must not live on in formulas.
-    Zustand.K_VarSpeicher[r] = ZKZahl();
-    Zustand.G_VarSpeicher[r] = ZKZahl();
+    SpeicherZeileLeeren(Zustand.K_VarSpeicher, Zustand.G_VarSpeicher, r);
   }
 }
 
@@ -101,8 +100,7 @@ void TForm1::Variablen_StringGridDblClick() {
   if (!IstSpeicherZeile(r)) return;
   // The emptied K leaves no reciprocal behind, neither shown nor in formulas.
   G_Variablen_StringGrid->SetCell(1, r, QString());
-  Zustand.K_VarSpeicher[r] = ZKZahl();
-  Zustand.G_VarSpeicher[r] = ZKZahl();
+  SpeicherZeileLeeren(Zustand.K_VarSpeicher, Zustand.G_VarSpeicher, r);
 }
 
 // The two grids show the same rows; setting a top row that is already there

@@ -11,8 +11,13 @@ constexpr std::array<char16_t, 32> kObereSteuerzeichen = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+constexpr char16_t kWinkelCodepunkt = 0x2220;
+constexpr char16_t kPiCodepunkt = 0x03C0;
+
 char NachByte(char32_t c) {
   if (c == 0) return kOhneByte;
+  if (c == kWinkelCodepunkt) return kWinkelzeichen;
+  if (c == kPiCodepunkt) return kPiZeichen;
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(static_cast<unsigned char>(c));
   if (c == 0x03BC) return static_cast<char>(0xB5);
   for (std::size_t i = 0; i < kObereSteuerzeichen.size(); ++i) {
@@ -48,7 +53,11 @@ std::u16string AnsiNachUtf16(std::string_view text) {
   s.reserve(text.size());
   for (const char b : text) {
     const auto u = static_cast<unsigned char>(b);
-    if (u >= 0x80 && u <= 0x9F) {
+    if (b == kWinkelzeichen) {
+      s += kWinkelCodepunkt;
+    } else if (b == kPiZeichen) {
+      s += kPiCodepunkt;
+    } else if (u >= 0x80 && u <= 0x9F) {
       const char16_t c = kObereSteuerzeichen[u - 0x80];
       s += (c != 0) ? c : u'\uFFFD';
     } else {

@@ -6,6 +6,12 @@
 // is taken as the same prefix. A character without a byte, and U+0000,
 // becomes 0x1A (SUB), which no reader accepts: such input is unreadable
 // rather than silently read as something else.
+//
+// Two characters that formulas and cells use have no byte in the code page:
+// U+2220 (angle sign, "230∠-30" = 230*e^-j30) becomes 0x81 and U+03C0
+// (pi) becomes 0x8D, two bytes the code page leaves unused, and back. A text
+// keeps its length, so the working-buffer limits stay those of the typed
+// text; the readers know these two bytes (ZKLesen.h, FormelRechner.h).
 #ifndef QUORVEL_COMPLEX_ANSI_H
 #define QUORVEL_COMPLEX_ANSI_H
 
@@ -13,6 +19,8 @@
 #include <string_view>
 
 constexpr char kOhneByte = '\x1A';
+constexpr char kWinkelzeichen = '\x81';
+constexpr char kPiZeichen = '\x8D';
 
 std::string Utf16NachAnsi(std::u16string_view text);
 std::u16string AnsiNachUtf16(std::string_view text);

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Ansi.h"
+
 namespace {
 
 bool IstZiffer(char c) {
@@ -106,6 +108,8 @@ bool LiesExponentialform(char* text, long double& betrag, long double& winkel) {
     vorzeichen = -1.0L;
   } else if ((marke = std::strstr(text, kMarke)) != nullptr) {
     markenLaenge = 4;
+  } else if ((marke = std::strchr(text, kWinkelzeichen)) != nullptr) {
+    markenLaenge = 1;
   } else {
     return false;
   }
@@ -115,7 +119,18 @@ bool LiesExponentialform(char* text, long double& betrag, long double& winkel) {
   const char* ende = LiesZahl(text, r);
   if (ende == text || ende != marke) return false;
   long double phi = 0.0L;
-  if (!LiesRestZahl(marke + markenLaenge, 0.0L, phi)) return false;
+  const char* rest = marke + markenLaenge;
+  if (*marke == kWinkelzeichen) {
+    // After the angle sign the degree sign may follow the angle: 230∠-30°.
+    double x = 0.0;
+    const char* hinter = LiesZahl(rest, x);
+    if (hinter != rest && *hinter == kGradzeichen && hinter[1] == '\0') {
+      betrag = r;
+      winkel = x;
+      return true;
+    }
+  }
+  if (!LiesRestZahl(rest, 0.0L, phi)) return false;
   betrag = r;
   winkel = vorzeichen * phi;
   return true;

@@ -27,7 +27,12 @@ void EntferneLeerzeichen(char* text);
 // In-place clean-up: every comma becomes a point.
 void KommaNachPunkt(char* text);
 
-// magnitude, marker "*e^+j" / "*e^-j" / "*e^j", angle in degrees.
+// The degree sign (Windows-1252), allowed behind the angle of the angle
+// notation r∠φ (the angle sign's byte is in Ansi.h).
+constexpr char kGradzeichen = '\xB0';
+
+// magnitude, marker "*e^+j" / "*e^-j" / "*e^j", angle in degrees; or
+// magnitude, angle sign, angle in degrees with an optional degree sign.
 bool LiesExponentialform(char* text, long double& betrag, long double& winkel);
 // real part, then "j" / "+j" / "-j", then the imaginary part (empty: 1).
 bool LiesKomponentenform(const char* text, long double& real, long double& imaginaer);

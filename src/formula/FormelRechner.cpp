@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "Ansi.h"
 #include "ZKLesen.h"
 
 namespace {
@@ -14,8 +15,11 @@ constexpr std::size_t kMaxText = 255;
 constexpr std::size_t kSymbolPlatz = 1000;
 constexpr std::size_t kCodePlatz = 1000;
 constexpr std::size_t kWertePlatz = 256;
-constexpr int kTiefen = 20;         // bracket depths 0..19
 constexpr int kMarkenZeilen = 100;  // rows of the group markers
+// Brackets the user may nest: 19. The groups that powers, functions and
+// parallel chains add count on top of them, up to a depth of 99.
+constexpr int kKlammerTiefe = 19;
+constexpr int kTiefen = kMarkenZeilen;
 constexpr int kMarkenSpalten = 100;
 
 // Codes of the compiled sequence; bit flags.
@@ -27,6 +31,12 @@ constexpr std::int16_t kDurch = 8;
 constexpr std::int16_t kWert = 16;
 constexpr std::int16_t kAuf = 128;
 constexpr std::int16_t kZu = 256;
+// Power and parallel connection take the following operand like the four
+// operators; a function code replaces the accumulator of its group by the
+// function's value (kFunktion plus the function's place in kFunktionen).
+constexpr std::int16_t kHoch = 32;
+constexpr std::int16_t kParallel = 64;
+constexpr std::int16_t kFunktion = 512;
 
 // Marker of an open implicit group and the two bracket kinds.
 constexpr int kMultiplikativ = 12;  // times | divided
@@ -35,9 +45,12 @@ constexpr int kAdditiv = 3;         // plus | minus
 // A wrapped signed operand: "2*-K1" is evaluated as "2*(-K1)". The wrap
 // closes when the operand is complete at the bracket count it was opened at.
 constexpr int kMaxHuellen = 256;
+// Bracket depths that the tokeniser follows (more than a 255-character text
+// can open).
+constexpr std::size_t kStufen = kMaxText + 2;
 
 bool IstOperator(char s) {
-  return s == '+' || s == '-' || s == '*' || s == '/';
+  return s == '+' || s == '-' || s == '*' || s == '/' || s == '^' || s == '|';
 }
 bool IstPunktOperator(char s) {
   return s == '*' || s == '/';
@@ -46,12 +59,93 @@ bool IstStrichOperator(char s) {
   return s == '+' || s == '-';
 }
 
+bool IstBuchstabe(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char Klein(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+// The name at p, case-insensitive, made of exactly these letters.
+bool IstName(const char* p, std::size_t laenge, const char* name) {
+  if (std::strlen(name) != laenge) return false;
+  for (std::size_t i = 0; i < laenge; ++i) {
+    if (Klein(p[i]) != name[i]) return false;
+  }
+  return true;
+}
+
+// Functions of one argument in brackets, German and common names. The
+// symbol stands in the symbol string behind the argument's bracket.
+struct Funktion {
+  const char* name;
+  char symbol;
+};
+constexpr char kFunktionsSymbole[] = "kbwriq";
+constexpr Funktion kFunktionen[] = {{"konj", 'k'},   {"conj", 'k'}, {"betrag", 'b'}, {"abs", 'b'},
+                                    {"winkel", 'w'}, {"arg", 'w'},  {"re", 'r'},     {"im", 'i'},
+                                    {"wurzel", 'q'}, {"sqrt", 'q'}};
+
+char FunktionsSymbol(const char* p, std::size_t laenge) {
+  for (const Funktion& f : kFunktionen) {
+    if (IstName(p, laenge, f.name)) return f.symbol;
+  }
+  return '\0';
+}
+bool IstFunktionsSymbol(char s) {
+  return s != '\0' && std::strchr(kFunktionsSymbole, s) != nullptr;
+}
+
+// An angle in degrees as its principal value, -180 (excluded) to 180.
+long double Hauptwert(long double grad) {
+  long double h = std::remainder(grad, 360.0L);
+  if (h <= -180.0L) h += 360.0L;
+  return h;
+}
+
+ZKZahl Reell(long double x) {
+  ZKZahl z;
+  z.SetzeKartesisch(x, 0.0L);
+  return z;
+}
+
+ZKZahl Funktionswert(char symbol, const ZKZahl& a) {
+  ZKZahl z;
+  switch (symbol) {
+    case 'k':
+      z.SetzeKartesisch(a.Realteil, -a.Imaginaerteil);
+      return z;
+    case 'b':
+      return Reell(a.Betrag);
+    case 'w':
+      return Reell(Hauptwert(a.Winkel));
+    case 'r':
+      return Reell(a.Realteil);
+    case 'i':
+      return Reell(a.Imaginaerteil);
+    default:  // 'q': the principal root
+      z.SetzePolar(std::sqrt(a.Betrag), Hauptwert(a.Winkel) / 2.0L);
+      return z;
+  }
+}
+
+// a^b with a real b through the polar form: an integer b turns the angle as
+// it is stored ((1+j)^8 has the angle 360), any other b its principal value.
+ZKZahl Potenz(const ZKZahl& a, long double b) {
+  const long double phi = (b == std::trunc(b)) ? a.Winkel : Hauptwert(a.Winkel);
+  ZKZahl z;
+  z.SetzePolar(std::pow(a.Betrag, b), b * phi);
+  return z;
+}
+
 enum class Art { Exponential, Reell, Imaginaer };
 
 struct Operand {
   Art art = Art::Reell;
   long double a = 0.0L;  // magnitude, real or imaginary part
   long double b = 0.0L;  // angle in degrees
+  // A variable whose row has no value: the side of the unreadable cell.
+  char ohneWertZelle = '\0';
+  int nummer = 0;
 };
 
 }  // namespace
@@ -68,6 +162,10 @@ struct FormelRechner::Daten {
   std::size_t werteBelegt = 0;
   long codePos = -1;
   int status = 0;
+  // Found while translating (a variable without value), reported by every
+  // evaluation; `fehler` is what the last evaluation reports.
+  Rechenfehler uebersetzFehler;
+  Rechenfehler fehler;
 
   // Working tables of the compiler, cleared at every call.
   int tiefe = 0;
@@ -95,6 +193,17 @@ struct FormelRechner::Daten {
       return;
     }
     symbolfolge[symbolLaenge++] = s;
+  }
+  // Inserts k symbols at pos, moving the rest behind them.
+  bool Einfuegen(std::size_t pos, const char* s, std::size_t k) {
+    if (symbolLaenge + k + 2 >= kSymbolPlatz || pos > symbolLaenge) {
+      ueberlauf = true;
+      return false;
+    }
+    std::memmove(symbolfolge + pos + k, symbolfolge + pos, symbolLaenge - pos);
+    std::memcpy(symbolfolge + pos, s, k);
+    symbolLaenge += k;
+    return true;
   }
   char LetztesSymbol() const { return symbolLaenge == 0 ? '\0' : symbolfolge[symbolLaenge - 1]; }
   char SymbolBei(std::size_t i) const { return i < kSymbolPlatz ? symbolfolge[i] : '\0'; }
@@ -142,6 +251,9 @@ const std::int16_t* FormelRechner::Codefolge() const {
 int FormelRechner::Status() const {
   return d_->status;
 }
+const Rechenfehler& FormelRechner::Fehler() const {
+  return d_->fehler;
+}
 
 int FormelRechner::Uebersetzen(const char* text) {
   Daten& d = *d_;
@@ -154,6 +266,8 @@ int FormelRechner::Uebersetzen(const char* text) {
   d.symbolLaenge = 0;
   d.codeLaenge = 0;
   d.ueberlauf = false;
+  d.uebersetzFehler = Rechenfehler{};
+  d.fehler = Rechenfehler{};
   d.status = d.Zerlegen(text == nullptr ? "" : text);
   d.werteBelegt = d.werteZeiger;
   if (d.status == KeinFehler) d.status = d.CodeErzeugen();
@@ -164,9 +278,13 @@ ZKZahl FormelRechner::Auswerten() {
   Daten& d = *d_;
   d.codePos = -1;
   d.werteZeiger = 0;
+  d.fehler = d.uebersetzFehler;
   // A failed translation leaves a partial sequence that means nothing.
   if (d.status != KeinFehler) return ZKZahl{};
-  return d.Rechnen(ZKZahl{});
+  // A variable without value: nothing is computed with a stand-in for it.
+  if (d.fehler.art != Rechenfehler::Art::Keiner) return ZKZahl{};
+  const ZKZahl wert = d.Rechnen(ZKZahl{});
+  return d.fehler.art == Rechenfehler::Art::Keiner ? wert : ZKZahl{};
 }
 
 int FormelRechner::Daten::Zerlegen(const char* text) {
@@ -178,18 +296,56 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
   EntferneLeerzeichen(kopie);
   const std::size_t n = std::strlen(kopie);
 
-  // Bracket counts at which wrapped signed operands are to be closed.
+  const char* p = kopie;
+
+  // Bracket counts at which wrapped operands are to be closed: a signed
+  // operand after an operator, and the exponent of a power (whose base was
+  // wrapped together with it). An operand followed by "^" is the base of a
+  // power and closes nothing yet.
   int huellen[kMaxHuellen];
   int huellenZahl = 0;
   int klammern = 0;
   auto SchliesseHuellen = [&] {
+    if (*p == '^') return;
     while (huellenZahl > 0 && huellen[huellenZahl - 1] == klammern) {
       Symbol(')');
       --huellenZahl;
     }
   };
 
-  const char* p = kopie;
+  // Per bracket depth (0: outside all brackets): where the bracket's operand
+  // begins in the symbols, the function it is the argument of, and an open
+  // parallel chain with the start of its current term. "a||b||c" becomes
+  // "((a)|(b)|(c))": each term a group of its own, evaluated pairwise.
+  struct Stufe {
+    std::size_t anfang;
+    char funktion;
+    bool kette;
+    std::size_t glied;
+  };
+  Stufe stufen[kStufen];
+  stufen[0] = {0, '\0', false, 0};
+  auto InStufen = [&] { return klammern >= 0 && klammern < static_cast<int>(kStufen); };
+  // Closes the open chain of the current depth; a chain whose last term is
+  // empty ("3||") has no second operand.
+  auto SchliesseKette = [&] {
+    if (!InStufen() || !stufen[klammern].kette) return true;
+    if (LetztesSymbol() == '(') return false;
+    Symbol(')');
+    Symbol(')');
+    stufen[klammern].kette = false;
+    return true;
+  };
+  // After "||" the last symbol is the next term's "(", yet an operator is
+  // what was written last.
+  auto NachOperator = [&] {
+    return IstOperator(LetztesSymbol()) ||
+           (symbolLaenge >= 2 && symbolfolge[symbolLaenge - 2] == '|');
+  };
+
+  int tiefsteKlammer = 0;
+  std::size_t primaer = 0;  // where the operand completed last begins
+  char funktion = '\0';     // a function name read, its bracket to come
   std::size_t schritte = 0;
   bool operandErwartet = true;
   while (*p != '\0' && schritte <= n) {
@@ -197,9 +353,15 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
     if (operandErwartet) {
       Operand op;
       const char* ende = ZahlLesen(p, op);
-      const bool gelesen = ende != p;
+      // "-2^2" is -(2^2): the power binds more strongly than a sign, also
+      // one that the number reader would take as the number's own.
+      const bool vorzeichenVorPotenz = ende != p && (*p == '+' || *p == '-') && *ende == '^';
+      const bool gelesen = ende != p && !vorzeichenVorPotenz;
       if (gelesen) {
         if (werteZeiger >= kWertePlatz) return Formelfehler;
+        if (op.ohneWertZelle != '\0' && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
+          uebersetzFehler = {Rechenfehler::Art::VariableOhneWert, *p, op.nummer, op.ohneWertZelle};
+        }
         ZKZahl& w = werte[werteZeiger++];
         switch (op.art) {
           case Art::Exponential:
@@ -212,19 +374,21 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
             w.SetzeKartesisch(0.0L, op.a);
             break;
         }
+        primaer = symbolLaenge;
         Symbol('Z');
         p = ende;
         SchliesseHuellen();
       }
       operandErwartet = false;
 
-      // A sign after an operator, in front of a bracket, a variable or a
-      // further sign, belongs to that operand, as it does in front of a
-      // number. Left as an operator symbol, it would take no operand and
+      // A sign after an operator, in front of a bracket, a variable, a name
+      // or a further sign, belongs to that operand, as it does in front of
+      // a number. Left as an operator symbol, it would take no operand and
       // the operand would replace the accumulator: "2*-K1" would be K1.
-      if (!gelesen && (*p == '+' || *p == '-') && IstOperator(LetztesSymbol())) {
+      if (!gelesen && (*p == '+' || *p == '-') && NachOperator()) {
         const char danach = p[1];
-        if (danach == '(' || danach == 'K' || danach == 'G' || danach == '+' || danach == '-') {
+        if (vorzeichenVorPotenz || danach == '(' || danach == 'K' || danach == 'G' ||
+            danach == '+' || danach == '-' || IstBuchstabe(danach) || danach == kPiZeichen) {
           if (huellenZahl >= kMaxHuellen) return Formelfehler;
           huellen[huellenZahl++] = klammern;
           Symbol('(');
@@ -234,19 +398,47 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
           continue;
         }
       }
+
+      // A name where an operand belongs: a function with its bracket, or
+      // no formula.
+      if (!gelesen && IstBuchstabe(*p)) {
+        std::size_t l = 0;
+        while (IstBuchstabe(p[l])) ++l;
+        funktion = FunktionsSymbol(p, l);
+        if (funktion == '\0' || p[l] != '(') return Formelfehler;
+        p += l;
+      }
     }
     switch (*p) {
       case '(':
         // A group right after an operand would silently replace it
         // ("2(3+j4)" would be 3+j4): without an operator it is no formula.
         if (LetztesSymbol() == 'Z' || LetztesSymbol() == ')') break;
+        if (klammern + 1 >= static_cast<int>(kStufen)) return Klammerfehler;
         ++klammern;
+        tiefsteKlammer = std::max(tiefsteKlammer, klammern);
+        if (InStufen()) {
+          stufen[klammern] = {symbolLaenge, funktion, false, 0};
+          // The function applies to the bracket's value inside a group of
+          // its own: "(" "(" argument ")" function ")".
+          if (funktion != '\0') Symbol('(');
+        }
+        funktion = '\0';
         Symbol('(');
+        if (InStufen()) stufen[klammern].glied = symbolLaenge;
         ++p;
         operandErwartet = true;
         break;
       case ')':
-        SchliesseHuellen();  // a wrapped sign left without its operand
+        if (LetztesSymbol() == '^') return Formelfehler;  // a power without exponent
+        SchliesseHuellen();                               // a wrapped sign left without its operand
+        if (!SchliesseKette()) return Formelfehler;
+        if (klammern > 0 && InStufen() && stufen[klammern].funktion != '\0') {
+          if (LetztesSymbol() == '(') return Formelfehler;  // no argument
+          Symbol(')');
+          Symbol(stufen[klammern].funktion);
+        }
+        if (klammern > 0 && InStufen()) primaer = stufen[klammern].anfang;
         --klammern;
         Symbol(')');
         ++p;
@@ -256,28 +448,61 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
       case '*':
       case '+':
       case '-':
-        Symbol(*p);
+      case '/':
+      case ':':
+        // A sign after an operator was taken above by the number, bracket,
+        // variable or sign behind it; what reaches here right after an
+        // operator has no operand between the two ("2*/3", "3+-").
+        if (NachOperator()) return Formelfehler;
+        if ((*p == '+' || *p == '-') && (LetztesSymbol() == 'Z' || LetztesSymbol() == ')')) {
+          // A sum ends the parallel chain before it; the next term starts.
+          if (!SchliesseKette()) return Formelfehler;
+          Symbol(*p);
+          if (InStufen()) stufen[klammern].glied = symbolLaenge;
+        } else {
+          Symbol(*p == ':' ? '/' : *p);
+        }
         ++p;
         operandErwartet = true;
         break;
-      case '/':
-      case ':':
-        Symbol('/');
+      case '^':
+        // The base, which is complete, and the exponent to come are wrapped
+        // into one group: "(" base "^" exponent ")".
+        if (LetztesSymbol() != 'Z' && LetztesSymbol() != ')') return Formelfehler;
+        if (huellenZahl >= kMaxHuellen || !Einfuegen(primaer, "(", 1)) return Formelfehler;
+        huellen[huellenZahl++] = klammern;
+        Symbol('^');
         ++p;
+        operandErwartet = true;
+        break;
+      case '|':
+        if (p[1] != '|' || (LetztesSymbol() != 'Z' && LetztesSymbol() != ')') || !InStufen()) {
+          return Formelfehler;
+        }
+        if (!stufen[klammern].kette) {
+          if (!Einfuegen(stufen[klammern].glied, "((", 2)) return Formelfehler;
+          stufen[klammern].kette = true;
+        }
+        Symbol(')');
+        Symbol('|');
+        Symbol('(');
+        p += 2;
         operandErwartet = true;
         break;
       default:
         break;
     }
   }
+  if (LetztesSymbol() == '^') return Formelfehler;  // a power without exponent
   while (huellenZahl > 0) {
     Symbol(')');
     --huellenZahl;
   }
+  if (klammern == 0 && !SchliesseKette()) return Formelfehler;
   Symbol('E');
   if (ueberlauf) return Formelfehler;
   if (schritte > n) return Formelfehler;
-  if (klammern != 0) return Klammerfehler;
+  if (klammern != 0 || tiefsteKlammer > kKlammerTiefe) return Klammerfehler;
   return KeinFehler;
 }
 
@@ -288,14 +513,25 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
     const char* ende = LiesZahl(p + 1, x);
     // Range test before truncating: a huge number must not reach the cast.
     if (ende != p + 1 && x >= 1.0 && x < 21.0) {
-      const int m = static_cast<int>(x);
-      const ZKZahl& v = (*p == 'K') ? kSpeicher[static_cast<std::size_t>(m)]
-                                    : gSpeicher[static_cast<std::size_t>(m)];
+      const auto m = static_cast<std::size_t>(x);
+      const ZKZahl& v = (*p == 'K') ? kSpeicher[m] : gSpeicher[m];
       op.art = Art::Exponential;
+      if (kSpeicher.unlesbar[m] || gSpeicher.unlesbar[m]) {
+        // The number stands in for the value, which does not exist.
+        op.ohneWertZelle = kSpeicher.unlesbar[m] ? 'K' : 'G';
+        op.nummer = static_cast<int>(m);
+      }
       op.a = v.Betrag;
       op.b = v.Winkel;
       return ende;
     }
+  }
+
+  // The constant pi, as "pi" in any case or as its own sign.
+  if (*p == kPiZeichen || (Klein(p[0]) == 'p' && Klein(p[1]) == 'i' && !IstBuchstabe(p[2]))) {
+    op.art = Art::Reell;
+    op.a = ZK_Pi();
+    return p + (*p == kPiZeichen ? 1 : 2);
   }
 
   const char* ende = LiesZahl(p, x);
@@ -337,6 +573,17 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
     op.art = Art::Exponential;
     op.a = x;
     op.b = m.vorzeichen * phi;
+    return hinter;
+  }
+  // The angle notation r∠φ, φ in degrees with an optional degree sign.
+  if (*ende == kWinkelzeichen) {
+    double phi = 0.0;
+    const char* hinter = LiesZahl(ende + 1, phi);
+    if (hinter == ende + 1) return p;
+    if (*hinter == kGradzeichen) ++hinter;
+    op.art = Art::Exponential;
+    op.a = x;
+    op.b = phi;
     return hinter;
   }
   op.art = Art::Reell;
@@ -406,8 +653,19 @@ int FormelRechner::Daten::CodeErzeugen() {
         while (TopMarke() != 0) Pop();
         Code(kEnde);
         break;
+      // Power and parallel connection stand inside groups of their own
+      // (Zerlegen), between two operands, so no implicit group concerns them.
+      case '^':
+        Code(kHoch);
+        break;
+      case '|':
+        Code(kParallel);
+        break;
       default:
-        return Formelfehler;
+        if (!IstFunktionsSymbol(s)) return Formelfehler;
+        Code(static_cast<std::int16_t>(kFunktion +
+                                       (std::strchr(kFunktionsSymbole, s) - kFunktionsSymbole)));
+        break;
     }
   }
   Code(kEnde);
@@ -432,7 +690,9 @@ ZKZahl FormelRechner::Daten::Rechnen(ZKZahl akku) {
       case kPlus:
       case kMinus:
       case kMal:
-      case kDurch: {
+      case kDurch:
+      case kHoch:
+      case kParallel: {
         const std::int16_t naechster = CodeBei(++codePos);
         if (naechster == kWert) {
           if (werteZeiger < kWertePlatz) operand = werte[werteZeiger++];
@@ -454,13 +714,37 @@ ZKZahl FormelRechner::Daten::Rechnen(ZKZahl akku) {
           case kMal:
             akku *= operand;
             break;
-          default:
+          case kDurch:
             akku /= operand;  // a zero divisor gives a non-finite value
             break;
+          case kHoch:
+            // A complex exponent has no value here; not-a-number parts
+            // go on to the non-finite result.
+            if (std::isfinite(operand.Imaginaerteil) && operand.Imaginaerteil != 0.0L) {
+              if (fehler.art == Rechenfehler::Art::Keiner) {
+                fehler.art = Rechenfehler::Art::KomplexerExponent;
+              }
+            }
+            akku = Potenz(akku, operand.Realteil);
+            break;
+          default: {
+            // a||b = a*b/(a+b); a zero sum gives a non-finite value.
+            ZKZahl summe = akku;
+            summe += operand;
+            ZKZahl produkt = akku * operand;
+            produkt /= summe;
+            akku = produkt;
+            break;
+          }
         }
         break;
       }
       default:
+        if (code >= kFunktion &&
+            code < kFunktion + static_cast<std::int16_t>(sizeof kFunktionsSymbole - 1)) {
+          akku = Funktionswert(kFunktionsSymbole[code - kFunktion], akku);
+          break;
+        }
         return ZKZahl{};
     }
   }

@@ -11,8 +11,23 @@
 #include "ZKZahl.h"
 
 // The memory tables K1..K20 / G1..G20 (entries 1..20 used), owned by the
-// window's program state and only read here.
-using ZKSpeicher = std::array<ZKZahl, 25>;
+// window's program state and only read here. `unlesbar` marks a row whose
+// cell on this side holds text that no reader accepts: that row has no value
+// on either side, and a formula naming it computes nothing.
+struct ZKSpeicher : std::array<ZKZahl, 25> {
+  std::array<bool, 25> unlesbar{};
+};
+
+// Why the evaluation of a translated formula computed nothing.
+struct Rechenfehler {
+  enum class Art { Keiner, VariableOhneWert, KomplexerExponent };
+  Art art = Art::Keiner;
+  // VariableOhneWert: the variable the formula names ('K' or 'G', number)
+  // and the side whose cell holds the unreadable text.
+  char variable = '\0';
+  int nummer = 0;
+  char zelle = '\0';
+};
 
 enum UebersetzStatus : int { KeinFehler = 0, Klammerfehler = 1, Formelfehler = 2 };
 
@@ -25,8 +40,11 @@ class FormelRechner {
 
   // Text uses the point as decimal separator (the caller turns commas).
   int Uebersetzen(const char* text);
-  // Meaningful after Uebersetzen returned 0; may be repeated.
+  // Meaningful after Uebersetzen returned 0; may be repeated. When the
+  // formula cannot be computed (Fehler() says why) the result is zero.
   ZKZahl Auswerten();
+  // Set by Auswerten: Art::Keiner when it computed a value.
+  const Rechenfehler& Fehler() const;
 
   // For tests: the symbol string (zero-terminated) and the code sequence.
   const char* Symbolfolge() const;

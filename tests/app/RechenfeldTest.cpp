@@ -10,7 +10,64 @@ namespace {
 class RechenfeldTest : public SpeicherFixture {
  protected:
   void Klick(const char* button) { QTest::mouseClick(Element<TButton>(button), Qt::LeftButton); }
+  // Characters no key gives (the angle sign, pi) arrive as the text of a key
+  // event, as a compose key or an input method sends them.
+  void TippeText(const QString& text) {
+    for (QChar c : text) {
+      QTest::sendKeyEvent(QTest::Click, Fokus(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+  QString Rechne(const QString& formel) {
+    Formel()->setFocus();
+    Formel()->clear();
+    TippeText(formel);
+    Taste(Qt::Key_Return);
+    return Ergebnis()->text();
+  }
 };
+
+// Textbook formulas typed as a student writes them, with the angle sign,
+// the degree sign and pi; the edit keeps them as typed.
+TEST_F(RechenfeldTest, TextbookFormsOnTheWindow) {
+  TippeInZelle(K(), 1, 1, QStringLiteral("100"));
+  TippeInZelle(K(), 1, 2, QStringLiteral("j314,159"));
+  TippeInZelle(K(), 1, 3, QStringLiteral("-j318,31"));
+  const Komplex xl(0, 314.159L), xc(0, -318.31L);
+  Rechne(QStringLiteral("K1+K2||K3"));
+  EXPECT_TRUE(Nahe(Ergebniswert(), 100.0L + xl * xc / (xl + xc)));
+
+  Rechne(QStringLiteral("230∠0*konj(10∠-30°)"));
+  EXPECT_EQ(Formel()->text(), QStringLiteral("230∠0*konj(10∠-30°)"));
+  EXPECT_TRUE(Nahe(Ergebniswert(), {1991.858428704209L, 1150.0L}));
+  Rechne(QStringLiteral("2*π*50"));
+  EXPECT_TRUE(Nahe(Ergebniswert(), 100 * std::acos(-1.0L)));
+  Rechne(QStringLiteral("wurzel(3^2+4^2)"));
+  EXPECT_TRUE(Nahe(Ergebniswert(), 5));
+  EXPECT_EQ(Rechne(QStringLiteral("2^j")), QLatin1String(kKomplexerExponent));
+  EXPECT_EQ(Rechne(QStringLiteral("2||-2")), QLatin1String(kNichtDefiniert));
+  EXPECT_EQ(Rechne(QStringLiteral("2*/3")), QLatin1String(kFormelfehler));
+
+  // The tooltip lists the additions.
+  const QString hinweis = Formel()->toolTip();
+  for (const char* teil : {"||", "^", "konj", "conj", "betrag", "abs", "winkel", "arg", "re(",
+                           "im(", "wurzel", "sqrt", "pi"}) {
+    EXPECT_TRUE(hinweis.contains(QLatin1String(teil))) << teil;
+  }
+  EXPECT_TRUE(hinweis.contains(QStringLiteral("∠")));
+  EXPECT_TRUE(hinweis.contains(QStringLiteral("π")));
+}
+
+// A memory cell reads the angle notation as any other value text.
+TEST_F(RechenfeldTest, MemoryCellReadsTheAngleNotation) {
+  K()->setFocus();
+  K()->SetCol(1);
+  K()->SetRow(4);
+  TippeText(QStringLiteral("10∠-30°"));
+  Taste(Qt::Key_Escape);
+  EXPECT_EQ(K()->Cells(1, 4), QStringLiteral("10∠-30°"));
+  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[4], Polar(10, -30)));
+  EXPECT_EQ(G()->Cells(1, 4), ExpZelle(Polar(0.1L, 30)));
+}
 
 TEST_F(RechenfeldTest, PointBecomesCommaAndEnterComputesLikeTheButton) {
   TippeFormel(QStringLiteral("1.5+2"));

@@ -89,13 +89,24 @@ TEST_F(VariablenspeicherTest, ZeroShowsErrorAndMakesTheReciprocalUndefined) {
   EXPECT_FALSE(Zustand().K_VarSpeicher[4].IstEndlich());
 }
 
-TEST_F(VariablenspeicherTest, UnreadableTextEmptiesTheOtherCellAndKeepsTheValues) {
-  TippeInZelle(K(), 1, 4, QStringLiteral("2"));
-  TippeInZelle(K(), 1, 4, QStringLiteral("zwei"));
+// A value the user can no longer see does not live on: formulas naming the
+// row say which cell to correct instead of computing with the old value.
+TEST_F(VariablenspeicherTest, UnreadableTextEmptiesTheOtherCellAndDropsTheValue) {
+  TippeInZelle(K(), 1, 4, QStringLiteral("4"));
+  TippeInZelle(K(), 1, 4, QStringLiteral("4x"));
   EXPECT_TRUE(G()->Cells(1, 4).isEmpty());
-  EXPECT_EQ(K()->Cells(1, 4), QStringLiteral("zwei"));
-  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[4], 2));
-  EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[4], 0.5L));
+  EXPECT_EQ(K()->Cells(1, 4), QStringLiteral("4x"));
+  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[4], 0));
+  EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[4], 0));
+  EXPECT_EQ(FormelErgebnis(QStringLiteral("K4+1")),
+            QStringLiteral("K4 enthält keine lesbare Zahl."));
+  EXPECT_EQ(FormelErgebnis(QStringLiteral("2*G4")),
+            QStringLiteral("G4 hat keinen Wert: K4 enthält keine lesbare Zahl."));
+  EXPECT_EQ(FormelErgebnis(QStringLiteral("(K4")), QString::fromLatin1(kKlammerfehler));
+
+  // Corrected, the row computes again.
+  TippeInZelle(K(), 1, 4, QStringLiteral("2"));
+  EXPECT_EQ(NachAnsi(FormelErgebnis(QStringLiteral("K4+G4"))), "2,5*e^j0,00  =  2,5");
 
   // 79 characters are read, the 80th makes the text unreadable; it is
   // never cut to something readable.
@@ -109,7 +120,15 @@ TEST_F(VariablenspeicherTest, UnreadableTextEmptiesTheOtherCellAndKeepsTheValues
   Tippe(QStringLiteral("0"));
   EXPECT_TRUE(G()->Cells(1, 8).isEmpty());
   EXPECT_EQ(K()->Cells(1, 8).size(), 80);
-  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[8], AlsKomplex(gelesen)));
+  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[8], 0));
+  Taste(Qt::Key_Escape);
+  EXPECT_EQ(FormelErgebnis(QStringLiteral("K8")), QStringLiteral("K8 enthält keine lesbare Zahl."));
+
+  // A cell of blanks only is an emptied cell: zero, nothing to report.
+  TippeInZelle(K(), 1, 9, QStringLiteral("3"));
+  TippeInZelle(K(), 1, 9, QStringLiteral("   "));
+  EXPECT_TRUE(G()->Cells(1, 9).isEmpty());
+  EXPECT_EQ(NachAnsi(FormelErgebnis(QStringLiteral("K9+1"))), "1*e^j0,00  =  1");
 }
 
 TEST_F(VariablenspeicherTest, EveryWayOfEmptyingResetsTheVariables) {

@@ -39,3 +39,17 @@ TEST(Ansi, BackToUnicode) {
             u"Gr\u00fc\u00dfe");
   EXPECT_EQ(AnsiNachUtf16("\x80"), u"\u20ac");
 }
+
+// The angle sign and pi have no byte in the code page: each gets an unused
+// one, so texts keep their length, and comes back unchanged.
+TEST(Ansi, AngleSignAndPiGetTheirOwnBytes) {
+  EXPECT_EQ(Utf16NachAnsi(u"230\u2220-30\u00b0"), "230\x81-30\xB0");
+  EXPECT_EQ(Utf16NachAnsi(u"2*\u03c0"), "2*\x8D");
+  EXPECT_EQ(AnsiNachUtf16("230\x81-30\xB0"), u"230\u2220-30\u00b0");
+  EXPECT_EQ(AnsiNachUtf16("\x8D"), u"\u03c0");
+  // The control characters U+0081 and U+008D do not reach those bytes.
+  EXPECT_EQ(Utf16NachAnsi(u"\u0081\u008d"), std::string(2, kOhneByte));
+  ZKZahl z;
+  EXPECT_EQ(LiesZKZahl(Utf16NachAnsi(u"230\u2220-30"), z), ZKForm::Exponential);
+  EXPECT_EQ(z.Winkel, -30.0L);
+}

@@ -113,6 +113,39 @@ INSTANTIATE_TEST_SUITE_P(
                       LeseFall{"missing_magnitude", "*e^j30", ZKForm::Keine, 0, 0}),
     Name);
 
+// The angle notation r∠φ (the angle sign's byte), with an optional degree
+// sign, reads as r*e^jφ; anything else around it stays unreadable.
+INSTANTIATE_TEST_SUITE_P(
+    AngleNotation, Lesen,
+    ::testing::Values(LeseFall{"angle_sign", "230\x81-30", ZKForm::Exponential, 230, -30},
+                      LeseFall{"angle_sign_degrees", "230\x81-30\xB0", ZKForm::Exponential, 230,
+                               -30},
+                      LeseFall{"angle_sign_comma_blanks", "12,5 \x81 +36,87 \xB0",
+                               ZKForm::Exponential, 12.5, 36.87},
+                      LeseFall{"angle_sign_negative_magnitude",
+                               "-2\x81"
+                               "30",
+                               ZKForm::Exponential, -2, 30},
+                      LeseFall{"angle_sign_empty_angle", "5\x81", ZKForm::Exponential, 5, 0},
+                      LeseFall{"angle_sign_degrees_only", "5\x81\xB0", ZKForm::Keine, 0, 0},
+                      LeseFall{"angle_sign_no_magnitude",
+                               "\x81"
+                               "30",
+                               ZKForm::Keine, 0, 0},
+                      LeseFall{"angle_sign_twice",
+                               "5\x81"
+                               "30\x81"
+                               "30",
+                               ZKForm::Keine, 0, 0},
+                      LeseFall{"angle_sign_two_degrees",
+                               "5\x81"
+                               "30\xB0\xB0",
+                               ZKForm::Keine, 0, 0},
+                      LeseFall{"degrees_after_marker", "5*e^j30\xB0", ZKForm::Keine, 0, 0},
+                      LeseFall{"degrees_after_number", "30\xB0", ZKForm::Keine, 0, 0},
+                      LeseFall{"pi_is_no_cell_value", "\x8D", ZKForm::Keine, 0, 0}),
+    Name);
+
 TEST(LiesZKZahl, CleanUpStepsWorkInPlace) {
   char text[] = " 1 ,5\t+ j,2 ";
   EntferneLeerzeichen(text);

@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WertFall{"sign_belongs_to_number", "3*-4", -12, 0, 0},
                       WertFall{"signed_bracket_at_start", "(-2.5)", -2.5L, 0, 0},
                       WertFall{"trailing_operator", "3+", 3, 0, 0},
+                      WertFall{"trailing_operator_in_bracket", "(3+)*2", 6, 0, 0},
+                      WertFall{"double_sign_at_start", "--3", 3, 0, 0},
                       WertFall{"variable_number_truncated", "K1.9+K01", 100, 0, 1e-15L},
                       WertFall{"exp_minus_marker", "2*e^-j90", 0, -2, 1e-15L},
                       WertFall{"exp_plus_marker", "2*e^+j90", 0, 2, 1e-15L},
@@ -228,6 +230,39 @@ TEST(FormelRechnerVariablen, ReadWhenTranslatedNotWhenEvaluated) {
   EXPECT_FALSE(z != nochmal);
 }
 
+// A row marked unreadable has no value: the evaluation computes nothing and
+// says which variable the formula named and which cell holds the text.
+TEST(FormelRechnerVariablen, WithoutValueComputesNothing) {
+  Speicher s;
+  s.Setze(1, 4, 0);
+  s.k.unlesbar[2] = true;
+  s.g.unlesbar[3] = true;
+  FormelRechner r(s.k, s.g);
+  EXPECT_EQ(Wert(r, "K1+1").Realteil, 5.0L);
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::Keiner);
+
+  for (const char* formel : {"G2*3", "-K2", "K1+K2", "(1+K2)*K1"}) {
+    const ZKZahl z = Wert(r, formel);
+    EXPECT_FALSE(z != ZKZahl()) << formel;
+    EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::VariableOhneWert) << formel;
+    EXPECT_EQ(r.Fehler().nummer, 2) << formel;
+    EXPECT_EQ(r.Fehler().zelle, 'K') << formel;
+  }
+  EXPECT_EQ(r.Fehler().variable, 'K');
+  (void)Wert(r, "G2*K3");
+  EXPECT_EQ(r.Fehler().variable, 'G');  // the first one named
+  (void)Wert(r, "K3");
+  EXPECT_EQ(r.Fehler().zelle, 'G');
+  EXPECT_EQ(r.Fehler().nummer, 3);
+  // Repeated evaluation reports it again; a new formula starts clean.
+  (void)r.Auswerten();
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::VariableOhneWert);
+  (void)Wert(r, "K1");
+  EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::Keiner);
+  // Status stays that of the text.
+  EXPECT_EQ(r.Uebersetzen("(K2"), Klammerfehler);
+}
+
 TEST(FormelRechnerDivision, ByZeroIsNotFinite) {
   ZKSpeicher k{}, g{};
   FormelRechner r(k, g);
@@ -283,6 +318,20 @@ INSTANTIATE_TEST_SUITE_P(
         StatusFall{"text_256_chars", Summe(128) + " ", 2},
         StatusFall{"operands_257", Summe(257), 2}),
     NachName{});
+
+// Two binary operators in a row, a sign followed by "*", "/" or ":", or a
+// sign after an operator with nothing behind it: no formula, no value.
+INSTANTIATE_TEST_SUITE_P(MalformedOperators, Fehler,
+                         ::testing::Values(StatusFall{"times_divided", "2*/3", 2},
+                                           StatusFall{"times_colon", "2*:3", 2},
+                                           StatusFall{"plus_minus_times", "2+-*3", 2},
+                                           StatusFall{"times_plus_at_end", "2*+", 2},
+                                           StatusFall{"plus_minus_at_end", "3+-", 2},
+                                           StatusFall{"divided_times", "2/*3", 2},
+                                           StatusFall{"sign_then_times_at_start", "+*3", 2},
+                                           StatusFall{"inside_bracket", "(2*/3)", 2},
+                                           StatusFall{"after_bracket", "(2)+-*3", 2}),
+                         NachName{});
 
 INSTANTIATE_TEST_SUITE_P(BracketErrors, Fehler,
                          ::testing::Values(StatusFall{"open_missing_close", "((3)", 1},

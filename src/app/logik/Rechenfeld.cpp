@@ -46,6 +46,23 @@ const Rechenbeispiel& Beispielformel(int n) {
   return kBeispiele[n - 1];
 }
 
+std::string Rechenfehlertext(const Rechenfehler& fehler) {
+  switch (fehler.art) {
+    case Rechenfehler::Art::Keiner:
+      return {};
+    case Rechenfehler::Art::KomplexerExponent:
+      return kKomplexerExponent;
+    case Rechenfehler::Art::VariableOhneWert:
+      break;
+  }
+  const std::string nummer = std::to_string(fehler.nummer);
+  // The cell to correct is named; the one the formula used only if it differs.
+  std::string text = fehler.zelle + nummer + " enth\xE4lt keine lesbare Zahl.";
+  if (fehler.variable != fehler.zelle)
+    text = fehler.variable + nummer + " hat keinen Wert: " + text;
+  return text;
+}
+
 std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, int zahlenFormat) {
   char arbeit[kZellPuffer];
   if (formel.size() + 1 > sizeof arbeit || formel.find('\0') != std::string_view::npos) {
@@ -57,6 +74,8 @@ std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, 
   const int status = rechner.Uebersetzen(arbeit);
   if (status == KeinFehler) {
     const ZKZahl wert = rechner.Auswerten();
+    if (rechner.Fehler().art != Rechenfehler::Art::Keiner)
+      return Rechenfehlertext(rechner.Fehler());
     if (!wert.IstEndlich()) return kNichtDefiniert;
     return ExponentialText(wert, zahlenFormat) + kTrenner + KomponentenText(wert, zahlenFormat);
   }

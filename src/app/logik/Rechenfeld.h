@@ -6,12 +6,19 @@
 #include <string>
 #include <string_view>
 
-class FormelRechner;
+#include "FormelRechner.h"
 
 constexpr const char* kKlammerfehler = "Es ist ein Klammerfehler aufgetreten.";
 constexpr const char* kFormelfehler = "Es ist ein Formelfehler aufgetreten.";
 constexpr const char* kNichtDefiniert = "Das Ergebnis ist nicht definiert (Division durch 0).";
 constexpr const char* kTrenner = "  =  ";
+// A power whose exponent is not real (byte text, Windows-1252).
+constexpr const char* kKomplexerExponent = "Der Exponent einer Potenz muss reell sein.";
+
+// The label text for a formula that translated but computes nothing, byte
+// text (Windows-1252): "K1 enth\xE4lt keine lesbare Zahl."; for G1 of that row
+// "G1 hat keinen Wert: K1 enth\xE4lt keine lesbare Zahl.".
+std::string Rechenfehlertext(const Rechenfehler& fehler);
 
 // The label text for a formula (byte text, commas allowed): both forms of the
 // value joined by "  =  ", or one of the error texts. Formulas longer than 255

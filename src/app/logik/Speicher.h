@@ -6,19 +6,25 @@
 #include <string>
 #include <string_view>
 
-#include "ZKZahl.h"
+#include "FormelRechner.h"
 
-// Reads the value cell text of one side into `eigen` and sets `anderer` to
-// its reciprocal; returns the text for the other side's value cell:
+// Reads the value cell text of row n (1..20) of one side into `eigen` and
+// sets row n of `anderer` to its reciprocal; returns the text for the other
+// side's value cell:
 // - a readable non-zero value: the reciprocal in exponential form;
 // - zero: "ERROR", and the reciprocal becomes undefined (a non-finite value),
 //   so a formula using it cannot silently take an old one;
-// - an empty cell: both entries return to zero (a deleted value must not live
-//   on in formulas), the other cell empty;
-// - unreadable text (also longer than 79 characters): both entries stay, the
-//   other cell empty.
-std::string SpeicherZeileBerechnen(std::string_view text, int zahlenFormat, ZKZahl& eigen,
-                                   ZKZahl& anderer);
+// - an empty cell, or one of blanks only (it looks empty and reads as the
+//   empty text): both entries return to zero, the other cell empty;
+// - unreadable text (also longer than 79 characters): the row has no value
+//   any more, on either side (a value the user can no longer see must not
+//   live on in formulas); it is marked unreadable on this side, the other
+//   cell empty.
+std::string SpeicherZeileBerechnen(std::string_view text, int zahlenFormat, ZKSpeicher& eigen,
+                                   ZKSpeicher& anderer, int n);
+
+// Row n of both sides becomes zero and readable: the cells were emptied.
+void SpeicherZeileLeeren(ZKSpeicher& k, ZKSpeicher& g, int n);
 
 // True for a cell that counts as empty (no text or only blanks).
 bool SpeicherZelleLeer(std::string_view text);

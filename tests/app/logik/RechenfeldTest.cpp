@@ -24,11 +24,10 @@ class RechenfeldTest : public ::testing::Test {
 
   // Loads example n as the formula field does: memory rows first.
   std::string Beispiel(int n) {
-    k_.fill(ZKZahl());
-    g_.fill(ZKZahl());
+    for (int r = 1; r <= 20; ++r) SpeicherZeileLeeren(k_, g_, r);
     for (const auto& zeile : Beispielformel(n).speicher) {
       if (zeile.zeile == 0) continue;
-      SpeicherZeileBerechnen(zeile.wert, General, k_[zeile.zeile], g_[zeile.zeile]);
+      SpeicherZeileBerechnen(zeile.wert, General, k_, g_, zeile.zeile);
     }
     return Ergebnis(Beispielformel(n).formel);
   }
@@ -64,11 +63,31 @@ TEST_F(RechenfeldTest, ErrorTexts) {
 }
 
 TEST_F(RechenfeldTest, ZeroMemoryValueMakesFormulaUndefined) {
-  SpeicherZeileBerechnen("4", General, k_[3], g_[3]);
-  SpeicherZeileBerechnen("0", General, k_[3], g_[3]);
+  SpeicherZeileBerechnen("4", General, k_, g_, 3);
+  SpeicherZeileBerechnen("0", General, k_, g_, 3);
   EXPECT_EQ(Ergebnis("G3+1"), kNichtDefiniert);
-  SpeicherZeileBerechnen("", General, k_[3], g_[3]);
+  SpeicherZeileBerechnen("", General, k_, g_, 3);
   EXPECT_EQ(Ergebnis("G3+1"), "1*e^j0,00  =  1");
+}
+
+// A row whose cell no longer reads has no value: a formula naming it says
+// which cell to correct and computes nothing.
+TEST_F(RechenfeldTest, UnreadableMemoryCellIsNamedInsteadOfAValue) {
+  SpeicherZeileBerechnen("4", General, k_, g_, 1);
+  SpeicherZeileBerechnen("2", General, k_, g_, 2);
+  SpeicherZeileBerechnen("4x", General, k_, g_, 1);
+  EXPECT_EQ(Ergebnis("K1+K2"), "K1 enth\xE4lt keine lesbare Zahl.");
+  EXPECT_EQ(Ergebnis("K2*G1"), "G1 hat keinen Wert: K1 enth\xE4lt keine lesbare Zahl.");
+  EXPECT_EQ(Ergebnis("K2+1"), "3*e^j0,00  =  3");
+  // A bracket or formula error in the same formula is reported as before.
+  EXPECT_EQ(Ergebnis("(K1+1"), kKlammerfehler);
+  EXPECT_EQ(Ergebnis("K1+x"), kFormelfehler);
+
+  SpeicherZeileBerechnen("G", General, g_, k_, 2);
+  EXPECT_EQ(Ergebnis("K2"), "K2 hat keinen Wert: G2 enth\xE4lt keine lesbare Zahl.");
+
+  SpeicherZeileBerechnen("5", General, k_, g_, 1);
+  EXPECT_EQ(Ergebnis("K1"), "5*e^j0,00  =  5");
 }
 
 struct BeispielWert {

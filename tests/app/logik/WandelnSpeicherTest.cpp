@@ -42,6 +42,19 @@ TEST(Wandeln, ReciprocalKeepsTheForm) {
   EXPECT_FALSE(BildeKehrwert(e, General, e));
 }
 
+// The angle notation is an exponential form; what the program writes back
+// is the exponential form of its own texts.
+TEST(Wandeln, AngleNotationReadsAsTheExponentialForm) {
+  std::string e;
+  ASSERT_TRUE(WandleForm("230\x81-30", General, e));
+  EXPECT_EQ(e, "199,1858429-j115");
+  ASSERT_TRUE(
+      BildeKehrwert("5\x81"
+                    "30\xB0",
+                    General, e));
+  EXPECT_EQ(e, "0,2*e^-j30,00");
+}
+
 TEST(Wandeln, UnreadableTextIsRefused) {
   std::string e = "unchanged";
   for (const char* t : {"", "abc", "1,5,0"}) {
@@ -80,36 +93,82 @@ TEST(Wandeln, TwiceLandsWithinTheShownPrecision) {
   }
 }
 
+// Row 1 of both sides, as the window's handlers pass them.
+struct Zeile1 {
+  ZKSpeicher k{};
+  ZKSpeicher g{};
+  std::string K(std::string_view text) { return SpeicherZeileBerechnen(text, General, k, g, 1); }
+};
+
 TEST(Speicher, ValueAndReciprocal) {
-  ZKZahl k;
-  ZKZahl g;
-  EXPECT_EQ(SpeicherZeileBerechnen("4", General, k, g), "0,25*e^j0,00");
-  EXPECT_EQ(k.Realteil, 4.0L);
-  EXPECT_EQ(g.Betrag, 0.25L);
-  EXPECT_EQ(SpeicherZeileBerechnen("3+j4", General, k, g), "0,2*e^-j53,13");
-  EXPECT_EQ(SpeicherZeileBerechnen("2.5", General, k, g), "0,4*e^j0,00");
+  Zeile1 z;
+  EXPECT_EQ(z.K("4"), "0,25*e^j0,00");
+  EXPECT_EQ(z.k[1].Realteil, 4.0L);
+  EXPECT_EQ(z.g[1].Betrag, 0.25L);
+  EXPECT_EQ(z.K("3+j4"), "0,2*e^-j53,13");
+  EXPECT_EQ(z.K("2.5"), "0,4*e^j0,00");
 }
 
 TEST(Speicher, ZeroMakesTheReciprocalUndefined) {
-  ZKZahl k;
-  ZKZahl g;
-  SpeicherZeileBerechnen("4", General, k, g);
-  EXPECT_EQ(SpeicherZeileBerechnen("0", General, k, g), "ERROR");
-  EXPECT_FALSE(k != ZKZahl());
-  EXPECT_FALSE(g.IstEndlich());
+  Zeile1 z;
+  z.K("4");
+  EXPECT_EQ(z.K("0"), "ERROR");
+  EXPECT_FALSE(z.k[1] != ZKZahl());
+  EXPECT_FALSE(z.g[1].IstEndlich());
+  EXPECT_FALSE(z.k.unlesbar[1] || z.g.unlesbar[1]);
 }
 
-TEST(Speicher, EmptyCellResetsBothUnreadableKeepsBoth) {
-  ZKZahl k;
-  ZKZahl g;
-  SpeicherZeileBerechnen("4", General, k, g);
-  EXPECT_EQ(SpeicherZeileBerechnen("Motor", General, k, g), "");
-  EXPECT_EQ(k.Realteil, 4.0L);
-  EXPECT_EQ(g.Realteil, 0.25L);
+// An unreadable cell leaves no value behind on either side and is marked,
+// so that a formula can say so; the mark goes with the next readable or
+// empty text.
+TEST(Speicher, UnreadableDropsTheRowAndMarksIt) {
+  Zeile1 z;
+  z.K("4");
+  EXPECT_EQ(z.K("4x"), "");
+  EXPECT_FALSE(z.k[1] != ZKZahl());
+  EXPECT_FALSE(z.g[1] != ZKZahl());
+  EXPECT_TRUE(z.k.unlesbar[1]);
+  EXPECT_FALSE(z.g.unlesbar[1]);
+  z.K("5");
+  EXPECT_FALSE(z.k.unlesbar[1]);
+  EXPECT_EQ(z.k[1].Realteil, 5.0L);
+
   // 80 characters do not fit the memory's working buffer: unreadable.
-  EXPECT_EQ(SpeicherZeileBerechnen("5" + std::string(79, ' '), General, k, g), "");
-  EXPECT_EQ(k.Realteil, 4.0L);
-  EXPECT_EQ(SpeicherZeileBerechnen("", General, k, g), "");
-  EXPECT_FALSE(k != ZKZahl());
-  EXPECT_FALSE(g != ZKZahl());
+  EXPECT_EQ(z.K("5" + std::string(79, ' ')), "");
+  EXPECT_TRUE(z.k.unlesbar[1]);
+  EXPECT_FALSE(z.k[1] != ZKZahl());
+
+  // Typed on the G side: G is the unreadable one, K has no value either.
+  EXPECT_EQ(SpeicherZeileBerechnen("2", General, z.g, z.k, 1), "0,5*e^j0,00");
+  EXPECT_FALSE(z.k.unlesbar[1]);
+  EXPECT_EQ(SpeicherZeileBerechnen("zwei", General, z.g, z.k, 1), "");
+  EXPECT_TRUE(z.g.unlesbar[1]);
+  EXPECT_FALSE(z.k[1] != ZKZahl());
+}
+
+// A cell of blanks only looks empty and reads as the empty text: it is an
+// emptied cell (zero on both sides, nothing to report), not unreadable text.
+TEST(Speicher, EmptyOrBlankOnlyCellResetsBothSides) {
+  for (const std::string leer : {"", " ", "     "}) {
+    Zeile1 z;
+    z.K("4");
+    EXPECT_EQ(z.K(leer), "") << '"' << leer << '"';
+    EXPECT_FALSE(z.k[1] != ZKZahl());
+    EXPECT_FALSE(z.g[1] != ZKZahl());
+    EXPECT_FALSE(z.k.unlesbar[1] || z.g.unlesbar[1]);
+    z.K("4x");
+    z.K(leer);
+    EXPECT_FALSE(z.k.unlesbar[1]) << "an emptied cell is no longer unreadable";
+  }
+  // Blanks around a number are the user's and do not matter.
+  Zeile1 z;
+  EXPECT_EQ(z.K("  4  "), "0,25*e^j0,00");
+}
+
+TEST(Speicher, RowsOutsideTheMemoryAreLeftAlone) {
+  Zeile1 z;
+  EXPECT_EQ(SpeicherZeileBerechnen("4", General, z.k, z.g, 0), "");
+  EXPECT_EQ(SpeicherZeileBerechnen("4", General, z.k, z.g, 21), "");
+  EXPECT_FALSE(z.k[0] != ZKZahl());
+  EXPECT_FALSE(z.k[21] != ZKZahl());
 }
