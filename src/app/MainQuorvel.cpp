@@ -4,6 +4,7 @@
 
 #include "Ansi.h"
 #include "Anwendung.h"
+#include "Dateien.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(
@@ -40,6 +41,7 @@ TForm1::TForm1() {
   ErzeugeSteuerelemente();
   VerbindeEreignisse();
   SetzeAnfangszustand();
+  InstalliereDateimenue(*this);
 }
 
 TForm1::~TForm1() = default;

@@ -5,6 +5,7 @@
 
 #include "Anwendung.h"
 #include "Beispiel.h"
+#include "Dateien.h"
 #include "MainQuorvel.h"
 
 int main(int argc, char** argv) {
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     TForm2 Form2;
     Form1.Form2 = &Form2;
     Form1.show();
+    // `quorvel DATEI`: the desktop entry passes the double-clicked file.
+    if (const QStringList args = QApplication::arguments(); args.size() > 1)
+      Dateiaktionen(Form1)->Oeffne(args[1]);
     QApplication::exec();
   } catch (const std::exception& e) {
     TApplication::ShowException(e);

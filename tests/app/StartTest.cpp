@@ -2,14 +2,17 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
 
+#include "Dateien.h"
 #include "Fenster.h"
 
 namespace {
 
 TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
   EXPECT_EQ(form1.TabbedNotebook->PageIndex(), 1);
-  EXPECT_EQ(form1.size(), QSize(908, 624));
+  // The design's client area, with the menu bar above it.
+  EXPECT_EQ(form1.size(), QSize(908, 624 + Dateiaktionen(form1)->Menue()->height()));
   EXPECT_TRUE(form1.windowTitle().startsWith(QStringLiteral("[ Mirelto 1.0  ]  Autor:")));
   EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("3"));
   EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 3);
