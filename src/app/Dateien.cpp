@@ -104,6 +104,8 @@ void HaengeAnleitungAn(TForm1& f) {
     if (i == zeilen.size() - 1 && zeilen[i].isEmpty()) break;
     f.Bedinungsanleitung_Memo->LinesAdd(zeilen[i]);
   }
+  // The manual's tables put a tab between their columns.
+  f.Bedinungsanleitung_Memo->setTabStopDistance(190);
   f.Bedinungsanleitung_Memo->moveCursor(QTextCursor::Start);
 }
 
@@ -137,7 +139,9 @@ TDateiAktionen::TDateiAktionen(TForm1& form) : QObject(&form), f_(form) {
   BaueZuletztMenue();
   datei->addSeparator();
   datei->addAction(QStringLiteral("&Speichern"), QKeySequence::Save, this, [this] { Speichern(); });
-  datei->addAction(QStringLiteral("Speichern &unter…"), QKeySequence::SaveAs, this,
+  // Qt's SaveAs is empty on some desktops; the manual promises this one.
+  datei->addAction(QStringLiteral("Speichern &unter…"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                    [this] { SpeichernUnter(); });
   datei->addSeparator();
   datei->addAction(QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q), &f_,

@@ -196,7 +196,7 @@ void TForm1::ErzeugeSteuerelemente() {
         "Zahlenwerte kopiert werden.", " ",
         "Der Editormodus kann mit der Taste [ESC] abgeschaltet werden um das",
         "Darg und Dorp zu ermöglichen.", "", "Für Fragen und Verbesserungen.",
-        "Bitte an das Quorvel-Projekt wenden (siehe README der Quelltexte).", "", " ",
+        "Bitte an das Quorvel-Projekt wenden (Menü Hilfe, „Über Quorvel“).", "", " ",
         "                                                                      "
         "                        Das Quorvel-Projekt",
         // The notice the GPL asks an interactive program to show.
