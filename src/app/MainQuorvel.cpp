@@ -6,6 +6,7 @@
 #include "Ansi.h"
 #include "Anwendung.h"
 #include "Barrierefreiheit.h"
+#include "Dateien.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(
@@ -43,6 +44,7 @@ TForm1::TForm1() {
   VerbindeEreignisse();
   SetzeAnfangszustand();
   RichteBarrierefreiheitEin(*this);
+  InstalliereDateimenue(*this);
 }
 
 TForm1::~TForm1() = default;
@@ -200,7 +202,7 @@ void TForm1::ErzeugeSteuerelemente() {
         "Zahlenwerte kopiert werden.", " ",
         "Der Editormodus kann mit der Taste [ESC] abgeschaltet werden um das",
         "Darg und Dorp zu ermöglichen.", "", "Für Fragen und Verbesserungen.",
-        "Bitte an das Quorvel-Projekt wenden (siehe README der Quelltexte).", "", " ",
+        "Bitte an das Quorvel-Projekt wenden (Menü Hilfe, „Über Quorvel“).", "", " ",
         "                                                                      "
         "                        Das Quorvel-Projekt",
         // The notice the GPL asks an interactive program to show.

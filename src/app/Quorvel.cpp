@@ -5,6 +5,7 @@
 
 #include "Anwendung.h"
 #include "Beispiel.h"
+#include "Dateien.h"
 #include "MainQuorvel.h"
 #include "Symbol.h"
 
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
     // Both windows take the icon, once the main window is on the screen:
     // reading it is no part of the way to the first picture.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgrammSymbol()); });
+    // `quorvel DATEI`: the desktop entry passes the double-clicked file.
+    if (const QStringList args = QApplication::arguments(); args.size() > 1)
+      Dateiaktionen(Form1)->Oeffne(args[1]);
     QApplication::exec();
   } catch (const std::exception& e) {
     TApplication::ShowException(e);

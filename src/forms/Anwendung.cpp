@@ -23,6 +23,14 @@ int QtMeldung(const QString& text, const QString& titel, int flags) {
     box.exec();
     return box.clickedButton() == ja ? IDYES : IDNO;
   }
+  if (flags == MB_YESNOCANCEL) {
+    box.setIcon(QMessageBox::Question);
+    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == ja ? IDYES : box.clickedButton() == nein ? IDNO : IDCANCEL;
+  }
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
   return IDOK;

@@ -10,8 +10,8 @@
 #include <utility>
 
 // Flags and answers of MessageBox, with the values the windows compare with.
-enum MeldungsFlags : int { MB_OK = 0, MB_YESNO = 4 };
-enum MeldungsAntwort : int { IDOK = 1, IDYES = 6, IDNO = 7 };
+enum MeldungsFlags : int { MB_OK = 0, MB_YESNOCANCEL = 3, MB_YESNO = 4 };
+enum MeldungsAntwort : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
 class TApplication {
  public:
@@ -23,7 +23,7 @@ class TApplication {
   static void Initialize();
 
   // Modal box: MB_OK shows one button and returns IDOK; MB_YESNO returns
-  // IDYES or IDNO.
+  // IDYES or IDNO; MB_YESNOCANCEL also IDCANCEL (the Escape key too).
   static int MessageBox(const QString& text, const QString& titel, int flags);
   // Replaces the box (tests answer it); returns the one in force before.
   static MeldungsFunktion SetzeMeldungsFunktion(MeldungsFunktion f);

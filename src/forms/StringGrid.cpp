@@ -124,6 +124,8 @@ class TZellDelegat : public QStyledItemDelegate {
       return false;
     if (e->type() == QEvent::KeyPress) {
       auto* editor = static_cast<QWidget*>(o);
+      if (static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste) && g_->FuegeBlockEin())
+        return true;
       if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
         return true;
       if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
@@ -477,6 +479,7 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
     if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());
     return;
   }
+  if (e->matches(QKeySequence::Paste) && FuegeBlockEin()) return;
   if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
   if (e->matches(QKeySequence::Paste)) {
     FuegeEin();
@@ -497,6 +500,19 @@ void TStringGrid::FuegeEin() {
   if (!editor_ || state() != EditingState) return;
   editor_->selectAll();
   editor_->paste();
+}
+
+bool TStringGrid::FuegeBlockEin() {
+  if (!OnBlockEinfuegen) return false;
+  QString text = QApplication::clipboard()->text();
+  // A spreadsheet ends even a single cell with a line break.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+  if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n'))) return false;
+  bool genommen = false;
+  const std::function<void()> einfuegen = [&] { genommen = OnBlockEinfuegen(text); };
+  Ereignis(einfuegen);
+  return genommen;
 }
 
 // The left button selects the cell before OnMouseDown runs (a handler may

@@ -91,6 +91,11 @@ class TStringGrid : public QTableView, public TSteuerung {
   // Ctrl+C on the grid (not in its open editor) for the current cell; it
   // comes before OnKeyDown, so a grid that refuses keys can still be copied.
   std::function<void(int col, int row)> OnKopieren;
+  // Ctrl+V with a clipboard text of several cells (tabs or more than one
+  // line), in and out of editor mode, before the key handlers; true when it
+  // took the text. Without it, or when it returns false, the grid pastes as
+  // for a single value.
+  std::function<bool(const QString& text)> OnBlockEinfuegen;
 
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
@@ -120,6 +125,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool AmRand(bool vorwaerts) const;
   void Verlasse(bool vorwaerts);
   QString Titel(Qt::Orientation o, int abschnitt) const;
+  bool FuegeBlockEin();
   void WendeBreitenAn();
 
   TZellModell* modell_;

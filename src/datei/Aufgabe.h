@@ -1,0 +1,70 @@
+// The work in the main window as the user sees it, for saving and opening:
+// every typed input, which side of the memory each row was typed on, and
+// whether a result was shown. Results themselves are not kept; opening
+// computes them again. Texts are UTF-8.
+#ifndef QUORVEL_DATEI_AUFGABE_H
+#define QUORVEL_DATEI_AUFGABE_H
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace aufgabe {
+
+constexpr int kMaxDimension = 20;
+// Cells of the coefficient grid: rows 1..20, columns 1..21 (right-hand side
+// and twenty coefficients), also those outside the current dimension.
+constexpr int kMatrixZeilen = kMaxDimension;
+constexpr int kMatrixSpalten = kMaxDimension + 1;
+constexpr int kSpeicherZeilen = 20;
+constexpr int kWinkelZeilen = 7;
+
+// Where a memory row's value was typed (or dropped); the other side is its
+// reciprocal.
+enum class Seite { K, G };
+
+struct SpeicherZeile {
+  std::string k;          // value cell of Kn
+  std::string g;          // value cell of Gn
+  std::string kommentar;  // comment of Kn
+  Seite getippt = Seite::K;
+
+  bool operator==(const SpeicherZeile&) const = default;
+  bool Leer() const { return k.empty() && g.empty() && kommentar.empty(); }
+};
+
+// One reactance calculator: the texts of its three edits in the order
+// quantity (L or C), frequency, reactance, and the sought one (0..2).
+struct Blindrechner {
+  std::array<std::string, 3> texte;
+  int gesucht = 2;
+  bool ergebnisGezeigt = false;
+
+  bool operator==(const Blindrechner&) const = default;
+};
+
+struct Aufgabe {
+  int zahlenFormat = 0;  // 0 General, 1 Exponent
+  int dimension = 3;
+  // zellen[r - 1][c - 1] is the coefficient grid's cell (c, r).
+  std::array<std::array<std::string, kMatrixSpalten>, kMatrixZeilen> zellen{};
+  bool matrixErgebnisGezeigt = false;
+
+  std::array<SpeicherZeile, kSpeicherZeilen> speicher{};  // K1..K20
+
+  std::string formel;
+  bool formelErgebnisGezeigt = false;
+
+  Blindrechner induktiv{{"", "50", ""}};
+  Blindrechner kapazitiv{{"", "50", ""}};
+  std::string wandeln;
+
+  int winkelZeile = -1;  // the angle grid's typed row, -1 for none
+  std::string winkelText;
+
+  bool operator==(const Aufgabe&) const = default;
+};
+
+}  // namespace aufgabe
+
+#endif

@@ -1,0 +1,399 @@
+#include "AufgabenDatei.h"
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <array>
+
+namespace aufgabe {
+
+namespace {
+
+constexpr const char* kFormatName = "quorvel";
+
+// The calculators' keys, in the order of Blindrechner::texte.
+constexpr std::array<const char*, 3> kInduktiv = {"L", "f", "XL"};
+constexpr std::array<const char*, 3> kKapazitiv = {"C", "f", "XC"};
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool IstUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    int folge;
+    unsigned min;
+    unsigned cp;
+    if ((b & 0xE0) == 0xC0) {
+      folge = 1, min = 0x80, cp = b & 0x1F;
+    } else if ((b & 0xF0) == 0xE0) {
+      folge = 2, min = 0x800, cp = b & 0x0F;
+    } else if ((b & 0xF8) == 0xF0) {
+      folge = 3, min = 0x10000, cp = b & 0x07;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(folge) >= s.size()) return false;
+    for (int k = 1; k <= folge; ++k) {
+      const auto f = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+      if ((f & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (f & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    i += static_cast<std::size_t>(folge) + 1;
+  }
+  return true;
+}
+
+// Reading stops at the first fault; `detail` names it for the message.
+struct Leser {
+  std::string detail;
+
+  bool Fehler(const QString& was) {
+    if (detail.empty()) detail = was.toStdString();
+    return false;
+  }
+
+  bool Objekt(const QJsonObject& o, const char* name, QJsonObject& aus) {
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(QLatin1String(name)));
+    if (!v.isObject())
+      return Fehler(QStringLiteral("„%1“ ist kein Objekt").arg(QLatin1String(name)));
+    aus = v.toObject();
+    return true;
+  }
+
+  bool Text(const QJsonValue& v, const QString& name, std::string& aus) {
+    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
+    if (!v.isString()) return Fehler(QStringLiteral("„%1“ ist kein Text").arg(name));
+    const QString s = v.toString();
+    if (s.size() > kMaxTextLaenge)
+      return Fehler(QStringLiteral("„%1“ ist länger als %2 Zeichen").arg(name).arg(kMaxTextLaenge));
+    if (s.contains(QChar(0)))
+      return Fehler(QStringLiteral("„%1“ enthält ein Nullzeichen").arg(name));
+    aus = s.toStdString();
+    return true;
+  }
+  bool Text(const QJsonObject& o, const char* name, std::string& aus) {
+    return Text(o.value(QLatin1String(name)), QLatin1String(name), aus);
+  }
+
+  bool Wahr(const QJsonObject& o, const char* name, bool& aus) {
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(QLatin1String(name)));
+    if (!v.isBool())
+      return Fehler(QStringLiteral("„%1“ ist nicht true oder false").arg(QLatin1String(name)));
+    aus = v.toBool();
+    return true;
+  }
+
+  // A whole number within [min, max]; JSON has only doubles, so 3.5 and
+  // 1e300 are refused rather than cut.
+  bool Zahl(const QJsonValue& v, const QString& name, int min, int max, int& aus) {
+    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
+    const double d = v.toDouble(-1e18);
+    if (!v.isDouble() || d != static_cast<double>(static_cast<long long>(d)) || d < min || d > max)
+      return Fehler(
+          QStringLiteral("„%1“ ist keine ganze Zahl von %2 bis %3").arg(name).arg(min).arg(max));
+    aus = static_cast<int>(d);
+    return true;
+  }
+
+  bool Matrix(const QJsonObject& o, Aufgabe& a) {
+    QJsonObject m;
+    if (!Objekt(o, "matrix", m)) return false;
+    if (!Zahl(m.value(QLatin1String("dimension")), QStringLiteral("dimension"), 1, kMaxDimension,
+              a.dimension))
+      return false;
+    if (!Wahr(m, "ergebnis_gezeigt", a.matrixErgebnisGezeigt)) return false;
+    const QJsonValue zv = m.value(QLatin1String("zeilen"));
+    if (zv.isUndefined()) return Fehler(QStringLiteral("„zeilen“ fehlt"));
+    if (!zv.isArray() || zv.toArray().size() > kMatrixZeilen)
+      return Fehler(
+          QStringLiteral("„zeilen“ ist keine Liste von höchstens %1 Zeilen").arg(kMatrixZeilen));
+    const QJsonArray zeilen = zv.toArray();
+    for (qsizetype r = 0; r < zeilen.size(); ++r) {
+      if (!zeilen[r].isArray() || zeilen[r].toArray().size() > kMatrixSpalten)
+        return Fehler(QStringLiteral("Zeile %1 der Matrix ist keine Liste von höchstens %2 Texten")
+                          .arg(r + 1)
+                          .arg(kMatrixSpalten));
+      const QJsonArray zellen = zeilen[r].toArray();
+      for (qsizetype c = 0; c < zellen.size(); ++c)
+        if (!Text(zellen[c], QStringLiteral("Matrixzelle (%1, %2)").arg(c + 1).arg(r + 1),
+                  a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
+          return false;
+    }
+    return true;
+  }
+
+  bool Speicher(const QJsonObject& o, Aufgabe& a) {
+    const QJsonValue sv = o.value(QLatin1String("speicher"));
+    if (sv.isUndefined()) return Fehler(QStringLiteral("„speicher“ fehlt"));
+    if (!sv.isArray()) return Fehler(QStringLiteral("„speicher“ ist keine Liste"));
+    std::array<bool, kSpeicherZeilen> gesehen{};
+    for (const QJsonValue& zv : sv.toArray()) {
+      if (!zv.isObject()) return Fehler(QStringLiteral("ein Speichereintrag ist kein Objekt"));
+      const QJsonObject z = zv.toObject();
+      int nr = 0;
+      if (!Zahl(z.value(QLatin1String("nr")), QStringLiteral("nr"), 1, kSpeicherZeilen, nr))
+        return false;
+      auto& gesehenNr = gesehen[static_cast<std::size_t>(nr - 1)];
+      if (gesehenNr) return Fehler(QStringLiteral("K%1 steht zweimal im Speicher").arg(nr));
+      gesehenNr = true;
+      SpeicherZeile& zeile = a.speicher[static_cast<std::size_t>(nr - 1)];
+      std::string seite;
+      if (!Text(z, "k", zeile.k) || !Text(z, "g", zeile.g) ||
+          !Text(z, "kommentar", zeile.kommentar) || !Text(z, "getippt", seite))
+        return false;
+      if (seite != "K" && seite != "G")
+        return Fehler(QStringLiteral("„getippt“ von K%1 ist weder „K“ noch „G“").arg(nr));
+      zeile.getippt = seite == "K" ? Seite::K : Seite::G;
+    }
+    return true;
+  }
+
+  bool Rechner(const QJsonObject& o, const char* name, const std::array<const char*, 3>& felder,
+               Blindrechner& b) {
+    QJsonObject r;
+    if (!Objekt(o, name, r)) return false;
+    for (std::size_t i = 0; i < 3; ++i)
+      if (!Text(r, felder[i], b.texte[i])) return false;
+    std::string gesucht;
+    if (!Text(r, "gesucht", gesucht) || !Wahr(r, "ergebnis_gezeigt", b.ergebnisGezeigt))
+      return false;
+    for (std::size_t i = 0; i < 3; ++i)
+      if (gesucht == felder[i]) {
+        b.gesucht = static_cast<int>(i);
+        return true;
+      }
+    return Fehler(QStringLiteral("„gesucht“ in „%1“ ist keine der Größen %2, %3, %4")
+                      .arg(QLatin1String(name), QLatin1String(felder[0]), QLatin1String(felder[1]),
+                           QLatin1String(felder[2])));
+  }
+
+  bool Rest(const QJsonObject& o, Aufgabe& a) {
+    std::string format;
+    if (!Text(o, "zahlendarstellung", format)) return false;
+    if (format != "General" && format != "Exponent")
+      return Fehler(QStringLiteral("„zahlendarstellung“ ist weder „General“ noch „Exponent“"));
+    a.zahlenFormat = format == "General" ? 0 : 1;
+
+    QJsonObject rf;
+    if (!Objekt(o, "rechenfeld", rf) || !Text(rf, "formel", a.formel) ||
+        !Wahr(rf, "ergebnis_gezeigt", a.formelErgebnisGezeigt))
+      return false;
+    if (!Rechner(o, "induktiv", kInduktiv, a.induktiv) ||
+        !Rechner(o, "kapazitiv", kKapazitiv, a.kapazitiv) || !Text(o, "wandeln", a.wandeln))
+      return false;
+
+    const QJsonValue w = o.value(QLatin1String("winkelrechner"));
+    if (w.isUndefined()) return Fehler(QStringLiteral("„winkelrechner“ fehlt"));
+    if (!w.isNull()) {
+      QJsonObject wo;
+      if (!Objekt(o, "winkelrechner", wo) ||
+          !Zahl(wo.value(QLatin1String("zeile")), QStringLiteral("zeile"), 0, kWinkelZeilen - 1,
+                a.winkelZeile) ||
+          !Text(wo, "text", a.winkelText))
+        return false;
+    }
+
+    // Reserved for the exercise mode, which will hide a task's solution.
+    // This version knows none, and a file that asks for one must not be
+    // opened with its solution in view.
+    const QJsonValue u = o.value(QLatin1String("uebung"));
+    if (u.isUndefined()) return Fehler(QStringLiteral("„uebung“ fehlt"));
+    if (!u.isNull())
+      return Fehler(QStringLiteral("die Datei ist eine Übung, die diese Version nicht kennt"));
+    return true;
+  }
+};
+
+QJsonValue Q(const std::string& s) {
+  return QJsonValue(QString::fromStdString(s));
+}
+
+bool ZuLang(const std::string& s) {
+  return QString::fromStdString(s).size() > kMaxTextLaenge;
+}
+
+}  // namespace
+
+Leseergebnis LiesAufgabe(std::string_view bytes) {
+  Leseergebnis e;
+  if (bytes.size() > kMaxDateiGroesse) {
+    e.fehler = Lesefehler::ZuGross;
+    return e;
+  }
+  if (!IstUtf8(bytes)) {
+    e.fehler = Lesefehler::KeinUtf8;
+    return e;
+  }
+  QJsonParseError fehler{};
+  const QJsonDocument doc = QJsonDocument::fromJson(
+      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &fehler);
+  if (fehler.error != QJsonParseError::NoError) {
+    e.fehler = Lesefehler::KeinJson;
+    return e;
+  }
+  const QJsonObject o = doc.object();
+  if (!doc.isObject() ||
+      o.value(QLatin1String("format")).toString() != QLatin1String(kFormatName)) {
+    e.fehler = Lesefehler::KeineQuorvelDatei;
+    return e;
+  }
+  Leser l;
+  int version = 0;
+  // Any whole number is a version; a newer one is told apart from damage.
+  if (!l.Zahl(o.value(QLatin1String("version")), QStringLiteral("version"), 1, 1000000, version)) {
+    e.fehler = Lesefehler::Beschaedigt;
+    e.detail = l.detail;
+    return e;
+  }
+  if (version > kDateiVersion) {
+    e.fehler = Lesefehler::NeuereVersion;
+    e.detail = std::to_string(version);
+    return e;
+  }
+  if (!l.Matrix(o, e.aufgabe) || !l.Speicher(o, e.aufgabe) || !l.Rest(o, e.aufgabe)) {
+    e.fehler = Lesefehler::Beschaedigt;
+    e.detail = l.detail;
+    e.aufgabe = Aufgabe{};
+  }
+  return e;
+}
+
+bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) {
+  QJsonObject o;
+  o.insert(QLatin1String("format"), QLatin1String(kFormatName));
+  o.insert(QLatin1String("version"), kDateiVersion);
+  o.insert(QLatin1String("zahlendarstellung"),
+           a.zahlenFormat == 1 ? QLatin1String("Exponent") : QLatin1String("General"));
+
+  // Rows and cells without text at their end are left out; the reader
+  // takes a missing cell as empty.
+  QJsonArray zeilen;
+  int letzteZeile = 0;
+  for (int r = 0; r < kMatrixZeilen; ++r) {
+    const auto& zeile = a.zellen[static_cast<std::size_t>(r)];
+    int letzte = 0;
+    for (int c = 0; c < kMatrixSpalten; ++c)
+      if (!zeile[static_cast<std::size_t>(c)].empty()) letzte = c + 1;
+    QJsonArray zellen;
+    for (int c = 0; c < letzte; ++c) zellen.append(Q(zeile[static_cast<std::size_t>(c)]));
+    zeilen.append(zellen);
+    if (letzte > 0) letzteZeile = r + 1;
+  }
+  while (zeilen.size() > letzteZeile) zeilen.removeLast();
+  QJsonObject m;
+  m.insert(QLatin1String("dimension"), a.dimension);
+  m.insert(QLatin1String("zeilen"), zeilen);
+  m.insert(QLatin1String("ergebnis_gezeigt"), a.matrixErgebnisGezeigt);
+  o.insert(QLatin1String("matrix"), m);
+
+  QJsonArray speicher;
+  for (int n = 0; n < kSpeicherZeilen; ++n) {
+    const SpeicherZeile& z = a.speicher[static_cast<std::size_t>(n)];
+    if (z.Leer()) continue;
+    QJsonObject e;
+    e.insert(QLatin1String("nr"), n + 1);
+    e.insert(QLatin1String("getippt"),
+             z.getippt == Seite::K ? QLatin1String("K") : QLatin1String("G"));
+    e.insert(QLatin1String("k"), Q(z.k));
+    e.insert(QLatin1String("g"), Q(z.g));
+    e.insert(QLatin1String("kommentar"), Q(z.kommentar));
+    speicher.append(e);
+  }
+  o.insert(QLatin1String("speicher"), speicher);
+
+  QJsonObject rf;
+  rf.insert(QLatin1String("formel"), Q(a.formel));
+  rf.insert(QLatin1String("ergebnis_gezeigt"), a.formelErgebnisGezeigt);
+  o.insert(QLatin1String("rechenfeld"), rf);
+
+  auto rechner = [](const Blindrechner& b, const std::array<const char*, 3>& felder) {
+    QJsonObject r;
+    for (std::size_t i = 0; i < 3; ++i) r.insert(QLatin1String(felder[i]), Q(b.texte[i]));
+    r.insert(QLatin1String("gesucht"),
+             QLatin1String(
+                 felder[static_cast<std::size_t>(b.gesucht < 0 || b.gesucht > 2 ? 2 : b.gesucht)]));
+    r.insert(QLatin1String("ergebnis_gezeigt"), b.ergebnisGezeigt);
+    return r;
+  };
+  o.insert(QLatin1String("induktiv"), rechner(a.induktiv, kInduktiv));
+  o.insert(QLatin1String("kapazitiv"), rechner(a.kapazitiv, kKapazitiv));
+  o.insert(QLatin1String("wandeln"), Q(a.wandeln));
+  if (a.winkelZeile >= 0 && a.winkelZeile < kWinkelZeilen) {
+    QJsonObject w;
+    w.insert(QLatin1String("zeile"), a.winkelZeile);
+    w.insert(QLatin1String("text"), Q(a.winkelText));
+    o.insert(QLatin1String("winkelrechner"), w);
+  } else {
+    o.insert(QLatin1String("winkelrechner"), QJsonValue::Null);
+  }
+  o.insert(QLatin1String("uebung"), QJsonValue::Null);
+
+  // The writer must never make a file that the reader refuses.
+  auto pruefe = [&fehler](const std::string& s, const std::string& wo) {
+    if (!ZuLang(s)) return true;
+    fehler = "Der Text in " + wo + " ist länger als " + std::to_string(kMaxTextLaenge) +
+             " Zeichen und kann so nicht gespeichert werden.";
+    return false;
+  };
+  for (int r = 0; r < kMatrixZeilen; ++r)
+    for (int c = 0; c < kMatrixSpalten; ++c)
+      if (!pruefe(a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)],
+                  "Zelle( " + std::to_string(r + 1) + " , " + std::to_string(c + 1) + " )"))
+        return false;
+  for (int n = 0; n < kSpeicherZeilen; ++n) {
+    const SpeicherZeile& z = a.speicher[static_cast<std::size_t>(n)];
+    const std::string wo = "K" + std::to_string(n + 1);
+    if (!pruefe(z.k, wo) || !pruefe(z.g, "G" + std::to_string(n + 1)) ||
+        !pruefe(z.kommentar, "dem Kommentar zu " + wo))
+      return false;
+  }
+  for (const std::string* s :
+       {&a.formel, &a.wandeln, &a.winkelText, &a.induktiv.texte[0], &a.induktiv.texte[1],
+        &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2]})
+    if (!pruefe(*s, "einem Eingabefeld")) return false;
+
+  const QByteArray json = QJsonDocument(o).toJson(QJsonDocument::Indented);
+  if (static_cast<std::size_t>(json.size()) > kMaxDateiGroesse) {
+    fehler = "Die Aufgabe ist größer als 1 MB und kann nicht gespeichert werden.";
+    return false;
+  }
+  bytes.assign(json.constData(), static_cast<std::size_t>(json.size()));
+  return true;
+}
+
+std::string Lesemeldung(const Leseergebnis& e, std::string_view dateiname) {
+  const std::string name = "„" + std::string(dateiname) + "“";
+  switch (e.fehler) {
+    case Lesefehler::Keiner:
+      return {};
+    case Lesefehler::ZuGross:
+      return "Die Datei " + name +
+             " ist größer als 1 MB und damit keine Quorvel-Aufgabe. Sie wurde nicht geöffnet.";
+    case Lesefehler::KeinUtf8:
+      return "Die Datei " + name +
+             " enthält ungültige Zeichen (kein UTF-8). Sie ist keine Quorvel-Aufgabe oder "
+             "beschädigt und wurde nicht geöffnet.";
+    case Lesefehler::KeinJson:
+    case Lesefehler::KeineQuorvelDatei:
+      return "Die Datei " + name + " ist keine Quorvel-Aufgabe. Sie wurde nicht geöffnet.";
+    case Lesefehler::NeuereVersion:
+      return "Die Datei " + name + " stammt von einer neueren Quorvel-Version (Dateiformat " +
+             e.detail + ", dieses Programm kennt bis " + std::to_string(kDateiVersion) +
+             "). Sie wurde nicht geöffnet.";
+    case Lesefehler::Beschaedigt:
+      return "Die Datei " + name + " ist beschädigt: " + e.detail + ". Sie wurde nicht geöffnet.";
+  }
+  return {};
+}
+
+}  // namespace aufgabe

@@ -1,0 +1,438 @@
+// Saving and opening the work through the window: the round trip of every
+// control, bad files that change nothing, the atomic save, the save
+// question, the recent list, F1 and the menu bar; and the block copy and
+// paste of the matrix and result grids.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "AufgabenDatei.h"
+#include "Dateien.h"
+#include "Fenster.h"
+
+namespace {
+
+class DateiTest : public FensterTest {
+ protected:
+  void SetUp() override {
+    // The recent list goes to a scratch directory, never the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
+    FensterTest::SetUp();
+    d = Dateiaktionen(form1);
+    ASSERT_NE(d, nullptr);
+    d->LeereZuletzt();
+  }
+  void TearDown() override { QApplication::clipboard()->clear(); }
+
+  QString Pfad(const QString& name) const { return ordner.filePath(name); }
+  static void Schreibe(const QString& pfad, const QByteArray& bytes) {
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  static QByteArray Lies(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  // A little of everything, typed through the handlers.
+  void FuelleAlles(TForm1& f, bool exponent = true) {
+    (exponent ? f.Exponent_RadioButton : f.General_RadioButton)->setChecked(true);
+    f.ZahlenFormat_RadioButtonClick();
+    f.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+    f.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+    TStringGrid* m = f.MatrixTab_StringGrid;
+    const char* zellen[2][3] = {{"5", "1", "1"}, {"1", "1", "-1"}};
+    for (int r = 1; r <= 2; ++r)
+      for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
+    m->SetCell(5, 4, QStringLiteral("9,5"));  // outside the dimension
+    f.Berechnen_BitBtnClick();
+    f.Variablen_StringGrid->SetCell(1, 1, QStringLiteral("3+j4"));
+    f.Variablen_StringGridSetEditText(1, 1, QStringLiteral("3+j4"));
+    f.Variablen_StringGrid->SetCell(2, 1, QStringLiteral("Zuleitung „Ä“ größer"));
+    f.G_Variablen_StringGrid->SetCell(1, 3, QStringLiteral("0,5"));
+    f.G_Variablen_StringGrid->OnSetEditText(1, 3, QStringLiteral("0,5"));
+    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*2+K3"));
+    f.ist_gleich_ButtonClick();
+    f.fL_RadioButton->click();
+    f.L_Edit->setText(QStringLiteral("10m"));
+    f.XL_Edit->setText(QStringLiteral("3,14"));
+    f.istGleichXL_ButtonClick();
+    f.C_Edit->setText(QStringLiteral("1µ"));
+    f.Wandel_KE_EK_Edit->setText(QStringLiteral("5*e^j53,13"));
+    f.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("30"));
+    f.Winkel_StringGrid->OnSetEditText(1, 0, QStringLiteral("30"));
+  }
+
+  // Every text a control shows that the work consists of.
+  // (Header cells are left out: the coefficient grid keeps the header of a
+  // larger dimension shown before, which is no part of the work.)
+  static std::string Texte(TForm1& f) {
+    QStringList t;
+    for (TStringGrid* g : {f.MatrixTab_StringGrid, f.KxWerte_StringGrid, f.Variablen_StringGrid,
+                           f.G_Variablen_StringGrid, f.Winkel_StringGrid})
+      for (int r = g->FixedRows(); r <= 21; ++r)
+        for (int c = 1; c <= 21; ++c)
+          t << QStringLiteral("(%1,%2)=").arg(c).arg(r) + g->Cells(c, r);
+    for (QLineEdit* e :
+         {static_cast<QLineEdit*>(f.AnzahlMatrix_Edit), static_cast<QLineEdit*>(f.L_Edit),
+          static_cast<QLineEdit*>(f.fL_Edit), static_cast<QLineEdit*>(f.XL_Edit),
+          static_cast<QLineEdit*>(f.C_Edit), static_cast<QLineEdit*>(f.fC_Edit),
+          static_cast<QLineEdit*>(f.XC_Edit), static_cast<QLineEdit*>(f.ZK_Rechenfeld_Edit),
+          static_cast<QLineEdit*>(f.Wandel_KE_EK_Edit)})
+      t << e->text() << QString::number(e->isReadOnly());
+    for (QLabel* l : {static_cast<QLabel*>(f.XL_Label), static_cast<QLabel*>(f.XC_Label),
+                      static_cast<QLabel*>(f.ZK_Rechenfeld_Label)})
+      t << l->text();
+    for (QRadioButton* b :
+         {f.L_RadioButton, f.fL_RadioButton, f.XL_RadioButton, f.C_RadioButton, f.fC_RadioButton,
+          f.XC_RadioButton, f.General_RadioButton, f.Exponent_RadioButton})
+      t << QString::number(b->isChecked());
+    t << QString::number(f.Zustand.DimMatrix) << QString::number(f.Zustand.ZahlenFormat)
+      << QString::number(f.MatrixTab_StringGrid->RowCount())
+      << QString::number(f.MatrixTab_StringGrid->ColCount());
+    for (int n = 1; n <= 20; ++n)
+      t << AusAnsi(KomponentenText(f.Zustand.K_VarSpeicher[n], 0))
+        << AusAnsi(KomponentenText(f.Zustand.G_VarSpeicher[n], 0));
+    return t.join(QLatin1Char('\n')).toStdString();
+  }
+
+  QTemporaryDir ordner;
+  inline static QTemporaryDir einstellungen;
+  TDateiAktionen* d = nullptr;
+};
+
+TEST_F(DateiTest, MenuBarSitsAboveThePagesAndTheWindowGrowsByIt) {
+  QMenuBar* bar = d->Menue();
+  ASSERT_TRUE(bar->isVisible());
+  EXPECT_EQ(form1.height(), 624 + bar->height());
+  EXPECT_EQ(form1.TabbedNotebook->y(), 7 + bar->height());
+  QStringList menues;
+  for (QAction* a : bar->actions()) menues << a->text();
+  EXPECT_EQ(menues, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Hilfe")}));
+  for (const char* name :
+       {"Neu", "Öffnen…", "Speichern", "Speichern unter…", "Beenden", "Anleitung", "Über Quorvel"})
+    EXPECT_NE(bar->findChild<QAction*>(QString::fromUtf8(name)), nullptr) << name;
+  EXPECT_EQ(bar->findChild<QAction*>(QStringLiteral("Öffnen…"))->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(bar->findChild<QAction*>(QStringLiteral("Speichern"))->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+TEST_F(DateiTest, RoundTripRestoresEveryControlAndRecomputesTheResults) {
+  for (bool exponent : {true, false}) {
+    SCOPED_TRACE(exponent ? "Exponent" : "General");
+    TForm1 quelle;
+    FuelleAlles(quelle, exponent);
+    ASSERT_FALSE(quelle.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+    ASSERT_FALSE(quelle.XL_Label->text().isEmpty());
+    ASSERT_FALSE(quelle.G_Variablen_StringGrid->Cells(1, 1).isEmpty());
+    const QString pfad = Pfad(QStringLiteral("aufgabe.quorvel"));
+    ASSERT_TRUE(Dateiaktionen(quelle)->SpeichereNach(pfad));
+    TForm1 neu;
+    ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(pfad));
+    EXPECT_EQ(Texte(neu), Texte(quelle));
+    EXPECT_FALSE(Dateiaktionen(neu)->Geaendert());
+    EXPECT_TRUE(neu.windowTitle().endsWith(QStringLiteral(" – aufgabe.quorvel")));
+  }
+  EXPECT_TRUE(meldungen.gezeigt.empty());
+}
+
+TEST_F(DateiTest, ResultsThatWereEmptyStayEmpty) {
+  FuelleAlles(form1);
+  form1.MatrixTab_StringGridKeyDown(*std::make_unique<int>(0));  // any key clears the results
+  form1.Loesche_Rechenfeld_ButtonClick();
+  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1"));
+  ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("a.quorvel"))));
+  TForm1 neu;
+  ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("a.quorvel"))));
+  EXPECT_TRUE(neu.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+  EXPECT_TRUE(neu.ZK_Rechenfeld_Label->text().isEmpty());
+  EXPECT_EQ(neu.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1"));
+}
+
+TEST_F(DateiTest, OpeningRunsNoMessageBoxEvenForABadCell) {
+  // A bad cell with results shown cannot happen by typing, but a file can
+  // say so: the solve finds the bad cell silently and shows nothing.
+  QByteArray bytes;
+  {
+    TForm1 quelle;
+    quelle.MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("abc"));
+    aufgabe::Aufgabe a = Dateiaktionen(quelle)->Erfasse();
+    a.matrixErgebnisGezeigt = true;
+    std::string s, fehler;
+    ASSERT_TRUE(aufgabe::SchreibeAufgabe(a, s, fehler));
+    bytes = QByteArray::fromStdString(s);
+  }
+  Schreibe(Pfad(QStringLiteral("b.quorvel")), bytes);
+  ASSERT_TRUE(d->Oeffne(Pfad(QStringLiteral("b.quorvel"))));
+  EXPECT_TRUE(meldungen.gezeigt.empty());
+  EXPECT_EQ(form1.MatrixTab_StringGrid->Cells(1, 1), QStringLiteral("abc"));
+  EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+}
+
+TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
+  FuelleAlles(form1);
+  const std::string vorher = Texte(form1);
+  ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("gut.quorvel"))));
+  const QByteArray gut = Lies(Pfad(QStringLiteral("gut.quorvel")));
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } faelle[] = {
+      {"kein_json", "Das ist keine Aufgabe."},
+      {"falscher_typ", "[\"quorvel\"]"},
+      {"fehlendes_feld", QByteArray(gut).replace("\"speicher\"", "\"speicha\"")},
+      {"neuer", QByteArray(gut).replace("\"version\": 1", "\"version\": 7")},
+      {"riesig", gut + QByteArray(1100 * 1024, ' ')},
+      {"lange_zelle", QByteArray(gut).replace("\"9,5\"", "\"" + QByteArray(10000, '9') + "\"")},
+      {"kein_utf8", QByteArray(gut).replace("größer",
+                                            "gr\xF6\xDF"
+                                            "er")},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    ASSERT_NE(fall.bytes, gut);
+    const QString pfad = Pfad(QString::fromUtf8(fall.name) + QStringLiteral(".quorvel"));
+    Schreibe(pfad, fall.bytes);
+    meldungen.Erwarte();
+    EXPECT_FALSE(d->Oeffne(pfad));
+    ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.gezeigt.back().titel, QStringLiteral("Datei öffnen"));
+    EXPECT_TRUE(meldungen.gezeigt.back().text.contains(QStringLiteral("nicht geöffnet")));
+    meldungen.gezeigt.clear();
+    EXPECT_EQ(Texte(form1), vorher);
+    EXPECT_EQ(d->Pfad(), QFileInfo(Pfad(QStringLiteral("gut.quorvel"))).absoluteFilePath());
+  }
+  meldungen.Erwarte();
+  EXPECT_FALSE(d->Oeffne(Pfad(QStringLiteral("gibt_es_nicht.quorvel"))));
+  EXPECT_EQ(Texte(form1), vorher);
+}
+
+TEST_F(DateiTest, FailedSaveLeavesTheOldFileWhole) {
+  const QString pfad = Pfad(QStringLiteral("alt.quorvel"));
+  ASSERT_TRUE(d->SpeichereNach(pfad));
+  const QByteArray alt = Lies(pfad);
+  FuelleAlles(form1);
+  // A disk that fills up after a few bytes: the file size limit makes every
+  // write beyond it fail as a full disk would.
+  rlimit vorher{};
+  getrlimit(RLIMIT_FSIZE, &vorher);
+  const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit klein = vorher;
+  klein.rlim_cur = 100;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &klein), 0);
+  meldungen.Erwarte();
+  const bool gespeichert = d->SpeichereNach(pfad);
+  setrlimit(RLIMIT_FSIZE, &vorher);
+  std::signal(SIGXFSZ, altesSignal);
+  EXPECT_FALSE(gespeichert);
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("unverändert")));
+  EXPECT_EQ(Lies(pfad), alt);
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.quorvel")});
+  EXPECT_TRUE(d->Geaendert());
+}
+
+TEST_F(DateiTest, NewAndOpenAskOnlyWhenTypedInputWouldBeLost) {
+  // A fresh window: nothing to lose.
+  EXPECT_TRUE(d->Neu());
+  EXPECT_TRUE(meldungen.gezeigt.empty());
+  // Pressing "=" is not typing.
+  form1.istGleichXL_ButtonClick();
+  EXPECT_FALSE(d->Geaendert());
+
+  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("1+j"));
+  EXPECT_TRUE(d->Geaendert());
+  meldungen.Erwarte(IDCANCEL);
+  EXPECT_FALSE(d->Neu());
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1+j"));
+  EXPECT_EQ(meldungen.gezeigt.back().text, QStringLiteral("Änderungen speichern?"));
+  EXPECT_EQ(meldungen.gezeigt.back().flags, int(MB_YESNOCANCEL));
+
+  // "Ja" with no file yet chooses one first.
+  const QString pfad = Pfad(QStringLiteral("neu.quorvel"));
+  d->Dateiwahl = [&](bool speichern) { return speichern ? pfad : QString(); };
+  meldungen.Erwarte(IDYES);
+  EXPECT_TRUE(d->Neu());
+  EXPECT_TRUE(form1.ZK_Rechenfeld_Edit->text().isEmpty());
+  EXPECT_TRUE(QFile::exists(pfad));
+  EXPECT_TRUE(d->Pfad().isEmpty());
+
+  // Opening the saved file: no question, the window is unchanged since "Neu".
+  EXPECT_TRUE(d->OeffneNachFrage(pfad));
+  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1+j"));
+  EXPECT_EQ(meldungen.gezeigt.size(), 2u);
+
+  // "Nein" drops the change.
+  form1.Variablen_StringGrid->SetCell(2, 5, QStringLiteral("nur ein Kommentar"));
+  meldungen.Erwarte(IDNO);
+  EXPECT_TRUE(d->Neu());
+  EXPECT_TRUE(form1.Variablen_StringGrid->Cells(2, 5).isEmpty());
+  EXPECT_EQ(Lies(pfad).contains("nur ein Kommentar"), false);
+}
+
+TEST_F(DateiTest, ClosingAsksOnlyForChangedWorkThatHasAFile) {
+  {
+    // Never saved: closes as it always did.
+    TForm1 f;
+    f.show();
+    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("1"));
+    EXPECT_TRUE(f.close());
+  }
+  TForm1 f;
+  f.show();
+  TDateiAktionen* fd = Dateiaktionen(f);
+  const QString pfad = Pfad(QStringLiteral("z.quorvel"));
+  ASSERT_TRUE(fd->SpeichereNach(pfad));
+  EXPECT_TRUE(f.close());  // saved and unchanged
+  f.show();
+  f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+1"));
+  meldungen.Erwarte(IDCANCEL);
+  EXPECT_FALSE(f.close());
+  EXPECT_TRUE(f.isVisible());
+  meldungen.Erwarte(IDYES);
+  EXPECT_TRUE(f.close());
+  EXPECT_TRUE(Lies(pfad).contains("K1+1"));
+}
+
+TEST_F(DateiTest, RecentListKeepsOpenedFilesNewestFirstAndCanBeCleared) {
+  for (const char* name : {"eins.quorvel", "zwei.quorvel", "eins.quorvel"})
+    ASSERT_TRUE(d->SpeichereNach(Pfad(QString::fromUtf8(name))));
+  EXPECT_EQ(d->Zuletzt(), (QStringList{Pfad(QStringLiteral("eins.quorvel")),
+                                       Pfad(QStringLiteral("zwei.quorvel"))}));
+  // Kept between runs: a new window's menu lists them too.
+  TForm1 neu;
+  QMenu* m = Dateiaktionen(neu)->ZuletztMenue();
+  emit m->aboutToShow();
+  ASSERT_GE(m->actions().size(), 4);
+  EXPECT_EQ(m->actions()[0]->data().toString(), Pfad(QStringLiteral("eins.quorvel")));
+  QAction* leeren = m->findChild<QAction*>(QStringLiteral("Liste leeren"));
+  ASSERT_NE(leeren, nullptr);
+  leeren->trigger();
+  EXPECT_TRUE(d->Zuletzt().isEmpty());
+  emit m->aboutToShow();
+  EXPECT_EQ(m->actions().size(), 1);
+  EXPECT_FALSE(m->actions()[0]->isEnabled());
+}
+
+TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
+  Seite(0);
+  QTest::keyClick(form1.windowHandle(), Qt::Key_F1);
+  EXPECT_TRUE(form1.TabbedNotebook->currentWidget()->isAncestorOf(form1.Bedinungsanleitung_Memo));
+  const QStringList zeilen = form1.Bedinungsanleitung_Memo->Lines();
+  EXPECT_EQ(zeilen[0],
+            QStringLiteral("Mit  diesem Programm  können Sie im Komplexen Zahlensystem rechnen,"));
+  EXPECT_TRUE(
+      zeilen.contains(QStringLiteral("Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html")));
+  EXPECT_GT(zeilen.size(), 150);
+  meldungen.Erwarte();
+  d->ZeigeUeber();
+  EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("Quorvel 1.")));
+  EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("GNU General Public License")));
+}
+
+// Block copy and paste.
+
+void Kopiere(const QString& text) {
+  QApplication::clipboard()->setText(text);
+}
+
+TEST_F(DateiTest, BlockPasteFillsFromTheCurrentCellAndGrowsTheDimension) {
+  Seite(0);
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  m->SetCell(1, 1, QStringLiteral("alt"));
+  m->setFocus();
+  m->SetCol(2);
+  m->SetRow(2);
+  Kopiere(QStringLiteral("1.5\t2\t\n3\t4,5\t6\r\n7\n"));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m->Cells(2, 2), QStringLiteral("1,5"));
+  EXPECT_EQ(m->Cells(3, 2), QStringLiteral("2"));
+  EXPECT_EQ(m->Cells(4, 2), QString());
+  EXPECT_EQ(m->Cells(4, 3), QStringLiteral("6"));
+  EXPECT_EQ(m->Cells(2, 4), QStringLiteral("7"));
+  EXPECT_EQ(m->Cells(1, 1), QStringLiteral("alt"));
+  // Row 4 and the coefficient of X3 fit dimension 4.
+  EXPECT_EQ(form1.Zustand.DimMatrix, 4);
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
+  EXPECT_EQ(m->RowCount(), 5);
+}
+
+TEST_F(DateiTest, BlockPasteInTheOpenEditorToo) {
+  Seite(0);
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  KlickeZelle(m, 1, 1);
+  ASSERT_TRUE(m->EditorMode());
+  Kopiere(QStringLiteral("1\t2\n3\t4"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m->Cells(1, 1), QStringLiteral("1"));
+  EXPECT_EQ(m->Cells(2, 2), QStringLiteral("4"));
+  // A single value still pastes into the editor as before.
+  Kopiere(QStringLiteral("8\n"));
+  KlickeZelle(m, 3, 1);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m->Cells(3, 1).left(1), QStringLiteral("8"));
+}
+
+TEST_F(DateiTest, BlockThatDoesNotFitIsRefusedAndChangesNothing) {
+  Seite(0);
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  m->setFocus();
+  m->SetCol(1);
+  m->SetRow(1);
+  const QString zeile = QStringList(22, QStringLiteral("1")).join(QLatin1Char('\t'));
+  const std::string vorher = Texte(form1);
+  for (const QString& block : {zeile, QStringList(21, QStringLiteral("1\t2")).join('\n')}) {
+    Kopiere(block);
+    meldungen.Erwarte();
+    QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+    EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("nichts eingefügt")));
+    meldungen.gezeigt.clear();
+    EXPECT_EQ(Texte(form1), vorher);
+  }
+  // From the last row and column, one cell still fits... and 20 x 21 from the first.
+  Kopiere(QStringList(20, QStringList(21, QStringLiteral("1")).join('\t')).join('\n'));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 20);
+  EXPECT_EQ(m->Cells(21, 20), QStringLiteral("1"));
+}
+
+TEST_F(DateiTest, SeveralSelectedCellsCopyAsTabSeparatedLines) {
+  Seite(0);
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  const char* zellen[2][3] = {{"5", "1", "1"}, {"1", "1", "-1"}};
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
+  form1.Berechnen_BitBtnClick();
+  TStringGrid* x = form1.KxWerte_StringGrid;
+  x->setFocus();
+  x->selectionModel()->select(QItemSelection(x->model()->index(0, 0), x->model()->index(1, 0)),
+                              QItemSelectionModel::ClearAndSelect);
+  QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(),
+            QStringLiteral("X1\t%1\t%2\nX2\t%3\t%4")
+                .arg(x->Cells(1, 1), x->Cells(2, 1), x->Cells(1, 2), x->Cells(2, 2)));
+  EXPECT_EQ(x->Cells(2, 1), QStringLiteral("3"));
+  // One cell copies as before.
+  KlickeZelle(x, 2, 2);
+  QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2"));
+
+  m->setFocus();
+  m->selectionModel()->select(QItemSelection(m->model()->index(0, 0), m->model()->index(1, 2)),
+                              QItemSelectionModel::ClearAndSelect);
+  QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5\t1\t1\n1\t1\t-1"));
+}
+
+}  // namespace

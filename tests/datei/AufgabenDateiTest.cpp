@@ -1,0 +1,154 @@
+// The task file on its own: what is written is read back unchanged, and
+// every kind of bad file is refused with its own kind of message.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "AufgabenDatei.h"
+
+namespace {
+
+using namespace aufgabe;
+
+Aufgabe VolleAufgabe() {
+  Aufgabe a;
+  a.zahlenFormat = 1;
+  a.dimension = 2;
+  a.zellen[0] = {"5", "1", "1"};
+  a.zellen[1] = {"1", "1", "-1"};
+  a.zellen[19][20] = "7,5*e^j30";  // far outside the dimension
+  a.matrixErgebnisGezeigt = true;
+  a.speicher[0] = {"3+j4", "2,0000E-1*e^j-5,3130E+1", "Zuleitung „Ä“ größer", Seite::K};
+  a.speicher[19] = {"5", "0,2", "", Seite::G};
+  a.formel = "K1*2+(3.5-j2):G20";
+  a.formelErgebnisGezeigt = true;
+  a.induktiv = {{"10m", "50", "3,14"}, 0, true};
+  a.kapazitiv = {{"", "1k", "5"}, 1, false};
+  a.wandeln = "5*e^j53,13";
+  a.winkelZeile = 6;
+  a.winkelText = "100";
+  return a;
+}
+
+std::string Schreibe(const Aufgabe& a) {
+  std::string bytes, fehler;
+  EXPECT_TRUE(SchreibeAufgabe(a, bytes, fehler)) << fehler;
+  return bytes;
+}
+
+TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
+  for (const Aufgabe& a : {Aufgabe{}, VolleAufgabe()}) {
+    const Leseergebnis e = LiesAufgabe(Schreibe(a));
+    ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
+    EXPECT_TRUE(e.aufgabe == a);
+  }
+}
+
+TEST(AufgabenDatei, IsReadableJsonWithFormatAndVersion) {
+  const std::string bytes = Schreibe(VolleAufgabe());
+  EXPECT_NE(bytes.find("\"format\": \"quorvel\""), std::string::npos);
+  EXPECT_NE(bytes.find("\"version\": 1"), std::string::npos);
+  // Umlauts as they are, not escaped.
+  EXPECT_NE(bytes.find("größer"), std::string::npos);
+  EXPECT_NE(bytes.find("\"uebung\": null"), std::string::npos);
+}
+
+TEST(AufgabenDatei, WriterRefusesTextTheReaderWouldRefuse) {
+  Aufgabe a;
+  a.speicher[4].kommentar = std::string(kMaxTextLaenge + 1, 'x');
+  std::string bytes, fehler;
+  EXPECT_FALSE(SchreibeAufgabe(a, bytes, fehler));
+  EXPECT_NE(fehler.find("Kommentar zu K5"), std::string::npos) << fehler;
+  a.speicher[4].kommentar = std::string(kMaxTextLaenge, 'x');
+  EXPECT_EQ(LiesAufgabe(Schreibe(a)).fehler, Lesefehler::Keiner);
+}
+
+// A valid file with one spot replaced.
+std::string Ersetzt(const std::string& alt, const std::string& neu) {
+  std::string s = Schreibe(VolleAufgabe());
+  const auto p = s.find(alt);
+  EXPECT_NE(p, std::string::npos) << alt;
+  if (p != std::string::npos) s.replace(p, alt.size(), neu);
+  return s;
+}
+
+struct BoeseDatei {
+  const char* name;
+  std::string bytes;
+  Lesefehler fehler;
+};
+
+class BadFile : public ::testing::TestWithParam<BoeseDatei> {};
+
+TEST_P(BadFile, IsRefusedWithItsMessage) {
+  const Leseergebnis e = LiesAufgabe(GetParam().bytes);
+  EXPECT_EQ(e.fehler, GetParam().fehler) << e.detail;
+  EXPECT_TRUE(e.aufgabe == Aufgabe{});
+  const std::string meldung = Lesemeldung(e, "a.quorvel");
+  EXPECT_NE(meldung.find("„a.quorvel“"), std::string::npos);
+  EXPECT_NE(meldung.find("nicht geöffnet"), std::string::npos) << meldung;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AufgabenDatei, BadFile,
+    ::testing::Values(
+        BoeseDatei{"empty", "", Lesefehler::KeinJson},
+        BoeseDatei{"not_json", "Hallo Welt", Lesefehler::KeinJson},
+        BoeseDatei{"cut_off", Schreibe(VolleAufgabe()).substr(0, 200), Lesefehler::KeinJson},
+        BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
+        BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
+        BoeseDatei{"newer_version", Ersetzt("\"version\": 1", "\"version\": 2"),
+                   Lesefehler::NeuereVersion},
+        BoeseDatei{"version_text", Ersetzt("\"version\": 1", "\"version\": \"1\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"version_fraction", Ersetzt("\"version\": 1", "\"version\": 0.5"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"missing_matrix", Ersetzt("\"matrix\"", "\"matrixx\""), Lesefehler::Beschaedigt},
+        BoeseDatei{"missing_formula", Ersetzt("\"formel\"", "\"formal\""), Lesefehler::Beschaedigt},
+        BoeseDatei{"missing_exercise_field", Ersetzt("\"uebung\"", "\"uebungX\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"exercise_of_a_later_version", Ersetzt("\"uebung\": null", "\"uebung\": {}"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"dimension_21", Ersetzt("\"dimension\": 2", "\"dimension\": 21"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"dimension_text", Ersetzt("\"dimension\": 2", "\"dimension\": \"2\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"cell_number", Ersetzt("\"5\",", "5,"), Lesefehler::Beschaedigt},
+        BoeseDatei{"cell_10000_chars", Ersetzt("\"5\",", "\"" + std::string(10000, '1') + "\","),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"cell_nul", Ersetzt("\"5\",", "\"5\\u0000\","), Lesefehler::Beschaedigt},
+        BoeseDatei{"memory_twice", Ersetzt("\"nr\": 20", "\"nr\": 1"), Lesefehler::Beschaedigt},
+        BoeseDatei{"memory_side", Ersetzt("\"getippt\": \"G\"", "\"getippt\": \"X\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"sought_unknown", Ersetzt("\"gesucht\": \"L\"", "\"gesucht\": \"R\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"shown_not_bool",
+                   Ersetzt("\"ergebnis_gezeigt\": false", "\"ergebnis_gezeigt\": 0"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"format_wrong", Ersetzt("\"Exponent\"", "\"Wissenschaftlich\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"angle_row_7", Ersetzt("\"zeile\": 6", "\"zeile\": 7"), Lesefehler::Beschaedigt},
+        BoeseDatei{"invalid_utf8",
+                   Ersetzt("größer",
+                           "gr\xF6\xDF"
+                           "er"),
+                   Lesefehler::KeinUtf8},
+        BoeseDatei{"utf8_overlong", Ersetzt("größer", "gr\xC0\xAF"), Lesefehler::KeinUtf8},
+        BoeseDatei{"utf8_cut_at_end", Schreibe(VolleAufgabe()) + "\xC3", Lesefehler::KeinUtf8},
+        BoeseDatei{
+            "over_1_MB",
+            Ersetzt("\"wandeln\": \"5*e^j53,13\"",
+                    "\"wandeln\": \"5\", \"x\": \"" + std::string(kMaxDateiGroesse, ' ') + "\""),
+            Lesefehler::ZuGross}),
+    [](const ::testing::TestParamInfo<BoeseDatei>& i) { return std::string(i.param.name); });
+
+TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {
+  // Cells left out at a row's end are empty; keys this version does not
+  // know are ignored (a later minor addition).
+  const Leseergebnis e = LiesAufgabe(Ersetzt("\"wandeln\"", "\"neu\": 1, \"wandeln\""));
+  ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
+  EXPECT_EQ(e.aufgabe.zellen[2][0], "");
+  EXPECT_EQ(e.aufgabe.zellen[19][20], "7,5*e^j30");
+}
+
+}  // namespace
