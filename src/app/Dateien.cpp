@@ -80,6 +80,7 @@ Aufgabe NurEingaben(Aufgabe a) {
 void SetzeMenueleiste(TForm1& f, QMenuBar* bar) {
   if (QLayout* l = f.layout()) {
     l->setMenuBar(bar);
+    f.PasseAnBildschirm();
     return;
   }
   const int h = bar->sizeHint().height();

@@ -96,7 +96,9 @@ QMargins TForm::Rahmen() const {
 
 void TForm::PasseAnBildschirm() {
   if (!rollbereich_ || !rollbereich_->widget()) return;
-  const QSize design = rollbereich_->widget()->size();
+  QSize design = rollbereich_->widget()->size();
+  if (const QWidget* leiste = layout() ? layout()->menuBar() : nullptr)
+    design.rheight() += leiste->sizeHint().height();
   QSize groesse = design;
   if (const QScreen* s = screen()) {
     const QMargins r = Rahmen();

@@ -56,6 +56,9 @@ class TForm : public QWidget {
   // The frame's parts beyond the client area: known once shown, estimated
   // before.
   QMargins Rahmen() const;
+  // Sizes the window to its content (and a menu bar above it), bounded by
+  // the free area of its screen.
+  void PasseAnBildschirm();
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -64,7 +67,6 @@ class TForm : public QWidget {
  private:
   bool GehoertZuMir(QObject* objekt) const;
   bool ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k);
-  void PasseAnBildschirm();
 
   QScrollArea* rollbereich_ = nullptr;
   bool bildschirmVerbunden_ = false;

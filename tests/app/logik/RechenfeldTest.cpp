@@ -183,13 +183,12 @@ const BeispielTexte kBeispielTexte[] = {
 
 TEST_F(RechenfeldTest, TheFourteenExamplesKeepTheirTexts) {
   for (const auto& e : kBeispielTexte) {
-    k_.fill(ZKZahl());
-    g_.fill(ZKZahl());
+    for (int r = 1; r <= 20; ++r) SpeicherZeileLeeren(k_, g_, r);
     std::vector<std::string> texte;
     for (const auto& zeile : Beispielformel(e.nr).speicher) {
       if (zeile.zeile == 0) continue;
       texte.push_back(
-          SpeicherZeileBerechnen(zeile.wert, e.format, k_[zeile.zeile], g_[zeile.zeile]));
+          SpeicherZeileBerechnen(zeile.wert, e.format, k_, g_, zeile.zeile));
     }
     texte.push_back(Ergebnis(Beispielformel(e.nr).formel, e.format));
     EXPECT_EQ(texte, e.texte) << "example " << e.nr << ", format " << e.format;
