@@ -4,6 +4,7 @@
 
 #include "Ansi.h"
 #include "Anwendung.h"
+#include "Zeigerdiagramm.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(
@@ -63,6 +64,7 @@ void TForm1::ErzeugeSteuerelemente() {
       TabbedNotebook->NeueSeite(QStringLiteral("KomplexeZahlen +  - * :"), seitenSchrift);
   QWidget* anleitungSeite =
       TabbedNotebook->NeueSeite(QStringLiteral("Bedienungsanleitung"), seitenSchrift);
+  QWidget* zeigerSeite = TabbedNotebook->NeueSeite(QStringLiteral("Zeigerdiagramm"), seitenSchrift);
 
   // Page 1: the matrix.
   Matrix_GroupBox = Benenne(new TGroupBox(matrixSeite, QStringLiteral("Matrix")), "Matrix_GroupBox",
@@ -237,6 +239,9 @@ void TForm1::ErzeugeSteuerelemente() {
   Form_StatusBar = Benenne(new TStatusBar(this), "Form_StatusBar", 0, 590, 908, 34);
   Form_StatusBar->SetSimpleText(
       QStringLiteral("Quorvel 1.0 – Homepage: die Projektseite von Quorvel (siehe README)"));
+
+  // Last: it reads the grids and the formula field.
+  Zeigerdiagramm_Seite = new TZeigerdiagramm(zeigerSeite, *this);
 
   Dummy_Edit->lower();
   TabbedNotebook->SetPageIndex(1);
@@ -430,4 +435,5 @@ void TForm1::ZahlenFormat_RadioButtonClick() {
     Zustand.ZahlenFormat = General;
   else if (Exponent_RadioButton->isChecked())
     Zustand.ZahlenFormat = Exponent;
+  Zeigerdiagramm_Seite->Vormerken();
 }

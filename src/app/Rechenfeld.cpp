@@ -3,6 +3,7 @@
 #include "Rechenfeld.h"
 
 #include "MainQuorvel.h"
+#include "Zeigerdiagramm.h"
 
 void TForm1::ist_gleich_ButtonClick() {
   // The edit keeps the text as typed; the label gets the result or the
@@ -10,6 +11,7 @@ void TForm1::ist_gleich_ButtonClick() {
   const std::string formel = NachAnsi(ZK_Rechenfeld_Edit->text());
   ZK_Rechenfeld_Label->setText(
       AusAnsi(RechenfeldErgebnis(Zustand.Rechner, formel, Zustand.ZahlenFormat)));
+  Zeigerdiagramm_Seite->Vormerken();
 }
 
 void TForm1::ZK_Rechenfeld_EditKeyPress(QChar& Key) {
@@ -48,4 +50,5 @@ void TForm1::Beispiel_BitBtnClick() {
 void TForm1::Loesche_Rechenfeld_ButtonClick() {
   ZK_Rechenfeld_Edit->setText(QString());
   ZK_Rechenfeld_Label->setText(QString());
+  Zeigerdiagramm_Seite->Vormerken();
 }

@@ -44,6 +44,14 @@ QString TForm1::GetragenerText(const QWidget* Quelle, int ACol, int ARow) const 
   return {};
 }
 
+bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
+  // Every shown value but the memory's own; the phasor page stores its
+  // drops in the memory by this rule too.
+  return Source == MatrixTab_StringGrid || Source == KxWerte_StringGrid || Source == XL_Label ||
+         Source == XC_Label || Source == ZK_Rechenfeld_Label || Source == Wandel_KE_EK_Edit ||
+         Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
+}
+
 void TForm1::VerbindeZwischenablage() {
   for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid, Variablen_StringGrid,
                          G_Variablen_StringGrid, Winkel_StringGrid}) {

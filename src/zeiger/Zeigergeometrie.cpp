@@ -277,8 +277,8 @@ std::vector<ZPunkt> SichtbarePunkte(const std::vector<Zeigereintrag>& eintraege,
 }
 
 Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const Ansicht& a,
-                Flaeche f, const std::function<Flaeche(const std::string&)>& messe,
-                const std::vector<ZRechteck>& hindernisse, const SzenenMasse& m) {
+                Flaeche f, const std::function<Flaeche(const std::string&)>& messe, Flaeche legende,
+                const SzenenMasse& m) {
   Szene szene;
   szene.flaeche = f;
   szene.teilung = Teile(a, f, m.tickAbstand);
@@ -334,6 +334,55 @@ Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const A
     }
     p.anfang = a0;
   }
+
+  // The axis names at the right end of the Re axis and the top of the jIm
+  // axis, inside the area.
+  const Flaeche reGroesse = messe ? messe("Re") : Flaeche{};
+  const Flaeche imGroesse = messe ? messe("jIm") : Flaeche{};
+  szene.reName = {f.breite - reGroesse.breite - 2,
+                  std::clamp(szene.reAchseY - reGroesse.hoehe - 2, 0.0,
+                             std::max(0.0, f.hoehe - reGroesse.hoehe)),
+                  reGroesse.breite, reGroesse.hoehe};
+  szene.imName = {std::clamp(szene.imAchseX + 4, 0.0, std::max(0.0, f.breite - imGroesse.breite)),
+                  2, imGroesse.breite, imGroesse.hoehe};
+
+  // The legend's place along the top or bottom edge: where the fewest arrow
+  // points fall into it and it hides neither an axis nor its name; among
+  // equals the one nearest a corner, top before bottom.
+  if (legende.breite > 0 && legende.hoehe > 0) {
+    constexpr double kAbstand = 6, kRaster = 10;
+    const double rechts = std::max(kAbstand, f.breite - legende.breite - kAbstand);
+    const double unten = std::max(kAbstand, f.hoehe - legende.hoehe - kAbstand);
+    std::vector<ZPunkt> plaetze;
+    for (const double y : {kAbstand, unten}) {
+      for (double x = kAbstand; x < rechts; x += kRaster) plaetze.push_back({x, y});
+      plaetze.push_back({rechts, y});
+    }
+    double besteKosten = std::numeric_limits<double>::infinity();
+    for (const ZPunkt ecke : plaetze) {
+      const ZRechteck box{ecke.x, ecke.y, legende.breite, legende.hoehe};
+      double kosten = 100 * (box.Ueberlappung(szene.reName) + box.Ueberlappung(szene.imName));
+      if (szene.imAchseX > box.x && szene.imAchseX < box.x + box.breite) kosten += 300;
+      if (szene.reAchseY > box.y && szene.reAchseY < box.y + box.hoehe) kosten += 300;
+      kosten += std::min(ecke.x - kAbstand, rechts - ecke.x) / 100;
+      for (const GezeichneterPfeil& g : szene.pfeile) {
+        constexpr int kProben = 24;
+        for (int i = 0; i <= kProben; ++i) {
+          const double t = double(i) / kProben;
+          const ZPunkt p{g.pfeil.anfang.x + t * (g.pfeil.spitze.x - g.pfeil.anfang.x),
+                         g.pfeil.anfang.y + t * (g.pfeil.spitze.y - g.pfeil.anfang.y)};
+          // The tip, where the label goes, weighs most.
+          if (box.Enthaelt(p)) kosten += i == kProben ? 400 : 100;
+        }
+      }
+      if (kosten < besteKosten) {
+        besteKosten = kosten;
+        szene.legende = box;
+      }
+    }
+  }
+  std::vector<ZRechteck> hindernisse{szene.reName, szene.imName};
+  if (szene.legende.breite > 0) hindernisse.push_back(szene.legende);
 
   std::vector<ZPunkt> spitzen, richtungen;
   std::vector<Flaeche> groessen;

@@ -116,7 +116,11 @@ struct Szene {
   // Where the axes run: through the origin, or along the edge it lies beyond.
   double reAchseY = 0.0;
   double imAchseX = 0.0;
+  // The axis names "Re" and "jIm", at the ends of their axes.
+  ZRechteck reName, imName;
   std::vector<GezeichneterPfeil> pfeile;
+  // The corner the legend takes (empty without one).
+  ZRechteck legende;
 };
 
 struct SzenenMasse {
@@ -132,11 +136,12 @@ constexpr int kSummenQuelle = -1;
 // every link's end.
 std::vector<ZPunkt> SichtbarePunkte(const std::vector<Zeigereintrag>& eintraege, bool kette);
 
-// Non-finite entries are left out. `messe` gives a label's size in pixels;
-// `hindernisse` are places labels should avoid (the legend).
+// Non-finite entries are left out. `messe` gives a text's size in pixels.
+// The legend, of the given size, goes into the corner that covers the
+// fewest arrows; the labels keep clear of it and of the axis names.
 Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const Ansicht& a,
                 Flaeche f, const std::function<Flaeche(const std::string&)>& messe,
-                const std::vector<ZRechteck>& hindernisse, const SzenenMasse& m = {});
+                Flaeche legende = {}, const SzenenMasse& m = {});
 
 // The arrow under a pixel (index into szene.pfeile), the nearest within
 // `toleranz` pixels, or -1.

@@ -237,8 +237,9 @@ TEST(Beschriftung, LabelsOfAFanClearEachOtherAndStayNearTheirTips) {
   for (int i = 0; i < 12; ++i)
     e.push_back({10 + 0.2 * i, 5 + 0.1 * i, "K" + std::to_string(i + 1), 0});
   const Ansicht a = Einpassen(SichtbarePunkte(e, false), kFlaeche, kRand);
-  const ZRechteck legende{0, 0, 120, 50};
-  const Szene s = BaueSzene(e, false, a, kFlaeche, FesteGroesse, {legende});
+  const Szene s = BaueSzene(e, false, a, kFlaeche, FesteGroesse, {120, 50});
+  const ZRechteck legende = s.legende;
+  EXPECT_EQ(legende.breite, 120);
   int ueberlappend = 0;
   for (std::size_t i = 0; i < s.pfeile.size(); ++i) {
     const ZRechteck& b = s.pfeile[i].beschriftungsBox;
@@ -251,6 +252,29 @@ TEST(Beschriftung, LabelsOfAFanClearEachOtherAndStayNearTheirTips) {
       ueberlappend += b.Ueberlappung(s.pfeile[j].beschriftungsBox) > 0;
   }
   EXPECT_EQ(ueberlappend, 0);
+}
+
+TEST(Beschriftung, TheLegendTakesTheCornerWithTheFewestArrows) {
+  const Flaeche f{400, 300};
+  const Flaeche legende{120, 50};
+  // Arrows into the top left, top right and bottom right: bottom left is free.
+  const std::vector<Zeigereintrag> e = {
+      {-10, 8, "a", 0}, {10, 8, "b", 0}, {10, -8, "c", 1}, {-1, -1, "d", 1}};
+  const Ansicht a = Einpassen(SichtbarePunkte(e, false), f, 36);
+  const Szene s = BaueSzene(e, false, a, f, FesteGroesse, legende);
+  EXPECT_DOUBLE_EQ(s.legende.x, 6);
+  EXPECT_DOUBLE_EQ(s.legende.y, f.hoehe - legende.hoehe - 6);
+  // The axis names sit at the ends of their axes and clear of the legend.
+  EXPECT_NEAR(s.reName.x + s.reName.breite, f.breite - 2, 1e-9);
+  EXPECT_LT(s.reName.y, s.reAchseY);
+  EXPECT_NEAR(s.imName.x, s.imAchseX + 4, 1e-9);
+  EXPECT_EQ(s.legende.Ueberlappung(s.imName) + s.legende.Ueberlappung(s.reName), 0.0);
+  for (const GezeichneterPfeil& g : s.pfeile) {
+    EXPECT_EQ(g.beschriftungsBox.Ueberlappung(s.legende), 0.0) << g.beschriftung;
+    EXPECT_EQ(g.beschriftungsBox.Ueberlappung(s.imName), 0.0) << g.beschriftung;
+  }
+  // Without a legend there is none.
+  EXPECT_EQ(BaueSzene(e, false, a, f, FesteGroesse).legende.breite, 0.0);
 }
 
 TEST(Treffer, FindsTheArrowUnderThePointer) {
