@@ -1,4 +1,4 @@
-// The main window: three notebook pages, the variable memory, and every
+// The main window: four notebook pages, the variable memory, and every
 // handler of their controls.
 //
 // How data flows through every handler:

@@ -9,12 +9,14 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStaticText>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -161,8 +163,13 @@ Szene TZeigerFlaeche::BaueSzeneFuer(QSize groesse) const {
   for (const Eintrag& x : eintraege_)
     e.push_back({x.re, x.im, x.beschriftung.toStdString(), x.quelle});
   const QFontMetricsF fm(font());
-  auto messe = [&fm](const std::string& text) {
-    return Flaeche{fm.horizontalAdvance(QString::fromStdString(text)) + 6, fm.height() + 2};
+  auto messe = [this, &fm](const std::string& text) {
+    // Labels seldom change while values do; shaping a text is the costly part.
+    if (breiten_.size() > 1000) breiten_.clear();
+    auto it = breiten_.find(text);
+    if (it == breiten_.end())
+      it = breiten_.emplace(text, fm.horizontalAdvance(QString::fromStdString(text))).first;
+    return Flaeche{it->second + 6, fm.height() + 2};
   };
   const QSizeF legende = LegendenGroesse(LegendenQuellen());
   return BaueSzene(e, kette_, SichtFuer(groesse), F(groesse), messe,
@@ -210,7 +217,7 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
     const double w = fm.horizontalAdvance(text);
     const QRectF r(t.pixel - w / 2, reUnten ? s.reAchseY + 4 : s.reAchseY - 4 - fm.height(), w,
                    fm.height());
-    if (r.left() >= 0 && r.right() <= b - 22) p.drawText(r, Qt::AlignCenter, text);
+    if (r.left() >= 0 && r.right() <= b - 22) ZeichneMittig(p, r, text);
   }
   for (const Teilstrich& t : s.teilung.im) {
     p.drawLine(QPointF(s.imAchseX - 3, t.pixel), QPointF(s.imAchseX + 3, t.pixel));
@@ -219,13 +226,13 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
     const double w = fm.horizontalAdvance(text);
     const QRectF r(imLinks ? s.imAchseX - 5 - w : s.imAchseX + 5, t.pixel - fm.height() / 2, w,
                    fm.height());
-    if (r.top() >= fm.height() + 2 && r.bottom() <= h) p.drawText(r, Qt::AlignCenter, text);
+    if (r.top() >= fm.height() + 2 && r.bottom() <= h) ZeichneMittig(p, r, text);
   }
   if (!s.teilung.re.empty() || !s.teilung.im.empty()) {
     const QRectF null(s.imAchseX + (imLinks ? -fm.horizontalAdvance(QStringLiteral("0")) - 4 : 4),
                       reUnten ? s.reAchseY + 2 : s.reAchseY - 2 - fm.height(),
                       fm.horizontalAdvance(QStringLiteral("0")), fm.height());
-    p.drawText(null, Qt::AlignCenter, QStringLiteral("0"));
+    ZeichneMittig(p, null, QStringLiteral("0"));
   }
   QFont fett = font();
   fett.setBold(true);
@@ -269,7 +276,7 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
     }
     p.fillRect(r, QColor(255, 255, 255, 215));
     p.setPen(Farbe(g.quelle).darker(120));
-    p.drawText(r, Qt::AlignCenter, QString::fromStdString(g.beschriftung));
+    ZeichneMittig(p, r, QString::fromStdString(g.beschriftung));
   }
 
   // Legend.
@@ -293,6 +300,26 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
     p.drawText(QRectF(0, 0, b, h / 2), Qt::AlignCenter,
                QStringLiteral("Keine Werte angehakt: die Liste links wählt sie aus."));
   }
+}
+
+void TZeigerFlaeche::ZeichneMittig(QPainter& p, const QRectF& r, const QString& text) const {
+  // On the screen the laid-out texts are kept: a repaint then only draws
+  // glyphs. Exports lay out afresh, so that SVG keeps real text.
+  if (p.paintEngine()->type() != QPaintEngine::Raster) {
+    p.drawText(r, Qt::AlignCenter, text);
+    return;
+  }
+  if (texte_.size() > 500) texte_.clear();
+  auto it = texte_.find(text);
+  if (it == texte_.end()) {
+    QStaticText st(text);
+    st.setTextFormat(Qt::PlainText);
+    st.prepare(QTransform(), p.font());
+    it = texte_.emplace(text, st).first;
+  }
+  const QSizeF g = it->second.size();
+  p.drawStaticText(QPointF(r.center().x() - g.width() / 2, r.center().y() - g.height() / 2),
+                   it->second);
 }
 
 void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
@@ -495,29 +522,48 @@ void TZeigerdiagramm::Aktualisiere() {
 void TZeigerdiagramm::FuelleListe(const std::vector<Wert>& werte) {
   fuellt_ = true;
   const int oben = Werte_Liste->verticalScrollBar()->value();
-  for (QTreeWidgetItem* g : gruppen_) qDeleteAll(g->takeChildren());
-  for (const Wert& w : werte) {
-    const bool neu = haken_.find(w.schluessel) == haken_.end();
-    if (neu) haken_[w.schluessel] = true;
-    QString text = w.name + QStringLiteral(" = ") + w.exponential;
-    if (!w.kommentar.isEmpty()) text += QStringLiteral("   ") + w.kommentar;
-    auto* item = new QTreeWidgetItem(gruppen_[w.quelle], {text});
-    item->setData(0, Qt::UserRole, w.schluessel);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, haken_[w.schluessel] ? Qt::Checked : Qt::Unchecked);
-    // What a screen reader says: both forms and the comment.
-    const QString ganz = w.name + QStringLiteral(": ") + w.exponential + QStringLiteral("  =  ") +
-                         w.komponenten +
-                         (w.kommentar.isEmpty() ? QString() : QStringLiteral(", ") + w.kommentar);
-    item->setToolTip(0, ganz);
-    item->setData(0, Qt::AccessibleTextRole, ganz);
-  }
-  for (QTreeWidgetItem* g : gruppen_) {
-    if (g->childCount() == 0) {
-      g->setFlags(Qt::ItemIsEnabled);
-      g->setData(0, Qt::CheckStateRole, QVariant());
+  for (int q = 0; q < 3; ++q) {
+    QTreeWidgetItem* gruppe = gruppen_[q];
+    std::vector<const Wert*> eigene;
+    for (const Wert& w : werte)
+      if (w.quelle == q) eigene.push_back(&w);
+    // A keystroke changes a value, not which values there are: the rows
+    // stay and only their texts change.
+    bool gleich = gruppe->childCount() == int(eigene.size());
+    for (int i = 0; gleich && i < gruppe->childCount(); ++i)
+      gleich = gruppe->child(i)->data(0, Qt::UserRole).toString() == eigene[i]->schluessel;
+    if (!gleich) {
+      qDeleteAll(gruppe->takeChildren());
+      for (const Wert* w : eigene) {
+        auto* item = new QTreeWidgetItem(gruppe);
+        item->setData(0, Qt::UserRole, w->schluessel);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      }
+    }
+    for (int i = 0; i < gruppe->childCount(); ++i) {
+      const Wert& w = *eigene[static_cast<std::size_t>(i)];
+      QTreeWidgetItem* item = gruppe->child(i);
+      if (haken_.find(w.schluessel) == haken_.end()) haken_[w.schluessel] = true;
+      QString text = w.name + QStringLiteral(" = ") + w.exponential;
+      if (!w.kommentar.isEmpty()) text += QStringLiteral("   ") + w.kommentar;
+      // What a screen reader says: both forms and the comment.
+      const QString ganz = w.name + QStringLiteral(": ") + w.exponential + QStringLiteral("  =  ") +
+                           w.komponenten +
+                           (w.kommentar.isEmpty() ? QString() : QStringLiteral(", ") + w.kommentar);
+      const Qt::CheckState haken = haken_[w.schluessel] ? Qt::Checked : Qt::Unchecked;
+      if (item->text(0) != text) item->setText(0, text);
+      if (item->toolTip(0) != ganz) {
+        item->setToolTip(0, ganz);
+        item->setData(0, Qt::AccessibleTextRole, ganz);
+      }
+      if (item->data(0, Qt::CheckStateRole).isNull() || item->checkState(0) != haken)
+        item->setCheckState(0, haken);
+    }
+    if (gruppe->childCount() == 0) {
+      gruppe->setFlags(Qt::ItemIsEnabled);
+      gruppe->setData(0, Qt::CheckStateRole, QVariant());
     } else {
-      g->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+      gruppe->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
     }
   }
   Werte_Liste->verticalScrollBar()->setValue(oben);

@@ -10,10 +10,12 @@
 #ifndef QUORVEL_APP_ZEIGERDIAGRAMM_H
 #define QUORVEL_APP_ZEIGERDIAGRAMM_H
 
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "Steuerung.h"
@@ -78,6 +80,8 @@ class TZeigerFlaeche : public QWidget {
   std::vector<int> LegendenQuellen() const;
   QSizeF LegendenGroesse(const std::vector<int>& quellen) const;
   void Geaendert();
+  // Draws a text centred in a box.
+  void ZeichneMittig(QPainter& p, const QRectF& r, const QString& text) const;
 
   std::vector<Eintrag> eintraege_;
   QString summenErklaerung_;
@@ -85,6 +89,9 @@ class TZeigerFlaeche : public QWidget {
   bool automatisch_ = true;
   Ansicht ansicht_;
   mutable std::optional<Szene> szene_;
+  // Measured label widths in the drawing's font.
+  mutable std::map<std::string, double> breiten_;
+  mutable std::map<QString, QStaticText> texte_;
 };
 
 // The page: the list of values beside the drawing, the chain option, the

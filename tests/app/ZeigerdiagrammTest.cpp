@@ -1,8 +1,11 @@
 // The phasor page on the real window: what it draws, how it follows the
 // other pages, the drop into the memory, and the exported pictures.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QWheelEvent>
 #include <QXmlStreamReader>
@@ -261,6 +264,30 @@ TEST_F(ZeigerdiagrammTest, ADropOnAFullMemoryIsRefusedWithAMessage) {
   EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("K1..K20")));
   for (int r = 1; r <= 20; ++r)
     EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, r), QString::number(r));
+}
+
+TEST_F(ZeigerdiagrammTest, ARightClickOffersCopyAndBothExports) {
+  Speicher(1, QStringLiteral("3+j4"));
+  Warte();
+  QStringList angebot;
+  QTimer::singleShot(0, [&angebot] {
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menue) return;
+    for (QAction* a : menue->actions()) angebot << a->text();
+    // "Bild kopieren" puts the page-sized picture on the clipboard.
+    menue->actions().value(0)->trigger();
+    menue->close();
+  });
+  // A real right click: the window's drag handling lets it through.
+  const Stelle s = Mittig(seite->Diagramm, kZeigerSeite);
+  Druecke(s);
+  Lasse(s);
+  Warte();
+  EXPECT_EQ(angebot,
+            (QStringList{QStringLiteral("Bild kopieren"), QStringLiteral("Als PNG speichern…"),
+                         QStringLiteral("Als SVG speichern…")}));
+  EXPECT_EQ(QApplication::clipboard()->image().size(), seite->size());
+  EXPECT_FALSE(form1.Ziehen().Aktiv());
 }
 
 TEST_F(ZeigerdiagrammTest, PngHasThePagesSizeAndSvgHoldsOneArrowPerTickedValue) {
