@@ -17,12 +17,15 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
@@ -58,6 +61,47 @@ QRectF Q(const ZRechteck& r) {
 Flaeche F(QSize s) {
   return {double(s.width()), double(s.height())};
 }
+
+// List rows as the standard delegate draws them, but with each row's text
+// laid out once: the standard one shapes every visible text at every paint,
+// which made the list cost more than the whole drawing.
+class TZeilenDelegat : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem o(option);
+    initStyleOption(&o, index);
+    const QString text = o.text;
+    o.text.clear();
+    const QWidget* w = o.widget;
+    QStyle* stil = w ? w->style() : QApplication::style();
+    stil->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+    const QRect platz = stil->subElementRect(QStyle::SE_ItemViewItemText, &o, w);
+    const int links = platz.left() + 3, breite = o.rect.right() - links - 2;
+    if (breite <= 0 || text.isEmpty()) return;
+    if (texte_.size() > 500) texte_.clear();
+    const auto schluessel = std::make_pair(text, breite);
+    auto it = texte_.find(schluessel);
+    if (it == texte_.end()) {
+      QStaticText st(QFontMetrics(o.font).elidedText(text, Qt::ElideRight, breite));
+      st.setTextFormat(Qt::PlainText);
+      st.prepare(QTransform(), o.font);
+      it = texte_.emplace(schluessel, st).first;
+    }
+    const bool gewaehlt = o.state & QStyle::State_Selected;
+    p->save();
+    p->setFont(o.font);
+    p->setPen(o.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+    p->drawStaticText(QPointF(links, o.rect.center().y() + 1 - it->second.size().height() / 2),
+                      it->second);
+    p->restore();
+  }
+
+ private:
+  mutable std::map<std::pair<QString, int>, QStaticText> texte_;
+};
 
 QString Gekuerzt(const QString& text, int zeichen) {
   return text.size() <= zeichen ? text : text.left(zeichen - 1) + QChar(0x2026);
@@ -274,7 +318,8 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
       p.setPen(QPen(Farbe(g.quelle).lighter(150), 1));
       p.drawLine(spitze, naechster);
     }
-    p.fillRect(r, QColor(255, 255, 255, 215));
+    // Opaque: a label is read, not the grid under it (and blending costs).
+    p.fillRect(r, kHintergrund);
     p.setPen(Farbe(g.quelle).darker(120));
     ZeichneMittig(p, r, QString::fromStdString(g.beschriftung));
   }
@@ -372,6 +417,9 @@ TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite),
   Werte_Liste->setHeaderHidden(true);
   Werte_Liste->setColumnCount(1);
   Werte_Liste->setRootIsDecorated(true);
+  // One height for every row: the view then need not measure each text.
+  Werte_Liste->setUniformRowHeights(true);
+  Werte_Liste->setItemDelegate(new TZeilenDelegat(Werte_Liste));
   Werte_Liste->setAccessibleName(QStringLiteral("Werte im Zeigerdiagramm"));
   Werte_Liste->setAccessibleDescription(
       QStringLiteral("Jeder angehakte Wert wird als Zeiger gezeichnet."));

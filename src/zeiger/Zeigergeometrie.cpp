@@ -218,7 +218,10 @@ std::vector<ZPunkt> Kette(const std::vector<ZPunkt>& werte) {
 std::vector<ZRechteck> PlatziereBeschriftungen(const std::vector<ZPunkt>& spitzen,
                                                const std::vector<ZPunkt>& richtungen,
                                                const std::vector<Flaeche>& groessen, Flaeche f,
-                                               const std::vector<ZRechteck>& hindernisse) {
+                                               const std::vector<ZRechteck>& hindernisse,
+                                               const std::vector<ZStrecke>& schaefte) {
+  // A shaft under a label costs as much as a good part of a label's area.
+  constexpr double kSchaftKosten = 400;
   constexpr double kGrad = 3.14159265358979323846 / 180.0;
   constexpr double kDrehungen[] = {0, 45, -45, 90, -90, 135, -135, 180};
   constexpr double kAbstaende[] = {4, 16, 32};
@@ -252,6 +255,10 @@ std::vector<ZRechteck> PlatziereBeschriftungen(const std::vector<ZPunkt>& spitze
           if (!eigeneMarke) kosten += box.Ueberlappung(frei[j]);
         }
         for (const ZRechteck& b : boxen) kosten += 2 * box.Ueberlappung(b);
+        for (const ZStrecke& st : schaefte) {
+          ZPunkt a = st.a, b = st.b;
+          if (SchneideZu(a, b, box)) kosten += kSchaftKosten;
+        }
         if (kosten < besteKosten) {
           besteKosten = kosten;
           beste = box;
@@ -386,8 +393,11 @@ Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const A
 
   std::vector<ZPunkt> spitzen, richtungen;
   std::vector<Flaeche> groessen;
+  std::vector<ZStrecke> schaefte;
   for (const GezeichneterPfeil& g : szene.pfeile) {
     spitzen.push_back(g.pfeil.spitze);
+    // Short of the head's base, so a label may still touch its own tip.
+    if (!g.pfeil.punkt) schaefte.push_back({g.pfeil.anfang, g.pfeil.schaftEnde});
     const double dx = g.pfeil.spitze.x - g.pfeil.links.x / 2 - g.pfeil.rechts.x / 2;
     const double dy = g.pfeil.spitze.y - g.pfeil.links.y / 2 - g.pfeil.rechts.y / 2;
     const double l = std::hypot(dx, dy);
@@ -395,7 +405,7 @@ Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const A
     groessen.push_back(messe ? messe(g.beschriftung) : Flaeche{});
   }
   const std::vector<ZRechteck> boxen =
-      PlatziereBeschriftungen(spitzen, richtungen, groessen, f, hindernisse);
+      PlatziereBeschriftungen(spitzen, richtungen, groessen, f, hindernisse, schaefte);
   for (std::size_t i = 0; i < szene.pfeile.size(); ++i) szene.pfeile[i].beschriftungsBox = boxen[i];
   return szene;
 }

@@ -85,14 +85,20 @@ Pfeil PfeilGeometrie(ZPunkt anfangPixel, double re, double im, const Ansicht& a,
 // and, last, the end of the chain (the sum).
 std::vector<ZPunkt> Kette(const std::vector<ZPunkt>& werte);
 
+// A segment between two pixels (an arrow's shaft).
+struct ZStrecke {
+  ZPunkt a, b;
+};
+
 // Label boxes of the given sizes near the arrow tips: beyond the tip first,
 // then around it, then further out; the first place that stays inside the
-// area and clears every placed label and obstacle wins, else the one that
-// overlaps least.
+// area and clears every placed label, obstacle and shaft wins, else the one
+// that covers least.
 std::vector<ZRechteck> PlatziereBeschriftungen(const std::vector<ZPunkt>& spitzen,
                                                const std::vector<ZPunkt>& richtungen,
                                                const std::vector<Flaeche>& groessen, Flaeche f,
-                                               const std::vector<ZRechteck>& hindernisse);
+                                               const std::vector<ZRechteck>& hindernisse,
+                                               const std::vector<ZStrecke>& schaefte = {});
 
 // What the page draws.
 struct Zeigereintrag {

@@ -277,6 +277,19 @@ TEST(Beschriftung, TheLegendTakesTheCornerWithTheFewestArrows) {
   EXPECT_EQ(BaueSzene(e, false, a, f, FesteGroesse).legende.breite, 0.0);
 }
 
+TEST(Beschriftung, ALabelKeepsOffOtherArrowsShafts) {
+  // A short arrow whose tip lies just above a long one's shaft: beyond the
+  // tip, its label would sit on that shaft.
+  const Flaeche f{400, 300};
+  const std::vector<Zeigereintrag> e = {{10, 0, "lang", 0}, {5, 0.05, "kurzer Zeiger", 1}};
+  const Szene s = BaueSzene(e, false, Ansicht{5, 0, 30}, f, FesteGroesse);
+  const ZPunkt a = s.pfeile[0].pfeil.anfang, b = s.pfeile[0].pfeil.schaftEnde;
+  const ZRechteck& box = s.pfeile[1].beschriftungsBox;
+  const bool aufDemSchaft = a.y >= box.y && a.y <= box.y + box.hoehe &&
+                            std::max(a.x, b.x) >= box.x && std::min(a.x, b.x) <= box.x + box.breite;
+  EXPECT_FALSE(aufDemSchaft) << box.x << " " << box.y << " " << box.breite << " " << box.hoehe;
+}
+
 TEST(Treffer, FindsTheArrowUnderThePointer) {
   const Ansicht a{0, 0, 10};
   const Flaeche f{200, 200};
