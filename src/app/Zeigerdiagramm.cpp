@@ -168,6 +168,7 @@ void TZeigerFlaeche::Einpassen() {
 
 void TZeigerFlaeche::Geaendert() {
   szene_.reset();
+  bild_ = QPixmap();
   update();
 }
 
@@ -368,12 +369,22 @@ void TZeigerFlaeche::ZeichneMittig(QPainter& p, const QRectF& r, const QString& 
 }
 
 void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
+  // The picture changes only with the values, the view or the size; other
+  // repaints (uncovering, a tooltip closing) copy the kept one.
+  const qreal dpr = devicePixelRatioF();
+  if (bild_.isNull() || bild_.size() != size() * dpr) {
+    bild_ = QPixmap(size() * dpr);
+    bild_.setDevicePixelRatio(dpr);
+    QPainter maler(&bild_);
+    Zeichne(maler, size());
+  }
   QPainter p(this);
-  Zeichne(p, size());
+  p.drawPixmap(0, 0, bild_);
 }
 
 void TZeigerFlaeche::resizeEvent(QResizeEvent* /*e*/) {
   szene_.reset();
+  bild_ = QPixmap();
 }
 
 void TZeigerFlaeche::wheelEvent(QWheelEvent* e) {

@@ -10,6 +10,7 @@
 #ifndef QUORVEL_APP_ZEIGERDIAGRAMM_H
 #define QUORVEL_APP_ZEIGERDIAGRAMM_H
 
+#include <QPixmap>
 #include <QStaticText>
 #include <QString>
 #include <QWidget>
@@ -89,6 +90,7 @@ class TZeigerFlaeche : public QWidget {
   bool automatisch_ = true;
   Ansicht ansicht_;
   mutable std::optional<Szene> szene_;
+  QPixmap bild_;  // the last painted picture
   // Measured label widths in the drawing's font.
   mutable std::map<std::string, double> breiten_;
   mutable std::map<QString, QStaticText> texte_;
