@@ -7,6 +7,7 @@
 #include "Anwendung.h"
 #include "Barrierefreiheit.h"
 #include "Dateien.h"
+#include "Zeigerdiagramm.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(
@@ -71,6 +72,7 @@ void TForm1::ErzeugeSteuerelemente() {
       TabbedNotebook->NeueSeite(QStringLiteral("KomplexeZahlen +  - * :"), seitenSchrift);
   QWidget* anleitungSeite =
       TabbedNotebook->NeueSeite(QStringLiteral("Bedienungsanleitung"), seitenSchrift);
+  QWidget* zeigerSeite = TabbedNotebook->NeueSeite(QStringLiteral("Zeigerdiagramm"), seitenSchrift);
 
   // Page 1: the matrix.
   Matrix_GroupBox = Benenne(new TGroupBox(matrixSeite, QStringLiteral("Matrix")), "Matrix_GroupBox",
@@ -264,6 +266,8 @@ void TForm1::ErzeugeSteuerelemente() {
     if (vorige) setTabOrder(vorige, w);
     vorige = w;
   }
+  // Last: it reads the grids and the formula field.
+  Zeigerdiagramm_Seite = new TZeigerdiagramm(zeigerSeite, *this);
 
   Dummy_Edit->lower();
   TabbedNotebook->SetPageIndex(1);
@@ -461,4 +465,5 @@ void TForm1::ZahlenFormat_RadioButtonClick() {
     Zustand.ZahlenFormat = General;
   else if (Exponent_RadioButton->isChecked())
     Zustand.ZahlenFormat = Exponent;
+  Zeigerdiagramm_Seite->Vormerken();
 }

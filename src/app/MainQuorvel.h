@@ -1,4 +1,4 @@
-// The main window: three notebook pages, the variable memory, and every
+// The main window: four notebook pages, the variable memory, and every
 // handler of their controls.
 //
 // How data flows through every handler:
@@ -16,7 +16,8 @@
 // The handlers are split by page, one source file each: MainQuorvel.cpp
 // (frame, Escape), MatrixSeite.cpp, Blindwiderstand.cpp, Rechenfeld.cpp,
 // Variablenspeicher.cpp, Wandeln.cpp, Winkelrechner.cpp,
-// ZiehenUndAblegen.cpp, Beispielaufgaben.cpp.
+// ZiehenUndAblegen.cpp, Beispielaufgaben.cpp, Zeigerdiagramm.cpp (a page
+// of its own class, fed from the memory, the results and the formula field).
 #ifndef QUORVEL_APP_MAINQUORVEL_H
 #define QUORVEL_APP_MAINQUORVEL_H
 
@@ -28,6 +29,7 @@
 #include "StringGrid.h"
 
 class TForm2;
+class TZeigerdiagramm;
 
 // Result fields are light yellow.
 inline const QColor kErgebnisGelb(255, 255, 128);
@@ -108,6 +110,8 @@ class TForm1 : public TForm {
   TRadioButton* Exponent_RadioButton;
   TButton* ClearVarSpeicher_Button;
   TStatusBar* Form_StatusBar;
+  // The fourth page (Zeigerdiagramm.cpp).
+  TZeigerdiagramm* Zeigerdiagramm_Seite = nullptr;
 
   // Frame (MainQuorvel.cpp)
   void FormKeyPress(QChar& Key);
@@ -192,6 +196,8 @@ class TForm1 : public TForm {
   void Wandel_KE_EK_EditDragDrop(QWidget* Source, int X, int Y);
   void ZK_Rechenfeld_EditDragOver(QWidget* Source, int X, int Y, bool& Accept);
   void ZK_Rechenfeld_EditDragDrop(QWidget* Source, int X, int Y);
+  // The sources whose drag a memory value cell takes.
+  bool SpeicherNimmtAn(const QWidget* Source) const;
 
   // Example tasks (Beispielaufgaben.cpp)
   void BeispielAufgaben_BitBtnClick();

@@ -3,6 +3,7 @@
 #include "Rechenfeld.h"
 
 #include "MainQuorvel.h"
+#include "Zeigerdiagramm.h"
 
 // The label over the field names the four operators; what the field reads
 // besides them is listed in the field's tooltip.
@@ -29,6 +30,7 @@ void TForm1::ist_gleich_ButtonClick() {
   const std::string formel = NachAnsi(ZK_Rechenfeld_Edit->text());
   ZK_Rechenfeld_Label->setText(
       AusAnsi(RechenfeldErgebnis(Zustand.Rechner, formel, Zustand.ZahlenFormat)));
+  Zeigerdiagramm_Seite->Vormerken();
 }
 
 void TForm1::ZK_Rechenfeld_EditKeyPress(QChar& Key) {
@@ -67,4 +69,5 @@ void TForm1::Beispiel_BitBtnClick() {
 void TForm1::Loesche_Rechenfeld_ButtonClick() {
   ZK_Rechenfeld_Edit->setText(QString());
   ZK_Rechenfeld_Label->setText(QString());
+  Zeigerdiagramm_Seite->Vormerken();
 }

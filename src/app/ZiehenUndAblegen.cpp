@@ -48,6 +48,14 @@ QString TForm1::GetragenerText(const QWidget* Quelle, int ACol, int ARow) const 
   return {};
 }
 
+bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
+  // Every shown value but the memory's own: the sources the K memory's drop
+  // handler lists. The phasor page stores its drops in the memory by it.
+  return Source == MatrixTab_StringGrid || Source == KxWerte_StringGrid || Source == XL_Label ||
+         Source == XC_Label || Source == ZK_Rechenfeld_Label || Source == Wandel_KE_EK_Edit ||
+         Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
+}
+
 void TForm1::VerbindeZwischenablage() {
   auto kopiere = [](const QString& text) { QApplication::clipboard()->setText(text); };
   auto menue = [](QWidget* quelle, const std::function<void()>& kopieren) {

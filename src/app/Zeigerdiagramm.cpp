@@ -1,0 +1,727 @@
+#include "Zeigerdiagramm.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QStaticText>
+#include <QStyledItemDelegate>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+#include <map>
+#include <utility>
+
+#include "Anwendung.h"
+#include "MainQuorvel.h"
+#include "Speicher.h"
+#include "StringGrid.h"
+#include "ZKLesen.h"
+#include "ZKText.h"
+
+namespace {
+
+const QColor kHintergrund(255, 255, 255);
+const QColor kGitter(228, 228, 228);
+const QColor kAchse(70, 70, 70);
+// A hover counts within this many pixels of an arrow.
+constexpr double kTrefferToleranz = 5.0;
+// A wheel notch (120) zooms by a fifth.
+constexpr double kRadFaktorProStufe = 1.2;
+// Comments are long; the arrow's label keeps their start.
+constexpr int kKommentarZeichen = 24;
+
+QFont DiagrammSchrift() {
+  return Schrift(QStringLiteral("MS Sans Serif"), 12, false);
+}
+
+QPointF Q(ZPunkt p) {
+  return {p.x, p.y};
+}
+
+QRectF Q(const ZRechteck& r) {
+  return {r.x, r.y, r.breite, r.hoehe};
+}
+
+Flaeche F(QSize s) {
+  return {double(s.width()), double(s.height())};
+}
+
+// List rows as the standard delegate draws them, but with each row's text
+// laid out once: the standard one shapes every visible text at every paint,
+// which made the list cost more than the whole drawing.
+class TZeilenDelegat : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem o(option);
+    initStyleOption(&o, index);
+    const QString text = o.text;
+    o.text.clear();
+    const QWidget* w = o.widget;
+    QStyle* stil = w ? w->style() : QApplication::style();
+    stil->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
+    const QRect platz = stil->subElementRect(QStyle::SE_ItemViewItemText, &o, w);
+    const int links = platz.left() + 3, breite = o.rect.right() - links - 2;
+    if (breite <= 0 || text.isEmpty()) return;
+    if (texte_.size() > 500) texte_.clear();
+    const auto schluessel = std::make_pair(text, breite);
+    auto it = texte_.find(schluessel);
+    if (it == texte_.end()) {
+      QStaticText st(QFontMetrics(o.font).elidedText(text, Qt::ElideRight, breite));
+      st.setTextFormat(Qt::PlainText);
+      st.prepare(QTransform(), o.font);
+      it = texte_.emplace(schluessel, st).first;
+    }
+    const bool gewaehlt = o.state & QStyle::State_Selected;
+    p->save();
+    p->setFont(o.font);
+    p->setPen(o.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+    p->drawStaticText(QPointF(links, o.rect.center().y() + 1 - it->second.size().height() / 2),
+                      it->second);
+    p->restore();
+  }
+
+ private:
+  mutable std::map<std::pair<QString, int>, QStaticText> texte_;
+};
+
+QString Gekuerzt(const QString& text, int zeichen) {
+  return text.size() <= zeichen ? text : text.left(zeichen - 1) + QChar(0x2026);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The drawing
+
+TZeigerFlaeche::TZeigerFlaeche(QWidget* parent) : QWidget(parent) {
+  setFont(DiagrammSchrift());
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Zeigerdiagramm"));
+  setAccessibleDescription(
+      QStringLiteral("Zeiger der angehakten Werte in der komplexen Ebene; die Liste daneben "
+                     "nennt jeden Wert in beiden Formen."));
+}
+
+QColor TZeigerFlaeche::Farbe(int quelle) {
+  switch (quelle) {
+    case QuelleSpeicher:
+      return {0, 80, 200};
+    case QuelleLoesung:
+      return {205, 40, 30};
+    case QuelleRechenfeld:
+      return {0, 140, 60};
+    default:  // the chain's closing sum
+      return {130, 0, 150};
+  }
+}
+
+QString TZeigerFlaeche::QuellenName(int quelle) {
+  switch (quelle) {
+    case QuelleSpeicher:
+      return QStringLiteral("Speicher K");
+    case QuelleLoesung:
+      return QStringLiteral("Lösungen X");
+    case QuelleRechenfeld:
+      return QStringLiteral("Rechenfeld ZK");
+    default:
+      return QStringLiteral("Summe der Zeigerkette");
+  }
+}
+
+void TZeigerFlaeche::SetzeEintraege(std::vector<Eintrag> eintraege,
+                                    const QString& summenErklaerung) {
+  eintraege_ = std::move(eintraege);
+  summenErklaerung_ = summenErklaerung;
+  Geaendert();
+}
+
+void TZeigerFlaeche::SetzeKette(bool an) {
+  if (kette_ == an) return;
+  kette_ = an;
+  Geaendert();
+}
+
+void TZeigerFlaeche::Einpassen() {
+  automatisch_ = true;
+  Geaendert();
+}
+
+void TZeigerFlaeche::Geaendert() {
+  szene_.reset();
+  bild_ = QPixmap();
+  update();
+}
+
+Ansicht TZeigerFlaeche::SichtFuer(QSize groesse) const {
+  if (!automatisch_) return ansicht_;
+  std::vector<Zeigereintrag> e;
+  for (const Eintrag& x : eintraege_) e.push_back({x.re, x.im, {}, x.quelle});
+  return ::Einpassen(SichtbarePunkte(e, kette_), F(groesse), SzenenMasse{}.rand);
+}
+
+std::vector<int> TZeigerFlaeche::LegendenQuellen() const {
+  bool da[3] = {false, false, false};
+  int endliche = 0;
+  for (const Eintrag& e : eintraege_) {
+    if (!std::isfinite(e.re) || !std::isfinite(e.im)) continue;
+    ++endliche;
+    if (e.quelle >= 0 && e.quelle < 3) da[e.quelle] = true;
+  }
+  std::vector<int> quellen;
+  for (int q = 0; q < 3; ++q)
+    if (da[q]) quellen.push_back(q);
+  if (kette_ && endliche >= 2) quellen.push_back(kSummenQuelle);
+  return quellen;
+}
+
+QSizeF TZeigerFlaeche::LegendenGroesse(const std::vector<int>& quellen) const {
+  if (quellen.empty()) return {};
+  const QFontMetricsF fm(font());
+  double breite = 0;
+  for (int q : quellen) breite = std::max(breite, fm.horizontalAdvance(QuellenName(q)));
+  return {breite + 30, quellen.size() * (fm.height() + 2) + 8};
+}
+
+Szene TZeigerFlaeche::BaueSzeneFuer(QSize groesse) const {
+  std::vector<Zeigereintrag> e;
+  e.reserve(eintraege_.size());
+  for (const Eintrag& x : eintraege_)
+    e.push_back({x.re, x.im, x.beschriftung.toStdString(), x.quelle});
+  const QFontMetricsF fm(font());
+  auto messe = [this, &fm](const std::string& text) {
+    // Labels seldom change while values do; shaping a text is the costly part.
+    if (breiten_.size() > 1000) breiten_.clear();
+    auto it = breiten_.find(text);
+    if (it == breiten_.end())
+      it = breiten_.emplace(text, fm.horizontalAdvance(QString::fromStdString(text))).first;
+    return Flaeche{it->second + 6, fm.height() + 2};
+  };
+  const QSizeF legende = LegendenGroesse(LegendenQuellen());
+  return BaueSzene(e, kette_, SichtFuer(groesse), F(groesse), messe,
+                   {legende.width(), legende.height()});
+}
+
+const Szene& TZeigerFlaeche::AktuelleSzene() const {
+  if (!szene_) szene_ = BaueSzeneFuer(size());
+  return *szene_;
+}
+
+QString TZeigerFlaeche::ErklaerungAn(QPoint p) const {
+  const Szene& s = AktuelleSzene();
+  const int i = PfeilUnter(s, {double(p.x()), double(p.y())}, kTrefferToleranz);
+  if (i < 0) return {};
+  const int eintrag = s.pfeile[static_cast<std::size_t>(i)].eintrag;
+  if (eintrag < 0) return summenErklaerung_;
+  return eintraege_[static_cast<std::size_t>(eintrag)].erklaerung;
+}
+
+void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
+  const Szene eigene = groesse == size() ? Szene{} : BaueSzeneFuer(groesse);
+  const Szene& s = groesse == size() ? AktuelleSzene() : eigene;
+  const double b = groesse.width(), h = groesse.height();
+  p.setFont(font());
+  const QFontMetricsF fm(font());
+  p.fillRect(QRectF(0, 0, b, h), kHintergrund);
+
+  // Grid, axes and ticks.
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setPen(QPen(kGitter, 1));
+  for (const Teilstrich& t : s.teilung.re) p.drawLine(QPointF(t.pixel, 0), QPointF(t.pixel, h));
+  for (const Teilstrich& t : s.teilung.im) p.drawLine(QPointF(0, t.pixel), QPointF(b, t.pixel));
+  p.setPen(QPen(kAchse, 1));
+  p.drawLine(QPointF(0, s.reAchseY), QPointF(b, s.reAchseY));
+  p.drawLine(QPointF(s.imAchseX, 0), QPointF(s.imAchseX, h));
+  // Labels go below the Re axis and left of the jIm axis, or inside where
+  // the axis runs along the edge.
+  const bool reUnten = s.reAchseY + fm.height() + 4 <= h;
+  const bool imLinks = s.imAchseX >= 40;
+  for (const Teilstrich& t : s.teilung.re) {
+    p.drawLine(QPointF(t.pixel, s.reAchseY - 3), QPointF(t.pixel, s.reAchseY + 3));
+    if (t.wert == 0.0) continue;
+    const QString text = QString::fromLatin1(t.text);
+    const double w = fm.horizontalAdvance(text);
+    const QRectF r(t.pixel - w / 2, reUnten ? s.reAchseY + 4 : s.reAchseY - 4 - fm.height(), w,
+                   fm.height());
+    if (r.left() >= 0 && r.right() <= b - 22) ZeichneMittig(p, r, text);
+  }
+  for (const Teilstrich& t : s.teilung.im) {
+    p.drawLine(QPointF(s.imAchseX - 3, t.pixel), QPointF(s.imAchseX + 3, t.pixel));
+    if (t.wert == 0.0) continue;
+    const QString text = QStringLiteral("j") + QString::fromLatin1(t.text);
+    const double w = fm.horizontalAdvance(text);
+    const QRectF r(imLinks ? s.imAchseX - 5 - w : s.imAchseX + 5, t.pixel - fm.height() / 2, w,
+                   fm.height());
+    if (r.top() >= fm.height() + 2 && r.bottom() <= h) ZeichneMittig(p, r, text);
+  }
+  if (!s.teilung.re.empty() || !s.teilung.im.empty()) {
+    const QRectF null(s.imAchseX + (imLinks ? -fm.horizontalAdvance(QStringLiteral("0")) - 4 : 4),
+                      reUnten ? s.reAchseY + 2 : s.reAchseY - 2 - fm.height(),
+                      fm.horizontalAdvance(QStringLiteral("0")), fm.height());
+    ZeichneMittig(p, null, QStringLiteral("0"));
+  }
+  QFont fett = font();
+  fett.setBold(true);
+  p.setFont(fett);
+  p.drawText(Q(s.reName), Qt::AlignCenter, QStringLiteral("Re"));
+  p.drawText(Q(s.imName), Qt::AlignCenter, QStringLiteral("jIm"));
+  p.setFont(font());
+
+  // Arrows, then their labels on top.
+  p.setRenderHint(QPainter::Antialiasing, true);
+  for (const GezeichneterPfeil& g : s.pfeile) {
+    const QColor farbe = Farbe(g.quelle);
+    const Pfeil& a = g.pfeil;
+    if (a.punkt) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(farbe);
+      p.drawEllipse(Q(a.spitze), 3.5, 3.5);
+      continue;
+    }
+    QPen stift(farbe, g.quelle == kSummenQuelle ? 2.5 : 2.0);
+    stift.setCapStyle(Qt::FlatCap);
+    p.setPen(stift);
+    if (a.schaftEnde.x != a.anfang.x || a.schaftEnde.y != a.anfang.y)
+      p.drawLine(Q(a.anfang), Q(a.schaftEnde));
+    p.setPen(Qt::NoPen);
+    p.setBrush(farbe);
+    const QPointF kopf[] = {Q(a.spitze), Q(a.links), Q(a.rechts)};
+    p.drawPolygon(kopf, 3);
+  }
+  p.setBrush(Qt::NoBrush);
+  for (const GezeichneterPfeil& g : s.pfeile) {
+    const QRectF r = Q(g.beschriftungsBox);
+    if (r.isEmpty()) continue;
+    // A label pushed away from its tip keeps a thin line to it.
+    const QPointF spitze = Q(g.pfeil.spitze);
+    const QPointF naechster(std::clamp(spitze.x(), r.left(), r.right()),
+                            std::clamp(spitze.y(), r.top(), r.bottom()));
+    if (QLineF(spitze, naechster).length() > 12) {
+      p.setPen(QPen(Farbe(g.quelle).lighter(150), 1));
+      p.drawLine(spitze, naechster);
+    }
+    // Opaque: a label is read, not the grid under it (and blending costs).
+    p.fillRect(r, kHintergrund);
+    p.setPen(Farbe(g.quelle).darker(120));
+    ZeichneMittig(p, r, QString::fromStdString(g.beschriftung));
+  }
+
+  // Legend.
+  const std::vector<int> quellen = LegendenQuellen();
+  if (!quellen.empty()) {
+    const QRectF box = Q(s.legende);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(190, 190, 190), 1));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRect(box);
+    double y = box.top() + 4;
+    for (int q : quellen) {
+      p.fillRect(QRectF(box.left() + 6, y + fm.height() / 2 - 5, 14, 10), Farbe(q));
+      p.setPen(kAchse);
+      p.drawText(QRectF(box.left() + 24, y, box.width() - 26, fm.height()),
+                 Qt::AlignLeft | Qt::AlignVCenter, QuellenName(q));
+      y += fm.height() + 2;
+    }
+  } else {
+    p.setPen(kAchse);
+    p.drawText(QRectF(0, 0, b, h / 2), Qt::AlignCenter,
+               QStringLiteral("Keine Werte angehakt: die Liste links wählt sie aus."));
+  }
+}
+
+void TZeigerFlaeche::ZeichneMittig(QPainter& p, const QRectF& r, const QString& text) const {
+  // On the screen the laid-out texts are kept: a repaint then only draws
+  // glyphs. Exports lay out afresh, so that SVG keeps real text.
+  if (p.paintEngine()->type() != QPaintEngine::Raster) {
+    p.drawText(r, Qt::AlignCenter, text);
+    return;
+  }
+  if (texte_.size() > 500) texte_.clear();
+  auto it = texte_.find(text);
+  if (it == texte_.end()) {
+    QStaticText st(text);
+    st.setTextFormat(Qt::PlainText);
+    st.prepare(QTransform(), p.font());
+    it = texte_.emplace(text, st).first;
+  }
+  const QSizeF g = it->second.size();
+  p.drawStaticText(QPointF(r.center().x() - g.width() / 2, r.center().y() - g.height() / 2),
+                   it->second);
+}
+
+void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
+  // The picture changes only with the values, the view or the size; other
+  // repaints (uncovering, a tooltip closing) copy the kept one.
+  const qreal dpr = devicePixelRatioF();
+  if (bild_.isNull() || bild_.size() != size() * dpr) {
+    bild_ = QPixmap(size() * dpr);
+    bild_.setDevicePixelRatio(dpr);
+    QPainter maler(&bild_);
+    Zeichne(maler, size());
+  }
+  QPainter p(this);
+  p.drawPixmap(0, 0, bild_);
+}
+
+void TZeigerFlaeche::resizeEvent(QResizeEvent* /*e*/) {
+  szene_.reset();
+  bild_ = QPixmap();
+}
+
+void TZeigerFlaeche::wheelEvent(QWheelEvent* e) {
+  const double stufen = e->angleDelta().y() / 120.0;
+  if (stufen == 0.0) return;
+  const QPointF m = e->position();
+  ansicht_ =
+      Zoome(SichtFuer(size()), F(size()), std::pow(kRadFaktorProStufe, stufen), {m.x(), m.y()});
+  automatisch_ = false;
+  Geaendert();
+  e->accept();
+}
+
+bool TZeigerFlaeche::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip) {
+    auto* hilfe = static_cast<QHelpEvent*>(e);
+    const QString text = ErklaerungAn(hilfe->pos());
+    if (text.isEmpty()) {
+      QToolTip::hideText();
+      e->ignore();
+    } else {
+      QToolTip::showText(hilfe->globalPos(), text, this);
+    }
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+// ---------------------------------------------------------------------------
+// The page
+
+TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite), form_(form) {
+  setObjectName(QStringLiteral("Zeigerdiagramm"));
+  setFont(DiagrammSchrift());
+  auto* seitenRahmen = new QVBoxLayout(seite);
+  seitenRahmen->setContentsMargins(4, 4, 4, 4);
+  seitenRahmen->addWidget(this);
+
+  Werte_Liste = new QTreeWidget(this);
+  Werte_Liste->setObjectName(QStringLiteral("Werte_Liste"));
+  Werte_Liste->setHeaderHidden(true);
+  Werte_Liste->setColumnCount(1);
+  Werte_Liste->setRootIsDecorated(true);
+  // One height for every row: the view then need not measure each text.
+  Werte_Liste->setUniformRowHeights(true);
+  Werte_Liste->setItemDelegate(new TZeilenDelegat(Werte_Liste));
+  Werte_Liste->setAccessibleName(QStringLiteral("Werte im Zeigerdiagramm"));
+  Werte_Liste->setAccessibleDescription(
+      QStringLiteral("Jeder angehakte Wert wird als Zeiger gezeichnet."));
+  const char* gruppen[] = {"Speicher K1..K20", "Lösungen X1..Xn", "Rechenfeld"};
+  for (int q = 0; q < 3; ++q) {
+    gruppen_[q] = new QTreeWidgetItem(Werte_Liste, {QString::fromUtf8(gruppen[q])});
+    QPixmap muster(12, 12);
+    muster.fill(TZeigerFlaeche::Farbe(q));
+    gruppen_[q]->setIcon(0, QIcon(muster));
+    gruppen_[q]->setExpanded(true);
+  }
+
+  Kette_CheckBox = new QCheckBox(QStringLiteral("Zeigerkette"), this);
+  Kette_CheckBox->setObjectName(QStringLiteral("Kette_CheckBox"));
+  Kette_CheckBox->setToolTip(
+      QStringLiteral("Die angehakten Werte in Listenfolge Kopf an Fuß, mit ihrer Summe"));
+  Einpassen_Button = new QPushButton(QStringLiteral("Einpassen"), this);
+  Einpassen_Button->setObjectName(QStringLiteral("Einpassen_Button"));
+  Einpassen_Button->setToolTip(QStringLiteral("Alle Zeiger zeigen (das Mausrad zoomt)"));
+  Diagramm = new TZeigerFlaeche(this);
+  Diagramm->setObjectName(QStringLiteral("Diagramm"));
+  Diagramm->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  auto* links = new QVBoxLayout;
+  links->setContentsMargins(0, 0, 0, 0);
+  links->addWidget(Werte_Liste, 1);
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addWidget(Kette_CheckBox);
+  knoepfe->addStretch(1);
+  knoepfe->addWidget(Einpassen_Button);
+  links->addLayout(knoepfe);
+  auto* rahmen = new QHBoxLayout(this);
+  rahmen->setContentsMargins(0, 0, 0, 0);
+  rahmen->addLayout(links);
+  rahmen->addWidget(Diagramm, 1);
+  Werte_Liste->setFixedWidth(300);
+
+  connect(Werte_Liste, &QTreeWidget::itemChanged, this,
+          [this](QTreeWidgetItem* item) { HakenGeaendert(item); });
+  connect(Kette_CheckBox, &QCheckBox::toggled, this, [this](bool an) { Diagramm->SetzeKette(an); });
+  connect(Einpassen_Button, &QPushButton::clicked, this, [this] { Diagramm->Einpassen(); });
+  connect(Diagramm, &QWidget::customContextMenuRequested, this,
+          [this](QPoint p) { ZeigeMenue(p); });
+
+  // The memory and the results report every cell they change, whoever
+  // changes it (typing, drops, examples, deleting, solving).
+  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
+    QAbstractItemModel* m = g->model();
+    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
+  }
+
+  OnDragOver = [this](QWidget* quelle, int, int, bool& annehmen) {
+    annehmen = form_.SpeicherNimmtAn(quelle);
+  };
+  OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
+  Aktualisiere();
+}
+
+void TZeigerdiagramm::Vormerken() {
+  if (vorgemerkt_) return;
+  vorgemerkt_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        vorgemerkt_ = false;
+        Aktualisiere();
+      },
+      Qt::QueuedConnection);
+}
+
+std::vector<TZeigerdiagramm::Wert> TZeigerdiagramm::SammleWerte() const {
+  const int format = form_.Zustand.ZahlenFormat;
+  std::vector<Wert> werte;
+  auto neu = [&](QString schluessel, int quelle, const ZKZahl& z, QString name, QString kommentar) {
+    werte.push_back({std::move(schluessel), quelle, double(z.Realteil), double(z.Imaginaerteil),
+                     std::move(name), std::move(kommentar), AusAnsi(ExponentialText(z, format)),
+                     AusAnsi(KomponentenText(z, format))});
+  };
+  auto lies = [](const QString& text, ZKZahl& z, std::size_t puffer) {
+    return LiesZKZahl(NachAnsi(text), z, puffer) != ZKForm::Keine;
+  };
+
+  // The memory: what the formulas use, for every readable value cell.
+  const TStringGrid* k = form_.Variablen_StringGrid;
+  for (int r = 1; r <= 20; ++r) {
+    ZKZahl z;
+    if (!lies(k->Cells(1, r), z, kSpeicherPuffer)) continue;
+    const QString name = QStringLiteral("K%1").arg(r);
+    neu(name, QuelleSpeicher, form_.Zustand.K_VarSpeicher[r], name, k->Cells(2, r).trimmed());
+  }
+  // The solutions as shown; a zero value has an empty component text.
+  const TStringGrid* x = form_.KxWerte_StringGrid;
+  for (int r = 1; r < x->RowCount(); ++r) {
+    ZKZahl z;
+    const QString komponenten = x->Cells(2, r);
+    if (!lies(komponenten.isEmpty() ? x->Cells(1, r) : komponenten, z, kZellPuffer)) continue;
+    const QString name = QStringLiteral("X%1").arg(r);
+    neu(name, QuelleLoesung, z, name, {});
+  }
+  // The formula's result: "exponential  =  component", or an error text.
+  const QString ergebnis = form_.ZK_Rechenfeld_Label->text();
+  const qsizetype gleich = ergebnis.indexOf(QLatin1Char('='));
+  if (gleich >= 0) {
+    const QString komponenten = ergebnis.mid(gleich + 1).trimmed();
+    ZKZahl z;
+    if (lies(komponenten.isEmpty() ? ergebnis.left(gleich).trimmed() : komponenten, z, kZellPuffer))
+      neu(QStringLiteral("ZK"), QuelleRechenfeld, z, QStringLiteral("ZK"), {});
+  }
+  return werte;
+}
+
+void TZeigerdiagramm::Aktualisiere() {
+  const std::vector<Wert> werte = SammleWerte();
+  FuelleListe(werte);
+
+  std::vector<TZeigerFlaeche::Eintrag> eintraege;
+  ZKZahl summe;
+  int teile = 0;
+  for (const Wert& w : werte) {
+    if (!haken_[w.schluessel]) continue;
+    QString beschriftung = w.name;
+    if (!w.kommentar.isEmpty())
+      beschriftung += QLatin1Char(' ') + Gekuerzt(w.kommentar, kKommentarZeichen);
+    QString erklaerung = w.name;
+    if (!w.kommentar.isEmpty()) erklaerung += QStringLiteral(" (") + w.kommentar + u')';
+    erklaerung += QStringLiteral(":\n") + w.exponential + QStringLiteral("  =  ") + w.komponenten;
+    eintraege.push_back({w.re, w.im, beschriftung, erklaerung, w.quelle});
+    if (std::isfinite(w.re) && std::isfinite(w.im)) {
+      ZKZahl z;
+      z.SetzeKartesisch(w.re, w.im);
+      summe += z;
+      ++teile;
+    }
+  }
+  QString summenErklaerung;
+  if (teile >= 2) {
+    const int format = form_.Zustand.ZahlenFormat;
+    summenErklaerung = QStringLiteral("Summe der Zeigerkette:\n") +
+                       AusAnsi(ExponentialText(summe, format)) + QStringLiteral("  =  ") +
+                       AusAnsi(KomponentenText(summe, format));
+  }
+  Diagramm->SetzeEintraege(std::move(eintraege), summenErklaerung);
+}
+
+void TZeigerdiagramm::FuelleListe(const std::vector<Wert>& werte) {
+  fuellt_ = true;
+  const int oben = Werte_Liste->verticalScrollBar()->value();
+  for (int q = 0; q < 3; ++q) {
+    QTreeWidgetItem* gruppe = gruppen_[q];
+    std::vector<const Wert*> eigene;
+    for (const Wert& w : werte)
+      if (w.quelle == q) eigene.push_back(&w);
+    // A keystroke changes a value, not which values there are: the rows
+    // stay and only their texts change.
+    bool gleich = gruppe->childCount() == int(eigene.size());
+    for (int i = 0; gleich && i < gruppe->childCount(); ++i)
+      gleich = gruppe->child(i)->data(0, Qt::UserRole).toString() == eigene[i]->schluessel;
+    if (!gleich) {
+      qDeleteAll(gruppe->takeChildren());
+      for (const Wert* w : eigene) {
+        auto* item = new QTreeWidgetItem(gruppe);
+        item->setData(0, Qt::UserRole, w->schluessel);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+      }
+    }
+    for (int i = 0; i < gruppe->childCount(); ++i) {
+      const Wert& w = *eigene[static_cast<std::size_t>(i)];
+      QTreeWidgetItem* item = gruppe->child(i);
+      if (haken_.find(w.schluessel) == haken_.end()) haken_[w.schluessel] = true;
+      QString text = w.name + QStringLiteral(" = ") + w.exponential;
+      if (!w.kommentar.isEmpty()) text += QStringLiteral("   ") + w.kommentar;
+      // What a screen reader says: both forms and the comment.
+      const QString ganz = w.name + QStringLiteral(": ") + w.exponential + QStringLiteral("  =  ") +
+                           w.komponenten +
+                           (w.kommentar.isEmpty() ? QString() : QStringLiteral(", ") + w.kommentar);
+      const Qt::CheckState haken = haken_[w.schluessel] ? Qt::Checked : Qt::Unchecked;
+      if (item->text(0) != text) item->setText(0, text);
+      if (item->toolTip(0) != ganz) {
+        item->setToolTip(0, ganz);
+        item->setData(0, Qt::AccessibleTextRole, ganz);
+      }
+      if (item->data(0, Qt::CheckStateRole).isNull() || item->checkState(0) != haken)
+        item->setCheckState(0, haken);
+    }
+    if (gruppe->childCount() == 0) {
+      gruppe->setFlags(Qt::ItemIsEnabled);
+      gruppe->setData(0, Qt::CheckStateRole, QVariant());
+    } else {
+      gruppe->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+    }
+  }
+  Werte_Liste->verticalScrollBar()->setValue(oben);
+  fuellt_ = false;
+}
+
+void TZeigerdiagramm::HakenGeaendert(QTreeWidgetItem* item) {
+  if (fuellt_ || !item || !item->parent()) return;
+  haken_[item->data(0, Qt::UserRole).toString()] = item->checkState(0) == Qt::Checked;
+  // A group's box sets all its values, one change each; draw once.
+  Vormerken();
+}
+
+void TZeigerdiagramm::Ablegen(QWidget* quelle) {
+  if (!form_.SpeicherNimmtAn(quelle)) return;
+  const QString text = form_.Zustand.KopierText;
+  ZKZahl z;
+  if (LiesZKZahl(NachAnsi(text), z, kSpeicherPuffer) == ZKForm::Keine) {
+    TApplication::MessageBox(
+        QStringLiteral("„%1“ ist keine komplexe Zahl und wird nicht gespeichert.").arg(text),
+        QStringLiteral("Falscheingabe!"), MB_OK);
+    return;
+  }
+  TStringGrid* k = form_.Variablen_StringGrid;
+  int frei = 0;
+  for (int r = 1; r <= 20 && frei == 0; ++r)
+    if (SpeicherZelleLeer(NachAnsi(k->Cells(1, r)))) frei = r;
+  if (frei == 0) {
+    TApplication::MessageBox(
+        QStringLiteral("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
+                       "Speicher löschen."),
+        QStringLiteral("Achtung!"), MB_OK);
+    return;
+  }
+  // As a drop on the memory's value cell: the comment stays, G follows.
+  k->SetCell(1, frei, text);
+  form_.K_ZeileBerechnen(frei);
+  haken_[QStringLiteral("K%1").arg(frei)] = true;
+  Aktualisiere();
+}
+
+QImage TZeigerdiagramm::Bild() const {
+  QImage bild(size(), QImage::Format_ARGB32);
+  bild.fill(Qt::white);
+  QPainter p(&bild);
+  Diagramm->Zeichne(p, size());
+  return bild;
+}
+
+void TZeigerdiagramm::KopiereBild() const {
+  QApplication::clipboard()->setImage(Bild());
+}
+
+bool TZeigerdiagramm::SpeichereAlsPng(const QString& datei) const {
+  return Bild().save(datei, "PNG");
+}
+
+bool TZeigerdiagramm::SpeichereAlsSvg(const QString& datei) const {
+  QBuffer puffer;
+  puffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&puffer);
+  svg.setSize(size());
+  svg.setViewBox(QRect(QPoint(0, 0), size()));
+  svg.setTitle(QStringLiteral("Zeigerdiagramm"));
+  svg.setDescription(QStringLiteral("Zeigerdiagramm aus Quorvel"));
+  {
+    QPainter p(&svg);
+    Diagramm->Zeichne(p, size());
+  }
+  // Written whole or not at all; a failure must not look like success.
+  QSaveFile f(datei);
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  if (f.write(puffer.data()) != puffer.data().size()) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+void TZeigerdiagramm::SpeichereMitDialog(bool svg) {
+  const QString endung = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  QString datei = QFileDialog::getSaveFileName(
+      this, svg ? QStringLiteral("Als SVG speichern") : QStringLiteral("Als PNG speichern"),
+      QStringLiteral("Zeigerdiagramm") + endung,
+      svg ? QStringLiteral("SVG-Bild (*.svg)") : QStringLiteral("PNG-Bild (*.png)"));
+  if (datei.isEmpty()) return;
+  if (!datei.endsWith(endung, Qt::CaseInsensitive)) datei += endung;
+  if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei)))
+    TApplication::MessageBox(
+        QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.").arg(datei),
+        QStringLiteral("Achtung!"), MB_OK);
+}
+
+void TZeigerdiagramm::ZeigeMenue(QPoint p) {
+  QMenu menue(this);
+  menue.addAction(QStringLiteral("Bild kopieren"), this, [this] { KopiereBild(); });
+  menue.addAction(QStringLiteral("Als PNG speichern…"), this,
+                  [this] { SpeichereMitDialog(false); });
+  menue.addAction(QStringLiteral("Als SVG speichern…"), this, [this] { SpeichereMitDialog(true); });
+  menue.exec(Diagramm->mapToGlobal(p));
+}
