@@ -155,8 +155,8 @@ struct GleichungsLoeser::Daten {
   // Power-of-two scale of each equation of `matrix` and of each unknown.
   std::array<long double, kGroesse> zeilenFaktor{};
   std::array<long double, kGroesse> spaltenFaktor{};
-  // Row exchanges and residues set to zero in the last solve: the steps where
-  // it left the plain elimination in the arrangement's order.
+  // Row exchanges, residues set to zero and refinements in the last solve:
+  // the steps where it left the plain elimination in the arrangement's order.
   int eingriffe = 0;
   // The factors of the elimination, by working position: row s holds the
   // pivot at (s, s), the normalised pivot row right of it and, left of the
@@ -503,6 +503,16 @@ struct GleichungsLoeser::Daten {
     return radius;
   }
 
+  // Whether x's shown digits are certain with an error of at most schranke,
+  // measured against x's magnitude: the exponential form shows it, and the
+  // component form's larger part. (A part below 1e-10 of the magnitude,
+  // which the component form still writes with ten digits, is not covered:
+  // no bound from the residual resolves it, and a zero part computed as
+  // rounding residue would otherwise refuse countless sound systems.)
+  static bool Genau(const ZKZahl& x, long double schranke) {
+    return schranke <= kFehlerGrenze * x.Betrag;
+  }
+
   // The checks before anything is shown. A system is singular when a
   // relative change of its coefficients of about kSingulaerSchwelle can make
   // it so: the spectral radius of |inverse| |A| measures the inverse of that
@@ -523,7 +533,7 @@ struct GleichungsLoeser::Daten {
       return KeineEindeutigeLoesung;
     }
     for (int i = 1; i <= n; ++i) {
-      if (!(schranke[static_cast<std::size_t>(i)] <= kFehlerGrenze * arbeitsmatrix[i][0].Betrag)) {
+      if (!Genau(arbeitsmatrix[i][0], schranke[static_cast<std::size_t>(i)])) {
         return SchlechtKonditioniert;
       }
     }
@@ -553,6 +563,7 @@ struct GleichungsLoeser::Daten {
     // Only a result that would not be shown is refined, so every system
     // shown before keeps its digits.
     VerbessereLoesung(n);
+    ++eingriffe;
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
     return PruefeGenauigkeit(n);
   }

@@ -46,7 +46,8 @@ class GleichungsLoeser {
   const ZKZahl& Arbeitswert(int zeile, int spalte) const;
   int Dimension() const;
   // Steps of the last solve that left the plain elimination in the
-  // arrangement's order (row exchanges, rounding residue set to zero).
+  // arrangement's order (row exchanges, rounding residue set to zero, a
+  // refinement of the solution).
   int Eingriffe() const;
 
  private:
