@@ -52,8 +52,8 @@ constexpr long double kFehlerGrenze = 1e-11L;
 // and the cartesian form, with room to spare.
 constexpr long double kRundung = 1e-18L;
 
-// Plain complex arithmetic in long double for the error bound; the solution
-// itself is never computed with it.
+// Plain complex arithmetic in long double for the error bound and the
+// refinement; the elimination itself uses the ZKZahl operators only.
 struct Komplex {
   long double re = 0.0L;
   long double im = 0.0L;
