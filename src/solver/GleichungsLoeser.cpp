@@ -47,6 +47,13 @@ constexpr long double kTauschFaktor = 1e-6L;
 // digits are off by at most one unit in the last place.
 constexpr long double kFehlerGrenze = 1e-11L;
 
+// An unknown that lies within its error bound of zero, the bound being at
+// most this fraction of the terms that cancel in it, is shown as zero: the
+// doubles the cells are read into carry the typed decimals only to 1e-16,
+// so such an unknown is zero as far as the typed system can say. The
+// measure is a ratio, so no scaling of an equation or an unknown moves it.
+constexpr long double kNullGrenze = 1e-15L;
+
 // What one ZKZahl operation may be off by, relative to the magnitudes it
 // combines: 80-bit rounding (5e-20) and the conversions between the polar
 // and the cartesian form, with room to spare.
@@ -448,15 +455,24 @@ struct GleichungsLoeser::Daten {
 
   // The error of unknown i is (inverse times residual)_i; bounded by
   // |inverse| times |residual| taken entry by entry, that bound holds for
-  // every unknown on its own, small ones included. Fills schranke[1..n] and
-  // two n x n products (row-major, from index 0): |inverse| |A|, and
+  // every unknown on its own, small ones included. Fills schranke[1..n],
+  // gewicht[1..n] = (|inverse| (|b| + |A| |x|))_i, the size of the terms
+  // that cancel in unknown i, and two n x n products (row-major, from index 0): |inverse| |A|, and
   // |inverse| times the magnitudes the elimination combined in each entry.
-  void Fehlerschranken(int n, std::vector<long double>& schranke,
+  void Fehlerschranken(int n, std::vector<long double>& schranke, std::vector<long double>& gewicht,
                        std::vector<long double>& betragsprodukt,
                        std::vector<long double>& wuchtprodukt) {
     const std::vector<Komplex> residuum = Residuum(n);
     const auto un = static_cast<std::size_t>(n);
     schranke.assign(un + 1, 0.0L);
+    gewicht.assign(un + 1, 0.0L);
+    // |b| + |A| |x| by equation: the sizes of the terms of each equation.
+    std::vector<long double> terme(un + 1, 0.0L);
+    for (int k = 1; k <= n; ++k) {
+      long double summe = matrix[k][0].Betrag;
+      for (int j = 1; j <= n; ++j) summe += matrix[k][j].Betrag * arbeitsmatrix[j][0].Betrag;
+      terme[static_cast<std::size_t>(k)] = summe;
+    }
     betragsprodukt.assign(un * un, 0.0L);
     wuchtprodukt.assign(un * un, 0.0L);
     std::vector<int> position(un + 1, 0);
@@ -472,6 +488,7 @@ struct GleichungsLoeser::Daten {
       for (int i = 1; i <= n; ++i) {
         const long double zik = Betrag1(z[static_cast<std::size_t>(i)]);
         schranke[static_cast<std::size_t>(i)] += zik * rk;
+        gewicht[static_cast<std::size_t>(i)] += zik * terme[uk];
         long double* zeile = &betragsprodukt[static_cast<std::size_t>(i - 1) * un];
         long double* wuchtzeile = &wuchtprodukt[static_cast<std::size_t>(i - 1) * un];
         const int p = position[uk];
@@ -525,18 +542,26 @@ struct GleichungsLoeser::Daten {
   // cannot tell. Then every unknown's error bound must be within
   // kFehlerGrenze of its magnitude (an unknown that is exactly zero needs a
   // bound of zero).
-  LoeseStatus PruefeGenauigkeit(int n) {
-    std::vector<long double> schranke, betragsprodukt, wuchtprodukt;
-    Fehlerschranken(n, schranke, betragsprodukt, wuchtprodukt);
+  LoeseStatus PruefeGenauigkeit(int n, const std::vector<bool>& nullErlaubt) {
+    std::vector<long double> schranke, gewicht, betragsprodukt, wuchtprodukt;
+    Fehlerschranken(n, schranke, gewicht, betragsprodukt, wuchtprodukt);
     if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) return SchlechtKonditioniert;
     if (!(Spektralradius(betragsprodukt, n) < 1.0L / kSingulaerSchwelle)) {
       return KeineEindeutigeLoesung;
     }
+    std::vector<int> nullen;
     for (int i = 1; i <= n; ++i) {
-      if (!Genau(arbeitsmatrix[i][0], schranke[static_cast<std::size_t>(i)])) {
-        return SchlechtKonditioniert;
+      const auto ui = static_cast<std::size_t>(i);
+      if (Genau(arbeitsmatrix[i][0], schranke[ui])) continue;
+      if (nullErlaubt[ui] && arbeitsmatrix[i][0].Betrag <= schranke[ui] &&
+          schranke[ui] <= kNullGrenze * gewicht[ui]) {
+        nullen.push_back(i);
+        continue;
       }
+      return SchlechtKonditioniert;
     }
+    for (const int i : nullen) arbeitsmatrix[i][0] = ZKZahl();
+    eingriffe += static_cast<int>(nullen.size());
     return Geloest;
   }
 
@@ -559,13 +584,17 @@ struct GleichungsLoeser::Daten {
     for (int s = n; s >= 1; --s) EliminiereOberhalb(s, n);
 
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
-    if (PruefeGenauigkeit(n) == Geloest) return Geloest;
+    std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
+    if (PruefeGenauigkeit(n, nullErlaubt) == Geloest) return Geloest;
     // Only a result that would not be shown is refined, so every system
-    // shown before keeps its digits.
+    // shown before keeps its digits. An unknown the elimination left exactly
+    // zero may be shown as zero afterwards (see PruefeGenauigkeit).
+    for (int i = 1; i <= n; ++i)
+      nullErlaubt[static_cast<std::size_t>(i)] = IstNull(arbeitsmatrix[i][0]);
     VerbessereLoesung(n);
     ++eingriffe;
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
-    return PruefeGenauigkeit(n);
+    return PruefeGenauigkeit(n, nullErlaubt);
   }
 
   bool LoesungEndlich(int n) const {

@@ -147,8 +147,8 @@ TEST_F(MatrixSeiteTest, ASystemWithoutAUniqueSolutionIsReportedWithEmptyResults)
 
 TEST_F(MatrixSeiteTest, AnIllConditionedSystemIsReportedWithEmptyResults) {
   form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
-  // Equation 2 is equation 1 doubled but for 1e-5: X1 cannot be told from 2e-15.
-  Fuelle({{"1", "2", "3"}, {"2", "4,00001", "6"}});
+  // Equation 2 is equation 1 but for 1e-9: a condition number of about 1e10.
+  Fuelle({{"1", "2", "3"}, {"1", "2,000000001", "3"}});
   X()->SetCell(2, 1, QStringLiteral("alt"));
   meldungen.Erwarte();
   Rechne();

@@ -267,10 +267,16 @@ INSTANTIATE_TEST_SUITE_P(
                     {"1; 1; 2; 3", "2; 4; 5; 6", "3; 7; 8; 9"},
                     KeineEindeutigeLoesung,
                     {}},
-        // Equation 2 is equation 1 doubled but for 1e-5: X1 is exactly 0,
-        // yet from the rounded solution it cannot be told from 2e-15.
+        // Equation 2 is equation 1 but for 1e-9 in one coefficient: a
+        // condition number of about 1e10.
         GetipptFall{
-            "nearly_doubled_equation", {"1; 2; 3", "2; 4,00001; 6"}, SchlechtKonditioniert, {}}),
+            "nearly_equal_equations", {"1; 2; 3", "1; 2,000000001; 3"}, SchlechtKonditioniert, {}},
+        // Equation 2 is equation 1 doubled but for 1e-5: X1 is exactly 0,
+        // and what is left of it after the cancellation is shown as 0.
+        GetipptFall{"nearly_doubled_equation",
+                    {"1; 2; 3", "2; 4,00001; 6"},
+                    Geloest,
+                    {"", "0,3333333333"}}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 // The exchange takes the row with the largest scaled entry (row 2's 9, not
@@ -325,7 +331,8 @@ TEST(Pivotwahl, PowersOfTwoOnEquationsAndUnknownsChangeNothing) {
       {"1; 3; -2-j7; 4-j5", "0; -1e-21; 0; 2e-10", "1; 3; -2-j7; 4-j5"},
       {"6; 5; 0; -9", "-3; 6e-12; 3e-11; -4", "-3; -7; 1-j8; 0"},
       {"-5; 2e-21; 0; 1", "7; 9; 0; 8", "1; 1e-9; 4; 1e-21"},
-      {"1; 2; 3", "2; 4,00001; 6"}};
+      {"1; 2; 3", "2; 4,00001; 6"},
+      {"1; 2; 3", "1; 2,000000001; 3"}};
   auto skaliere = [](ZKZahl& z, int exponent) {
     z.SetzeKartesisch(std::ldexp(z.Realteil, exponent), std::ldexp(z.Imaginaerteil, exponent));
   };
