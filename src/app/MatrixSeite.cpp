@@ -94,10 +94,15 @@ void TForm1::Berechnen_BitBtnClick() {
     KxWerte_StringGrid->SetCell(2, r, AusAnsi(komponenten));
   });
   loeser.UebernehmeMatrix(n, n, Zustand.Eingabematrix);
-  if (loeser.Loese() == KeineEindeutigeLoesung) {
+  const LoeseStatus status = loeser.Loese();
+  if (status != Geloest) {
     LoescheErgebnisse();
-    TApplication::MessageBox(QStringLiteral("Das Gleichungssystem hat keine eindeutige Lösung."),
-                             QStringLiteral("Achtung!"), MB_OK);
+    TApplication::MessageBox(
+        status == SchlechtKonditioniert
+            ? QStringLiteral("Das Gleichungssystem ist schlecht konditioniert; die Lösung ist "
+                             "nicht genau bestimmbar.")
+            : QStringLiteral("Das Gleichungssystem hat keine eindeutige Lösung."),
+        QStringLiteral("Achtung!"), MB_OK);
   }
 }
 

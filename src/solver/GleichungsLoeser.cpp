@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 #include "ZKText.h"
 
@@ -12,14 +13,124 @@ namespace {
 // Indices 0..100 in every table; index 0 is present but belongs to no equation.
 constexpr int kGroesse = GleichungsLoeser::kKapazitaet + 1;
 
-// A pivot counts as zero when its magnitude is at most this fraction of the
-// largest coefficient magnitude of its own equation. The elimination works in
-// 80-bit long double (about 1e-19 relative), so the rounding residue that a
-// singular system leaves (1 2 3 / 4 5 6 / 7 8 9 ends with a pivot near 1e-18)
-// lies far below it, while regular systems keep their pivots many orders of
-// magnitude above it. Measuring against each equation's own scale keeps an
-// equation in microfarads next to one in megaohms from looking singular.
-constexpr long double kSingulaerSchwelle = 1e-12L;
+// Pivots are compared on the system scaled by powers of two so that every
+// equation's and then every unknown's largest coefficient magnitude lies in
+// [1, 2). Powers of two scale every ZKZahl operation exactly, so the scaled
+// and the typed system take the same path: scaling an equation (or, as long
+// as its largest entries stay where they are, an unknown) by a power of two
+// never changes a choice.
+//
+// An entry counts as zero when it is exactly zero or what is left after
+// cancellation: at most this fraction of the largest of the values that made
+// it (its typed coefficient and every product subtracted from it). The
+// elimination works in 80-bit long double (about 1e-19 relative), so the
+// residue a singular system leaves lies near 1e-18 of those values (1 2 3 /
+// 4 5 6 / 7 8 9); a genuine entry cancelled this far means a condition
+// number of at least 1e13, which the error bound could not pass anyway. A
+// typed coefficient or a product is never a residue however small it is:
+// units make entries small, cancellation makes them meaningless. The
+// measure is a ratio, so no scaling of an equation or an unknown moves it.
+constexpr long double kSingulaerSchwelle = 1e-13L;
+
+// The pivot the arrangement offers is kept unless its scaled magnitude is
+// below this fraction of the largest scaled candidate in its column; then
+// the row holding that largest candidate takes its place. Small enough that
+// the example generator's systems (coefficients 11..99) practically never
+// meet it and keep their digits; large enough that one step can lose at most
+// six of the nineteen digits the elimination carries, and the error bound
+// catches any system where steps like that pile up.
+constexpr long double kTauschFaktor = 1e-6L;
+
+// Results are shown with 10 significant digits. An unknown is written only
+// when the bound on its error is at most this fraction of its magnitude: an
+// order of magnitude to spare for the bound's own rounding, so the shown
+// digits are off by at most one unit in the last place.
+constexpr long double kFehlerGrenze = 1e-11L;
+
+// An unknown that lies within its error bound of zero, the bound being at
+// most this fraction of the terms that cancel in it, is shown as zero: the
+// doubles the cells are read into carry the typed decimals only to 1e-16,
+// so such an unknown is zero as far as the typed system can say. The
+// measure is a ratio, so no scaling of an equation or an unknown moves it.
+constexpr long double kNullGrenze = 1e-15L;
+
+// What one ZKZahl operation may be off by, relative to the magnitudes it
+// combines: 80-bit rounding (5e-20) and the conversions between the polar
+// and the cartesian form, with room to spare.
+constexpr long double kRundung = 1e-18L;
+
+// Plain complex arithmetic in long double for the error bound and the
+// refinement; the elimination itself uses the ZKZahl operators only.
+struct Komplex {
+  long double re = 0.0L;
+  long double im = 0.0L;
+};
+
+Komplex AlsKomplex(const ZKZahl& z) {
+  return {z.Realteil, z.Imaginaerteil};
+}
+
+Komplex MalMinus(Komplex a, Komplex b, Komplex c) {  // a - b * c
+  return {a.re - (b.re * c.re - b.im * c.im), a.im - (b.re * c.im + b.im * c.re)};
+}
+
+Komplex Durch(Komplex a, Komplex b) {
+  const long double n = b.re * b.re + b.im * b.im;
+  return {(a.re * b.re + a.im * b.im) / n, (a.im * b.re - a.re * b.im) / n};
+}
+
+// |re| + |im|: at least the magnitude, at most 1.42 times it.
+long double Betrag1(Komplex a) {
+  return std::fabs(a.re) + std::fabs(a.im);
+}
+
+// The power of two that brings a positive magnitude into [1, 2); 1 for zero.
+long double Zweierfaktor(long double groesste) {
+  if (!(groesste > 0.0L)) return 1.0L;
+  int exponent = 0;
+  std::frexp(groesste, &exponent);
+  return std::ldexp(1.0L, 1 - exponent);
+}
+
+// Error-free transformations (Dekker, Knuth): the exact sum and product of
+// two long doubles as a rounded value plus its rounding error.
+void ZweiSumme(long double a, long double b, long double& s, long double& fehler) {
+  s = a + b;
+  const long double z = s - a;
+  fehler = (a - (s - z)) + (b - z);
+}
+
+void ZweiProdukt(long double a, long double b, long double& p, long double& fehler) {
+  constexpr long double kTeiler = 4294967297.0L;  // 2^32 + 1 splits a 64-bit mantissa
+  const long double ta = kTeiler * a, tb = kTeiler * b;
+  const long double ah = ta - (ta - a), al = a - ah;
+  const long double bh = tb - (tb - b), bl = b - bh;
+  p = a * b;
+  fehler = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// A sum of long doubles and products kept with its rounding errors, so that
+// a residual that nearly cancels is still right to almost all its digits.
+class GenaueSumme {
+ public:
+  void Plus(long double a) { Addiere(a, 0.0L); }
+  void PlusProdukt(long double a, long double b) {
+    long double p = 0.0L, fehler = 0.0L;
+    ZweiProdukt(a, b, p, fehler);
+    Addiere(p, fehler);
+  }
+  long double Wert() const { return summe_ + fehler_; }
+
+ private:
+  void Addiere(long double wert, long double wertFehler) {
+    long double s = 0.0L, fehler = 0.0L;
+    ZweiSumme(summe_, wert, s, fehler);
+    summe_ = s;
+    fehler_ += fehler + wertFehler;
+  }
+  long double summe_ = 0.0L;
+  long double fehler_ = 0.0L;
+};
 
 }  // namespace
 
@@ -29,6 +140,8 @@ struct GleichungsLoeser::Daten {
   Tabelle matrix;
   Tabelle arbeitsmatrix;
   std::array<int, kGroesse> zeilenfolge{};
+  // The search's arrangement, kept for a second elimination.
+  std::array<int, kGroesse> anordnung{};
   int dimension = kKapazitaet;
   std::array<bool, kGroesse> spalteBelegt{};
   std::array<bool, kGroesse> zeileVergeben{};
@@ -40,8 +153,26 @@ struct GleichungsLoeser::Daten {
   // stands at (0: none), plus the DFS marks of one augmenting-path search.
   std::array<int, kGroesse> zeileAnPosition{};
   std::array<bool, kGroesse> besucht{};
-  // Largest coefficient magnitude of each equation of `matrix`.
-  std::array<long double, kGroesse> zeilenMass{};
+  // The largest magnitude that went into each working entry (see
+  // kSingulaerSchwelle), by working position like `arbeitsmatrix`.
+  std::vector<long double> wucht;
+  long double& Wucht(int zeile, int spalte) {
+    return wucht[static_cast<std::size_t>(zeile) * kGroesse + static_cast<std::size_t>(spalte)];
+  }
+  // Power-of-two scale of each equation of `matrix` and of each unknown.
+  std::array<long double, kGroesse> zeilenFaktor{};
+  std::array<long double, kGroesse> spaltenFaktor{};
+  // Row exchanges, residues set to zero and refinements in the last solve:
+  // the steps where it left the plain elimination in the arrangement's order.
+  int eingriffe = 0;
+  // The factors of the elimination, by working position: row s holds the
+  // pivot at (s, s), the normalised pivot row right of it and, left of the
+  // diagonal, the multipliers its row was cleared with. Working row s is
+  // then the sum of faktoren[s][j] times normalised row j over j <= s.
+  std::vector<Komplex> faktoren;
+  Komplex& Faktor(int zeile, int spalte) {
+    return faktoren[static_cast<std::size_t>(zeile) * kGroesse + static_cast<std::size_t>(spalte)];
+  }
 
   static bool IstNull(const ZKZahl& z) { return !(z != ZKZahl()); }
   bool Eintrag(int zeile, int spalte) const { return !IstNull(matrix[zeile][spalte]); }
@@ -150,21 +281,8 @@ struct GleichungsLoeser::Daten {
       const int k = zeilenfolge[i];
       for (int c = 1; c <= n; ++c) arbeitsmatrix[i][c] = matrix[k][c];
       arbeitsmatrix[i][0] = matrix[k][0];
+      for (int c = 1; c <= n; ++c) Wucht(i, c) = matrix[k][c].Betrag;
     }
-  }
-
-  // A zero (or negligible) pivot does not make a system singular: a row
-  // below may still have a usable entry in that column. Its columns left of
-  // s are already cleared, so exchanging keeps the elimination valid.
-  bool TauschePivotZeile(int s, int n) {
-    for (int r = s + 1; r <= n; ++r) {
-      if (PivotTraegt(r, s)) {
-        std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
-        std::swap(zeilenfolge[s], zeilenfolge[r]);
-        return true;
-      }
-    }
-    return false;
   }
 
   void NormiereZeile(int s, int n) {
@@ -179,7 +297,9 @@ struct GleichungsLoeser::Daten {
       const ZKZahl f = arbeitsmatrix[r][s];
       arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
       for (int c = s; c <= n; ++c) {
-        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - (arbeitsmatrix[s][c] * f);
+        const ZKZahl produkt = arbeitsmatrix[s][c] * f;
+        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - produkt;
+        Wucht(r, c) = std::max(Wucht(r, c), produkt.Betrag);
       }
     }
   }
@@ -194,24 +314,294 @@ struct GleichungsLoeser::Daten {
     }
   }
 
-  // The largest coefficient magnitude of every equation; false when any value
-  // of the system (right-hand sides included) is not finite.
-  bool MissZeilen(int n) {
+  // Scales every equation (coefficients only: the right-hand side has no
+  // part in whether the system is singular) and then every unknown by a
+  // power of two; false when any value of the system is not finite.
+  bool SkaliereGleichungen(int n) {
     for (int r = 1; r <= n; ++r) {
-      zeilenMass[r] = 0.0L;
+      long double groesste = 0.0L;
       for (int c = 0; c <= n; ++c) {
         const ZKZahl& z = matrix[r][c];
         if (!z.IstEndlich()) return false;
-        if (c > 0 && z.Betrag > zeilenMass[r]) zeilenMass[r] = z.Betrag;
+        if (c > 0) groesste = std::max(groesste, z.Betrag);
       }
+      zeilenFaktor[r] = Zweierfaktor(groesste);
+    }
+    for (int c = 1; c <= n; ++c) {
+      long double groesste = 0.0L;
+      for (int r = 1; r <= n; ++r) {
+        groesste = std::max(groesste, matrix[r][c].Betrag * zeilenFaktor[r]);
+      }
+      spaltenFaktor[c] = Zweierfaktor(groesste);
     }
     return true;
   }
 
-  // Whether working row r can serve as pivot in column s. Written as "above"
-  // so that a NaN is caught too.
-  bool PivotTraegt(int r, int s) const {
-    return arbeitsmatrix[r][s].Betrag > kSingulaerSchwelle * zeilenMass[zeilenfolge[r]];
+  // Working row r's entry in column s as the scaled system has it.
+  long double Skaliert(int r, int s) const {
+    return arbeitsmatrix[r][s].Betrag * zeilenFaktor[zeilenfolge[r]] * spaltenFaktor[s];
+  }
+
+  // Whether working row r's entry in column s counts as zero (see
+  // kSingulaerSchwelle). Written as "not above" so that a NaN counts too.
+  bool IstRest(int r, int s) {
+    return !(arbeitsmatrix[r][s].Betrag > kSingulaerSchwelle * Wucht(r, s));
+  }
+
+  // Exchanges working rows s and r, with their arrangement entries and the
+  // multipliers already recorded for them.
+  void TauscheZeilen(int s, int r, int n) {
+    std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
+    std::swap(zeilenfolge[s], zeilenfolge[r]);
+    for (int c = 1; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
+    for (int j = 1; j < s; ++j) std::swap(Faktor(s, j), Faktor(r, j));
+    ++eingriffe;
+  }
+
+  // Threshold partial pivoting in column s. Keeps the arrangement's pivot
+  // unless it counts as zero or is below tauschFaktor of the largest scaled
+  // candidate in rows s..n (the first of equal ones), which then takes its
+  // place. False when every candidate counts as zero: the system is singular.
+  bool WaehlePivot(int s, int n, long double tauschFaktor) {
+    int beste = 0;
+    long double groesste = 0.0L;
+    for (int r = s; r <= n; ++r) {
+      if (IstRest(r, s)) continue;
+      const long double kandidat = Skaliert(r, s);
+      if (beste == 0 || kandidat > groesste) {
+        groesste = kandidat;
+        beste = r;
+      }
+    }
+    if (beste == 0) return false;
+    if (IstRest(s, s) || !(Skaliert(s, s) >= tauschFaktor * groesste)) TauscheZeilen(s, beste, n);
+    return true;
+  }
+
+  // Sets the entries below pivot s that count as zero without being zero to
+  // zero, so that rounding residue is not multiplied into their rows: a
+  // singular system then ends with a residue as its last pivot, not with
+  // residue grown by division through a small pivot.
+  void LoescheReste(int s, int n) {
+    for (int r = s + 1; r <= n; ++r) {
+      if (IstRest(r, s) && !IstNull(arbeitsmatrix[r][s])) {
+        arbeitsmatrix[r][s] = ZKZahl();
+        ++eingriffe;
+      }
+    }
+  }
+
+  // Keeps step s's factors: the pivot as it was before normalising, the
+  // normalised pivot row, and the multipliers of the rows below, which
+  // EliminiereUnterhalb reads before it changes them.
+  void MerkeFaktoren(int s, int n, const ZKZahl& pivot) {
+    Faktor(s, s) = AlsKomplex(pivot);
+    for (int c = s + 1; c <= n; ++c) Faktor(s, c) = AlsKomplex(arbeitsmatrix[s][c]);
+    for (int r = s + 1; r <= n; ++r) Faktor(r, s) = AlsKomplex(arbeitsmatrix[r][s]);
+  }
+
+  // The residual of every equation for the solution in column 0 of the
+  // working matrix, with products and sums kept exact to twice the working
+  // precision, so its own rounding is negligible beside what it measures.
+  std::vector<Komplex> Residuum(int n) const {
+    std::vector<Komplex> residuum(static_cast<std::size_t>(n) + 1);
+    for (int k = 1; k <= n; ++k) {
+      GenaueSumme re, im;
+      re.Plus(matrix[k][0].Realteil);
+      im.Plus(matrix[k][0].Imaginaerteil);
+      for (int c = 1; c <= n; ++c) {
+        const ZKZahl& a = matrix[k][c];
+        const ZKZahl& x = arbeitsmatrix[c][0];
+        re.PlusProdukt(-a.Realteil, x.Realteil);
+        re.PlusProdukt(a.Imaginaerteil, x.Imaginaerteil);
+        im.PlusProdukt(-a.Realteil, x.Imaginaerteil);
+        im.PlusProdukt(-a.Imaginaerteil, x.Realteil);
+      }
+      residuum[static_cast<std::size_t>(k)] = {re.Wert(), im.Wert()};
+    }
+    return residuum;
+  }
+
+  // Solves the system for other right-hand sides (rechts[k] for equation
+  // k) with the kept factors; z[i] is unknown i. Sizes n + 1.
+  void LoeseMitFaktoren(const std::vector<Komplex>& rechts, int n, std::vector<Komplex>& z) {
+    for (int i = 1; i <= n; ++i) {
+      Komplex w = rechts[static_cast<std::size_t>(zeilenfolge[i])];
+      for (int j = 1; j < i; ++j) w = MalMinus(w, Faktor(i, j), z[static_cast<std::size_t>(j)]);
+      z[static_cast<std::size_t>(i)] = Durch(w, Faktor(i, i));
+    }
+    for (int i = n - 1; i >= 1; --i) {
+      Komplex w = z[static_cast<std::size_t>(i)];
+      for (int c = i + 1; c <= n; ++c)
+        w = MalMinus(w, Faktor(i, c), z[static_cast<std::size_t>(c)]);
+      z[static_cast<std::size_t>(i)] = w;
+    }
+  }
+
+  // One step of iterative refinement: the solution's error, solved from its
+  // residual, is added to it. With the residual exact to twice the working
+  // precision, this leaves small unknowns right to nearly all their digits
+  // where the elimination left them only right against the largest one.
+  void VerbessereLoesung(int n) {
+    std::vector<Komplex> korrektur(static_cast<std::size_t>(n) + 1);
+    LoeseMitFaktoren(Residuum(n), n, korrektur);
+    for (int i = 1; i <= n; ++i) {
+      ZKZahl d;
+      d.SetzeKartesisch(korrektur[static_cast<std::size_t>(i)].re,
+                        korrektur[static_cast<std::size_t>(i)].im);
+      arbeitsmatrix[i][0] += d;
+    }
+  }
+
+  // The error of unknown i is (inverse times residual)_i; bounded by
+  // |inverse| times |residual| taken entry by entry, that bound holds for
+  // every unknown on its own, small ones included. Fills schranke[1..n],
+  // gewicht[1..n] = (|inverse| (|b| + |A| |x|))_i, the size of the terms
+  // that cancel in unknown i, and two n x n products (row-major, from index 0): |inverse| |A|, and
+  // |inverse| times the magnitudes the elimination combined in each entry.
+  void Fehlerschranken(int n, std::vector<long double>& schranke, std::vector<long double>& gewicht,
+                       std::vector<long double>& betragsprodukt,
+                       std::vector<long double>& wuchtprodukt) {
+    const std::vector<Komplex> residuum = Residuum(n);
+    const auto un = static_cast<std::size_t>(n);
+    schranke.assign(un + 1, 0.0L);
+    gewicht.assign(un + 1, 0.0L);
+    // |b| + |A| |x| by equation: the sizes of the terms of each equation.
+    std::vector<long double> terme(un + 1, 0.0L);
+    for (int k = 1; k <= n; ++k) {
+      long double summe = matrix[k][0].Betrag;
+      for (int j = 1; j <= n; ++j) summe += matrix[k][j].Betrag * arbeitsmatrix[j][0].Betrag;
+      terme[static_cast<std::size_t>(k)] = summe;
+    }
+    betragsprodukt.assign(un * un, 0.0L);
+    wuchtprodukt.assign(un * un, 0.0L);
+    std::vector<int> position(un + 1, 0);
+    for (int i = 1; i <= n; ++i) position[static_cast<std::size_t>(zeilenfolge[i])] = i;
+    std::vector<Komplex> z(un + 1);
+    std::vector<Komplex> einheit(un + 1);
+    for (int k = 1; k <= n; ++k) {
+      const auto uk = static_cast<std::size_t>(k);
+      einheit[uk] = {1.0L, 0.0L};
+      LoeseMitFaktoren(einheit, n, z);
+      einheit[uk] = {};
+      const long double rk = Betrag1(residuum[uk]);
+      for (int i = 1; i <= n; ++i) {
+        const long double zik = Betrag1(z[static_cast<std::size_t>(i)]);
+        schranke[static_cast<std::size_t>(i)] += zik * rk;
+        gewicht[static_cast<std::size_t>(i)] += zik * terme[uk];
+        long double* zeile = &betragsprodukt[static_cast<std::size_t>(i - 1) * un];
+        long double* wuchtzeile = &wuchtprodukt[static_cast<std::size_t>(i - 1) * un];
+        const int p = position[uk];
+        for (int j = 1; j <= n; ++j) {
+          zeile[j - 1] += zik * matrix[k][j].Betrag;
+          wuchtzeile[j - 1] += zik * Wucht(p, j);
+        }
+      }
+    }
+  }
+
+  // The largest eigenvalue of a non-negative n x n matrix, by power
+  // iteration: enough to tell its order of magnitude. NaN stays NaN.
+  static long double Spektralradius(const std::vector<long double>& m, int n) {
+    const auto un = static_cast<std::size_t>(n);
+    std::vector<long double> v(un, 1.0L), w(un);
+    long double radius = 0.0L;
+    for (int schritt = 0; schritt < 30; ++schritt) {
+      radius = 0.0L;
+      for (std::size_t i = 0; i < un; ++i) {
+        long double summe = 0.0L;
+        for (std::size_t j = 0; j < un; ++j) summe += m[i * un + j] * v[j];
+        w[i] = summe;
+        radius = (summe > radius || summe != summe) ? summe : radius;
+      }
+      if (!(radius > 0.0L) || !std::isfinite(radius)) return radius;
+      for (std::size_t i = 0; i < un; ++i) v[i] = w[i] / radius;
+    }
+    return radius;
+  }
+
+  // Whether x's shown digits are certain with an error of at most schranke,
+  // measured against x's magnitude: the exponential form shows it, and the
+  // component form's larger part. (A part below 1e-10 of the magnitude,
+  // which the component form still writes with ten digits, is not covered:
+  // no bound from the residual resolves it, and a zero part computed as
+  // rounding residue would otherwise refuse countless sound systems.)
+  static bool Genau(const ZKZahl& x, long double schranke) {
+    return schranke <= kFehlerGrenze * x.Betrag;
+  }
+
+  // The checks before anything is shown. A system is singular when a
+  // relative change of its coefficients of about kSingulaerSchwelle can make
+  // it so: the spectral radius of |inverse| |A| measures the inverse of that
+  // distance, whatever the units of equations and unknowns (a singular
+  // system whose rounding residue slipped past the pivot test, having been
+  // multiplied up by a small pivot, shows here). That verdict and the error
+  // bounds rest on the inverse of the factors; they hold for the system only
+  // when the elimination's own rounding (kRundung of the magnitudes it
+  // combined) stays far below that distance, else this order of pivots
+  // cannot tell. Then every unknown's error bound must be within
+  // kFehlerGrenze of its magnitude (an unknown that is exactly zero needs a
+  // bound of zero).
+  LoeseStatus PruefeGenauigkeit(int n, const std::vector<bool>& nullErlaubt) {
+    std::vector<long double> schranke, gewicht, betragsprodukt, wuchtprodukt;
+    Fehlerschranken(n, schranke, gewicht, betragsprodukt, wuchtprodukt);
+    if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) return SchlechtKonditioniert;
+    if (!(Spektralradius(betragsprodukt, n) < 1.0L / kSingulaerSchwelle)) {
+      return KeineEindeutigeLoesung;
+    }
+    std::vector<int> nullen;
+    for (int i = 1; i <= n; ++i) {
+      const auto ui = static_cast<std::size_t>(i);
+      if (Genau(arbeitsmatrix[i][0], schranke[ui])) continue;
+      if (nullErlaubt[ui] && arbeitsmatrix[i][0].Betrag <= schranke[ui] &&
+          schranke[ui] <= kNullGrenze * gewicht[ui]) {
+        nullen.push_back(i);
+        continue;
+      }
+      return SchlechtKonditioniert;
+    }
+    for (const int i : nullen) arbeitsmatrix[i][0] = ZKZahl();
+    eingriffe += static_cast<int>(nullen.size());
+    return Geloest;
+  }
+
+  // One elimination from the arrangement found by the search, with pivots
+  // exchanged where they are below tauschFaktor of their column, then the
+  // checks. The solution is left in column 0 of the working matrix.
+  LoeseStatus LoeseInAnordnung(int n, long double tauschFaktor) {
+    zeilenfolge = anordnung;
+    wucht.assign(static_cast<std::size_t>(n + 1) * kGroesse, 0.0L);
+    faktoren.assign(static_cast<std::size_t>(n + 1) * kGroesse, Komplex{});
+    OrdneZeilenUm(n);
+    for (int s = 1; s <= n; ++s) {
+      if (!WaehlePivot(s, n, tauschFaktor)) return KeineEindeutigeLoesung;
+      const ZKZahl pivot = arbeitsmatrix[s][s];
+      NormiereZeile(s, n);
+      LoescheReste(s, n);
+      MerkeFaktoren(s, n, pivot);
+      EliminiereUnterhalb(s, n);
+    }
+    for (int s = n; s >= 1; --s) EliminiereOberhalb(s, n);
+
+    if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
+    std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
+    if (PruefeGenauigkeit(n, nullErlaubt) == Geloest) return Geloest;
+    // Only a result that would not be shown is refined, so every system
+    // shown before keeps its digits. An unknown the elimination left exactly
+    // zero may be shown as zero afterwards (see PruefeGenauigkeit).
+    for (int i = 1; i <= n; ++i)
+      nullErlaubt[static_cast<std::size_t>(i)] = IstNull(arbeitsmatrix[i][0]);
+    VerbessereLoesung(n);
+    ++eingriffe;
+    if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
+    return PruefeGenauigkeit(n, nullErlaubt);
+  }
+
+  bool LoesungEndlich(int n) const {
+    for (int r = 1; r <= n; ++r) {
+      if (!arbeitsmatrix[r][0].IstEndlich()) return false;
+    }
+    return true;
   }
 };
 
@@ -244,27 +634,27 @@ void GleichungsLoeser::UebernehmeMatrix(int n, int m, const ZKMatrix& quelle) {
 LoeseStatus GleichungsLoeser::Loese() {
   Daten& d = *d_;
   const int n = d.dimension;
+  d.eingriffe = 0;
   if (n < 0 || n > kKapazitaet) return KeineEindeutigeLoesung;
 
   // Without an arrangement the working rows would be copies of row 0, which
   // is no equation at all.
   if (!d.SucheAnordnung(n) && !d.SucheAnordnungVollstaendig(n)) return KeineEindeutigeLoesung;
+  if (!d.SkaliereGleichungen(n)) return KeineEindeutigeLoesung;
+  d.anordnung = d.zeilenfolge;
 
-  if (!d.MissZeilen(n)) return KeineEindeutigeLoesung;
-
-  d.OrdneZeilenUm(n);
-  for (int s = 1; s <= n; ++s) {
-    if (!d.PivotTraegt(s, s) && !d.TauschePivotZeile(s, n)) {
-      return KeineEindeutigeLoesung;
-    }
-    d.NormiereZeile(s, n);
-    d.EliminiereUnterhalb(s, n);
+  LoeseStatus status = d.LoeseInAnordnung(n, kTauschFaktor);
+  // The error bound, not the pivot order, decides what is shown, so a
+  // system that fails it gets the other orders too: the largest pivot of
+  // every column (the usual safe choice, whose verdict stands when all
+  // fail), then the arrangement's own pivots wherever they are not zero
+  // (for a small coefficient that is the only way to an unknown).
+  if (status != Geloest) {
+    status = d.LoeseInAnordnung(n, 1.0L);
+    if (status != Geloest && d.LoeseInAnordnung(n, 0.0L) == Geloest) status = Geloest;
   }
-  for (int s = n; s >= 1; --s) d.EliminiereOberhalb(s, n);
+  if (status != Geloest) return status;
 
-  for (int r = 1; r <= n; ++r) {
-    if (!d.arbeitsmatrix[r][0].IstEndlich()) return KeineEindeutigeLoesung;
-  }
   if (d.ausgabe) {
     for (int r = 1; r <= n; ++r) {
       const ZKZahl& x = d.arbeitsmatrix[r][0];
@@ -286,4 +676,8 @@ const ZKZahl& GleichungsLoeser::Arbeitswert(int zeile, int spalte) const {
 
 int GleichungsLoeser::Dimension() const {
   return d_->dimension;
+}
+
+int GleichungsLoeser::Eingriffe() const {
+  return d_->eingriffe;
 }

@@ -1,8 +1,11 @@
 // Gauss-Jordan solver for n complex linear equations (n <= 100).
 //
 // Rows are ordered first so that every diagonal coefficient is non-zero,
-// then eliminated without pivoting by size. All arithmetic goes through the
-// ZKZahl operators, so every intermediate value keeps both representations.
+// then eliminated in that order; a row exchange steps in only where the
+// pivot that order offers is tiny against its column. All elimination
+// arithmetic goes through the ZKZahl operators, so every intermediate value
+// keeps both representations. Before anything is written, a bound on each
+// unknown's error decides whether its shown digits can be trusted.
 #ifndef QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 #define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 
@@ -15,6 +18,7 @@
 enum LoeseStatus : int {
   Geloest = 0,
   KeineEindeutigeLoesung = 1,  // singular or not arrangeable: nothing written
+  SchlechtKonditioniert = 2,   // error may reach the shown digits: nothing written
 };
 
 class GleichungsLoeser {
@@ -41,6 +45,10 @@ class GleichungsLoeser {
   int Zeilenfolge(int i) const;
   const ZKZahl& Arbeitswert(int zeile, int spalte) const;
   int Dimension() const;
+  // Steps of the last solve that left the plain elimination in the
+  // arrangement's order (row exchanges, rounding residue set to zero, a
+  // refinement of the solution).
+  int Eingriffe() const;
 
  private:
   struct Daten;

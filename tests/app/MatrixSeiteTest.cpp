@@ -253,6 +253,21 @@ TEST_F(MatrixSeiteTest, ASystemWithoutAUniqueSolutionIsReportedWithEmptyResults)
   EXPECT_TRUE(X()->Cells(2, 1).isEmpty());
 }
 
+TEST_F(MatrixSeiteTest, AnIllConditionedSystemIsReportedWithEmptyResults) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  // Equation 2 is equation 1 but for 1e-9: a condition number of about 1e10.
+  Fuelle({{"1", "2", "3"}, {"1", "2,000000001", "3"}});
+  X()->SetCell(2, 1, QStringLiteral("alt"));
+  meldungen.Erwarte();
+  Rechne();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text,
+            QStringLiteral("Das Gleichungssystem ist schlecht konditioniert; die Lösung ist nicht "
+                           "genau bestimmbar."));
+  EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Achtung!"));
+  EXPECT_TRUE(X()->Cells(2, 1).isEmpty());
+}
+
 TEST_F(MatrixSeiteTest, ComplexCoefficientsInBothFormsAreSolved) {
   form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
   // (1+j)X1 + X2 = 3+j ; X1 - jX2 = 1-j  ->  X1 = 1, X2 = 2

@@ -201,3 +201,159 @@ TEST(GleichungsLoeser, ZeroRightHandSidesGiveExactZeros) {
 }
 
 }  // namespace
+
+namespace {
+
+using systembau::AusTexten;
+using systembau::Kartesisch;
+
+struct GetipptFall {
+  const char* name;
+  std::vector<std::string> gleichungen;  // "right-hand side; X1; X2; ..."
+  LoeseStatus status;
+  std::vector<std::string> komponenten;  // shown component texts when solved
+};
+
+void PrintTo(const GetipptFall& f, std::ostream* os) {
+  *os << f.name;
+}
+
+class Getippt : public ::testing::TestWithParam<GetipptFall> {};
+
+// Typed systems with small entries (µF, mH, MΩ) that once showed wrong digits
+// as if they were right, and the classic singular matrix. Solved ones must
+// show the exact solution's digits; the others show nothing.
+TEST_P(Getippt, ShowsTheExactDigitsOrNothing) {
+  const auto& f = GetParam();
+  GleichungsLoeser l;
+  std::vector<std::string> komponenten;
+  l.SetzeAusgabe(General,
+                 [&](int, const std::string&, const std::string& k) { komponenten.push_back(k); });
+  EXPECT_EQ(systembau::Loese(l, AusTexten(f.gleichungen)), f.status);
+  EXPECT_EQ(komponenten, f.komponenten);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Systeme, Getippt,
+    ::testing::Values(
+        // Rows 1 and 3 are equal; a fill-in of 1e-21 in row 2 must not hide it.
+        GetipptFall{"equal_rows_beside_a_tiny_fill_in",
+                    {"1; 3; -2-j7; 4-j5", "0; -1e-21; 0; 2e-10", "1; 3; -2-j7; 4-j5"},
+                    KeineEindeutigeLoesung,
+                    {}},
+        // The offered pivot 2e-21 must give way to the 9, not to the 1e-9.
+        GetipptFall{"tiny_offered_pivot_exchanged_for_the_largest",
+                    {"-5; 2e-21; 0; 1", "7; 9; 0; 8", "1; 1e-9; 4; 1e-21"},
+                    Geloest,
+                    {"5,222222222", "0,2499999987", "-5"}},
+        GetipptFall{
+            "pivot_6e12_below_its_column",
+            {"6; 5; 0; -9", "-3; 6e-12; 3e-11; -4", "-3; -7; 1-j8; 0"},
+            Geloest,
+            {"2,55+j2,467384587E-11", "0,2284615384+j1,827692308", "0,75+j1,370769233E-11"}},
+        GetipptFall{"small_pivots_that_pass_the_zero_test",
+                    {"-6; 1e-9; 4; 2e-21", "-2; 0; 1e-11; 8", "9; -6; 2; -5"},
+                    Geloest,
+                    {"-1,791666667", "-1,5", "-0,25"}},
+        GetipptFall{
+            "pivot_2e11_below_its_column",
+            {"6; 5; 0; -9", "-3; 2e-11; 3e-11; -4", "-3; -7; 1-j8; 0"},
+            Geloest,
+            {"2,55+j2,467384587E-11", "0,2284615384+j1,827692308", "0,75+j1,370769233E-11"}},
+        // Regular; only the unknown X2's scale makes its column small.
+        GetipptFall{
+            "small_column_is_no_singularity", {"0; 1; 0", "5e-13; 1; 1e-13"}, Geloest, {"", "5"}},
+        GetipptFall{"rank_two_integer_matrix",
+                    {"1; 1; 2; 3", "2; 4; 5; 6", "3; 7; 8; 9"},
+                    KeineEindeutigeLoesung,
+                    {}},
+        // Equation 2 is equation 1 but for 1e-9 in one coefficient: a
+        // condition number of about 1e10.
+        GetipptFall{
+            "nearly_equal_equations", {"1; 2; 3", "1; 2,000000001; 3"}, SchlechtKonditioniert, {}},
+        // Equation 2 is equation 1 doubled but for 1e-5: X1 is exactly 0,
+        // and what is left of it after the cancellation is shown as 0.
+        GetipptFall{"nearly_doubled_equation",
+                    {"1; 2; 3", "2; 4,00001; 6"},
+                    Geloest,
+                    {"", "0,3333333333"}}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+// The exchange takes the row with the largest scaled entry (row 2's 9, not
+// row 3's 1e-9, which stands first below), and the arrangement afterwards
+// names the equation each position holds.
+TEST(Pivotwahl, ExchangeTakesTheLargestAndTheArrangementFollows) {
+  GleichungsLoeser l;
+  ASSERT_EQ(systembau::Loese(l, AusTexten({"-5; 2e-21; 0; 1", "7; 9; 0; 8", "1; 1e-9; 4; 1e-21"})),
+            Geloest);
+  EXPECT_EQ(l.Eingriffe(), 1);
+  EXPECT_EQ((std::vector<int>{l.Zeilenfolge(1), l.Zeilenfolge(2), l.Zeilenfolge(3)}),
+            (std::vector<int>{2, 3, 1}));
+}
+
+// A huge right-hand side says nothing about whether its equation's
+// coefficients are small: equation 1's pivot 1 stands beside equation 2's
+// 1000 as an equal, and nothing is exchanged.
+TEST(Pivotwahl, RightHandSidesHaveNoPartInTheEquationsScale) {
+  GleichungsLoeser l;
+  ASSERT_EQ(systembau::Loese(l, AusTexten({"1e30; 1; 1", "0; 1000; 1"})), Geloest);
+  EXPECT_EQ(l.Eingriffe(), 0);
+  EXPECT_EQ(l.Zeilenfolge(1), 1);
+  EXPECT_EQ(l.Zeilenfolge(2), 2);
+}
+
+// X1 + X2 = 2, X1 + (1 + d) X2 = 2 + d is solved exactly for X1 = X2 = 1;
+// its last pivot d is what is left after cancelling 1 + d against 1. Left
+// of 1e-13 of that it is rounding residue, right of it a pivot.
+TEST(Pivotwahl, ResidueThresholdLiesBetweenTwoToTheMinus45AndMinus38) {
+  for (int exponent : {-38, -45}) {
+    const long double d = std::ldexp(1.0L, exponent);
+    const ZKMatrix m = systembau::MitRechterSeite(
+        {{Kartesisch(1, 0), Kartesisch(1, 0)}, {Kartesisch(1, 0), Kartesisch(1 + d, 0)}},
+        {Kartesisch(2, 0), Kartesisch(2 + d, 0)});
+    GleichungsLoeser l;
+    const LoeseStatus status = systembau::Loese(l, m);
+    if (exponent == -38) {
+      ASSERT_EQ(status, Geloest) << "d = 2^" << exponent;
+      EXPECT_EQ(l.Arbeitswert(1, 0).Realteil, 1.0L);
+      EXPECT_EQ(l.Arbeitswert(2, 0).Realteil, 1.0L);
+    } else {
+      EXPECT_EQ(status, KeineEindeutigeLoesung) << "d = 2^" << exponent;
+    }
+  }
+}
+
+// Scaling an equation or an unknown by a power of two is exact in every
+// operation, so it changes no decision and no digit: the same outcome, the
+// same steps, and the unknowns scaled exactly.
+TEST(Pivotwahl, PowersOfTwoOnEquationsAndUnknownsChangeNothing) {
+  const std::vector<std::vector<std::string>> systeme = {
+      {"1; 3; -2-j7; 4-j5", "0; -1e-21; 0; 2e-10", "1; 3; -2-j7; 4-j5"},
+      {"6; 5; 0; -9", "-3; 6e-12; 3e-11; -4", "-3; -7; 1-j8; 0"},
+      {"-5; 2e-21; 0; 1", "7; 9; 0; 8", "1; 1e-9; 4; 1e-21"},
+      {"1; 2; 3", "2; 4,00001; 6"},
+      {"1; 2; 3", "1; 2,000000001; 3"}};
+  auto skaliere = [](ZKZahl& z, int exponent) {
+    z.SetzeKartesisch(std::ldexp(z.Realteil, exponent), std::ldexp(z.Imaginaerteil, exponent));
+  };
+  for (const auto& gleichungen : systeme) {
+    SCOPED_TRACE(gleichungen[0]);
+    const ZKMatrix m = AusTexten(gleichungen);
+    ZKMatrix s = m;
+    for (int c = 0; c < s.Spalten(); ++c) skaliere(s[2][c], 40);  // equation 2 times 2^40
+    for (int r = 1; r < s.Zeilen(); ++r) skaliere(s[r][2], -30);  // X2 becomes X2 * 2^30
+    GleichungsLoeser a, b;
+    const LoeseStatus status = systembau::Loese(a, m);
+    ASSERT_EQ(systembau::Loese(b, s), status);
+    EXPECT_EQ(b.Eingriffe(), a.Eingriffe());
+    if (status != Geloest) continue;
+    for (int r = 1; r < m.Zeilen(); ++r) {
+      const int exponent = r == 2 ? 30 : 0;
+      EXPECT_EQ(b.Arbeitswert(r, 0).Realteil, std::ldexp(a.Arbeitswert(r, 0).Realteil, exponent));
+      EXPECT_EQ(b.Arbeitswert(r, 0).Imaginaerteil,
+                std::ldexp(a.Arbeitswert(r, 0).Imaginaerteil, exponent));
+    }
+  }
+}
+
+}  // namespace

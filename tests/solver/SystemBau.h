@@ -4,9 +4,12 @@
 #define QUORVEL_TESTS_SOLVER_SYSTEMBAU_H
 
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "GleichungsLoeser.h"
+#include "ZKLesen.h"
 #include "ZKZahl.h"
 
 namespace systembau {
@@ -46,6 +49,21 @@ inline ZKMatrix MitRechterSeite(const Zeilen& a, const std::vector<ZKZahl>& b) {
   for (int r = 1; r <= n; ++r) {
     m[r][0] = b[r - 1];
     for (int c = 1; c <= n; ++c) m[r][c] = a[r - 1][c - 1];
+  }
+  return m;
+}
+
+// Equations as typed, one text per row: "right-hand side; X1; X2; ...",
+// each cell read as the matrix page reads it. An unreadable cell stays zero.
+inline ZKMatrix AusTexten(const std::vector<std::string>& gleichungen) {
+  const int n = static_cast<int>(gleichungen.size());
+  ZKMatrix m(n + 1, n + 1);
+  for (int r = 1; r <= n; ++r) {
+    std::istringstream zeile(gleichungen[r - 1]);
+    std::string zelle;
+    for (int c = 0; c <= n && std::getline(zeile, zelle, ';'); ++c) {
+      LiesZKZahl(zelle, m[r][c]);
+    }
   }
   return m;
 }
