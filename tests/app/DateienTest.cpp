@@ -113,7 +113,7 @@ TEST_F(DateiTest, MenuBarSitsAboveThePagesAndTheWindowGrowsByIt) {
   QMenuBar* bar = d->Menue();
   ASSERT_TRUE(bar->isVisible());
   EXPECT_EQ(form1.height(), 624 + bar->height());
-  EXPECT_EQ(form1.TabbedNotebook->y(), 7 + bar->height());
+  EXPECT_EQ(form1.TabbedNotebook->mapTo(&form1, QPoint(0, 0)).y(), 7 + bar->height());
   QStringList menues;
   for (QAction* a : bar->actions()) menues << a->text();
   EXPECT_EQ(menues, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Hilfe")}));
