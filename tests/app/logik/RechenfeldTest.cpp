@@ -188,8 +188,7 @@ TEST_F(RechenfeldTest, TheFourteenExamplesKeepTheirTexts) {
     std::vector<std::string> texte;
     for (const auto& zeile : Beispielformel(e.nr).speicher) {
       if (zeile.zeile == 0) continue;
-      texte.push_back(
-          SpeicherZeileBerechnen(zeile.wert, e.format, k_[zeile.zeile], g_[zeile.zeile]));
+      texte.push_back(SpeicherZeileBerechnen(zeile.wert, e.format, k_, g_, zeile.zeile));
     }
     texte.push_back(Ergebnis(Beispielformel(e.nr).formel, e.format));
     EXPECT_EQ(texte, e.texte) << "example " << e.nr << ", format " << e.format;
