@@ -211,6 +211,11 @@ class TForm1 : public TForm {
   QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
   // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
   void VerbindeZwischenablage();
+  // The drag rules' three moments, read from the tables in ZiehenUndAblegen.cpp:
+  // a press on a source, a target asked while the drag passes, a drop.
+  void ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int Y);
+  bool ZiehenAnnehmen(const QWidget* Ziel, const QWidget* Quelle) const;
+  void ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y);
 };
 
 #endif
