@@ -7,12 +7,6 @@
 
 namespace {
 
-ZKZahl Wert(const QString& text) {
-  ZKZahl z;
-  EXPECT_NE(LiesZKZahl(NachAnsi(text), z), ZKForm::Keine) << text.toStdString();
-  return z;
-}
-
 // Distance of two values relative to the size of the first.
 double Abstand(const ZKZahl& a, const ZKZahl& b) {
   const long double d = std::hypot(a.Realteil - b.Realteil, a.Imaginaerteil - b.Imaginaerteil);
