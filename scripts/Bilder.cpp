@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "Anwendung.h"
-#include "Beispiel.h"
-#include "MainQuorvel.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "forms/Anwendung.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 namespace {
 

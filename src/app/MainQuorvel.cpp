@@ -3,9 +3,9 @@
 #include <QTabBar>
 #include <QTextCursor>
 
-#include "Ansi.h"
-#include "Anwendung.h"
-#include "Barrierefreiheit.h"
+#include "app/Barrierefreiheit.h"
+#include "complex/Ansi.h"
+#include "forms/Anwendung.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(

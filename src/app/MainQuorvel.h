@@ -22,10 +22,10 @@
 
 #include <string>
 
-#include "Formular.h"
-#include "Programmzustand.h"
-#include "Steuerelemente.h"
-#include "StringGrid.h"
+#include "app/Programmzustand.h"
+#include "forms/Formular.h"
+#include "forms/Steuerelemente.h"
+#include "forms/StringGrid.h"
 
 class TForm2;
 

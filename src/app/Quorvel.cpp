@@ -3,10 +3,10 @@
 #include <QTimer>
 #include <exception>
 
-#include "Anwendung.h"
-#include "Beispiel.h"
-#include "MainQuorvel.h"
-#include "Symbol.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "app/Symbol.h"
+#include "forms/Anwendung.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,8 +1,7 @@
 // The formula field: evaluates a formula over complex numbers and the
 // memory variables K1..K20, G1..G20, and steps through the prepared examples.
-#include "Rechenfeld.h"
-
-#include "MainQuorvel.h"
+#include "app/MainQuorvel.h"
+#include "logik/Formelergebnis.h"
 
 // The label over the field names the four operators; what the field reads
 // besides them is listed in the field's tooltip.

@@ -2,9 +2,9 @@
 // user typed or dropped into keeps its text; the program writes only the
 // other side's value cell. Those writes go straight into the cell store and
 // raise no set-edit-text event, so no computation runs back the other way.
-#include "Anwendung.h"
-#include "MainQuorvel.h"
-#include "Speicher.h"
+#include "app/MainQuorvel.h"
+#include "forms/Anwendung.h"
+#include "logik/Speicher.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <QMenu>
 #include <array>
 
-#include "MainQuorvel.h"
+#include "app/MainQuorvel.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <functional>
 
-#include "Steuerung.h"
+#include "forms/Steuerung.h"
 
 class QToolButton;
 

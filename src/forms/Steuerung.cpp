@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <utility>
 
-#include "Anwendung.h"
-#include "Formular.h"
+#include "forms/Anwendung.h"
+#include "forms/Formular.h"
 
 namespace {
 // Set while a key with a changed character is delivered again, so that the

@@ -12,7 +12,7 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 // The view sees only the scrollable cells; the fixed row and column are its
 // header sections and the corner label.

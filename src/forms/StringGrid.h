@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "Steuerung.h"
+#include "forms/Steuerung.h"
 
 class QLabel;
 class QLineEdit;

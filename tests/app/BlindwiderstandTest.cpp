@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
-#include "Blindwiderstand.h"
 #include "RechnerFixture.h"
+#include "logik/Reaktanz.h"
 
 namespace {
 

@@ -14,10 +14,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "Beispiel.h"
-#include "MainQuorvel.h"
 #include "Meldungen.h"
-#include "ZKLesen.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKLesen.h"
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "Fenster.h"
-#include "Rechenfeld.h"
-#include "ZKText.h"
+#include "complex/ZKText.h"
+#include "logik/Formelergebnis.h"
 
 namespace speicher_test {
 

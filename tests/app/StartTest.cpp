@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "Fenster.h"
-#include "Symbol.h"
+#include "app/Symbol.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "RechnerFixture.h"
-#include "ZKLesen.h"
+#include "complex/ZKLesen.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "FormelRechner.h"
-#include "Rechenfeld.h"
-#include "Speicher.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "formula/FormelRechner.h"
+#include "logik/Formelergebnis.h"
+#include "logik/Speicher.h"
 
 namespace {
 
