@@ -87,7 +87,7 @@ void Fokusfolge(TForm1& form1) {
                 Rolle(a->role()), a->text(QAccessible::Name).toUtf8().constData(),
                 a->text(QAccessible::Value).toUtf8().constData(),
                 a->text(QAccessible::Description).toUtf8().constData());
-    if (auto* g = dynamic_cast<TStringGrid*>(w)) {
+    if (auto* g = qobject_cast<TStringGrid*>(w)) {
       QAccessibleInterface* zelle =
           a->tableInterface()->cellAt(g->Row() - g->FixedRows(), g->Col() - g->FixedCols());
       if (zelle)

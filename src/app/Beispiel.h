@@ -6,6 +6,8 @@
 #include "forms/Steuerelemente.h"
 
 class TForm2 : public TForm {
+  Q_OBJECT
+
  public:
   TForm2();
   TMemo* Beispiel_Memo;

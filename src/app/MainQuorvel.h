@@ -37,6 +37,8 @@ std::string NachAnsi(const QString& text);
 QString AusAnsi(const std::string& text);
 
 class TForm1 : public TForm {
+  Q_OBJECT
+
  public:
   TForm1();
   ~TForm1() override;

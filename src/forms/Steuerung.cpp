@@ -15,7 +15,7 @@ bool gNeuZugestellt = false;
 }  // namespace
 
 void TSteuerung::BeginDrag() {
-  if (auto* form = dynamic_cast<TForm*>(Widget()->window())) form->Ziehen().Beginne(Widget());
+  if (auto* form = qobject_cast<TForm*>(Widget()->window())) form->Ziehen().Beginne(Widget());
 }
 
 TSteuerung* SteuerungVon(QWidget* w) {

@@ -22,6 +22,8 @@ class QLineEdit;
 class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
+  Q_OBJECT
+
  public:
   struct Optionen {
     bool Editieren = false;    // cells can be edited in place

@@ -119,7 +119,7 @@ class BarrierefreiheitTest : public ZiehFixture {
   static QWidget* Fokus() {
     QWidget* w = QApplication::focusWidget();
     for (QWidget* p = w; p; p = p->parentWidget())
-      if (dynamic_cast<TStringGrid*>(p)) return p;
+      if (qobject_cast<TStringGrid*>(p)) return p;
     return w;
   }
   // Tab until `ziel` has the focus; false after a whole round without it.
@@ -231,7 +231,7 @@ TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
       if (IstOption(w) && w->isVisible()) gruppen.insert(w->parentWidget());
       if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
           !w->focusProxy() && !IstOption(w) &&
-          !dynamic_cast<TStringGrid*>(w->parentWidget() ? w->parentWidget()->parentWidget() : w))
+          !qobject_cast<TStringGrid*>(w->parentWidget() ? w->parentWidget()->parentWidget() : w))
         erwartet.insert(w);
     }
     if (seite == 1) {

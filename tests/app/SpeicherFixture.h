@@ -62,7 +62,7 @@ class SpeicherFixture : public FensterTest {
  protected:
   template <class T>
   T* Element(const char* name) {
-    T* t = dynamic_cast<T*>(form_->findChild<QWidget*>(QLatin1String(name)));
+    T* t = form_->findChild<T*>(QLatin1String(name));
     EXPECT_NE(t, nullptr) << name;
     return t;
   }

@@ -215,9 +215,9 @@ TEST_F(ZiehenTest, TheCarriedTextIsTrimmedAndCutAsEachSourceSays) {
     const Stelle s = f.quelle();
     if (f.gezeigt) {
       const QString text = QString::fromUtf8(f.gezeigt);
-      if (auto* l = dynamic_cast<TLabel*>(s.widget)) l->setText(text);
+      if (auto* l = qobject_cast<TLabel*>(s.widget)) l->setText(text);
       int c = -1, r = -1;
-      if (auto* g = dynamic_cast<TStringGrid*>(s.widget->parentWidget())) {
+      if (auto* g = qobject_cast<TStringGrid*>(s.widget->parentWidget())) {
         const QPoint p = s.widget->mapTo(g, s.punkt);
         g->MouseToCell(p.x(), p.y(), c, r);
         g->SetCell(c, r, text);
