@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "FormelRechner.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 

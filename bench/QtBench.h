@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 inline QApplication& BenchApp() {
   static int argc = 1;

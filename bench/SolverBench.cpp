@@ -3,8 +3,8 @@
 #include <random>
 #include <string>
 
-#include "GleichungsLoeser.h"
-#include "ZKText.h"
+#include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 
 #include <QApplication>
 
-#include "Anwendung.h"
-#include "MainQuorvel.h"
 #include "QtBench.h"
-#include "Speicher.h"
-#include "ZKText.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKText.h"
+#include "forms/Anwendung.h"
+#include "logik/Speicher.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 static void BM_BeideTexteGeneral(benchmark::State& state) {
   ZKZahl z;

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "MainQuorvel.h"
 #include "QtBench.h"
-#include "Winkelrechner.h"
+#include "app/MainQuorvel.h"
+#include "logik/Winkelwerte.h"
 
 namespace {
 

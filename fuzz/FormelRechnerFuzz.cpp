@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "FormelRechner.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 

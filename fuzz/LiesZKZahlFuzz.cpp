@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
   const std::string_view text(reinterpret_cast<const char*>(daten), groesse);

@@ -8,7 +8,7 @@
 #include <QString>
 #include <deque>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 class Meldungen {
  public:

@@ -1,13 +1,14 @@
-// Test entry for the window tests: one QApplication for all of them, on the
-// offscreen platform with a screen large enough for the main window, unless
-// another platform is asked for.
+// Test entry for every window test (quorvel_test GUI): one QApplication for
+// all of them, on the offscreen platform with a screen large enough for the
+// main window, unless another platform is asked for.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cstring>
 #include <memory>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 namespace {
 
@@ -28,11 +29,18 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) nurListe |= std::strcmp(argv[i], "--gtest_list_tests") == 0;
   std::unique_ptr<QApplication> app;
   if (!nurListe) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // The bare offscreen platform (the test presets' default) has an
+    // 800x600 screen, too small for the main window.
+    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+    if (plattform.isEmpty() || plattform == "offscreen")
       qputenv("QT_QPA_PLATFORM", QUORVEL_TESTPLATTFORM);
     gQtMeldung = qInstallMessageHandler(Meldung);
     app = std::make_unique<QApplication>(argc, argv);
     TApplication::Initialize();
+    // The program sets the C library's numbers to "C"; the tests take them
+    // back from the environment, so that the German run shows that no reader
+    // or writer relies on that.
+    std::setlocale(LC_NUMERIC, "");
   }
   return RUN_ALL_TESTS();
 }

@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <vector>
 
-#include "Beispiel.h"
-#include "MainQuorvel.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "Barrierefreiheit.h"
+#include "app/Barrierefreiheit.h"
 
 TForm2::TForm2() {
   setObjectName(QStringLiteral("Form2"));

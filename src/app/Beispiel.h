@@ -2,10 +2,12 @@
 #ifndef QUORVEL_APP_BEISPIEL_H
 #define QUORVEL_APP_BEISPIEL_H
 
-#include "Formular.h"
-#include "Steuerelemente.h"
+#include "forms/Formular.h"
+#include "forms/Steuerelemente.h"
 
 class TForm2 : public TForm {
+  Q_OBJECT
+
  public:
   TForm2();
   TMemo* Beispiel_Memo;

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <random>
 
-#include "Anwendung.h"
-#include "Beispiel.h"
-#include "MainQuorvel.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "forms/Anwendung.h"
 
 namespace {
 

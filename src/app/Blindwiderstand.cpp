@@ -3,14 +3,13 @@
 // Reading and computing live in logik/Blindwiderstand; the handlers here
 // only move texts between the edits and that logic, and keep the three
 // edits of each calculator in step with its radio buttons.
-#include "Blindwiderstand.h"
-
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "MainQuorvel.h"
-#include "ZKText.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKText.h"
+#include "logik/Reaktanz.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QTabBar>
 #include <QTextCursor>
 
-#include "Ansi.h"
-#include "Anwendung.h"
-#include "Barrierefreiheit.h"
-#include "Dateien.h"
-#include "Zeigerdiagramm.h"
+#include "app/Barrierefreiheit.h"
+#include "app/Dateien.h"
+#include "app/Zeigerdiagramm.h"
+#include "complex/Ansi.h"
+#include "forms/Anwendung.h"
 
 std::string NachAnsi(const QString& text) {
   return Utf16NachAnsi(

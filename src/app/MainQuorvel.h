@@ -23,10 +23,10 @@
 
 #include <string>
 
-#include "Formular.h"
-#include "Programmzustand.h"
-#include "Steuerelemente.h"
-#include "StringGrid.h"
+#include "app/Programmzustand.h"
+#include "forms/Formular.h"
+#include "forms/Steuerelemente.h"
+#include "forms/StringGrid.h"
 
 class TForm2;
 class TZeigerdiagramm;
@@ -39,6 +39,8 @@ std::string NachAnsi(const QString& text);
 QString AusAnsi(const std::string& text);
 
 class TForm1 : public TForm {
+  Q_OBJECT
+
  public:
   TForm1();
   ~TForm1() override;
@@ -217,6 +219,11 @@ class TForm1 : public TForm {
   QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
   // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
   void VerbindeZwischenablage();
+  // The drag rules' three moments, read from the tables in ZiehenUndAblegen.cpp:
+  // a press on a source, a target asked while the drag passes, a drop.
+  void ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int Y);
+  bool ZiehenAnnehmen(const QWidget* Ziel, const QWidget* Quelle) const;
+  void ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y);
 };
 
 #endif

@@ -1,10 +1,10 @@
 // The matrix page: dimension, coefficient grid, solving, clearing.
 #include <algorithm>
 
-#include "Anwendung.h"
-#include "GleichungsLoeser.h"
-#include "MainQuorvel.h"
-#include "ZKLesen.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKLesen.h"
+#include "forms/Anwendung.h"
+#include "solver/GleichungsLoeser.h"
 
 void TForm1::LoescheErgebnisse() {
   for (int r = 1; r < KxWerte_StringGrid->RowCount(); ++r) {

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "FormelRechner.h"
-#include "ZKText.h"
-#include "ZKZahl.h"
+#include "complex/ZKText.h"
+#include "complex/ZKZahl.h"
+#include "formula/FormelRechner.h"
 
 struct Programmzustand {
   // K1..K20 and G1..G20 (entries 1..20); the evaluator reads them.

@@ -3,11 +3,11 @@
 #include <QTimer>
 #include <exception>
 
-#include "Anwendung.h"
-#include "Beispiel.h"
-#include "Dateien.h"
-#include "MainQuorvel.h"
-#include "Symbol.h"
+#include "app/Beispiel.h"
+#include "app/Dateien.h"
+#include "app/MainQuorvel.h"
+#include "app/Symbol.h"
+#include "forms/Anwendung.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,9 +1,8 @@
 // The formula field: evaluates a formula over complex numbers and the
 // memory variables K1..K20, G1..G20, and steps through the prepared examples.
-#include "Rechenfeld.h"
-
-#include "MainQuorvel.h"
-#include "Zeigerdiagramm.h"
+#include "app/MainQuorvel.h"
+#include "app/Zeigerdiagramm.h"
+#include "logik/Formelergebnis.h"
 
 // The label over the field names the four operators; what the field reads
 // besides them is listed in the field's tooltip.

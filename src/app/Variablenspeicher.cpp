@@ -2,9 +2,9 @@
 // user typed or dropped into keeps its text; the program writes only the
 // other side's value cell. Those writes go straight into the cell store and
 // raise no set-edit-text event, so no computation runs back the other way.
-#include "Anwendung.h"
-#include "MainQuorvel.h"
-#include "Speicher.h"
+#include "app/MainQuorvel.h"
+#include "forms/Anwendung.h"
+#include "logik/Speicher.h"
 
 namespace {
 
@@ -58,29 +58,14 @@ void TForm1::G_Variablen_StringGridSetEditText(int /*ACol*/, int ARow, const QSt
   G_ZeileBerechnen(ARow);
 }
 
+// What a drop takes stands in the drag rules (ZiehenUndAblegen.cpp): only the
+// value cells, from any other source; a drag onto its own grid changes nothing.
 void TForm1::Variablen_StringGridDragDrop(QWidget* Source, int X, int Y) {
-  int c = -1, r = -1;
-  Variablen_StringGrid->MouseToCell(X, Y, c, r);
-  if (c != 1 || !IstSpeicherZeile(r)) return;
-  // A drag from this grid onto itself changes nothing.
-  if (Source != MatrixTab_StringGrid && Source != KxWerte_StringGrid && Source != XL_Label &&
-      Source != XC_Label && Source != ZK_Rechenfeld_Label && Source != Wandel_KE_EK_Edit &&
-      Source != Winkel_StringGrid && Source != G_Variablen_StringGrid)
-    return;
-  Variablen_StringGrid->SetCell(1, r, Zustand.KopierText);
-  K_ZeileBerechnen(r);
+  ZiehenAblegen(Variablen_StringGrid, Source, X, Y);
 }
 
 void TForm1::G_Variablen_StringGridDragDrop(QWidget* Source, int X, int Y) {
-  int c = -1, r = -1;
-  G_Variablen_StringGrid->MouseToCell(X, Y, c, r);
-  if (c != 1 || !IstSpeicherZeile(r)) return;
-  if (Source != MatrixTab_StringGrid && Source != KxWerte_StringGrid && Source != XL_Label &&
-      Source != XC_Label && Source != ZK_Rechenfeld_Label && Source != Wandel_KE_EK_Edit &&
-      Source != Winkel_StringGrid && Source != Variablen_StringGrid)
-    return;
-  G_Variablen_StringGrid->SetCell(1, r, Zustand.KopierText);
-  G_ZeileBerechnen(r);
+  ZiehenAblegen(G_Variablen_StringGrid, Source, X, Y);
 }
 
 void TForm1::Variablen_StringGridKeyPress(QChar& Key) {

@@ -1,7 +1,6 @@
 // Conversion between the two forms, and the reciprocal 1/X.
-#include "Wandeln.h"
-
-#include "MainQuorvel.h"
+#include "app/MainQuorvel.h"
+#include "logik/Umrechnung.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The angle calculator: one row typed, all others derived.
-#include "Winkelrechner.h"
-
-#include "MainQuorvel.h"
+#include "app/MainQuorvel.h"
+#include "logik/Winkelwerte.h"
 
 void TForm1::Winkel_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
   // The cell is read back through the grid: this handler may already have

@@ -29,7 +29,7 @@
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
-#include "Speicher.h"
+#include "logik/Speicher.h"
 #include "StringGrid.h"
 #include "ZKLesen.h"
 #include "ZKText.h"

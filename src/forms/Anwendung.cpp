@@ -8,7 +8,7 @@
 #include <QTranslator>
 #include <clocale>
 
-#include "Steuerelemente.h"
+#include "forms/Steuerelemente.h"
 
 namespace {
 

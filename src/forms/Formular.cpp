@@ -11,8 +11,8 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "Anwendung.h"
-#include "Steuerung.h"
+#include "forms/Anwendung.h"
+#include "forms/Steuerung.h"
 
 void TZiehVerwalter::Beginne(QWidget* quelle) {
   if (aktiv_) return;

@@ -33,6 +33,8 @@ class TZiehVerwalter {
 };
 
 class TForm : public QWidget {
+  Q_OBJECT
+
  public:
   explicit TForm(QWidget* parent = nullptr);
   ~TForm() override;

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 namespace {
 
@@ -64,6 +64,8 @@ void WendeFeldfarbeAn(QWidget* w) {
 // Follows a change of the desktop's palette: the field's colours are
 // derived again before the widget merges the new palette with its own.
 class TFarbWaechter : public QObject {
+  Q_OBJECT
+
  public:
   using QObject::QObject;
 
@@ -273,8 +275,7 @@ class TLesefeldZugang : public QAccessibleWidget, public QAccessibleTextInterfac
 };
 
 QAccessibleInterface* LesefeldFabrik(const QString&, QObject* o) {
-  auto* w = qobject_cast<QLabel*>(o);
-  auto* l = dynamic_cast<TLabel*>(w);
+  auto* l = qobject_cast<TLabel*>(o);
   return l && l->IstLesefeld() ? new TLesefeldZugang(l) : nullptr;
 }
 
@@ -409,3 +410,5 @@ void TStatusBar::SetSimpleText(const QString& text) {
 QString TStatusBar::SimpleText() const {
   return text_->text();
 }
+
+#include "Steuerelemente.moc"

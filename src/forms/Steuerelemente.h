@@ -14,7 +14,7 @@
 #include <QTabWidget>
 #include <functional>
 
-#include "Steuerung.h"
+#include "forms/Steuerung.h"
 
 class QToolButton;
 
@@ -33,6 +33,8 @@ double Kontrastverhaeltnis(const QColor& a, const QColor& b);
 inline constexpr double kMindestKontrast = 4.5;
 
 class TEdit : public QLineEdit, public TSteuerung {
+  Q_OBJECT
+
  public:
   explicit TEdit(QWidget* parent, const QString& text = {});
   // Raised at once, inside the code that set the text, and only when it differs.
@@ -68,6 +70,8 @@ class TEdit : public QLineEdit, public TSteuerung {
 };
 
 class TLabel : public QLabel, public TSteuerung {
+  Q_OBJECT
+
  public:
   explicit TLabel(QWidget* parent, const QString& text = {});
   QWidget* Widget() override { return this; }
@@ -92,24 +96,32 @@ class TLabel : public QLabel, public TSteuerung {
 
 // Push button and bitmap button.
 class TButton : public QPushButton {
+  Q_OBJECT
+
  public:
   TButton(QWidget* parent, const QString& text);
   std::function<void()> OnClick;
 };
 
 class TRadioButton : public QRadioButton {
+  Q_OBJECT
+
  public:
   TRadioButton(QWidget* parent, const QString& text);
   std::function<void()> OnClick;
 };
 
 class TGroupBox : public QGroupBox, public TSteuerung {
+  Q_OBJECT
+
  public:
   TGroupBox(QWidget* parent, const QString& titel);
   QWidget* Widget() override { return this; }
 };
 
 class TPanel : public QFrame {
+  Q_OBJECT
+
  public:
   explicit TPanel(QWidget* parent);
 };
@@ -117,6 +129,8 @@ class TPanel : public QFrame {
 // Horizontal up-down: two arrow buttons that step Position within Min..Max
 // without wrapping; OnClick follows every step.
 class TUpDown : public QWidget {
+  Q_OBJECT
+
  public:
   TUpDown(QWidget* parent, int min, int max, int position);
   int Position() const { return position_; }
@@ -133,6 +147,8 @@ class TUpDown : public QWidget {
 };
 
 class TMemo : public QPlainTextEdit {
+  Q_OBJECT
+
  public:
   explicit TMemo(QWidget* parent);
   QStringList Lines() const;
@@ -141,6 +157,8 @@ class TMemo : public QPlainTextEdit {
 };
 
 class TTabbedNotebook : public QTabWidget {
+  Q_OBJECT
+
  public:
   explicit TTabbedNotebook(QWidget* parent);
   // A page whose controls take the page font.
@@ -151,6 +169,8 @@ class TTabbedNotebook : public QTabWidget {
 
 // One simple panel, no size grip.
 class TStatusBar : public QStatusBar {
+  Q_OBJECT
+
  public:
   explicit TStatusBar(QWidget* parent);
   void SetSimpleText(const QString& text);

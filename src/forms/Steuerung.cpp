@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <utility>
 
-#include "Anwendung.h"
-#include "Formular.h"
+#include "forms/Anwendung.h"
+#include "forms/Formular.h"
 
 namespace {
 // Set while a key with a changed character is delivered again, so that the
@@ -15,7 +15,7 @@ bool gNeuZugestellt = false;
 }  // namespace
 
 void TSteuerung::BeginDrag() {
-  if (auto* form = dynamic_cast<TForm*>(Widget()->window())) form->Ziehen().Beginne(Widget());
+  if (auto* form = qobject_cast<TForm*>(Widget()->window())) form->Ziehen().Beginne(Widget());
 }
 
 TSteuerung* SteuerungVon(QWidget* w) {

@@ -12,11 +12,13 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "Anwendung.h"
+#include "forms/Anwendung.h"
 
 // The view sees only the scrollable cells; the fixed row and column are its
 // header sections and the corner label.
 class TZellModell : public QAbstractTableModel {
+  Q_OBJECT
+
  public:
   explicit TZellModell(TStringGrid* g) : QAbstractTableModel(g), g_(g) {}
 
@@ -85,6 +87,8 @@ class TZellModell : public QAbstractTableModel {
 // The in-place editor: reports every keystroke's text at once and lets a
 // handler rewrite the cell without throwing the caret to the end.
 class TZellDelegat : public QStyledItemDelegate {
+  Q_OBJECT
+
  public:
   explicit TZellDelegat(TStringGrid* g) : QStyledItemDelegate(g), g_(g) {}
 
@@ -551,3 +555,5 @@ void TStringGrid::updateGeometries() {
   ecke_->setGeometry(v.left() - b, v.top() - h, b, h);
   ecke_->raise();
 }
+
+#include "StringGrid.moc"

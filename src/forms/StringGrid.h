@@ -15,13 +15,15 @@
 #include <utility>
 #include <vector>
 
-#include "Steuerung.h"
+#include "forms/Steuerung.h"
 
 class QLabel;
 class QLineEdit;
 class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
+  Q_OBJECT
+
  public:
   struct Optionen {
     bool Editieren = false;    // cells can be edited in place

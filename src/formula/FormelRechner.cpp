@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "Ansi.h"
-#include "ZKLesen.h"
+#include "complex/Ansi.h"
+#include "complex/ZKLesen.h"
 
 namespace {
 
@@ -236,11 +236,9 @@ struct FormelRechner::Daten {
 };
 
 FormelRechner::FormelRechner(const ZKSpeicher& kVarSpeicher, const ZKSpeicher& gVarSpeicher)
-    : d_(new Daten(kVarSpeicher, gVarSpeicher)) {}
+    : d_(std::make_unique<Daten>(kVarSpeicher, gVarSpeicher)) {}
 
-FormelRechner::~FormelRechner() {
-  delete d_;
-}
+FormelRechner::~FormelRechner() = default;
 
 const char* FormelRechner::Symbolfolge() const {
   return d_->symbolfolge;

@@ -7,8 +7,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // The memory tables K1..K20 / G1..G20 (entries 1..20 used), owned by the
 // window's program state and only read here. `unlesbar` marks a row whose
@@ -54,7 +55,7 @@ class FormelRechner {
  private:
   // Implementation details are private to FormelRechner.cpp.
   struct Daten;
-  Daten* d_;
+  std::unique_ptr<Daten> d_;
 };
 
 #endif

@@ -605,11 +605,9 @@ struct GleichungsLoeser::Daten {
   }
 };
 
-GleichungsLoeser::GleichungsLoeser() : d_(new Daten()) {}
+GleichungsLoeser::GleichungsLoeser() : d_(std::make_unique<Daten>()) {}
 
-GleichungsLoeser::~GleichungsLoeser() {
-  delete d_;
-}
+GleichungsLoeser::~GleichungsLoeser() = default;
 
 void GleichungsLoeser::SetzeDimension(int n) {
   d_->dimension = n;

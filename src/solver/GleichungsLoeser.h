@@ -10,6 +10,7 @@
 #define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ZKZahl.h"
@@ -52,7 +53,7 @@ class GleichungsLoeser {
 
  private:
   struct Daten;
-  Daten* d_;
+  std::unique_ptr<Daten> d_;
 };
 
 #endif

@@ -5,9 +5,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
-#include "Blindwiderstand.h"
 #include "RechnerFixture.h"
+#include "logik/Reaktanz.h"
 
 namespace {
 
@@ -139,11 +140,14 @@ TEST_F(Blindwiderstand, RejectedInputNamesTheFieldAndChangesNoEdit) {
       {"XL_RadioButton", "L_Edit", "1" + QString(255, QLatin1Char(' ')), "istGleichXL_Button",
        "XL_Label"},
   };
+  // Each case on a fresh window.
+  std::unique_ptr<TForm1> frisch;
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.feld + std::string(" <- ") + f.text.trimmed().toStdString());
-    form_ = std::make_unique<TForm1>();
+    frisch = std::make_unique<TForm1>();
+    form_ = frisch.get();
     form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
     Klick(f.wahl);
     // Give every other field a readable, non-zero value first.
     for (const char* name : {"L_Edit", "fL_Edit", "XL_Edit", "C_Edit", "fC_Edit", "XC_Edit"})

@@ -1,5 +1,8 @@
-// The two windows as the program builds them, shown offscreen, with helpers
-// that drive them through real mouse and key events.
+// The one window fixture of the GUI tests: the two windows as the program
+// builds them, shown offscreen and active, with helpers that drive them
+// through real mouse and key events, and message boxes answered from a
+// script (an unexpected one fails the test). The page fixtures
+// (RechnerFixture.h, SpeicherFixture.h, ZiehFixture.h) add helpers only.
 #ifndef QUORVEL_TESTS_APP_FENSTER_H
 #define QUORVEL_TESTS_APP_FENSTER_H
 
@@ -11,10 +14,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "Beispiel.h"
-#include "MainQuorvel.h"
 #include "Meldungen.h"
-#include "ZKLesen.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "complex/ZKLesen.h"
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -26,7 +29,8 @@ class FensterTest : public ::testing::Test {
   void SetUp() override {
     form1.Form2 = &form2;
     form1.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+    form1.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
   }
 
   void Seite(int i) {

@@ -1,8 +1,8 @@
 // The formula field on the real window: typing, "=", Enter, the examples.
 #include <QLocale>
 
-#include "Rechenfeld.h"
 #include "SpeicherFixture.h"
+#include "logik/Formelergebnis.h"
 
 namespace speicher_test {
 namespace {

@@ -3,52 +3,14 @@
 #ifndef QUORVEL_TESTS_APP_RECHNERFIXTURE_H
 #define QUORVEL_TESTS_APP_RECHNERFIXTURE_H
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QLineEdit>
-#include <QTest>
-#include <memory>
-#include <ostream>
 
-#include "Anwendung.h"
-#include "MainQuorvel.h"
-#include "Meldungen.h"
+#include "Fenster.h"
 
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
-
-// One QApplication for the whole executable. TApplication::Initialize is not
-// called on purpose: the C library keeps the locale of the environment, so
-// a run under a German locale shows that no reader or writer depends on it.
-class QtUmgebung : public ::testing::Environment {
- public:
-  void SetUp() override {
-    static int argc = 1;
-    static char name[] = "test_rechner";
-    static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
-};
-
-inline ::testing::Environment* const kQtUmgebung =
-    ::testing::AddGlobalTestEnvironment(new QtUmgebung);
-
-class RechnerTest : public ::testing::Test {
+// The calculators' tests name controls by object name and work on form_,
+// which a test may point at a fresh window of its own.
+class RechnerTest : public FensterTest {
  protected:
-  void SetUp() override {
-    form_ = std::make_unique<TForm1>();
-    form_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
-  }
-  void TearDown() override { form_.reset(); }
-
   template <class W>
   W* Control(const char* name) {
     W* w = form_->findChild<W*>(QLatin1String(name));
@@ -74,12 +36,7 @@ class RechnerTest : public ::testing::Test {
     ASSERT_EQ(form_->Zustand.ZahlenFormat, zahlenFormat);
   }
 
-  std::unique_ptr<TForm1> form_;
-
- private:
-  // None of these pages opens a message box: any box fails the test
-  // instead of hanging the headless run.
-  Meldungen meldungen_;
+  TForm1* form_ = &form1;
 };
 
 #endif

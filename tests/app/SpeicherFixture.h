@@ -4,23 +4,16 @@
 #ifndef QUORVEL_TESTS_APP_SPEICHERFIXTURE_H
 #define QUORVEL_TESTS_APP_SPEICHERFIXTURE_H
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QHeaderView>
-#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstring>
 #include <string>
 
-#include "Anwendung.h"
-#include "MainQuorvel.h"
-#include "Meldungen.h"
-#include "Rechenfeld.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "Fenster.h"
+#include "complex/ZKText.h"
+#include "logik/Formelergebnis.h"
 
 namespace speicher_test {
 
@@ -65,23 +58,11 @@ inline QString ExpZelle(Komplex z, int format = General) {
   return AusAnsi(ExponentialText(w, format));
 }
 
-class SpeicherFixture : public ::testing::Test {
+class SpeicherFixture : public FensterTest {
  protected:
-  void SetUp() override {
-    form_ = new TForm1;
-    form_->show();
-    form_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
-  }
-
-  void TearDown() override {
-    delete form_;
-    form_ = nullptr;
-  }
-
   template <class T>
   T* Element(const char* name) {
-    T* t = dynamic_cast<T*>(form_->findChild<QWidget*>(QLatin1String(name)));
+    T* t = form_->findChild<T*>(QLatin1String(name));
     EXPECT_NE(t, nullptr) << name;
     return t;
   }
@@ -136,9 +117,7 @@ class SpeicherFixture : public ::testing::Test {
     return Lies(text.left(text.indexOf(QLatin1String(kTrenner))));
   }
 
-  // Message boxes answered from a script; an unexpected one fails the test.
-  Meldungen meldungen;
-  TForm1* form_ = nullptr;
+  TForm1* form_ = &form1;
 };
 
 }  // namespace speicher_test

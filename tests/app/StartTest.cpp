@@ -10,7 +10,7 @@
 
 #include "Dateien.h"
 #include "Fenster.h"
-#include "Symbol.h"
+#include "app/Symbol.h"
 
 namespace {
 
@@ -209,45 +209,6 @@ TEST(ProgrammSymbol, IsBuiltInInTheWindowIconSizes) {
     EXPECT_GT(qRed(grund), 200) << groesse;
     EXPECT_GT(qGreen(grund), 200) << groesse;
   }
-}
-
-// Not a check: writes a picture of each page for looking at
-// (QUORVEL_BILDER=dir test_app --gtest_also_run_disabled_tests).
-TEST_F(FensterTest, DISABLED_SchreibtSeitenbilder) {
-  const QString ziel = qEnvironmentVariable("QUORVEL_BILDER", QStringLiteral("."));
-  form1.Zustand.FesterZufallsSamen = 1;
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  for (int i = 0; i < 3; ++i) {
-    Seite(i);
-    form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
-  }
-  form2.grab().save(ziel + QStringLiteral("/beispiel.png"));
-}
-
-}  // namespace
-
-namespace {
-
-// Not a check: pictures of the whole screen for looking at, run on a real
-// X server (QT_QPA_PLATFORM=xcb QUORVEL_BILDER=dir xvfb-run test_app
-// --gtest_also_run_disabled_tests --gtest_filter=*Bildschirmfotos).
-TEST_F(FensterTest, DISABLED_Bildschirmfotos) {
-  const QString ziel = qEnvironmentVariable("QUORVEL_BILDER", QStringLiteral("."));
-  auto foto = [&](const char* name) {
-    QTest::qWait(500);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(ziel + QLatin1Char('/') +
-                                                         QLatin1String(name));
-  };
-  Seite(0);
-  form1.Zustand.FesterZufallsSamen = 5;
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  foto("beispiel-neben.png");
-  Seite(1);
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("(3+j4)*K1"));
-  form1.ZK_Rechenfeld_Edit->selectAll();
-  Kontextmenue(form1.ZK_Rechenfeld_Edit);
-  foto("kontextmenue.png");
 }
 
 }  // namespace

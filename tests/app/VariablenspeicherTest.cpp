@@ -1,8 +1,8 @@
 // The variable memory on the real window: typing per keystroke, the
 // reciprocal on the other side, emptying, drops, scrolling, and formulas
 // reading what was typed.
-#include "Rechenfeld.h"
 #include "SpeicherFixture.h"
+#include "logik/Formelergebnis.h"
 
 namespace speicher_test {
 namespace {

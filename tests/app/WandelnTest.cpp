@@ -3,15 +3,9 @@
 #include <string>
 
 #include "RechnerFixture.h"
-#include "ZKLesen.h"
+#include "complex/ZKLesen.h"
 
 namespace {
-
-ZKZahl Wert(const QString& text) {
-  ZKZahl z;
-  EXPECT_NE(LiesZKZahl(NachAnsi(text), z), ZKForm::Keine) << text.toStdString();
-  return z;
-}
 
 // Distance of two values relative to the size of the first.
 double Abstand(const ZKZahl& a, const ZKZahl& b) {

@@ -11,7 +11,7 @@ namespace {
 
 enum class Folge { Kopie, Anhaengen, Nein, Nichts };
 
-constexpr int kQuellen = 9, kZiele = 6;
+constexpr int kQuellen = 9, kZiele = 10;
 const char* const kQuellNamen[kQuellen] = {"XL_Label",
                                            "XC_Label",
                                            "ZK_Rechenfeld_Label",
@@ -21,20 +21,34 @@ const char* const kQuellNamen[kQuellen] = {"XL_Label",
                                            "G_Variablen_StringGrid",
                                            "Winkel_StringGrid",
                                            "Wandel_KE_EK_Edit"};
-const char* const kZielNamen[kZiele] = {"MatrixTab_StringGrid",   "Variablen_StringGrid",
-                                        "G_Variablen_StringGrid", "Wandel_KE_EK_Edit",
-                                        "ZK_Rechenfeld_Edit",     "Winkel_StringGrid"};
+const char* const kZielNamen[kZiele] = {"MatrixTab_StringGrid",
+                                        "Variablen_StringGrid",
+                                        "G_Variablen_StringGrid",
+                                        "Wandel_KE_EK_Edit",
+                                        "ZK_Rechenfeld_Edit",
+                                        "Winkel_StringGrid",
+                                        "XL_Label",
+                                        "XC_Label",
+                                        "ZK_Rechenfeld_Label",
+                                        "KxWerte_StringGrid"};
 
 // Rows: where the drag is released; columns: where it started, in the
-// order of kQuellNamen.
+// order of kQuellNamen. The window's own table (ZiehenUndAblegen.cpp) reads
+// the same; this one is written out separately so that a slip in either
+// shows.
 constexpr Folge K = Folge::Kopie, A = Folge::Anhaengen, N = Folge::Nein, O = Folge::Nichts;
 constexpr std::array<std::array<Folge, kQuellen>, kZiele> kKombinationen = {{
+    // XL XC  =  Mat Kx  K  G  Wi Wa
     {N, N, N, O, K, K, K, N, K},  // MatrixTab_StringGrid
     {K, K, K, K, K, O, K, K, K},  // Variablen_StringGrid
     {K, K, K, K, K, K, O, K, K},  // G_Variablen_StringGrid
     {K, K, K, K, K, K, K, K, O},  // Wandel_KE_EK_Edit
     {A, A, N, N, N, A, A, A, A},  // ZK_Rechenfeld_Edit
     {N, N, N, N, N, N, N, O, N},  // Winkel_StringGrid
+    {O, N, N, N, N, N, N, N, N},  // XL_Label
+    {N, O, N, N, N, N, N, N, N},  // XC_Label
+    {N, N, O, N, N, N, N, N, N},  // ZK_Rechenfeld_Label
+    {N, N, N, N, O, N, N, N, N},  // KxWerte_StringGrid
 }};
 
 class KombinationTest : public ZiehFixture,
@@ -93,8 +107,16 @@ class KombinationTest : public ZiehFixture,
         return Mittig(form1.Wandel_KE_EK_Edit, kUeberall);
       case 4:
         return Mittig(form1.ZK_Rechenfeld_Edit, kRechenSeite);
-      default:
+      case 5:
         return Zelle(form1.Winkel_StringGrid, 1, 3, kRechenSeite);
+      case 6:
+        return Mittig(form1.XL_Label, kRechenSeite);
+      case 7:
+        return Mittig(form1.XC_Label, kRechenSeite);
+      case 8:
+        return Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+      default:
+        return Zelle(form1.KxWerte_StringGrid, 1, 2, kMatrixSeite);
     }
   }
 };
@@ -137,7 +159,7 @@ TEST_P(KombinationTest, HaeltDieTabelle) {
       EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1+") + erwartet);
       break;
     default:
-      ADD_FAILURE() << "the angle grid takes no drop";
+      ADD_FAILURE() << kZielNamen[z] << " takes no drop";
   }
 }
 
@@ -193,9 +215,9 @@ TEST_F(ZiehenTest, TheCarriedTextIsTrimmedAndCutAsEachSourceSays) {
     const Stelle s = f.quelle();
     if (f.gezeigt) {
       const QString text = QString::fromUtf8(f.gezeigt);
-      if (auto* l = dynamic_cast<TLabel*>(s.widget)) l->setText(text);
+      if (auto* l = qobject_cast<TLabel*>(s.widget)) l->setText(text);
       int c = -1, r = -1;
-      if (auto* g = dynamic_cast<TStringGrid*>(s.widget->parentWidget())) {
+      if (auto* g = qobject_cast<TStringGrid*>(s.widget->parentWidget())) {
         const QPoint p = s.widget->mapTo(g, s.punkt);
         g->MouseToCell(p.x(), p.y(), c, r);
         g->SetCell(c, r, text);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Ansi.h"
-#include "ZKLesen.h"
+#include "complex/Ansi.h"
+#include "complex/ZKLesen.h"
 
 TEST(Ansi, LatinCharactersKeepTheirByte) {
   EXPECT_EQ(Utf16NachAnsi(u"3+j4"), "3+j4");

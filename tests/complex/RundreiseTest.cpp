@@ -6,8 +6,8 @@
 #include <random>
 #include <vector>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 namespace {
 

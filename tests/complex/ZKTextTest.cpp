@@ -4,8 +4,8 @@
 #include <ostream>
 #include <string>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <random>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 namespace {
 

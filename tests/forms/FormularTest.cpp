@@ -11,11 +11,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "Anwendung.h"
-#include "Formular.h"
 #include "Meldungen.h"
-#include "Steuerelemente.h"
-#include "StringGrid.h"
+#include "forms/Anwendung.h"
+#include "forms/Formular.h"
+#include "forms/Steuerelemente.h"
+#include "forms/StringGrid.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <random>
 #include <string>
 
-#include "Ansi.h"
-#include "FormelRechner.h"
+#include "complex/Ansi.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 

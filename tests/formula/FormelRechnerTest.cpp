@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "FormelRechner.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Ansi.h"
-#include "FormelRechner.h"
+#include "complex/Ansi.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 

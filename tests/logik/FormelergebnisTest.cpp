@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "FormelRechner.h"
-#include "Rechenfeld.h"
-#include "Speicher.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "formula/FormelRechner.h"
+#include "logik/Formelergebnis.h"
+#include "logik/Speicher.h"
 
 namespace {
 
@@ -187,8 +187,7 @@ TEST_F(RechenfeldTest, TheFourteenExamplesKeepTheirTexts) {
     std::vector<std::string> texte;
     for (const auto& zeile : Beispielformel(e.nr).speicher) {
       if (zeile.zeile == 0) continue;
-      texte.push_back(
-          SpeicherZeileBerechnen(zeile.wert, e.format, k_, g_, zeile.zeile));
+      texte.push_back(SpeicherZeileBerechnen(zeile.wert, e.format, k_, g_, zeile.zeile));
     }
     texte.push_back(Ergebnis(Beispielformel(e.nr).formel, e.format));
     EXPECT_EQ(texte, e.texte) << "example " << e.nr << ", format " << e.format;

@@ -1,12 +1,12 @@
 // The formula field without the window: evaluating the edit's text into the
 // label's text, and the prepared example formulas.
-#ifndef QUORVEL_APP_LOGIK_RECHENFELD_H
-#define QUORVEL_APP_LOGIK_RECHENFELD_H
+#ifndef QUORVEL_LOGIK_FORMELERGEBNIS_H
+#define QUORVEL_LOGIK_FORMELERGEBNIS_H
 
 #include <string>
 #include <string_view>
 
-#include "FormelRechner.h"
+#include "formula/FormelRechner.h"
 
 constexpr const char* kKlammerfehler = "Es ist ein Klammerfehler aufgetreten.";
 constexpr const char* kFormelfehler = "Es ist ein Formelfehler aufgetreten.";

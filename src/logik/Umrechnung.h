@@ -1,7 +1,7 @@
 // Conversion between the two text forms, and the reciprocal, without the
 // window.
-#ifndef QUORVEL_APP_LOGIK_WANDELN_H
-#define QUORVEL_APP_LOGIK_WANDELN_H
+#ifndef QUORVEL_LOGIK_UMRECHNUNG_H
+#define QUORVEL_LOGIK_UMRECHNUNG_H
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "Blindwiderstand.h"
+#include "Reaktanz.h"
 
 #include <cstring>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 namespace {
 

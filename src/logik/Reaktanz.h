@@ -1,13 +1,13 @@
 // Reactance calculators without the window: reading quantities with SI
 // prefixes and units, and solving XL = 2*pi*f*L or XC = 1/(2*pi*f*C) for
 // whichever quantity is sought.
-#ifndef QUORVEL_APP_LOGIK_BLINDWIDERSTAND_H
-#define QUORVEL_APP_LOGIK_BLINDWIDERSTAND_H
+#ifndef QUORVEL_LOGIK_REAKTANZ_H
+#define QUORVEL_LOGIK_REAKTANZ_H
 
 #include <string>
 #include <string_view>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // The prefix letter at `position` (byte text): its factor, and the position
 // moved past it; 1 and unchanged when there is none. Case-sensitive; the

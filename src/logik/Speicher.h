@@ -1,12 +1,12 @@
 // The variable memory without the window: reading one value cell into its
 // table entry and deriving the reciprocal on the other side.
-#ifndef QUORVEL_APP_LOGIK_SPEICHER_H
-#define QUORVEL_APP_LOGIK_SPEICHER_H
+#ifndef QUORVEL_LOGIK_SPEICHER_H
+#define QUORVEL_LOGIK_SPEICHER_H
 
 #include <string>
 #include <string_view>
 
-#include "FormelRechner.h"
+#include "formula/FormelRechner.h"
 
 // Reads the value cell text of row n (1..20) of one side into `eigen` and
 // sets row n of `anderer` to its reciprocal; returns the text for the other

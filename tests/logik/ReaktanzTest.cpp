@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string>
 
-#include "Blindwiderstand.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "logik/Reaktanz.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 namespace {
 

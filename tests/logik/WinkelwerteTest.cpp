@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "Winkelrechner.h"
+#include "logik/Winkelwerte.h"
 
 namespace {
 

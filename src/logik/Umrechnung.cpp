@@ -1,7 +1,7 @@
-#include "Wandeln.h"
+#include "Umrechnung.h"
 
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis) {
   ZKZahl z;

@@ -1,7 +1,7 @@
 // The angle calculator without the window: one typed row (degrees, radians,
 // sine, cosine, tangent, cotangent, gon) gives all the others.
-#ifndef QUORVEL_APP_LOGIK_WINKELRECHNER_H
-#define QUORVEL_APP_LOGIK_WINKELRECHNER_H
+#ifndef QUORVEL_LOGIK_WINKELWERTE_H
+#define QUORVEL_LOGIK_WINKELWERTE_H
 
 #include <array>
 #include <string>

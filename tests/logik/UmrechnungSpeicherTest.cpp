@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "Speicher.h"
-#include "Wandeln.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "logik/Speicher.h"
+#include "logik/Umrechnung.h"
 
 TEST(Wandeln, SwitchesTheForm) {
   std::string e;

@@ -1,11 +1,11 @@
-#include "Winkelrechner.h"
+#include "Winkelwerte.h"
 
 #include <cmath>
 #include <cstring>
 
-#include "ZKLesen.h"
-#include "ZKText.h"
-#include "ZKZahl.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "complex/ZKZahl.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "Rechenfeld.h"
+#include "Formelergebnis.h"
 
 #include <cstring>
 
-#include "FormelRechner.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
+#include "formula/FormelRechner.h"
 
 namespace {
 
