@@ -117,20 +117,29 @@ std::string Html(const std::string& text) {
 
 class HtmlAusgabe : public Ausgabe {
  public:
+  explicit HtmlAusgabe(int spaltenJeBlock) : block_(spaltenJeBlock) {}
   void Titel(const std::string& text) override { text_ += "<h1>" + Html(text) + "</h1>\n"; }
   void Ueberschrift(const std::string& text) override { text_ += "<h2>" + Html(text) + "</h2>\n"; }
   void Zeile(const std::string& text) override { text_ += "<p>" + Html(text) + "</p>\n"; }
+  // A wide matrix is split into blocks of columns, each with the row names,
+  // so that a page never cuts one off.
   void Tabelle(const std::vector<std::vector<std::string>>& zellen) override {
-    text_ += "<table class=\"matrix\">\n";
-    for (std::size_t z = 0; z < zellen.size(); ++z) {
-      text_ += "<tr>";
-      const char* zelle = z == 0 ? "th" : "td";
-      for (const auto& wert : zellen[z]) {
-        text_ += std::string("<") + zelle + ">" + Html(wert) + "</" + zelle + ">";
+    const std::size_t spalten = zellen.front().size();
+    const std::size_t block = block_ > 0 ? static_cast<std::size_t>(block_) : spalten;
+    for (std::size_t von = 1; von < spalten; von += block) {
+      const std::size_t bis = std::min(spalten, von + block);
+      text_ += "<table class=\"matrix\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n";
+      for (std::size_t z = 0; z < zellen.size(); ++z) {
+        const std::string zelle = z == 0 ? "th" : "td";
+        text_ += "<tr><" + zelle + ">" + Html(zellen[z][0]) + "</" + zelle + ">";
+        for (std::size_t c = von; c < bis; ++c) {
+          text_ +=
+              "<" + zelle + " align=\"right\" nowrap>" + Html(zellen[z][c]) + "</" + zelle + ">";
+        }
+        text_ += "</tr>\n";
       }
-      text_ += "</tr>\n";
+      text_ += "</table>\n";
     }
-    text_ += "</table>\n";
   }
   std::string Ergebnis() override {
     return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -146,6 +155,7 @@ class HtmlAusgabe : public Ausgabe {
   }
 
  private:
+  int block_;
   std::string text_;
 };
 
@@ -319,8 +329,8 @@ std::string RechenwegText(const Rechenweg& weg, int zahlenFormat) {
   return aus.Ergebnis();
 }
 
-std::string RechenwegHtml(const Rechenweg& weg, int zahlenFormat) {
-  HtmlAusgabe aus;
+std::string RechenwegHtml(const Rechenweg& weg, int zahlenFormat, int spaltenJeBlock) {
+  HtmlAusgabe aus(spaltenJeBlock);
   Schreibe(aus, weg, zahlenFormat);
   return aus.Ergebnis();
 }

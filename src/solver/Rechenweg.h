@@ -76,7 +76,8 @@ struct Rechenweg {
 // The record as plain text and as an HTML document, numbers in the display
 // format given (General or Exponent), texts in UTF-8.
 std::string RechenwegText(const Rechenweg& weg, int zahlenFormat);
-std::string RechenwegHtml(const Rechenweg& weg, int zahlenFormat);
+// spaltenJeBlock > 0 splits wider matrices into blocks of that many columns.
+std::string RechenwegHtml(const Rechenweg& weg, int zahlenFormat, int spaltenJeBlock = 0);
 // One sentence for a reason, e.g. for a status line.
 std::string AbbruchText(Abbruchgrund grund);
 
