@@ -36,8 +36,9 @@ bool AntwortRichtig(const ZKZahl& antwort, const ZKZahl& loesung) {
 }
 
 void TForm1::ErzeugeRechenwegUndUebung() {
-  // A column beside the result grid.
-  constexpr int x = 706, breite = 154;
+  // A column beside the result grid, in a smaller plain font than the
+  // page's so that the captions fit.
+  constexpr int x = 700, breite = 166;
   Rechenweg_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Rechenweg"));
   Rechenweg_BitBtn->setObjectName(QStringLiteral("Rechenweg_BitBtn"));
   Rechenweg_BitBtn->setGeometry(x, 183, breite, 28);
@@ -56,6 +57,13 @@ void TForm1::ErzeugeRechenwegUndUebung() {
   Uebung_Label->setWordWrap(true);
   Pruefen_BitBtn->setEnabled(false);
   LoesungZeigen_BitBtn->setEnabled(false);
+  QFont schrift(QStringLiteral("MS Sans Serif"));
+  schrift.setPixelSize(12);
+  for (QWidget* w : std::initializer_list<QWidget*>{Uebung_CheckBox, Pruefen_BitBtn,
+                                                    LoesungZeigen_BitBtn, Uebung_Label})
+    w->setFont(schrift);
+  schrift.setPixelSize(11);  // the checkbox's caption is the longest
+  Uebung_CheckBox->setFont(schrift);
 
   Rechenweg_BitBtn->OnClick = [this] { Rechenweg_BitBtnClick(); };
   Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
@@ -143,6 +151,7 @@ void TForm1::Pruefen_BitBtnClick() {
     }
     richtig += zeileRichtig ? 1 : 0;
   }
+  KxWerte_StringGrid->clearSelection();  // the marks show, not the selection
   Uebung_Label->setText(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(n));
 }
 

@@ -220,8 +220,6 @@ TEST_F(RechenwegFensterTest, HtmlAndPdfHoldTheTaskEveryStepAndTheSolution) {
     const QString text = fenster->Text();
     ASSERT_TRUE(text.contains(QStringLiteral("\nLösung\n")));
     QTemporaryDir ordner;
-    ordner.setAutoRemove(qEnvironmentVariableIsEmpty("RECHENWEG_BEHALTEN"));
-    if (!ordner.autoRemove()) std::printf("%s\n", qPrintable(ordner.path()));
     const QString html = ordner.filePath(QStringLiteral("r.html"));
     const QString pdf = ordner.filePath(QStringLiteral("r.pdf"));
     ASSERT_TRUE(fenster->SpeichereHtml(html));
