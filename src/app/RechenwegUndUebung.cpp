@@ -55,8 +55,10 @@ void TForm1::ErzeugeRechenwegUndUebung() {
   Uebung_Label->setObjectName(QStringLiteral("Uebung_Label"));
   Uebung_Label->setGeometry(x, 272, breite, 40);
   Uebung_Label->setWordWrap(true);
-  Pruefen_BitBtn->setEnabled(false);
-  LoesungZeigen_BitBtn->setEnabled(false);
+  // Shown only while the box is ticked (a disabled caption would be
+  // too faint to read).
+  Pruefen_BitBtn->setVisible(false);
+  LoesungZeigen_BitBtn->setVisible(false);
   QFont schrift(QStringLiteral("MS Sans Serif"));
   schrift.setPixelSize(12);
   for (QWidget* w : std::initializer_list<QWidget*>{Uebung_CheckBox, Pruefen_BitBtn,
@@ -93,8 +95,6 @@ void TForm1::SperreUebung(bool gesperrt) {
   Berechnen_BitBtn->setEnabled(!gesperrt);
   GroupBox3->setEnabled(!gesperrt);
   KxWerte_StringGrid->SetzeEditieren(gesperrt);
-  Pruefen_BitBtn->setEnabled(gesperrt);
-  LoesungZeigen_BitBtn->setEnabled(gesperrt);
   for (int r = 1; r < KxWerte_StringGrid->RowCount(); ++r) {
     KxWerte_StringGrid->SetzeZellfarbe(1, r, QColor());
     KxWerte_StringGrid->SetzeZellfarbe(2, r, QColor());
@@ -113,6 +113,8 @@ bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
 
 // Ends an exercise: unlocks everything, forgets the hidden solution.
 void TForm1::Uebung_CheckBoxClick() {
+  Pruefen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
+  LoesungZeigen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
   if (Uebung_CheckBox->isChecked()) {
     Uebung_Label->setText(QStringLiteral("„Beispiele“ stellt eine Aufgabe."));
     return;
@@ -120,8 +122,6 @@ void TForm1::Uebung_CheckBoxClick() {
   if (UebungAktiv()) LoescheErgebnisse();
   UebungsLoesung.clear();
   SperreUebung(false);
-  Pruefen_BitBtn->setEnabled(false);
-  LoesungZeigen_BitBtn->setEnabled(false);
   Uebung_Label->clear();
 }
 
@@ -169,8 +169,6 @@ void TForm1::LoesungZeigen_BitBtnClick() {
   }
   UebungsLoesung.clear();
   SperreUebung(false);
-  Pruefen_BitBtn->setEnabled(false);
-  LoesungZeigen_BitBtn->setEnabled(false);
   Uebung_Label->setText(QStringLiteral("Lösung gezeigt."));
   // "=" fills the result grid and the Rechenweg.
   Berechnen_BitBtn->click();

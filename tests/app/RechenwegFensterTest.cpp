@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "Beispiel.h"
+#include "Dateien.h"
 #include "MainQuorvel.h"
 #include "Meldungen.h"
 #include "RechenwegFenster.h"
@@ -279,7 +280,10 @@ QColor Farbe(TStringGrid* g, int c, int r) {
 }
 
 TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnRequest) {
+  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
   form1.Uebung_CheckBox->click();
+  EXPECT_FALSE(form1.Pruefen_BitBtn->isHidden());
+  EXPECT_FALSE(form1.LoesungZeigen_BitBtn->isHidden());
   Beispiel(3, 2, 99);
   ASSERT_EQ(form1.UebungsLoesung.size(), 4u);
   // Hidden: no solution in the memo or the grid; grid, dimension and "=" locked.
@@ -317,6 +321,12 @@ TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnReq
   EXPECT_EQ(Farbe(kx, 1, 3), rot);
   EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("1 von 3 richtig"));
 
+  // Saved now, the file claims no shown result, so opening it does not
+  // solve the exercise in view.
+  const auto* dateien = form1.findChild<TDateiAktionen*>();
+  ASSERT_NE(dateien, nullptr);
+  EXPECT_FALSE(dateien->Erfasse().matrixErgebnisGezeigt);
+
   // With the wrong text gone, X2's remaining answer counts.
   kx->SetCell(1, 2, QString());
   QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
@@ -334,6 +344,7 @@ TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnReq
 TEST_F(RechenwegFensterTest, WithTheBoxOffExamplesAreSolvedAsBefore) {
   form1.Uebung_CheckBox->click();
   form1.Uebung_CheckBox->click();
+  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
   Beispiel(2, 1, 5);
   EXPECT_FALSE(form1.UebungAktiv());
   EXPECT_FALSE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
