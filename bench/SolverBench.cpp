@@ -5,6 +5,7 @@
 
 #include "complex/ZKText.h"
 #include "solver/GleichungsLoeser.h"
+#include "solver/Rechenweg.h"
 
 namespace {
 
@@ -50,6 +51,28 @@ static void BM_GleichungssystemLoesen(benchmark::State& state) {
   benchmark::DoNotOptimize(zeichen);
 }
 BENCHMARK(BM_GleichungssystemLoesen)
+    ->Arg(1)
+    ->Arg(5)
+    ->Arg(10)
+    ->Arg(20)
+    ->Unit(benchmark::kMicrosecond);
+
+// The same with the Rechenweg window open: every step recorded, and the
+// record turned into the window's text.
+static void BM_GleichungssystemMitRechenweg(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const ZKMatrix eingabe = BeispielSystem(n);
+  Rechenweg weg;
+  for (auto _ : state) {
+    GleichungsLoeser l;
+    l.SetzeRechenweg(&weg);
+    l.SetzeDimension(n);
+    l.UebernehmeMatrix(n, n, eingabe);
+    benchmark::DoNotOptimize(l.Loese());
+    benchmark::DoNotOptimize(RechenwegText(weg, General).size());
+  }
+}
+BENCHMARK(BM_GleichungssystemMitRechenweg)
     ->Arg(1)
     ->Arg(5)
     ->Arg(10)

@@ -36,6 +36,13 @@ constexpr Benennung kHauptfenster[] = {
      "Leert die Koeffizientenmatrix nach einer Rückfrage."},
     {"BeispielAufgaben_BitBtn", "Beispiele",
      "Erzeugt ein Gleichungssystem mit bekannter Lösung und erklärt es im Beispielfenster."},
+    {"Rechenweg_BitBtn", "Rechenweg",
+     "Öffnet ein Fenster mit den Schritten der letzten Rechnung."},
+    {"Uebung_CheckBox", "Übung (Lösung verbergen)",
+     "Beispiele stellen dann eine Aufgabe ohne Lösung; die Ergebnisse trägt man selbst ein."},
+    {"Pruefen_BitBtn", "Prüfen", "Markiert jede eingetragene Lösung grün (richtig) oder rot."},
+    {"LoesungZeigen_BitBtn", "Lösung zeigen", "Rechnet die Übungsaufgabe und zeigt die Lösung."},
+    {"Uebung_Label", "Übungsstand", ""},
     // Reactance calculators
     {"L_RadioButton", "Induktivität L berechnen", ""},
     {"fL_RadioButton", "Frequenz f aus L und XL berechnen", ""},

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <random>
 
+#include <QCheckBox>
+
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
 #include "complex/ZKLesen.h"
@@ -126,13 +128,13 @@ void TForm1::BeispielAufgaben_BitBtnClick() {
     if (Form2) Form2->setWindowTitle(QStringLiteral("Beispielaufgabe: %1").arg(stufe));
     if (memo) memo->LinesAdd(zeile);
   }
-  if (memo) {
+  if (memo && !Uebung_CheckBox->isChecked()) {  // an exercise keeps it hidden
     memo->LinesAdd(QString());
     for (int i = 1; i <= n; ++i)
       memo->LinesAdd(QStringLiteral("X%1 = %2").arg(i).arg(AusAnsi(ExponentialText(x[i], format))));
   }
   if (Form2) Form2->ZeigeNeben(this);
 
-  Berechnen_BitBtn->click();
+  if (!StelleUebung(std::vector<ZKZahl>(x.begin(), x.begin() + n + 1))) Berechnen_BitBtn->click();
   if (Zustand.BeispielZaehler >= 3) Zustand.BeispielZaehler = 0;
 }

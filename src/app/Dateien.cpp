@@ -208,6 +208,9 @@ Aufgabe TDateiAktionen::Erfasse() const {
   for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r)
     a.matrixErgebnisGezeigt |= !f.KxWerte_StringGrid->Cells(1, r).isEmpty() ||
                                !f.KxWerte_StringGrid->Cells(2, r).isEmpty();
+  // An exercise's grid holds the student's answers, no result: opening the
+  // file must not solve the task in view.
+  if (f.UebungAktiv()) a.matrixErgebnisGezeigt = false;
 
   for (int n = 1; n <= aufgabe::kSpeicherZeilen; ++n) {
     aufgabe::SpeicherZeile& z = a.speicher[static_cast<std::size_t>(n - 1)];

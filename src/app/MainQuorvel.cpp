@@ -42,6 +42,7 @@ void Ergebnisfeld(TEdit* e) {
 TForm1::TForm1() {
   setObjectName(QStringLiteral("Form1"));
   ErzeugeSteuerelemente();
+  ErzeugeRechenwegUndUebung();
   VerbindeEreignisse();
   SetzeAnfangszustand();
   RichteBarrierefreiheitEin(*this);
@@ -83,7 +84,7 @@ void TForm1::ErzeugeSteuerelemente() {
               "MatrixTab_StringGrid", 7, 23, 849, 153);
   MatrixTab_StringGrid->SetDefaultColWidth(200);
   KxWerte_StringGrid = Benenne(new TStringGrid(Matrix_GroupBox, 3, 4, 1, 1, {}),
-                               "KxWerte_StringGrid", 253, 183, 607, 132);
+                               "KxWerte_StringGrid", 253, 183, 441, 132);
   SetzeFarbe(KxWerte_StringGrid, kErgebnisGelb);
   GroupBox3 = Benenne(new TGroupBox(Matrix_GroupBox, QStringLiteral("DimMatrix")), "GroupBox3", 7,
                       181, 122, 62);

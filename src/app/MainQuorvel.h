@@ -22,12 +22,17 @@
 #define QUORVEL_APP_MAINQUORVEL_H
 
 #include <string>
+#include <vector>
 
 #include "app/Programmzustand.h"
 #include "forms/Formular.h"
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
+#include "solver/Rechenweg.h"
 
+class QCheckBox;
+class QLabel;
+class RechenwegFenster;
 class TForm2;
 class TZeigerdiagramm;
 
@@ -204,8 +209,31 @@ class TForm1 : public TForm {
   // Example tasks (Beispielaufgaben.cpp)
   void BeispielAufgaben_BitBtnClick();
 
+  // Rechenweg and Übung (RechenwegUndUebung.cpp)
+  TButton* Rechenweg_BitBtn = nullptr;
+  QCheckBox* Uebung_CheckBox = nullptr;
+  TButton* Pruefen_BitBtn = nullptr;
+  TButton* LoesungZeigen_BitBtn = nullptr;
+  QLabel* Uebung_Label = nullptr;
+  RechenwegFenster* Rechenweg_Fenster = nullptr;
+  Rechenweg LetzterRechenweg;
+  // The hidden solution of the exercise set (index 1..n); empty: none.
+  std::vector<ZKZahl> UebungsLoesung;
+  void Rechenweg_BitBtnClick();
+  // After "=": an open Rechenweg window shows the new solve.
+  void RechenwegNachfuehren();
+  void Uebung_CheckBoxClick();
+  // In exercise mode takes the example's solution and hides it (true);
+  // otherwise false and the example is solved as before.
+  bool StelleUebung(const std::vector<ZKZahl>& loesung);
+  bool UebungAktiv() const;
+  void Pruefen_BitBtnClick();
+  void LoesungZeigen_BitBtnClick();
+
  private:
   void ErzeugeSteuerelemente();
+  void ErzeugeRechenwegUndUebung();
+  void SperreUebung(bool gesperrt);
   void VerbindeEreignisse();
   void SetzeAnfangszustand();
   // Empties both result columns of the matrix page, rows 1 to the last.

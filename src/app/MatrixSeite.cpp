@@ -94,7 +94,9 @@ void TForm1::Berechnen_BitBtnClick() {
     KxWerte_StringGrid->SetCell(2, r, AusAnsi(komponenten));
   });
   loeser.UebernehmeMatrix(n, n, Zustand.Eingabematrix);
+  loeser.SetzeRechenweg(&LetzterRechenweg);
   const LoeseStatus status = loeser.Loese();
+  RechenwegNachfuehren();
   if (status != Geloest) {
     LoescheErgebnisse();
     TApplication::MessageBox(
@@ -129,10 +131,12 @@ void TForm1::MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& 
 }
 
 void TForm1::KxWerte_StringGridKeyDown(int& Key) {
+  if (UebungAktiv()) return;  // the student types the answers here
   if (Key != Qt::Key_Left && Key != Qt::Key_Up && Key != Qt::Key_Right && Key != Qt::Key_Down)
     Key = 0;
 }
 
 void TForm1::KxWerte_StringGridKeyPress(QChar& Key) {
+  if (UebungAktiv()) return;
   Key = QChar(0);
 }

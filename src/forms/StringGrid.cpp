@@ -29,6 +29,10 @@ class TZellModell : public QAbstractTableModel {
     return p.isValid() ? 0 : std::max(0, g_->colCount_ - g_->fixedCols_);
   }
   QVariant data(const QModelIndex& i, int role) const override {
+    if (role == Qt::BackgroundRole) {
+      const auto farbe = g_->farben_.find({i.column() + g_->fixedCols_, i.row() + g_->fixedRows_});
+      return farbe == g_->farben_.end() ? QVariant() : QVariant(farbe->second);
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     return g_->Cells(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
   }
@@ -554,6 +558,22 @@ void TStringGrid::updateGeometries() {
   const int b = verticalHeader()->width(), h = horizontalHeader()->height();
   ecke_->setGeometry(v.left() - b, v.top() - h, b, h);
   ecke_->raise();
+}
+
+void TStringGrid::SetzeEditieren(bool ja) {
+  if (!ja) SetEditorMode(false);
+  optionen_.Editieren = ja;
+  setEditTriggers(ja ? AnyKeyPressed | DoubleClicked | EditKeyPressed : NoEditTriggers);
+}
+
+void TStringGrid::SetzeZellfarbe(int col, int row, const QColor& farbe) {
+  if (farbe.isValid()) {
+    farben_[{col, row}] = farbe;
+  } else {
+    farben_.erase({col, row});
+  }
+  const QModelIndex i = modell_->index(row - fixedRows_, col - fixedCols_);
+  if (i.isValid()) emit modell_->dataChanged(i, i, {Qt::BackgroundRole});
 }
 
 #include "StringGrid.moc"

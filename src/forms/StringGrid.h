@@ -8,6 +8,7 @@
 #ifndef QUORVEL_FORMS_STRINGGRID_H
 #define QUORVEL_FORMS_STRINGGRID_H
 
+#include <QColor>
 #include <QPointer>
 #include <QTableView>
 #include <functional>
@@ -37,6 +38,10 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   QString Cells(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
+  // Whether cells can be edited in place, changed after construction.
+  void SetzeEditieren(bool ja);
+  // A cell's own background (an invalid colour: the grid's).
+  void SetzeZellfarbe(int col, int row, const QColor& farbe);
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return rowCount_; }
@@ -134,6 +139,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   QLabel* ecke_ = nullptr;
   QPointer<QLineEdit> editor_;
   std::map<std::pair<int, int>, QString> zellen_;
+  std::map<std::pair<int, int>, QColor> farben_;
   std::map<int, QString> spaltenTitel_, zeilenTitel_;
   std::vector<int> breiten_;
   int colCount_;

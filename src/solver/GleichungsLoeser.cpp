@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "Rechenweg.h"
 #include "ZKText.h"
 
 namespace {
@@ -174,6 +175,36 @@ struct GleichungsLoeser::Daten {
     return faktoren[static_cast<std::size_t>(zeile) * kGroesse + static_cast<std::size_t>(spalte)];
   }
 
+  // The record being filled (null: none) and the steps of the current
+  // elimination, kept apart until it is known whether its result stands.
+  Rechenweg* weg = nullptr;
+  std::vector<RechenSchritt> versuch;
+  Abbruchgrund grund = Abbruchgrund::Keiner;
+
+  RechenSchritt& Notiere(RechenSchritt::Art art, int zeile = 0, int mit = 0) {
+    versuch.emplace_back();
+    versuch.back().art = art;
+    versuch.back().zeile = zeile;
+    versuch.back().mit = mit;
+    return versuch.back();
+  }
+  // The working matrix now, after column s (nachOperation: after a single
+  // operation, recorded for small systems only).
+  void NotiereStand(int s, int n, bool nachOperation) {
+    if (nachOperation && n > 4) return;
+    RechenSchritt& schritt = Notiere(RechenSchritt::Art::Stand, 0, s);
+    schritt.nachOperation = nachOperation;
+    schritt.matrix.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1));
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(arbeitsmatrix[r][c]);
+    }
+  }
+  void NotiereLoesung(RechenSchritt::Art art, int n) {
+    RechenSchritt& schritt = Notiere(art);
+    schritt.werte.resize(static_cast<std::size_t>(n) + 1);
+    for (int r = 1; r <= n; ++r) schritt.werte[static_cast<std::size_t>(r)] = arbeitsmatrix[r][0];
+  }
+
   static bool IstNull(const ZKZahl& z) { return !(z != ZKZahl()); }
   bool Eintrag(int zeile, int spalte) const { return !IstNull(matrix[zeile][spalte]); }
 
@@ -287,6 +318,7 @@ struct GleichungsLoeser::Daten {
 
   void NormiereZeile(int s, int n) {
     const ZKZahl p = arbeitsmatrix[s][s];
+    if (weg) Notiere(RechenSchritt::Art::Normierung, s).wert = p;
     for (int c = 0; c <= n; ++c) {
       if (!IstNull(arbeitsmatrix[s][c])) arbeitsmatrix[s][c] /= p;
     }
@@ -295,22 +327,30 @@ struct GleichungsLoeser::Daten {
   void EliminiereUnterhalb(int s, int n) {
     for (int r = s + 1; r <= n; ++r) {
       const ZKZahl f = arbeitsmatrix[r][s];
+      if (weg) Notiere(RechenSchritt::Art::Elimination, r, s).wert = f;
       arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
       for (int c = s; c <= n; ++c) {
         const ZKZahl produkt = arbeitsmatrix[s][c] * f;
         arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - produkt;
         Wucht(r, c) = std::max(Wucht(r, c), produkt.Betrag);
       }
+      if (weg) NotiereStand(s, n, true);
     }
   }
 
   void EliminiereOberhalb(int s, int n) {
     for (int r = s - 1; r >= 1; --r) {
       const ZKZahl f = arbeitsmatrix[r][s];
+      if (weg) {
+        RechenSchritt& schritt = Notiere(RechenSchritt::Art::Elimination, r, s);
+        schritt.wert = f;
+        schritt.oberhalb = true;
+      }
       arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
       for (int c = n; c >= 1; --c) {
         arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - (arbeitsmatrix[s][c] * f);
       }
+      if (weg && s > 1) NotiereStand(s, n, true);
     }
   }
 
@@ -356,6 +396,7 @@ struct GleichungsLoeser::Daten {
     for (int c = 1; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
     for (int j = 1; j < s; ++j) std::swap(Faktor(s, j), Faktor(r, j));
     ++eingriffe;
+    if (weg) Notiere(RechenSchritt::Art::Tausch, s, r);
   }
 
   // Threshold partial pivoting in column s. Keeps the arrangement's pivot
@@ -373,7 +414,11 @@ struct GleichungsLoeser::Daten {
         beste = r;
       }
     }
-    if (beste == 0) return false;
+    if (beste == 0) {
+      grund = Abbruchgrund::KeinPivot;
+      if (weg) NotiereStand(s - 1, n, false);
+      return false;
+    }
     if (IstRest(s, s) || !(Skaliert(s, s) >= tauschFaktor * groesste)) TauscheZeilen(s, beste, n);
     return true;
   }
@@ -387,6 +432,7 @@ struct GleichungsLoeser::Daten {
       if (IstRest(r, s) && !IstNull(arbeitsmatrix[r][s])) {
         arbeitsmatrix[r][s] = ZKZahl();
         ++eingriffe;
+        if (weg) Notiere(RechenSchritt::Art::Rest, r, s);
       }
     }
   }
@@ -450,6 +496,14 @@ struct GleichungsLoeser::Daten {
       d.SetzeKartesisch(korrektur[static_cast<std::size_t>(i)].re,
                         korrektur[static_cast<std::size_t>(i)].im);
       arbeitsmatrix[i][0] += d;
+    }
+    if (weg) {
+      RechenSchritt& schritt = Notiere(RechenSchritt::Art::Verfeinerung);
+      schritt.werte.resize(static_cast<std::size_t>(n) + 1);
+      for (int i = 1; i <= n; ++i) {
+        schritt.werte[static_cast<std::size_t>(i)].SetzeKartesisch(
+            korrektur[static_cast<std::size_t>(i)].re, korrektur[static_cast<std::size_t>(i)].im);
+      }
     }
   }
 
@@ -545,8 +599,33 @@ struct GleichungsLoeser::Daten {
   LoeseStatus PruefeGenauigkeit(int n, const std::vector<bool>& nullErlaubt) {
     std::vector<long double> schranke, gewicht, betragsprodukt, wuchtprodukt;
     Fehlerschranken(n, schranke, gewicht, betragsprodukt, wuchtprodukt);
-    if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) return SchlechtKonditioniert;
+    const LoeseStatus status =
+        PruefeSchranken(n, nullErlaubt, schranke, gewicht, betragsprodukt, wuchtprodukt);
+    if (weg) {
+      RechenSchritt& schritt = Notiere(RechenSchritt::Art::Pruefung);
+      schritt.bestanden = status == Geloest;
+      schritt.grund = status == Geloest ? Abbruchgrund::Keiner : grund;
+      for (int i = 1; i <= n; ++i) {
+        const auto ui = static_cast<std::size_t>(i);
+        const long double b = arbeitsmatrix[i][0].Betrag;
+        const long double relativ = b > 0.0L ? schranke[ui] / b : schranke[ui];
+        schritt.fehler = std::max(schritt.fehler, relativ);
+      }
+    }
+    return status;
+  }
+
+  LoeseStatus PruefeSchranken(int n, const std::vector<bool>& nullErlaubt,
+                              const std::vector<long double>& schranke,
+                              const std::vector<long double>& gewicht,
+                              const std::vector<long double>& betragsprodukt,
+                              const std::vector<long double>& wuchtprodukt) {
+    if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) {
+      grund = Abbruchgrund::Ungenau;
+      return SchlechtKonditioniert;
+    }
     if (!(Spektralradius(betragsprodukt, n) < 1.0L / kSingulaerSchwelle)) {
+      grund = Abbruchgrund::Singulaer;
       return KeineEindeutigeLoesung;
     }
     std::vector<int> nullen;
@@ -558,9 +637,13 @@ struct GleichungsLoeser::Daten {
         nullen.push_back(i);
         continue;
       }
+      grund = Abbruchgrund::Ungenau;
       return SchlechtKonditioniert;
     }
-    for (const int i : nullen) arbeitsmatrix[i][0] = ZKZahl();
+    for (const int i : nullen) {
+      arbeitsmatrix[i][0] = ZKZahl();
+      if (weg) Notiere(RechenSchritt::Art::NullGesetzt, i);
+    }
     eingriffe += static_cast<int>(nullen.size());
     return Geloest;
   }
@@ -569,6 +652,7 @@ struct GleichungsLoeser::Daten {
   // exchanged where they are below tauschFaktor of their column, then the
   // checks. The solution is left in column 0 of the working matrix.
   LoeseStatus LoeseInAnordnung(int n, long double tauschFaktor) {
+    versuch.clear();
     zeilenfolge = anordnung;
     wucht.assign(static_cast<std::size_t>(n + 1) * kGroesse, 0.0L);
     faktoren.assign(static_cast<std::size_t>(n + 1) * kGroesse, Komplex{});
@@ -577,11 +661,16 @@ struct GleichungsLoeser::Daten {
       if (!WaehlePivot(s, n, tauschFaktor)) return KeineEindeutigeLoesung;
       const ZKZahl pivot = arbeitsmatrix[s][s];
       NormiereZeile(s, n);
+      if (weg) NotiereStand(s, n, true);
       LoescheReste(s, n);
       MerkeFaktoren(s, n, pivot);
       EliminiereUnterhalb(s, n);
+      if (weg) NotiereStand(s, n, false);
     }
-    for (int s = n; s >= 1; --s) EliminiereOberhalb(s, n);
+    for (int s = n; s >= 1; --s) {
+      EliminiereOberhalb(s, n);
+      if (weg && s > 1) NotiereStand(s, n, false);
+    }
 
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
     std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
@@ -597,9 +686,12 @@ struct GleichungsLoeser::Daten {
     return PruefeGenauigkeit(n, nullErlaubt);
   }
 
-  bool LoesungEndlich(int n) const {
+  bool LoesungEndlich(int n) {
     for (int r = 1; r <= n; ++r) {
-      if (!arbeitsmatrix[r][0].IstEndlich()) return false;
+      if (!arbeitsmatrix[r][0].IstEndlich()) {
+        grund = Abbruchgrund::ErgebnisNichtEndlich;
+        return false;
+      }
     }
     return true;
   }
@@ -633,23 +725,16 @@ LoeseStatus GleichungsLoeser::Loese() {
   Daten& d = *d_;
   const int n = d.dimension;
   d.eingriffe = 0;
-  if (n < 0 || n > kKapazitaet) return KeineEindeutigeLoesung;
-
-  // Without an arrangement the working rows would be copies of row 0, which
-  // is no equation at all.
-  if (!d.SucheAnordnung(n) && !d.SucheAnordnungVollstaendig(n)) return KeineEindeutigeLoesung;
-  if (!d.SkaliereGleichungen(n)) return KeineEindeutigeLoesung;
-  d.anordnung = d.zeilenfolge;
-
-  LoeseStatus status = d.LoeseInAnordnung(n, kTauschFaktor);
-  // The error bound, not the pivot order, decides what is shown, so a
-  // system that fails it gets the other orders too: the largest pivot of
-  // every column (the usual safe choice, whose verdict stands when all
-  // fail), then the arrangement's own pivots wherever they are not zero
-  // (for a small coefficient that is the only way to an unknown).
-  if (status != Geloest) {
-    status = d.LoeseInAnordnung(n, 1.0L);
-    if (status != Geloest && d.LoeseInAnordnung(n, 0.0L) == Geloest) status = Geloest;
+  d.grund = Abbruchgrund::Keiner;
+  d.versuch.clear();
+  if (d.weg) d.weg->Leeren();
+  const LoeseStatus status = LoeseUndNotiere();
+  if (d.weg) {
+    d.weg->geloest = status == Geloest;
+    if (status != Geloest) d.Notiere(RechenSchritt::Art::Abbruch).grund = d.grund;
+    d.weg->schritte.insert(d.weg->schritte.end(), std::make_move_iterator(d.versuch.begin()),
+                           std::make_move_iterator(d.versuch.end()));
+    d.versuch.clear();
   }
   if (status != Geloest) return status;
 
@@ -660,6 +745,79 @@ LoeseStatus GleichungsLoeser::Loese() {
     }
   }
   return Geloest;
+}
+
+// The solve itself. With a record, the steps before the elimination go
+// straight into it; each elimination's steps collect in `versuch`, and only
+// those of the elimination whose result (or verdict) stands are kept.
+LoeseStatus GleichungsLoeser::LoeseUndNotiere() {
+  Daten& d = *d_;
+  const int n = d.dimension;
+  if (n < 0 || n > kKapazitaet) {
+    d.grund = Abbruchgrund::Dimension;
+    return KeineEindeutigeLoesung;
+  }
+  if (d.weg) {
+    d.weg->n = n;
+    RechenSchritt gleichungen;
+    gleichungen.art = RechenSchritt::Art::Gleichungen;
+    for (int r = 1; r <= n; ++r) {
+      for (int c = 0; c <= n; ++c) gleichungen.matrix.push_back(d.matrix[r][c]);
+    }
+    d.weg->schritte.push_back(std::move(gleichungen));
+  }
+
+  // Without an arrangement the working rows would be copies of row 0, which
+  // is no equation at all.
+  if (!d.SucheAnordnung(n) && !d.SucheAnordnungVollstaendig(n)) {
+    d.grund = Abbruchgrund::KeineAnordnung;
+    return KeineEindeutigeLoesung;
+  }
+  if (!d.SkaliereGleichungen(n)) {
+    d.grund = Abbruchgrund::NichtEndlich;
+    return KeineEindeutigeLoesung;
+  }
+  d.anordnung = d.zeilenfolge;
+  if (d.weg) {
+    RechenSchritt anordnung;
+    anordnung.art = RechenSchritt::Art::Anordnung;
+    anordnung.folge.assign(d.anordnung.begin(), d.anordnung.begin() + n + 1);
+    d.weg->schritte.push_back(std::move(anordnung));
+  }
+
+  LoeseStatus status = d.LoeseInAnordnung(n, kTauschFaktor);
+  // The error bound, not the pivot order, decides what is shown, so a
+  // system that fails it gets the other orders too: the largest pivot of
+  // every column (the usual safe choice, whose verdict stands when all
+  // fail), then the arrangement's own pivots wherever they are not zero
+  // (for a small coefficient that is the only way to an unknown).
+  if (status != Geloest) {
+    const Abbruchgrund ersterGrund = d.grund;
+    status = d.LoeseInAnordnung(n, 1.0L);
+    std::vector<RechenSchritt> zweiter = std::move(d.versuch);
+    const Abbruchgrund zweiterGrund = d.grund;
+    int versuch = 2;
+    if (status != Geloest && d.LoeseInAnordnung(n, 0.0L) == Geloest) {
+      status = Geloest;
+      versuch = 3;
+    } else {
+      d.versuch = std::move(zweiter);
+      d.grund = zweiterGrund;
+    }
+    if (d.weg) {
+      RechenSchritt wiederholung;
+      wiederholung.art = RechenSchritt::Art::Wiederholung;
+      wiederholung.versuch = versuch;
+      wiederholung.grund = ersterGrund;
+      d.weg->schritte.push_back(std::move(wiederholung));
+    }
+  }
+  if (status == Geloest && d.weg) d.NotiereLoesung(RechenSchritt::Art::Loesung, n);
+  return status;
+}
+
+void GleichungsLoeser::SetzeRechenweg(Rechenweg* weg) {
+  d_->weg = weg;
 }
 
 int GleichungsLoeser::Zeilenfolge(int i) const {

@@ -15,6 +15,8 @@
 
 #include "ZKZahl.h"
 
+struct Rechenweg;
+
 // Result of Loese.
 enum LoeseStatus : int {
   Geloest = 0,
@@ -41,6 +43,9 @@ class GleichungsLoeser {
   // Takes rows 0..n and columns 0..m of the source (column 0: right-hand sides).
   void UebernehmeMatrix(int n, int m, const ZKMatrix& quelle);
   LoeseStatus Loese();
+  // While set, Loese fills this record (cleared first) with every step it
+  // takes; without one nothing is recorded.
+  void SetzeRechenweg(Rechenweg* weg);
 
   // Read access for tests: the arrangement and the reduced working matrix.
   int Zeilenfolge(int i) const;
@@ -52,6 +57,8 @@ class GleichungsLoeser {
   int Eingriffe() const;
 
  private:
+  LoeseStatus LoeseUndNotiere();
+
   struct Daten;
   std::unique_ptr<Daten> d_;
 };

@@ -1,0 +1,125 @@
+#include "RechenwegFenster.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* Knopf(QWidget* eltern, QLayout* reihe, const QString& text, const QString& name,
+                   const QString& beschreibung) {
+  auto* knopf = new QPushButton(text, eltern);
+  knopf->setObjectName(name);
+  knopf->setAccessibleName(text);
+  knopf->setAccessibleDescription(beschreibung);
+  reihe->addWidget(knopf);
+  return knopf;
+}
+
+// Value columns per block on paper: 4 of the widest numbers (33 characters,
+// as in "-9,866200635E-21+j2,612083826E-22") fit an A4 landscape line at 8 pt.
+constexpr int kSpaltenJeBlockPapier = 4;
+
+}  // namespace
+
+RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+  setObjectName(QStringLiteral("RechenwegFenster"));
+  setWindowTitle(QStringLiteral("Rechenweg"));
+  setAccessibleName(QStringLiteral("Rechenweg"));
+  resize(760, 560);
+
+  auto* spalte = new QVBoxLayout(this);
+  Anzeige = new QTextBrowser(this);
+  Anzeige->setObjectName(QStringLiteral("Rechenweg_Anzeige"));
+  Anzeige->setAccessibleName(QStringLiteral("Rechenweg des letzten Gleichungssystems"));
+  Anzeige->setLineWrapMode(QTextEdit::NoWrap);
+  spalte->addWidget(Anzeige);
+
+  auto* reihe = new QHBoxLayout;
+  spalte->addLayout(reihe);
+  Kopieren_Button = Knopf(
+      this, reihe, QStringLiteral("Text kopieren"), QStringLiteral("RechenwegKopieren_Button"),
+      QStringLiteral("Legt den ganzen Rechenweg als Text in die Zwischenablage."));
+  Html_Button = Knopf(this, reihe, QStringLiteral("Als HTML speichern …"),
+                      QStringLiteral("RechenwegHtml_Button"), QString());
+  Pdf_Button = Knopf(this, reihe, QStringLiteral("Als PDF speichern …"),
+                     QStringLiteral("RechenwegPdf_Button"), QString());
+  Drucken_Button = Knopf(this, reihe, QStringLiteral("Drucken …"),
+                         QStringLiteral("RechenwegDrucken_Button"), QString());
+  reihe->addStretch();
+  auto* schliessen = Knopf(this, reihe, QStringLiteral("Schließen"),
+                           QStringLiteral("RechenwegSchliessen_Button"), QString());
+
+  connect(Kopieren_Button, &QPushButton::clicked, this,
+          [this] { QApplication::clipboard()->setText(text_); });
+  connect(Html_Button, &QPushButton::clicked, this, [this] {
+    const QString datei = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Rechenweg als HTML speichern"), QStringLiteral("Rechenweg.html"),
+        QStringLiteral("HTML-Dokument (*.html)"));
+    if (!datei.isEmpty()) SpeichereHtml(datei);
+  });
+  connect(Pdf_Button, &QPushButton::clicked, this, [this] {
+    const QString datei = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Rechenweg als PDF speichern"), QStringLiteral("Rechenweg.pdf"),
+        QStringLiteral("PDF-Dokument (*.pdf)"));
+    if (!datei.isEmpty()) SpeicherePdf(datei);
+  });
+  connect(Drucken_Button, &QPushButton::clicked, this, [this] {
+    QPrinter drucker(QPrinter::HighResolution);
+    QPrintDialog dialog(&drucker, this);
+    if (dialog.exec() == QDialog::Accepted) Drucke(drucker);
+  });
+  connect(schliessen, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
+  weg_ = weg;
+  format_ = zahlenFormat;
+  text_ = QString::fromStdString(RechenwegText(weg_, format_));
+  Anzeige->setHtml(Html(0));
+}
+
+QString RechenwegFenster::Html(int spaltenJeBlock) const {
+  return QString::fromStdString(RechenwegHtml(weg_, format_, spaltenJeBlock));
+}
+
+bool RechenwegFenster::SpeichereHtml(const QString& datei) const {
+  QFile f(datei);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const QByteArray inhalt = Html(0).toUtf8();
+  return f.write(inhalt) == inhalt.size() && f.flush();
+}
+
+bool RechenwegFenster::SpeicherePdf(const QString& datei) const {
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setOutputFileName(datei);
+  Drucke(drucker);
+  return QFile::exists(datei) && QFile(datei).size() > 0;
+}
+
+// A4, landscape for anything larger than one equation, 8 pt, matrices in
+// blocks of columns: no number is wrapped or runs off the page.
+void RechenwegFenster::Drucke(QPrinter& drucker) const {
+  drucker.setPageSize(QPageSize(QPageSize::A4));
+  drucker.setPageOrientation(weg_.n > 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
+  drucker.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+  QTextDocument dokument;
+  QFont schrift(QStringLiteral("Liberation Sans"));
+  schrift.setPointSizeF(8.0);
+  dokument.setDefaultFont(schrift);
+  dokument.setDefaultStyleSheet(
+      QStringLiteral("td, th { font-family: 'Liberation Mono'; white-space: nowrap; }"));
+  dokument.setHtml(Html(kSpaltenJeBlockPapier));
+  dokument.print(&drucker);
+}

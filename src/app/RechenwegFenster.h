@@ -1,0 +1,48 @@
+// The Rechenweg window: the last solve of the matrix page, step by step.
+//
+// Non-modal and resizable; the matrix page hands it each new record after
+// "=", so an open window follows every solve. The steps are the solver's
+// own record (see Rechenweg.h); this window only lays them out, copies
+// them, exports them as HTML or PDF and prints them.
+#ifndef QUORVEL_APP_RECHENWEGFENSTER_H
+#define QUORVEL_APP_RECHENWEGFENSTER_H
+
+#include <QString>
+#include <QWidget>
+
+#include "Rechenweg.h"
+
+class QPrinter;
+class QPushButton;
+class QTextBrowser;
+
+class RechenwegFenster : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit RechenwegFenster(QWidget* eltern = nullptr);
+
+  // Shows this record in this display format (General or Exponent).
+  void Zeige(const Rechenweg& weg, int zahlenFormat);
+  // The record as plain text, as "Text kopieren" puts it on the clipboard.
+  QString Text() const { return text_; }
+  // Writes the document; false (and the file left alone or removed) on failure.
+  bool SpeichereHtml(const QString& datei) const;
+  bool SpeicherePdf(const QString& datei) const;
+
+  QPushButton* Kopieren_Button;
+  QPushButton* Html_Button;
+  QPushButton* Pdf_Button;
+  QPushButton* Drucken_Button;
+  QTextBrowser* Anzeige;
+
+ private:
+  void Drucke(QPrinter& drucker) const;
+  QString Html(int spaltenJeBlock) const;
+
+  Rechenweg weg_;
+  int format_ = 0;
+  QString text_;
+};
+
+#endif

@@ -1,0 +1,175 @@
+// The matrix page's "Rechenweg" button and its exercise mode.
+//
+// In exercise mode "Beispiele" sets a system whose solution stays hidden:
+// the coefficient grid, the dimension and "=" are locked, and the result
+// grid takes the student's answers until "Prüfen" marks them or "Lösung
+// zeigen" solves the system as usual.
+#include <QCheckBox>
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+#include "Beispiel.h"
+#include "MainQuorvel.h"
+#include "RechenwegFenster.h"
+#include "Uebung.h"
+#include "ZKLesen.h"
+#include "ZKText.h"
+
+namespace {
+
+const QColor kRichtig(150, 230, 150);
+const QColor kFalsch(255, 150, 150);
+
+}  // namespace
+
+bool AntwortRichtig(const ZKZahl& antwort, const ZKZahl& loesung) {
+  // A little slack, so that an answer typed exactly at the edge (50,05 for
+  // 50; 30,1 degrees for 30) is not refused for the rounding of its reading.
+  constexpr long double kSpiel = 1e-9L;
+  const long double b = loesung.Betrag;
+  if (!(std::fabs(antwort.Betrag - b) <= (kBetragToleranz + kSpiel) * b)) return false;
+  if (b == 0.0L) return true;  // zero has no angle
+  long double d = std::fmod(std::fabs(antwort.Winkel - loesung.Winkel), 360.0L);
+  d = std::min(d, 360.0L - d);
+  return d <= kWinkelToleranz + kSpiel;
+}
+
+void TForm1::ErzeugeRechenwegUndUebung() {
+  // A column beside the result grid, in a smaller plain font than the
+  // page's so that the captions fit.
+  constexpr int x = 700, breite = 166;
+  Rechenweg_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Rechenweg"));
+  Rechenweg_BitBtn->setObjectName(QStringLiteral("Rechenweg_BitBtn"));
+  Rechenweg_BitBtn->setGeometry(x, 183, breite, 28);
+  Uebung_CheckBox = new QCheckBox(QStringLiteral("Übung (Lösung verbergen)"), Matrix_GroupBox);
+  Uebung_CheckBox->setObjectName(QStringLiteral("Uebung_CheckBox"));
+  Uebung_CheckBox->setGeometry(x, 214, breite, 24);
+  Pruefen_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Prüfen"));
+  Pruefen_BitBtn->setObjectName(QStringLiteral("Pruefen_BitBtn"));
+  Pruefen_BitBtn->setGeometry(x, 241, 60, 28);
+  LoesungZeigen_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Lösung zeigen"));
+  LoesungZeigen_BitBtn->setObjectName(QStringLiteral("LoesungZeigen_BitBtn"));
+  LoesungZeigen_BitBtn->setGeometry(x + 64, 241, breite - 64, 28);
+  Uebung_Label = new QLabel(Matrix_GroupBox);
+  Uebung_Label->setObjectName(QStringLiteral("Uebung_Label"));
+  Uebung_Label->setGeometry(x, 272, breite, 40);
+  Uebung_Label->setWordWrap(true);
+  // Shown only while the box is ticked (a disabled caption would be
+  // too faint to read).
+  Pruefen_BitBtn->setVisible(false);
+  LoesungZeigen_BitBtn->setVisible(false);
+  QFont schrift(QStringLiteral("MS Sans Serif"));
+  schrift.setPixelSize(12);
+  for (QWidget* w : std::initializer_list<QWidget*>{Uebung_CheckBox, Pruefen_BitBtn,
+                                                    LoesungZeigen_BitBtn, Uebung_Label})
+    w->setFont(schrift);
+  schrift.setPixelSize(11);  // the checkbox's caption is the longest
+  Uebung_CheckBox->setFont(schrift);
+
+  Rechenweg_BitBtn->OnClick = [this] { Rechenweg_BitBtnClick(); };
+  Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
+  LoesungZeigen_BitBtn->OnClick = [this] { LoesungZeigen_BitBtnClick(); };
+  QObject::connect(Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
+}
+
+void TForm1::Rechenweg_BitBtnClick() {
+  if (!Rechenweg_Fenster) Rechenweg_Fenster = new RechenwegFenster(this);
+  // An exercise's solve has not happened yet: nothing to show.
+  Rechenweg_Fenster->Zeige(UebungAktiv() ? Rechenweg() : LetzterRechenweg, Zustand.ZahlenFormat);
+  Rechenweg_Fenster->show();
+  Rechenweg_Fenster->raise();
+}
+
+void TForm1::RechenwegNachfuehren() {
+  if (Rechenweg_Fenster && Rechenweg_Fenster->isVisible())
+    Rechenweg_Fenster->Zeige(LetzterRechenweg, Zustand.ZahlenFormat);
+}
+
+bool TForm1::UebungAktiv() const {
+  return !UebungsLoesung.empty();
+}
+
+void TForm1::SperreUebung(bool gesperrt) {
+  MatrixTab_StringGrid->SetzeEditieren(!gesperrt);
+  Berechnen_BitBtn->setEnabled(!gesperrt);
+  GroupBox3->setEnabled(!gesperrt);
+  KxWerte_StringGrid->SetzeEditieren(gesperrt);
+  for (int r = 1; r < KxWerte_StringGrid->RowCount(); ++r) {
+    KxWerte_StringGrid->SetzeZellfarbe(1, r, QColor());
+    KxWerte_StringGrid->SetzeZellfarbe(2, r, QColor());
+  }
+}
+
+bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
+  if (!Uebung_CheckBox->isChecked()) return false;
+  UebungsLoesung = loesung;
+  LetzterRechenweg.Leeren();
+  LoescheErgebnisse();
+  SperreUebung(true);
+  Uebung_Label->setText(QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
+  return true;
+}
+
+// Ends an exercise: unlocks everything, forgets the hidden solution.
+void TForm1::Uebung_CheckBoxClick() {
+  Pruefen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
+  LoesungZeigen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
+  if (Uebung_CheckBox->isChecked()) {
+    Uebung_Label->setText(QStringLiteral("„Beispiele“ stellt eine Aufgabe."));
+    return;
+  }
+  if (UebungAktiv()) LoescheErgebnisse();
+  UebungsLoesung.clear();
+  SperreUebung(false);
+  Uebung_Label->clear();
+}
+
+void TForm1::Pruefen_BitBtnClick() {
+  if (!UebungAktiv()) return;
+  const int n = static_cast<int>(UebungsLoesung.size()) - 1;
+  int richtig = 0;
+  for (int r = 1; r <= n; ++r) {
+    // Every column that holds text must be right; an empty row is wrong.
+    bool zeileRichtig = false, etwas = false;
+    for (int c = 1; c <= 2; ++c) {
+      const QString text = KxWerte_StringGrid->Cells(c, r).trimmed();
+      if (text.isEmpty()) {
+        KxWerte_StringGrid->SetzeZellfarbe(c, r, QColor());
+        continue;
+      }
+      ZKZahl z;
+      const bool gut = LiesZKZahl(NachAnsi(text), z) != ZKForm::Keine &&
+                       AntwortRichtig(z, UebungsLoesung[static_cast<std::size_t>(r)]);
+      KxWerte_StringGrid->SetzeZellfarbe(c, r, gut ? kRichtig : kFalsch);
+      zeileRichtig = etwas ? (zeileRichtig && gut) : gut;
+      etwas = true;
+    }
+    if (!etwas) {
+      KxWerte_StringGrid->SetzeZellfarbe(1, r, kFalsch);
+      KxWerte_StringGrid->SetzeZellfarbe(2, r, kFalsch);
+    }
+    richtig += zeileRichtig ? 1 : 0;
+  }
+  KxWerte_StringGrid->clearSelection();  // the marks show, not the selection
+  Uebung_Label->setText(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(n));
+}
+
+void TForm1::LoesungZeigen_BitBtnClick() {
+  if (!UebungAktiv()) return;
+  // The memo lists the solution as an example without exercise does.
+  if (Form2) {
+    TMemo* memo = Form2->Beispiel_Memo;
+    memo->LinesAdd(QString());
+    for (std::size_t i = 1; i < UebungsLoesung.size(); ++i) {
+      memo->LinesAdd(QStringLiteral("X%1 = %2")
+                         .arg(i)
+                         .arg(AusAnsi(ExponentialText(UebungsLoesung[i], Zustand.ZahlenFormat))));
+    }
+  }
+  UebungsLoesung.clear();
+  SperreUebung(false);
+  Uebung_Label->setText(QStringLiteral("Lösung gezeigt."));
+  // "=" fills the result grid and the Rechenweg.
+  Berechnen_BitBtn->click();
+}

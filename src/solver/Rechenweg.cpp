@@ -1,0 +1,336 @@
+#include "Rechenweg.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "Ansi.h"
+#include "ZKText.h"
+
+namespace {
+
+// The number texts are Windows-1252 bytes; the record's text is UTF-8.
+std::string Utf8(const std::string& ansi) {
+  std::string aus;
+  for (const char16_t z : AnsiNachUtf16(ansi)) {
+    if (z < 0x80) {
+      aus += static_cast<char>(z);
+    } else if (z < 0x800) {
+      aus += static_cast<char>(0xC0 | (z >> 6));
+      aus += static_cast<char>(0x80 | (z & 0x3F));
+    } else {
+      aus += static_cast<char>(0xE0 | (z >> 12));
+      aus += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
+      aus += static_cast<char>(0x80 | (z & 0x3F));
+    }
+  }
+  return aus;
+}
+
+// The component form writes an exact zero as nothing; here it must show.
+std::string Komponenten(const ZKZahl& z, int format) {
+  const std::string text = Utf8(KomponentenText(z, format));
+  return text.empty() ? "0" : text;
+}
+
+// Both forms of a value: "3+j4 = 5*e^j53,13".
+std::string BeideFormen(const ZKZahl& z, int format) {
+  return Komponenten(z, format) + " = " + Utf8(ExponentialText(z, format));
+}
+
+std::size_t Zeichen(const std::string& utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string Rechts(const std::string& text, std::size_t breite) {
+  const std::size_t z = Zeichen(text);
+  return std::string(breite > z ? breite - z : 0, ' ') + text;
+}
+
+std::string Zahl(long double x) {
+  char puffer[32];
+  std::snprintf(puffer, sizeof puffer, "%.1Le", x);
+  std::string text(puffer);
+  std::replace(text.begin(), text.end(), '.', ',');
+  return text;
+}
+
+// Plain text and HTML share the walk through the record; a Ausgabe writes
+// one kind of document.
+class Ausgabe {
+ public:
+  virtual ~Ausgabe() = default;
+  virtual void Titel(const std::string& text) = 0;
+  virtual void Ueberschrift(const std::string& text) = 0;
+  virtual void Zeile(const std::string& text) = 0;
+  // rows of cells, the first row the header; the last column is split off.
+  virtual void Tabelle(const std::vector<std::vector<std::string>>& zellen) = 0;
+  virtual std::string Ergebnis() = 0;
+};
+
+class TextAusgabe : public Ausgabe {
+ public:
+  void Titel(const std::string& text) override { text_ += text + "\n"; }
+  void Ueberschrift(const std::string& text) override { text_ += "\n" + text + "\n"; }
+  void Zeile(const std::string& text) override { text_ += "  " + text + "\n"; }
+  void Tabelle(const std::vector<std::vector<std::string>>& zellen) override {
+    std::vector<std::size_t> breite;
+    for (const auto& zeile : zellen) {
+      breite.resize(std::max(breite.size(), zeile.size()), 0);
+      for (std::size_t c = 0; c < zeile.size(); ++c)
+        breite[c] = std::max(breite[c], Zeichen(zeile[c]));
+    }
+    for (const auto& zeile : zellen) {
+      std::string text = "   ";
+      for (std::size_t c = 0; c < zeile.size(); ++c) {
+        text += (c + 1 == zeile.size() && c > 1) ? "  | " : "  ";
+        text += Rechts(zeile[c], breite[c]);
+      }
+      text_ += text + "\n";
+    }
+  }
+  std::string Ergebnis() override { return text_; }
+
+ private:
+  std::string text_;
+};
+
+std::string Html(const std::string& text) {
+  std::string aus;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        aus += "&amp;";
+        break;
+      case '<':
+        aus += "&lt;";
+        break;
+      case '>':
+        aus += "&gt;";
+        break;
+      default:
+        aus += c;
+    }
+  }
+  return aus;
+}
+
+class HtmlAusgabe : public Ausgabe {
+ public:
+  explicit HtmlAusgabe(int spaltenJeBlock) : block_(spaltenJeBlock) {}
+  void Titel(const std::string& text) override { text_ += "<h1>" + Html(text) + "</h1>\n"; }
+  void Ueberschrift(const std::string& text) override { text_ += "<h2>" + Html(text) + "</h2>\n"; }
+  void Zeile(const std::string& text) override { text_ += "<p>" + Html(text) + "</p>\n"; }
+  // A wide matrix is split into blocks of columns, each with the row names,
+  // so that a page never cuts one off.
+  void Tabelle(const std::vector<std::vector<std::string>>& zellen) override {
+    const std::size_t spalten = zellen.front().size();
+    const std::size_t block = block_ > 0 ? static_cast<std::size_t>(block_) : spalten;
+    for (std::size_t von = 1; von < spalten; von += block) {
+      const std::size_t bis = std::min(spalten, von + block);
+      text_ += "<table class=\"matrix\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n";
+      for (std::size_t z = 0; z < zellen.size(); ++z) {
+        const std::string zelle = z == 0 ? "th" : "td";
+        text_ += "<tr><" + zelle + ">" + Html(zellen[z][0]) + "</" + zelle + ">";
+        for (std::size_t c = von; c < bis; ++c) {
+          text_ +=
+              "<" + zelle + " align=\"right\" nowrap>" + Html(zellen[z][c]) + "</" + zelle + ">";
+        }
+        text_ += "</tr>\n";
+      }
+      text_ += "</table>\n";
+    }
+  }
+  std::string Ergebnis() override {
+    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<title>Rechenweg</title>\n<style>\n"
+           "body { font-family: sans-serif; }\n"
+           "table.matrix { border-collapse: collapse; margin: 0.3em 0 0.8em 1em; }\n"
+           "table.matrix td, table.matrix th { border: 1px solid #999; padding: 1px 6px;"
+           " text-align: right; font-family: monospace; }\n"
+           "h2 { font-size: 1.1em; margin-bottom: 0.2em; }\n"
+           "p { margin: 0.15em 0 0.15em 1em; }\n"
+           "</style>\n</head>\n<body>\n" +
+           text_ + "</body>\n</html>\n";
+  }
+
+ private:
+  int block_;
+  std::string text_;
+};
+
+std::string Nr(int i) {
+  return std::to_string(i);
+}
+
+// A recorded matrix: one row per working row, columns X1..Xn, then the
+// right-hand side.
+void Matrix(Ausgabe& aus, const Rechenweg& weg, const RechenSchritt& schritt, int format,
+            const std::string& zeilenname) {
+  const int n = weg.n;
+  std::vector<std::vector<std::string>> zellen;
+  zellen.emplace_back();
+  zellen.back().push_back("");
+  for (int c = 1; c <= n; ++c) zellen.back().push_back("X" + Nr(c));
+  zellen.back().push_back("rechte Seite");
+  for (int r = 1; r <= n; ++r) {
+    zellen.emplace_back();
+    zellen.back().push_back(zeilenname + Nr(r));
+    for (int c = 1; c <= n; ++c)
+      zellen.back().push_back(Komponenten(weg.Eintrag(schritt, r, c), format));
+    zellen.back().push_back(Komponenten(weg.Eintrag(schritt, r, 0), format));
+  }
+  aus.Tabelle(zellen);
+}
+
+void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
+  const int n = weg.n;
+  aus.Titel("Rechenweg");
+  bool rueckwaerts = false;
+  int spalte = 0;
+  const RechenSchritt* vorher = nullptr;
+  for (const RechenSchritt& s : weg.schritte) {
+    using Art = RechenSchritt::Art;
+    switch (s.art) {
+      case Art::Gleichungen: {
+        aus.Ueberschrift("Aufgabe: " + Nr(n) + (n == 1 ? " Gleichung" : " Gleichungen") +
+                         ", wie sie gelesen wurden");
+        for (int r = 1; r <= n; ++r) {
+          std::string text = "Gleichung " + Nr(r) + ":  ";
+          for (int c = 1; c <= n; ++c) {
+            text += (c > 1 ? " + " : "") + std::string("(") +
+                    Komponenten(weg.Eintrag(s, r, c), format) + ")·X" + Nr(c);
+          }
+          aus.Zeile(text + " = " + Komponenten(weg.Eintrag(s, r, 0), format));
+        }
+        break;
+      }
+      case Art::Anordnung: {
+        aus.Ueberschrift("Anordnung (jede Diagonale ungleich null)");
+        bool getauscht = false;
+        for (int i = 1; i <= n; ++i) {
+          const int k = s.folge[static_cast<std::size_t>(i)];
+          aus.Zeile("Zeile " + Nr(i) + ": Gleichung " + Nr(k) + " (für X" + Nr(i) + ")");
+          getauscht = getauscht || k != i;
+        }
+        if (!getauscht) aus.Zeile("Die Gleichungen bleiben in ihrer Reihenfolge.");
+        break;
+      }
+      case Art::Wiederholung:
+        aus.Ueberschrift("Wiederholte Rechnung");
+        aus.Zeile("Das Ergebnis der ersten Elimination bestand die Prüfung nicht (" +
+                  AbbruchText(s.grund) + ").");
+        aus.Zeile(s.versuch == 2
+                      ? "Die Elimination wurde wiederholt, mit dem betragsgrößten Pivot jeder "
+                        "Spalte (Zeilentausch). Gezeigt wird diese Rechnung."
+                      : "Die Elimination wurde wiederholt, mit Zeilentausch nach dem größten "
+                        "Pivot und danach noch einmal mit den Pivots der Anordnung, wo sie nicht "
+                        "null sind. Gezeigt wird die letzte Rechnung, deren Ergebnis besteht.");
+        break;
+      case Art::Tausch:
+        aus.Zeile("Zeile " + Nr(s.zeile) + " und Zeile " + Nr(s.mit) + " getauscht (der Pivot " +
+                  Nr(s.zeile) + " ist zu klein gegen seine Spalte).");
+        break;
+      case Art::Normierung:
+        if (s.zeile != spalte) {
+          spalte = s.zeile;
+          aus.Ueberschrift("Spalte " + Nr(spalte));
+        }
+        aus.Zeile("Zeile " + Nr(s.zeile) + " geteilt durch (" + BeideFormen(s.wert, format) + ")");
+        break;
+      case Art::Rest:
+        aus.Zeile("Eintrag Zeile " + Nr(s.zeile) + ", Spalte " + Nr(s.mit) +
+                  " ist Rundungsrest und wird null gesetzt.");
+        break;
+      case Art::Elimination:
+        if (s.oberhalb && (!rueckwaerts || s.mit != spalte)) {
+          rueckwaerts = true;
+          spalte = s.mit;
+          aus.Ueberschrift("Rückwärts: Spalte " + Nr(spalte) + " oberhalb der Diagonale");
+        }
+        aus.Zeile("Zeile " + Nr(s.zeile) + " − (" + BeideFormen(s.wert, format) + ") × Zeile " +
+                  Nr(s.mit));
+        break;
+      case Art::Stand:
+        if (vorher != nullptr && vorher->art == Art::Stand && !s.nachOperation) {
+          aus.Zeile("Spalte " + Nr(s.mit) + " ist fertig.");
+        } else {
+          if (!s.nachOperation) aus.Zeile("Matrix nach Spalte " + Nr(s.mit) + ":");
+          Matrix(aus, weg, s, format, "Z");
+        }
+        break;
+      case Art::Pruefung:
+        aus.Ueberschrift("Probe");
+        if (s.bestanden) {
+          aus.Zeile("Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens " +
+                    Zahl(s.fehler) + " ihres Betrags.");
+        } else {
+          aus.Zeile("Nicht bestanden: " + AbbruchText(s.grund) + ".");
+        }
+        break;
+      case Art::Verfeinerung:
+        aus.Zeile("Die Lösung wird einmal nachgebessert (Korrektur aus dem Rest der Gleichungen):");
+        for (int i = 1; i <= n; ++i) {
+          aus.Zeile("X" + Nr(i) + " + (" +
+                    Komponenten(s.werte[static_cast<std::size_t>(i)], format) + ")");
+        }
+        break;
+      case Art::NullGesetzt:
+        aus.Zeile("X" + Nr(s.zeile) +
+                  " liegt innerhalb seiner Fehlerschranke bei null und wird 0.");
+        break;
+      case Art::Loesung:
+        aus.Ueberschrift("Lösung");
+        for (int i = 1; i <= n; ++i) {
+          aus.Zeile("X" + Nr(i) + " = " +
+                    BeideFormen(s.werte[static_cast<std::size_t>(i)], format));
+        }
+        break;
+      case Art::Abbruch:
+        aus.Ueberschrift("Keine Lösung");
+        aus.Zeile(AbbruchText(s.grund) + ".");
+        break;
+    }
+    vorher = &s;
+  }
+}
+
+}  // namespace
+
+std::string AbbruchText(Abbruchgrund grund) {
+  switch (grund) {
+    case Abbruchgrund::Keiner:
+      return "Kein Fehler";
+    case Abbruchgrund::Dimension:
+      return "Die Anzahl der Gleichungen liegt außerhalb von 0 bis 100";
+    case Abbruchgrund::NichtEndlich:
+      return "Ein Wert des Systems ist unendlich oder unbestimmt";
+    case Abbruchgrund::KeineAnordnung:
+      return "Keine Reihenfolge der Gleichungen gibt eine Diagonale ohne Null: das System hat "
+             "keine eindeutige Lösung";
+    case Abbruchgrund::KeinPivot:
+      return "In der nächsten Spalte ist jeder mögliche Pivot null: das System hat keine "
+             "eindeutige Lösung";
+    case Abbruchgrund::ErgebnisNichtEndlich:
+      return "Die Elimination ergab einen unendlichen oder unbestimmten Wert";
+    case Abbruchgrund::Singulaer:
+      return "Eine winzige Änderung der Koeffizienten macht das System singulär: es hat keine "
+             "eindeutige Lösung";
+    case Abbruchgrund::Ungenau:
+      return "Der Fehler der Lösung könnte die angezeigten Stellen erreichen (schlecht "
+             "konditioniert)";
+  }
+  return "";
+}
+
+std::string RechenwegText(const Rechenweg& weg, int zahlenFormat) {
+  TextAusgabe aus;
+  Schreibe(aus, weg, zahlenFormat);
+  return aus.Ergebnis();
+}
+
+std::string RechenwegHtml(const Rechenweg& weg, int zahlenFormat, int spaltenJeBlock) {
+  HtmlAusgabe aus(spaltenJeBlock);
+  Schreibe(aus, weg, zahlenFormat);
+  return aus.Ergebnis();
+}

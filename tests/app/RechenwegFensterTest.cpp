@@ -1,0 +1,355 @@
+// The Rechenweg window and the exercise mode on the real main window.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "Beispiel.h"
+#include "Dateien.h"
+#include "MainQuorvel.h"
+#include "Meldungen.h"
+#include "RechenwegFenster.h"
+#include "Uebung.h"
+#include "ZKLesen.h"
+
+namespace {
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
+
+class RechenwegFensterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form1.Form2 = &form2;
+    form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+  }
+  void TearDown() override {
+    if (form1.Rechenweg_Fenster) form1.Rechenweg_Fenster->close();
+  }
+
+  // Types a system (rows: right-hand side, then the coefficients) and presses "=".
+  void Rechne(const std::vector<std::vector<const char*>>& zeilen) {
+    form1.AnzahlMatrix_Edit->setText(QString::number(zeilen.size()));
+    for (std::size_t r = 0; r < zeilen.size(); ++r) {
+      for (std::size_t c = 0; c < zeilen[r].size(); ++c) {
+        form1.MatrixTab_StringGrid->SetCell(int(c) + 1, int(r) + 1,
+                                            QString::fromUtf8(zeilen[r][c]));
+      }
+    }
+    QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton);
+  }
+  void Beispiel(int n, int stufe, std::uint32_t samen) {
+    form1.AnzahlMatrix_Edit->setText(QString::number(n));
+    form1.Zustand.BeispielZaehler = stufe - 1;
+    form1.Zustand.FesterZufallsSamen = samen;
+    QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  }
+  RechenwegFenster* OeffneRechenweg() {
+    QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
+    return form1.Rechenweg_Fenster;
+  }
+
+  Meldungen meldungen;
+  TForm2 form2;
+  TForm1 form1;
+};
+
+// Worked by hand: X1 + X2 = 5, X1 - X2 = 1.
+const char* const kZweiMalZwei = R"(Rechenweg
+
+Aufgabe: 2 Gleichungen, wie sie gelesen wurden
+  Gleichung 1:  (1)·X1 + (1)·X2 = 5
+  Gleichung 2:  (1)·X1 + (-1)·X2 = 1
+
+Anordnung (jede Diagonale ungleich null)
+  Zeile 1: Gleichung 1 (für X1)
+  Zeile 2: Gleichung 2 (für X2)
+  Die Gleichungen bleiben in ihrer Reihenfolge.
+
+Spalte 1
+  Zeile 1 geteilt durch (1 = 1*e^j0,00)
+         X1  X2  | rechte Seite
+     Z1   1   1  |            5
+     Z2   1  -1  |            1
+  Zeile 2 − (1 = 1*e^j0,00) × Zeile 1
+         X1  X2  | rechte Seite
+     Z1   1   1  |            5
+     Z2   0  -2  |           -4
+  Spalte 1 ist fertig.
+
+Spalte 2
+  Zeile 2 geteilt durch (-2 = 2*e^j180,00)
+         X1  X2  | rechte Seite
+     Z1   1   1  |            5
+     Z2   0   1  |            2
+  Spalte 2 ist fertig.
+
+Rückwärts: Spalte 2 oberhalb der Diagonale
+  Zeile 1 − (1 = 1*e^j0,00) × Zeile 2
+         X1  X2  | rechte Seite
+     Z1   1   0  |            3
+     Z2   0   1  |            2
+  Spalte 2 ist fertig.
+
+Probe
+  Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens 0,0e+00 ihres Betrags.
+
+Lösung
+  X1 = 3 = 3*e^j0,00
+  X2 = 2 = 2*e^j0,00
+)";
+
+// Worked by hand: 2 1 1 | 4, 1 3 1 | 5, 1 1 4 | 6; every unknown is 1.
+const char* const kDreiMalDrei = R"(Spalte 1
+  Zeile 1 geteilt durch (2 = 2*e^j0,00)
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   1    3    1  |            5
+     Z3   1    1    4  |            6
+  Zeile 2 − (1 = 1*e^j0,00) × Zeile 1
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0  2,5  0,5  |            3
+     Z3   1    1    4  |            6
+  Zeile 3 − (1 = 1*e^j0,00) × Zeile 1
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0  2,5  0,5  |            3
+     Z3   0  0,5  3,5  |            4
+  Spalte 1 ist fertig.
+
+Spalte 2
+  Zeile 2 geteilt durch (2,5 = 2,5*e^j0,00)
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0    1  0,2  |          1,2
+     Z3   0  0,5  3,5  |            4
+  Zeile 3 − (0,5 = 0,5*e^j0,00) × Zeile 2
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0    1  0,2  |          1,2
+     Z3   0    0  3,4  |          3,4
+  Spalte 2 ist fertig.
+
+Spalte 3
+  Zeile 3 geteilt durch (3,4 = 3,4*e^j0,00)
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0    1  0,2  |          1,2
+     Z3   0    0    1  |            1
+  Spalte 3 ist fertig.
+
+Rückwärts: Spalte 3 oberhalb der Diagonale
+  Zeile 2 − (0,2 = 0,2*e^j0,00) × Zeile 3
+         X1   X2   X3  | rechte Seite
+     Z1   1  0,5  0,5  |            2
+     Z2   0    1    0  |            1
+     Z3   0    0    1  |            1
+  Zeile 1 − (0,5 = 0,5*e^j0,00) × Zeile 3
+         X1   X2  X3  | rechte Seite
+     Z1   1  0,5   0  |          1,5
+     Z2   0    1   0  |            1
+     Z3   0    0   1  |            1
+  Spalte 3 ist fertig.
+
+Rückwärts: Spalte 2 oberhalb der Diagonale
+  Zeile 1 − (0,5 = 0,5*e^j0,00) × Zeile 2
+         X1  X2  X3  | rechte Seite
+     Z1   1   0   0  |            1
+     Z2   0   1   0  |            1
+     Z3   0   0   1  |            1
+  Spalte 2 ist fertig.
+)";
+
+TEST_F(RechenwegFensterTest, ShowsTheHandCheckedStepsAndFollowsEveryNewSolve) {
+  Rechne({{"5", "1", "1"}, {"1", "1", "-1"}});
+  RechenwegFenster* fenster = OeffneRechenweg();
+  ASSERT_NE(fenster, nullptr);
+  EXPECT_TRUE(fenster->isVisible());
+  EXPECT_FALSE(fenster->isModal());
+  EXPECT_TRUE(fenster->isWindow());
+  EXPECT_EQ(fenster->Text(), QString::fromUtf8(kZweiMalZwei));
+
+  Rechne({{"4", "2", "1", "1"}, {"5", "1", "3", "1"}, {"6", "1", "1", "4"}});
+  const QString text = fenster->Text();
+  EXPECT_TRUE(text.contains(QString::fromUtf8(kDreiMalDrei))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(QStringLiteral("  X3 = 1 = 1*e^j0,00\n")));
+}
+
+TEST_F(RechenwegFensterTest, ASingularSystemShowsWhyItHasNoSolution) {
+  meldungen.Erwarte(IDOK);
+  Rechne({{"1", "1", "2"}, {"2", "2", "4"}});
+  const QString text = OeffneRechenweg()->Text();
+  EXPECT_TRUE(text.contains(QStringLiteral("Keine Lösung"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("jeder mögliche Pivot null")));
+  EXPECT_FALSE(text.contains(QStringLiteral("\nLösung\n")));
+}
+
+QString Normiert(QString text) {
+  return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+}
+
+// Every line of the window's text must be in an export: sentences whole,
+// matrix rows cell by cell (a document lays tables out in its own way).
+void PruefeVollstaendig(const QString& fensterText, const QString& export_) {
+  const QString alles = Normiert(export_);
+  for (const QString& zeile : fensterText.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    if (zeile.contains(QLatin1Char('|')) || zeile.trimmed().startsWith(QLatin1Char('X'))) {
+      for (const QString& zelle : zeile.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (zelle != QStringLiteral("|")) {
+          EXPECT_TRUE(alles.contains(zelle)) << zelle.toStdString();
+        }
+      }
+    } else {
+      EXPECT_TRUE(alles.contains(Normiert(zeile))) << zeile.toStdString();
+    }
+  }
+}
+
+TEST_F(RechenwegFensterTest, HtmlAndPdfHoldTheTaskEveryStepAndTheSolution) {
+  for (const int n : {3, 8}) {
+    SCOPED_TRACE(n);
+    Beispiel(n, 3, 1234);
+    RechenwegFenster* fenster = OeffneRechenweg();
+    const QString text = fenster->Text();
+    ASSERT_TRUE(text.contains(QStringLiteral("\nLösung\n")));
+    QTemporaryDir ordner;
+    const QString html = ordner.filePath(QStringLiteral("r.html"));
+    const QString pdf = ordner.filePath(QStringLiteral("r.pdf"));
+    ASSERT_TRUE(fenster->SpeichereHtml(html));
+    ASSERT_TRUE(fenster->SpeicherePdf(pdf));
+
+    QFile f(html);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QString htmlText = QString::fromUtf8(f.readAll());
+    htmlText.replace(QRegularExpression(QStringLiteral("<[^>]*>")), QStringLiteral(" "));
+    htmlText.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    htmlText.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    htmlText.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    PruefeVollstaendig(text, htmlText);
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    ASSERT_FALSE(pdfText.isEmpty());
+    PruefeVollstaendig(text, pdfText);
+  }
+}
+
+struct Grenzfall {
+  const char* name;
+  const char* antwort;
+  const char* loesung;
+  bool richtig;
+};
+
+class Toleranz : public ::testing::TestWithParam<Grenzfall> {};
+
+TEST_P(Toleranz, MagnitudeWithinAThousandthAngleWithinATenthOfADegree) {
+  ZKZahl antwort, loesung;
+  ASSERT_NE(LiesZKZahl(GetParam().antwort, antwort), ZKForm::Keine);
+  ASSERT_NE(LiesZKZahl(GetParam().loesung, loesung), ZKForm::Keine);
+  EXPECT_EQ(AntwortRichtig(antwort, loesung), GetParam().richtig);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grenzen, Toleranz,
+    ::testing::Values(Grenzfall{"Exact", "50*e^j30", "50*e^j30", true},
+                      Grenzfall{"MagnitudeAtTheEdge", "50,05*e^j30", "50*e^j30", true},
+                      Grenzfall{"MagnitudeBelowAtTheEdge", "49,95*e^j30", "50*e^j30", true},
+                      Grenzfall{"MagnitudeBeyond", "50,051*e^j30", "50*e^j30", false},
+                      Grenzfall{"AngleAtTheEdge", "50*e^j30,1", "50*e^j30", true},
+                      Grenzfall{"AngleBeyond", "50*e^j30,11", "50*e^j30", false},
+                      Grenzfall{"AngleModulo360", "50*e^j359,95", "50*e^-j0,05", true},
+                      Grenzfall{"AngleAcrossZero", "50*e^j0,04", "50*e^j359,98", true},
+                      Grenzfall{"OppositeSign", "-50*e^j30", "50*e^j30", false},
+                      Grenzfall{"ComponentForm", "3+j4", "5*e^j53,13", true},
+                      Grenzfall{"ComponentFormConjugate", "3-j4", "5*e^j53,13", false}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+
+QColor Farbe(TStringGrid* g, int c, int r) {
+  return g->model()->data(g->model()->index(r - 1, c - 1), Qt::BackgroundRole).value<QColor>();
+}
+
+TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnRequest) {
+  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
+  form1.Uebung_CheckBox->click();
+  EXPECT_FALSE(form1.Pruefen_BitBtn->isHidden());
+  EXPECT_FALSE(form1.LoesungZeigen_BitBtn->isHidden());
+  Beispiel(3, 2, 99);
+  ASSERT_EQ(form1.UebungsLoesung.size(), 4u);
+  // Hidden: no solution in the memo or the grid; grid, dimension and "=" locked.
+  EXPECT_FALSE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X1 =")));
+  for (int r = 1; r <= 3; ++r) {
+    EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, r).isEmpty());
+    EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, r).isEmpty());
+  }
+  const auto editierbar = [](TStringGrid* g) {
+    return bool(g->model()->flags(g->model()->index(0, 0)) & Qt::ItemIsEditable);
+  };
+  EXPECT_FALSE(editierbar(form1.MatrixTab_StringGrid));
+  EXPECT_TRUE(editierbar(form1.KxWerte_StringGrid));
+  EXPECT_FALSE(form1.Berechnen_BitBtn->isEnabled());
+  EXPECT_FALSE(form1.AnzahlMatrix_Edit->isEnabled());
+  EXPECT_FALSE(OeffneRechenweg()->Text().contains(QStringLiteral("Lösung")));
+
+  // X1 right in exponential form, X2 right in one column and wrong in the
+  // other, X3 not answered.
+  const ZKZahl& x1 = form1.UebungsLoesung[1];
+  const ZKZahl& x2 = form1.UebungsLoesung[2];
+  TStringGrid* kx = form1.KxWerte_StringGrid;
+  kx->SetCell(1, 1, AusAnsi(ExponentialText(x1, General)));
+  kx->SetCell(2, 2, AusAnsi(KomponentenText(x2, General)));
+  ZKZahl daneben;
+  daneben.SetzePolar(x2.Betrag * 1.002L, x2.Winkel);
+  kx->SetCell(1, 2, AusAnsi(ExponentialText(daneben, General)));
+  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
+  const QColor gruen = Farbe(kx, 1, 1), rot = Farbe(kx, 1, 2);
+  ASSERT_TRUE(gruen.isValid());
+  ASSERT_TRUE(rot.isValid());
+  EXPECT_GT(gruen.green(), gruen.red());
+  EXPECT_GT(rot.red(), rot.green());
+  EXPECT_EQ(Farbe(kx, 2, 2), gruen);
+  EXPECT_EQ(Farbe(kx, 1, 3), rot);
+  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("1 von 3 richtig"));
+
+  // Saved now, the file claims no shown result, so opening it does not
+  // solve the exercise in view.
+  const auto* dateien = form1.findChild<TDateiAktionen*>();
+  ASSERT_NE(dateien, nullptr);
+  EXPECT_FALSE(dateien->Erfasse().matrixErgebnisGezeigt);
+
+  // With the wrong text gone, X2's remaining answer counts.
+  kx->SetCell(1, 2, QString());
+  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
+  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("2 von 3 richtig"));
+
+  QTest::mouseClick(form1.LoesungZeigen_BitBtn, Qt::LeftButton);
+  EXPECT_FALSE(form1.UebungAktiv());
+  EXPECT_TRUE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X3 =")));
+  EXPECT_FALSE(kx->Cells(1, 3).isEmpty());
+  EXPECT_FALSE(Farbe(kx, 1, 2).isValid());
+  EXPECT_TRUE(form1.Berechnen_BitBtn->isEnabled());
+  EXPECT_TRUE(form1.Rechenweg_Fenster->Text().contains(QStringLiteral("\nLösung\n")));
+}
+
+TEST_F(RechenwegFensterTest, WithTheBoxOffExamplesAreSolvedAsBefore) {
+  form1.Uebung_CheckBox->click();
+  form1.Uebung_CheckBox->click();
+  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
+  Beispiel(2, 1, 5);
+  EXPECT_FALSE(form1.UebungAktiv());
+  EXPECT_FALSE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+  EXPECT_TRUE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X2 =")));
+  EXPECT_TRUE(form1.Berechnen_BitBtn->isEnabled());
+}
+
+}  // namespace
