@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference for the solver benchmark: the same Gauss-Jordan elimination in the
 // same order of operations (normalise the pivot row, eliminate below, then
 // above, right-hand side first), over std::complex<long double> with no

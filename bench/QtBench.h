@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for the window benchmarks, headless unless another
 // platform is asked for, set up as the program sets itself up.
 #ifndef QUORVEL_BENCH_QTBENCH_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke in the variable memory: the K grid has taken the typed text,
 // the handler rewrites a point, reads the row into K and G and writes the
 // reciprocal into the G grid's cell. Budget: well under a frame (1 ms).

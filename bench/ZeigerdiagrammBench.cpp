@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor page with all 20 memory values and 20 solutions ticked.
 // Budget for a repaint: well under a frame (2 ms median).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task file reader on arbitrary bytes: it must never crash, and a file it
 // accepts must be written and read back to the same task.
 #include <cstddef>

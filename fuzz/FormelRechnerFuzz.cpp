@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte text through Uebersetzen and Auswerten: no crash, no overrun, a
 // status of 0, 1 or 2, and a repeated evaluation that gives the same value
 // and the same error. Row 20 has no readable value, so formulas naming K20

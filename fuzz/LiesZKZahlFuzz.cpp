@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte text through the reading sequence: no crash, no overrun, and an
 // accepted text gives a value whose written form reads back again.
 #include <cstddef>

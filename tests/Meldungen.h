@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers the program's message boxes from a script; a box nobody expected
 // fails the test instead of waiting for a click.
 #ifndef QUORVEL_TESTS_MELDUNGEN_H

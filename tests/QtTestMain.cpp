@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry for every window test (quorvel_test GUI): one QApplication for
 // all of them, on the offscreen platform with a screen large enough for the
 // main window, unless another platform is asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints every text that the example tasks and their solution show, for
 // levels 1..3, seeds 1..N and n = 1..20 (or the list given):
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the start-up time: a bare Qt window of the main window's
 // size with one label, and nothing else.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and prints the time until its first window of at least
 // 100 x 100 pixels is mapped (milliseconds), the processor time the program
 // used until then (milliseconds, all threads; steadier than the wall time on

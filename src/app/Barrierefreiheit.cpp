@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names, buddies, grid titles, focus order and result announcements for
 // screen readers and keyboard users. Everything is looked up by the
 // controls' object names, so the window's construction stays as it is.

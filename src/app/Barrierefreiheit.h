@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What assistive technology needs of the two windows: a German name for
 // every control (and a description where the caption says too little),
 // labels as buddies of their fields, titles for the grids' rows and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example window: one memo that the example tasks fill and show.
 #ifndef QUORVEL_APP_BEISPIEL_H
 #define QUORVEL_APP_BEISPIEL_H

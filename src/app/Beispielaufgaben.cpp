@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Example tasks: random linear systems with a known solution, in three
 // levels, written into the matrix grid, explained in the example window and
 // solved by the matrix page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reactance calculators XL = 2*pi*f*L and XC = 1/(2*pi*f*C).
 //
 // Reading and computing live in logik/Blindwiderstand; the handlers here

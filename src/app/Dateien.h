@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the work: the window's menu bar ("Datei", "Hilfe"), opening and
 // saving Quorvel task files, the list of recently opened files, the
 // „Änderungen speichern?“ question, and the manual on page 3.

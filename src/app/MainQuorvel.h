@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: four notebook pages, the variable memory, and every
 // handler of their controls.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matrix page: dimension, coefficient grid, solving, clearing.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state the main window's handlers share for the whole run. One object,
 // owned by the main window; nothing here is global.
 #ifndef QUORVEL_APP_PROGRAMMZUSTAND_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: application object, the two windows, event loop.
 #include <QApplication>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula field: evaluates a formula over complex numbers and the
 // memory variables K1..K20, G1..G20, and steps through the prepared examples.
 #include "app/MainQuorvel.h"

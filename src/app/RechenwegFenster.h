@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Rechenweg window: the last solve of the matrix page, step by step.
 //
 // Non-modal and resizable; the matrix page hands it each new record after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matrix page's "Rechenweg" button and its exercise mode.
 //
 // In exercise mode "Beispiele" sets a system whose solution stays hidden:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window icon.
 #ifndef QUORVEL_APP_SYMBOL_H
 #define QUORVEL_APP_SYMBOL_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables from and to a spreadsheet: a block of tab- and line-separated
 // values pasted into the coefficient grid, and several selected cells of the
 // coefficient or result grid copied as such lines. A single cell keeps the

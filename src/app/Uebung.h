@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When an exercise answer counts as right.
 #ifndef QUORVEL_APP_UEBUNG_H
 #define QUORVEL_APP_UEBUNG_H

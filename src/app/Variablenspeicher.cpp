@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable memory K1..K20 with the reciprocals G1..G20. The side the
 // user typed or dropped into keeps its text; the program writes only the
 // other side's value cell. Those writes go straight into the cell store and

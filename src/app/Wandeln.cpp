@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the two forms, and the reciprocal 1/X.
 #include "app/MainQuorvel.h"
 #include "logik/Umrechnung.h"

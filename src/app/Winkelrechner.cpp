@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angle calculator: one row typed, all others derived.
 #include "app/MainQuorvel.h"
 #include "logik/Winkelwerte.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourth notebook page: the values the calculator holds, drawn as
 // phasors in the complex plane.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Right-button drag and drop between the shown values and the input places.
 // A press on a source stores the text in Zustand.KopierText and starts the
 // drag; a drop on an accepting target reads it from there. Nothing is read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where window text (Unicode) becomes the byte text the
 // readers work on, and back.
 //

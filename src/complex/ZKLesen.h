@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading typed or dropped texts into complex values.
 //
 // The readers work on byte strings (Windows-1252, see Ansi.h), accept a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text output of complex values: the component form (3+j4) and the
 // exponential form (5*e^j53,13), each in the two display formats.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one complex-number type of Quorvel.
 //
 // Every value is held twice, cartesian (Realteil, Imaginaerteil) and polar

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The work in the main window as the user sees it, for saving and opening:
 // every typed input, which side of the memory each row was typed on, and
 // whether a result was shown. Results themselves are not kept; opening

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Quorvel task file (.quorvel): versioned JSON, described in
 // docs/dateiformat.md. Reading checks everything before it hands out a
 // task, so a window applies either a whole valid task or nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows need of an application object: modal message boxes that
 // tests can answer from a script, and handler calls that never let an
 // exception reach Qt's event loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A top-level window of the program: key preview, mouse presses delivered
 // to the controls' OnMouseDown, and the right-button drag between controls.
 #ifndef QUORVEL_FORMS_FORMULAR_H

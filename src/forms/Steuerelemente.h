@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simple controls of the windows, as Qt widgets with the events the
 // window's handlers are written for.
 #ifndef QUORVEL_FORMS_STEUERELEMENTE_H

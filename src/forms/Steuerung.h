@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events every control of a form can have, in the shape the window's
 // handlers expect: mouse press with button and position, drag-over asking
 // for acceptance, drop, click, double click. Mixed into the Qt widgets of

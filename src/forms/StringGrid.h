@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A string grid: text cells addressed as (column, row) from 0, with at most
 // one fixed (header) row and one fixed column, an in-place editor, and the
 // events the window's handlers are written for.

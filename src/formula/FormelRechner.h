@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formula evaluator: splits a formula into symbols and operand values,
 // compiles precedence into inserted groups, and evaluates the code sequence
 // recursively on an accumulator. Fixed-size storage, nothing allocated per

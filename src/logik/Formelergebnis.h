@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula field without the window: evaluating the edit's text into the
 // label's text, and the prepared example formulas.
 #ifndef QUORVEL_LOGIK_FORMELERGEBNIS_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reactance calculators without the window: reading quantities with SI
 // prefixes and units, and solving XL = 2*pi*f*L or XC = 1/(2*pi*f*C) for
 // whichever quantity is sought.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable memory without the window: reading one value cell into its
 // table entry and deriving the reciprocal on the other side.
 #ifndef QUORVEL_LOGIK_SPEICHER_H

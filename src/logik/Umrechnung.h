@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion between the two text forms, and the reciprocal, without the
 // window.
 #ifndef QUORVEL_LOGIK_UMRECHNUNG_H

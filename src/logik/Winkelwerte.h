@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angle calculator without the window: one typed row (degrees, radians,
 // sine, cosine, tangent, cotangent, gon) gives all the others.
 #ifndef QUORVEL_LOGIK_WINKELWERTE_H

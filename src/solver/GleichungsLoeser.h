@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gauss-Jordan solver for n complex linear equations (n <= 100).
 //
 // Rows are ordered first so that every diagonal coefficient is non-zero,

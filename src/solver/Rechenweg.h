@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of one solve, filled by GleichungsLoeser while it eliminates,
 // and its German text for the Rechenweg window.
 //

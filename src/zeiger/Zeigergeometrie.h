@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor diagram's geometry without a window: which part of the complex
 // plane is shown, where the round ticks go, how each arrow is drawn, and
 // where its label sits. The page widget measures texts and paints what

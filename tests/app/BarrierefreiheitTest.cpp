@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as assistive technology and keyboard users meet it: the
 // accessibility tree, the focus order, copying without the mouse, results
 // announced, and legible colours in light, dark and high-contrast palettes.

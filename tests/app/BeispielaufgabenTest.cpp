@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Example tasks: levels, cell texts, memo, and that the solve reproduces
 // the known solution the memo lists.
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two reactance calculators, driven through their edits, radio buttons
 // and "=" buttons.
 #include <QApplication>

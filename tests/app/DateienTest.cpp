@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving and opening the work through the window: the round trip of every
 // control, bad files that change nothing, the atomic save, the save
 // question, the recent list, F1 and the menu bar; and the block copy and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in the windows are German whatever the locale is; ctest
 // runs these once more under LANG=C and LANG=de_DE.UTF-8.
 #include "Fenster.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window fixture of the GUI tests: the two windows as the program
 // builds them, shown offscreen and active, with helpers that drive them
 // through real mouse and key events, and message boxes answered from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a screen smaller than its design: ctest runs these as
 // test_app.KleinerBildschirm on a 1280x1024 screen at scale factor 2, where
 // Qt has 640x512 for the window and its frame.

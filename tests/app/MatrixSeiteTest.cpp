@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The matrix page: dimension, typing, solving, bad cells, clearing, and the
 // road of a typical request from the up-down to a dragged result.
 #include <QClipboard>

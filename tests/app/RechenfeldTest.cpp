@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula field on the real window: typing, "=", Enter, the examples.
 #include <QLocale>
 

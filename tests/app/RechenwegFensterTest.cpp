@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Rechenweg window and the exercise mode on the real main window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, shown headless, for tests that drive the
 // calculators of the second page by their controls' object names.
 #ifndef QUORVEL_TESTS_APP_RECHNERFIXTURE_H

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A shown main window on the offscreen platform for the formula field and
 // memory tests: controls found by objectName, keys typed one at a time into
 // whatever has the focus, message boxes answered from a script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable memory on the real window: typing per keystroke, the
 // reciprocal on the other side, emptying, drops, scrolling, and formulas
 // reading what was typed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion field: "Wandeln  Ex <-> Kom", "1/X" and its key filter.
 #include <cmath>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The angle grid, typed into key by key as a user does.
 #include <QLineEdit>
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phasor page on the real window: what it draws, how it follows the
 // other pages, the drop into the memory, and the exported pictures.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven by real right-button drags: press, move and
 // release on the window handle, as the window system delivers them.
 #ifndef QUORVEL_TESTS_APP_ZIEHFIXTURE_H

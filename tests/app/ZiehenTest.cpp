@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Right-button drag and drop between the window's controls, and the
 // clipboard paths that carry the same texts.
 #include <QClipboard>

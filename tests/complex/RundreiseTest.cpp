@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program writes must read back to its value, within the
 // precision of the text.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The task file on its own: what is written is read back unchanged, and
 // every kind of bad file is refused with its own kind of message.
 #include <gtest/gtest.h>

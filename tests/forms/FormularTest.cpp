@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework behaviours the windows rely on, on the real Qt widgets.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random well-formed formulas, evaluated by the formula evaluator and by an
 // independent recursive-descent evaluator over std::complex<long double>.
 #include <gtest/gtest.h>

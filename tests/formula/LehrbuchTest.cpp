@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formulas as they stand in the textbook: parallel connection, powers,
 // functions, pi and the angle notation, with known answers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the solver shows for a recorded set of generated example systems
 // (levels 1-3, n up to 20, both display formats), text for text. The record
 // holds the systems as the grid's cell texts and the texts shown for them; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The example generator's systems (levels 1-3, n = 1..20) must keep the
 // texts the solver wrote for them when this recording was made.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against an exact reference on typed-style systems.
 //
 // Cells are typed as a user with microfarads, millihenries and megaohms in

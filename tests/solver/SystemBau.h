@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds linear systems for the solver tests in the layout the matrix page
 // hands over: row r is equation r, column 0 its right-hand side.
 #ifndef QUORVEL_TESTS_SOLVER_SYSTEMBAU_H
