@@ -2,12 +2,11 @@
 // Example tasks: random linear systems with a known solution, in three
 // levels, written into the matrix grid, explained in the example window and
 // solved by the matrix page.
+#include <QCheckBox>
 #include <array>
 #include <charconv>
 #include <chrono>
 #include <random>
-
-#include <QCheckBox>
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"

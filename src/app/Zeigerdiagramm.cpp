@@ -30,10 +30,10 @@
 
 #include "Anwendung.h"
 #include "MainQuorvel.h"
-#include "logik/Speicher.h"
 #include "StringGrid.h"
 #include "ZKLesen.h"
 #include "ZKText.h"
+#include "logik/Speicher.h"
 
 namespace {
 
