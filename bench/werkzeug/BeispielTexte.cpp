@@ -15,53 +15,21 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
+#include "logik/Beispielsystem.h"
 #include "solver/GleichungsLoeser.h"
 
 namespace {
 
-class Zufall {
- public:
-  explicit Zufall(std::uint32_t samen) : gen_(samen) {}
-  int operator()() { return static_cast<int>(gen_() & 0x7fffffffU); }
-  int Betrag() {
-    int m;
-    do m = (*this)() % 100;
-    while (m <= 10);
-    return m;
-  }
-
- private:
-  std::mt19937 gen_;
-};
-
 void Aufgabe(std::uint32_t samen, int stufe, int n, int format) {
-  Zufall zufall(samen);
   std::array<ZKZahl, 25> x{};
-  for (int i = 1; i <= n; ++i) {
-    const int m = zufall.Betrag();
-    int a = zufall() % 90;
-    if (stufe == 1) a = 0;
-    if (zufall() % 3 == 0) a = -a;
-    x[i].SetzePolar(m, a);
-  }
   ZKMatrix M = ErzeugeMatrix(25, 25);
-  for (int s = 0; s < n; ++s) {
-    M[s][0].SetzePolar(0, 0);
-    for (int k = 1; k <= n; ++k) {
-      const int m = zufall.Betrag();
-      int a = zufall() % 90;
-      if (stufe <= 2) a = 0;
-      M[s][k].SetzePolar(m, a);
-      M[s][0] += M[s][k] * x[k];
-    }
-  }
+  ZieheBeispielsystem(samen, stufe, n, x, M);
   // The grid holds texts; "=" reads them back into rows 1..n.
   ZKMatrix E = ErzeugeMatrix(25, 25);
   for (int s = 0; s < n; ++s) {

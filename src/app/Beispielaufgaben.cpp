@@ -6,32 +6,15 @@
 #include <array>
 #include <charconv>
 #include <chrono>
-#include <random>
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
+#include "logik/Beispielsystem.h"
 
 namespace {
-
-// rand()-like draws from a uniform generator.
-class Zufall {
- public:
-  explicit Zufall(std::uint32_t samen) : gen_(samen) {}
-  int operator()() { return static_cast<int>(gen_() & 0x7fffffffU); }
-  // An integer magnitude 11..99.
-  int Betrag() {
-    int m;
-    do m = (*this)() % 100;
-    while (m <= 10);
-    return m;
-  }
-
- private:
-  std::mt19937 gen_;
-};
 
 // A double as a text that reads back to it, with the program's decimal
 // comma: the shortest such text in General ("1234,5678901234567", "1,5E-05"),
@@ -77,35 +60,18 @@ std::uint32_t UhrSamen() {
 }  // namespace
 
 void TForm1::BeispielAufgaben_BitBtnClick() {
-  Zufall zufall(Zustand.FesterZufallsSamen.value_or(UhrSamen()));
+  const std::uint32_t samen = Zustand.FesterZufallsSamen.value_or(UhrSamen());
   int n = 0;
   if (!LiesDimension(n)) return;
   n = std::clamp(n, 1, 20);
   const int stufe = ++Zustand.BeispielZaehler;
   BeispielAufgaben_BitBtn->setText(QStringLiteral("Beispiel: %1").arg(stufe));
 
-  std::array<ZKZahl, 25> x{};
-  for (int i = 1; i <= n; ++i) {
-    const int m = zufall.Betrag();
-    int a = zufall() % 90;
-    if (stufe == 1) a = 0;
-    if (zufall() % 3 == 0) a = -a;
-    x[i].SetzePolar(m, a);
-  }
-
   MatrixTab_StringGrid->SetRowCount(n + 1);
   MatrixTab_StringGrid->SetColCount(n + 2);
+  std::array<ZKZahl, 25> x{};
   ZKMatrix& M = Zustand.Eingabematrix;
-  for (int s = 0; s < n; ++s) {
-    M[s][0].SetzePolar(0, 0);
-    for (int k = 1; k <= n; ++k) {
-      const int m = zufall.Betrag();
-      int a = zufall() % 90;
-      if (stufe <= 2) a = 0;
-      M[s][k].SetzePolar(m, a);
-      M[s][0] += M[s][k] * x[k];
-    }
-  }
+  ZieheBeispielsystem(samen, stufe, n, x, M);
 
   const int format = Zustand.ZahlenFormat;
   TMemo* memo = Form2 ? Form2->Beispiel_Memo : nullptr;

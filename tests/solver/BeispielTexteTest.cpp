@@ -17,12 +17,12 @@
 // writes tests/solver/BeispielTexte.txt anew from the solver as it is.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -31,49 +31,20 @@
 #include "SystemBau.h"
 #include "ZKLesen.h"
 #include "ZKText.h"
+#include "logik/Beispielsystem.h"
 
 namespace {
 
 constexpr int kSamenJeSystem = 4;
 
-// The generator's rand()-like source: 31 bits of a seeded mt19937.
-class Zufall {
- public:
-  explicit Zufall(std::uint32_t samen) : gen_(samen) {}
-  int operator()() { return static_cast<int>(gen_() & 0x7fffffffU); }
-  int Betrag() {
-    int m;
-    do m = (*this)() % 100;
-    while (m <= 10);
-    return m;
-  }
-
- private:
-  std::mt19937 gen_;
-};
-
 // The grid as the generator fills it: the texts of rows 0..n-1 of its table.
 std::vector<std::vector<std::string>> ZellTexte(int stufe, int n, std::uint32_t samen) {
-  Zufall zufall(samen);
-  std::vector<ZKZahl> x(n + 1);
-  for (int i = 1; i <= n; ++i) {
-    const int m = zufall.Betrag();
-    int a = zufall() % 90;
-    if (stufe == 1) a = 0;
-    if (zufall() % 3 == 0) a = -a;
-    x[i].SetzePolar(m, a);
-  }
+  std::array<ZKZahl, 25> x{};
+  ZKMatrix m = ErzeugeMatrix(25, 25);
+  ZieheBeispielsystem(samen, stufe, n, x, m);
   std::vector<std::vector<std::string>> texte(n, std::vector<std::string>(n + 1));
   for (int s = 0; s < n; ++s) {
-    ZKZahl zeile[21];
-    zeile[0].SetzePolar(0, 0);
-    for (int k = 1; k <= n; ++k) {
-      const int m = zufall.Betrag();
-      int a = zufall() % 90;
-      if (stufe <= 2) a = 0;
-      zeile[k].SetzePolar(m, a);
-      zeile[0] += zeile[k] * x[k];
-    }
+    const ZKZahl* zeile = m[s];
     for (int k = 0; k <= n; ++k) {
       const ZKZahl& z = zeile[k];
       texte[s][k] = z.Winkel != 0 ? ExponentialText(z, General) : KomponentenText(z, General);
