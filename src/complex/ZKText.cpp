@@ -123,6 +123,29 @@ bool NichtEndlich(long double x, std::string& text) {
   return false;
 }
 
+// What General10 and Exponent10 share: the words for values that are no
+// numbers, the given text for zero, else the sign and the ten significant
+// digits of |x|. False when `text` is already the whole text.
+bool ZehnStellen(long double x, const char* nullText, std::string& text, Gerundet& g) {
+  if (NichtEndlich(x, text)) return false;
+  if (x == 0.0L) {
+    text = nullText;
+    return false;
+  }
+  if (x < 0.0L) text.push_back('-');
+  g = RundeSignifikant(std::fabs(x), 10);
+  return true;
+}
+
+// "d,ddd" without trailing zeros (just "d" when none is left), then the
+// exponent: the scientific form of the general and fixed formats.
+std::string Wissenschaftlich(const Gerundet& g, bool plus) {
+  std::string text(1, g.ziffern[0]);
+  const std::string bruch = OhneEndnullen(g.ziffern, 1, g.anzahl);
+  if (!bruch.empty()) text += "," + bruch;
+  return text + ExponentText(g.exponent, plus);
+}
+
 void KommaZuPunkt(std::string& s) {
   const auto pos = s.find(',');
   if (pos != std::string::npos) s[pos] = '.';
@@ -132,10 +155,8 @@ void KommaZuPunkt(std::string& s) {
 
 std::string General10(long double x) {
   std::string text;
-  if (NichtEndlich(x, text)) return text;
-  if (x == 0.0L) return "0";
-  if (x < 0.0L) text.push_back('-');
-  const Gerundet g = RundeSignifikant(std::fabs(x), 10);
+  Gerundet g{};
+  if (!ZehnStellen(x, "0", text, g)) return text;
   const int e = g.exponent;
   if (e < 10 && e >= -5) {
     if (e >= 0) {
@@ -148,20 +169,15 @@ std::string General10(long double x) {
       text += OhneEndnullen(g.ziffern, 0, g.anzahl);
     }
   } else {
-    text += g.ziffern[0];
-    const std::string bruch = OhneEndnullen(g.ziffern, 1, g.anzahl);
-    if (!bruch.empty()) text += "," + bruch;
-    text += ExponentText(e, false);
+    text += Wissenschaftlich(g, false);
   }
   return text;
 }
 
 std::string Exponent10(long double x) {
   std::string text;
-  if (NichtEndlich(x, text)) return text;
-  if (x == 0.0L) return "0,000000000E+00";
-  if (x < 0.0L) text.push_back('-');
-  const Gerundet g = RundeSignifikant(std::fabs(x), 10);
+  Gerundet g{};
+  if (!ZehnStellen(x, "0,000000000E+00", text, g)) return text;
   text += g.ziffern[0];
   text += ',';
   text.append(g.ziffern + 1, g.ziffern + 10);
@@ -199,11 +215,7 @@ std::string Fixed5(long double x, int dezimalen) {
   if (x < 0.0L) text.push_back('-');
   if (g.exponent >= 5) {
     // Beyond five integer digits the fixed format turns scientific.
-    text += g.ziffern[0];
-    const std::string bruch = OhneEndnullen(g.ziffern, 1, g.anzahl);
-    if (!bruch.empty()) text += "," + bruch;
-    text += ExponentText(g.exponent, true);
-    return text;
+    return text + Wissenschaftlich(g, true);
   }
   // Place the digits around the decimal comma, padding with zeros.
   std::string ganz;
@@ -233,23 +245,15 @@ std::string KomponentenText(const ZKZahl& z, int format) {
   }
   const long double a = z.Realteil;
   const long double b = z.Imaginaerteil;
+  const auto zahl = format == General ? General10 : Exponent10;
   std::string text;
-  if (format == General) {
-    if (a != 0.0L) text += General10(a);
-    if (b > 0.0L) {
-      text += (a != 0.0L) ? "+j" : "j";
-      text += General10(b);
-    } else if (b < 0.0L) {
-      text += "-j" + General10(std::fabs(b));
-    }
-  } else {
-    text += Exponent10(a);
-    if (b > 0.0L) {
-      text += (a != 0.0L) ? "+j" : "j";
-      text += Exponent10(b);
-    } else if (b < 0.0L) {
-      text += "-j" + Exponent10(std::fabs(b));
-    }
+  // General leaves out a zero real part; Exponent always shows it.
+  if (a != 0.0L || format == Exponent) text += zahl(a);
+  if (b > 0.0L) {
+    text += (a != 0.0L) ? "+j" : "j";
+    text += zahl(b);
+  } else if (b < 0.0L) {
+    text += "-j" + zahl(std::fabs(b));
   }
   return text;
 }

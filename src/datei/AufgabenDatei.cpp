@@ -61,18 +61,23 @@ struct Leser {
     return false;
   }
 
+  // The value is there and of the kind wanted; `keineArt` completes the
+  // message "„name“ …" when it is not.
+  bool Da(const QJsonValue& v, const QString& name, bool passt, const QString& keineArt) {
+    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
+    if (!passt) return Fehler(QStringLiteral("„%1“ %2").arg(name, keineArt));
+    return true;
+  }
+
   bool Objekt(const QJsonObject& o, const char* name, QJsonObject& aus) {
     const QJsonValue v = o.value(QLatin1String(name));
-    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(QLatin1String(name)));
-    if (!v.isObject())
-      return Fehler(QStringLiteral("„%1“ ist kein Objekt").arg(QLatin1String(name)));
+    if (!Da(v, QLatin1String(name), v.isObject(), QStringLiteral("ist kein Objekt"))) return false;
     aus = v.toObject();
     return true;
   }
 
   bool Text(const QJsonValue& v, const QString& name, std::string& aus) {
-    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
-    if (!v.isString()) return Fehler(QStringLiteral("„%1“ ist kein Text").arg(name));
+    if (!Da(v, name, v.isString(), QStringLiteral("ist kein Text"))) return false;
     const QString s = v.toString();
     if (s.size() > kMaxTextLaenge)
       return Fehler(QStringLiteral("„%1“ ist länger als %2 Zeichen").arg(name).arg(kMaxTextLaenge));
@@ -87,9 +92,8 @@ struct Leser {
 
   bool Wahr(const QJsonObject& o, const char* name, bool& aus) {
     const QJsonValue v = o.value(QLatin1String(name));
-    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(QLatin1String(name)));
-    if (!v.isBool())
-      return Fehler(QStringLiteral("„%1“ ist nicht true oder false").arg(QLatin1String(name)));
+    if (!Da(v, QLatin1String(name), v.isBool(), QStringLiteral("ist nicht true oder false")))
+      return false;
     aus = v.toBool();
     return true;
   }
@@ -97,11 +101,12 @@ struct Leser {
   // A whole number within [min, max]; JSON has only doubles, so 3.5 and
   // 1e300 are refused rather than cut.
   bool Zahl(const QJsonValue& v, const QString& name, int min, int max, int& aus) {
-    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
     const double d = v.toDouble(-1e18);
-    if (!v.isDouble() || d != static_cast<double>(static_cast<long long>(d)) || d < min || d > max)
-      return Fehler(
-          QStringLiteral("„%1“ ist keine ganze Zahl von %2 bis %3").arg(name).arg(min).arg(max));
+    // The range first: casting 1e300 to an integer is undefined.
+    const bool ganz =
+        v.isDouble() && d >= min && d <= max && d == static_cast<double>(static_cast<long long>(d));
+    if (!Da(v, name, ganz, QStringLiteral("ist keine ganze Zahl von %1 bis %2").arg(min).arg(max)))
+      return false;
     aus = static_cast<int>(d);
     return true;
   }
@@ -114,10 +119,9 @@ struct Leser {
       return false;
     if (!Wahr(m, "ergebnis_gezeigt", a.matrixErgebnisGezeigt)) return false;
     const QJsonValue zv = m.value(QLatin1String("zeilen"));
-    if (zv.isUndefined()) return Fehler(QStringLiteral("„zeilen“ fehlt"));
-    if (!zv.isArray() || zv.toArray().size() > kMatrixZeilen)
-      return Fehler(
-          QStringLiteral("„zeilen“ ist keine Liste von höchstens %1 Zeilen").arg(kMatrixZeilen));
+    if (!Da(zv, QStringLiteral("zeilen"), zv.isArray() && zv.toArray().size() <= kMatrixZeilen,
+            QStringLiteral("ist keine Liste von höchstens %1 Zeilen").arg(kMatrixZeilen)))
+      return false;
     const QJsonArray zeilen = zv.toArray();
     for (qsizetype r = 0; r < zeilen.size(); ++r) {
       if (!zeilen[r].isArray() || zeilen[r].toArray().size() > kMatrixSpalten)
@@ -135,8 +139,8 @@ struct Leser {
 
   bool Speicher(const QJsonObject& o, Aufgabe& a) {
     const QJsonValue sv = o.value(QLatin1String("speicher"));
-    if (sv.isUndefined()) return Fehler(QStringLiteral("„speicher“ fehlt"));
-    if (!sv.isArray()) return Fehler(QStringLiteral("„speicher“ ist keine Liste"));
+    if (!Da(sv, QStringLiteral("speicher"), sv.isArray(), QStringLiteral("ist keine Liste")))
+      return false;
     std::array<bool, kSpeicherZeilen> gesehen{};
     for (const QJsonValue& zv : sv.toArray()) {
       if (!zv.isObject()) return Fehler(QStringLiteral("ein Speichereintrag ist kein Objekt"));

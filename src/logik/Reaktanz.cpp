@@ -23,10 +23,12 @@ long double ZweiPi() {
   return ZK_Pi() * 2.0L;
 }
 
-// Reads the fields in the given order; stops at the first rejected one.
-bool LiesFelder(const std::string_view texte[3], const char* const einheiten[3],
-                std::initializer_list<Feld> reihenfolge, long double werte[3], BlindErgebnis& e) {
-  for (const Feld f : reihenfolge) {
+// Reads the two given fields (all but the sought one) in the edits' order;
+// stops at the first rejected one.
+bool LiesGegebene(Feld gesucht, const std::string_view texte[3], const char* const einheiten[3],
+                  long double werte[3], BlindErgebnis& e) {
+  for (const Feld f : {FeldGroesse, FeldFrequenz, FeldBlindwiderstand}) {
+    if (f == gesucht) continue;
     if (!GroesseLesen(texte[f], einheiten[f], werte[f])) {
       e.art = BlindErgebnis::Eingabefehler;
       e.fehlerFeld = f;
@@ -36,17 +38,55 @@ bool LiesFelder(const std::string_view texte[3], const char* const einheiten[3],
   return true;
 }
 
-// The first of the given fields whose value is zero, if any: dividing by it
-// would give no number.
-bool NullFeld(const long double werte[3], std::initializer_list<Feld> felder, BlindErgebnis& e) {
-  for (const Feld f : felder) {
-    if (werte[f] == 0.0L) {
+// Whether the formula solved for `gesucht` divides by the given field `f`:
+// XC = 1/(2*pi*f*C) by every given one, XL = 2*pi*f*L only when solved for L
+// or f, and then not by XL.
+bool Teilt(bool kapazitiv, Feld gesucht, Feld f) {
+  return kapazitiv || (gesucht != FeldBlindwiderstand && f != FeldBlindwiderstand);
+}
+
+// XL = 2*pi*f*L, solved for the sought field. The order of the factors is
+// kept as it is: the last shown digit depends on each step's rounding.
+long double Induktiv(Feld gesucht, const long double w[3]) {
+  if (gesucht == FeldBlindwiderstand) return (ZweiPi() * w[FeldFrequenz]) * w[FeldGroesse];
+  const Feld anderes = gesucht == FeldGroesse ? FeldFrequenz : FeldGroesse;
+  return w[FeldBlindwiderstand] / (ZweiPi() * w[anderes]);
+}
+
+// XC = 1/(2*pi*f*C), solved for the sought field.
+long double Kapazitiv(Feld gesucht, const long double w[3]) {
+  switch (gesucht) {
+    case FeldGroesse:
+      return 1.0L / ((ZweiPi() * w[FeldBlindwiderstand]) * w[FeldFrequenz]);
+    case FeldFrequenz:
+      return 1.0L / ((ZweiPi() * w[FeldGroesse]) * w[FeldBlindwiderstand]);
+    case FeldBlindwiderstand:
+      break;
+  }
+  return 1.0L / ((ZweiPi() * w[FeldFrequenz]) * w[FeldGroesse]);
+}
+
+BlindErgebnis Berechne(bool kapazitiv, Feld gesucht, const std::string_view texte[3],
+                       int zahlenFormat) {
+  BlindErgebnis e;
+  e.gesucht = gesucht;
+  long double w[3] = {0.0L, 0.0L, 0.0L};
+  if (!LiesGegebene(gesucht, texte, kEinheiten[kapazitiv ? 1 : 0], w, e)) return e;
+  // A zero divisor would give no number: its field is named instead.
+  for (const Feld f : {FeldGroesse, FeldFrequenz, FeldBlindwiderstand}) {
+    if (f != gesucht && w[f] == 0.0L && Teilt(kapazitiv, gesucht, f)) {
       e.art = BlindErgebnis::DivisionDurchNull;
       e.fehlerFeld = f;
-      return true;
+      return e;
     }
   }
-  return false;
+  w[gesucht] = kapazitiv ? Kapazitiv(gesucht, w) : Induktiv(gesucht, w);
+  e.text = RealAlsText(w[gesucht], zahlenFormat);
+  if (kapazitiv)
+    e.zeiger.SetzeXC(w[FeldGroesse], w[FeldFrequenz]);
+  else
+    e.zeiger.SetzeXL(w[FeldGroesse], w[FeldFrequenz]);
+  return e;
 }
 
 }  // namespace
@@ -85,54 +125,9 @@ std::string RealAlsText(long double wert, int zahlenFormat) {
 }
 
 BlindErgebnis BerechneXL(Feld gesucht, const std::string_view texte[3], int zahlenFormat) {
-  BlindErgebnis e;
-  e.gesucht = gesucht;
-  long double w[3] = {0.0L, 0.0L, 0.0L};
-  const char* const* einheiten = kEinheiten[0];
-  switch (gesucht) {
-    case FeldBlindwiderstand:
-      if (!LiesFelder(texte, einheiten, {FeldGroesse, FeldFrequenz}, w, e)) return e;
-      w[FeldBlindwiderstand] = ((ZweiPi() * w[FeldFrequenz]) * w[FeldGroesse]);
-      break;
-    case FeldGroesse:
-      if (!LiesFelder(texte, einheiten, {FeldFrequenz, FeldBlindwiderstand}, w, e)) return e;
-      if (NullFeld(w, {FeldFrequenz}, e)) return e;
-      w[FeldGroesse] = w[FeldBlindwiderstand] / (ZweiPi() * w[FeldFrequenz]);
-      break;
-    case FeldFrequenz:
-      if (!LiesFelder(texte, einheiten, {FeldGroesse, FeldBlindwiderstand}, w, e)) return e;
-      if (NullFeld(w, {FeldGroesse}, e)) return e;
-      w[FeldFrequenz] = w[FeldBlindwiderstand] / (ZweiPi() * w[FeldGroesse]);
-      break;
-  }
-  e.text = RealAlsText(w[gesucht], zahlenFormat);
-  e.zeiger.SetzeXL(w[FeldGroesse], w[FeldFrequenz]);
-  return e;
+  return Berechne(false, gesucht, texte, zahlenFormat);
 }
 
 BlindErgebnis BerechneXC(Feld gesucht, const std::string_view texte[3], int zahlenFormat) {
-  BlindErgebnis e;
-  e.gesucht = gesucht;
-  long double w[3] = {0.0L, 0.0L, 0.0L};
-  const char* const* einheiten = kEinheiten[1];
-  switch (gesucht) {
-    case FeldBlindwiderstand:
-      if (!LiesFelder(texte, einheiten, {FeldGroesse, FeldFrequenz}, w, e)) return e;
-      if (NullFeld(w, {FeldGroesse, FeldFrequenz}, e)) return e;
-      w[FeldBlindwiderstand] = 1.0L / ((ZweiPi() * w[FeldFrequenz]) * w[FeldGroesse]);
-      break;
-    case FeldGroesse:
-      if (!LiesFelder(texte, einheiten, {FeldFrequenz, FeldBlindwiderstand}, w, e)) return e;
-      if (NullFeld(w, {FeldFrequenz, FeldBlindwiderstand}, e)) return e;
-      w[FeldGroesse] = 1.0L / ((ZweiPi() * w[FeldBlindwiderstand]) * w[FeldFrequenz]);
-      break;
-    case FeldFrequenz:
-      if (!LiesFelder(texte, einheiten, {FeldGroesse, FeldBlindwiderstand}, w, e)) return e;
-      if (NullFeld(w, {FeldGroesse, FeldBlindwiderstand}, e)) return e;
-      w[FeldFrequenz] = 1.0L / ((ZweiPi() * w[FeldGroesse]) * w[FeldBlindwiderstand]);
-      break;
-  }
-  e.text = RealAlsText(w[gesucht], zahlenFormat);
-  e.zeiger.SetzeXC(w[FeldGroesse], w[FeldFrequenz]);
-  return e;
+  return Berechne(true, gesucht, texte, zahlenFormat);
 }

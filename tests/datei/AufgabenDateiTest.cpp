@@ -143,6 +143,33 @@ INSTANTIATE_TEST_SUITE_P(
             Lesefehler::ZuGross}),
     [](const ::testing::TestParamInfo<BoeseDatei>& i) { return std::string(i.param.name); });
 
+// The message names the damaged key and what is wrong with it. Numbers far
+// outside the range are refused like near ones, never cast first.
+TEST(AufgabenDatei, DamageNamesTheKey) {
+  const struct {
+    std::string bytes;
+    const char* detail;
+  } faelle[] = {
+      {Ersetzt("\"matrix\"", "\"matrixx\""), "„matrix“ fehlt"},
+      {Ersetzt("\"dimension\": 2", "\"dimension\": \"2\""),
+       "„dimension“ ist keine ganze Zahl von 1 bis 20"},
+      {Ersetzt("\"dimension\": 2", "\"dimension\": 1e300"),
+       "„dimension“ ist keine ganze Zahl von 1 bis 20"},
+      {Ersetzt("\"nr\": 20", "\"nr\": -1e300"), "„nr“ ist keine ganze Zahl von 1 bis 20"},
+      {Ersetzt("\"ergebnis_gezeigt\": false", "\"ergebnis_gezeigt\": 0"),
+       "„ergebnis_gezeigt“ ist nicht true oder false"},
+      {Ersetzt("\"5\",", "5,"), "„XC“ ist kein Text"},
+      {Ersetzt("\"speicher\": [", "\"speicher\": 1, \"alt\": ["), "„speicher“ ist keine Liste"},
+      {Ersetzt("\"rechenfeld\": {", "\"rechenfeld\": 1, \"alt\": {"),
+       "„rechenfeld“ ist kein Objekt"},
+  };
+  for (const auto& f : faelle) {
+    const Leseergebnis e = LiesAufgabe(f.bytes);
+    EXPECT_EQ(e.fehler, Lesefehler::Beschaedigt);
+    EXPECT_EQ(e.detail, f.detail);
+  }
+}
+
 TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {
   // Cells left out at a row's end are empty; keys this version does not
   // know are ignored (a later minor addition).
