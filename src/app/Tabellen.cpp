@@ -107,6 +107,20 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   return true;
 }
 
+// Several selected cells are copied as `block` writes them; a single one
+// as the grid copied it before.
+void KopiereAuswahl(TStringGrid* g,
+                    QString (*block)(const TStringGrid*, const std::vector<std::pair<int, int>>&)) {
+  auto einzeln = g->OnKopieren;
+  g->OnKopieren = [g, block, einzeln](int c, int r) {
+    const auto zellen = Auswahl(g);
+    if (zellen.size() > 1)
+      QApplication::clipboard()->setText(block(g, zellen));
+    else if (einzeln)
+      einzeln(c, r);
+  };
+}
+
 }  // namespace
 
 void VerbindeTabellen(TForm1& f) {
@@ -115,21 +129,7 @@ void VerbindeTabellen(TForm1& f) {
   // Several result rows can be chosen for copying, as in the coefficient grid.
   ergebnis->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-  auto einzeln = matrix->OnKopieren;
-  matrix->OnKopieren = [matrix, einzeln](int c, int r) {
-    const auto zellen = Auswahl(matrix);
-    if (zellen.size() > 1)
-      QApplication::clipboard()->setText(MatrixBlock(matrix, zellen));
-    else if (einzeln)
-      einzeln(c, r);
-  };
-  auto einzelnErgebnis = ergebnis->OnKopieren;
-  ergebnis->OnKopieren = [ergebnis, einzelnErgebnis](int c, int r) {
-    const auto zellen = Auswahl(ergebnis);
-    if (zellen.size() > 1)
-      QApplication::clipboard()->setText(ErgebnisZeilen(ergebnis, zellen));
-    else if (einzelnErgebnis)
-      einzelnErgebnis(c, r);
-  };
+  KopiereAuswahl(matrix, MatrixBlock);
+  KopiereAuswahl(ergebnis, ErgebnisZeilen);
   matrix->OnBlockEinfuegen = [&f](const QString& text) { return FuegeMatrixBlockEin(f, text); };
 }

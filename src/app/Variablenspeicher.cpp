@@ -16,22 +16,25 @@ bool IstSpeicherZeile(int n) {
   return n >= kErsteZeile && n <= kLetzteZeile;
 }
 
+// Row n read from the side typed into; the other side gets the reciprocal.
+void ZeileBerechnen(TStringGrid* getippt, ZKSpeicher& eigen, TStringGrid* andere,
+                    ZKSpeicher& gegenueber, int zahlenFormat, int n) {
+  if (!IstSpeicherZeile(n)) return;
+  const std::string text =
+      SpeicherZeileBerechnen(NachAnsi(getippt->Cells(1, n)), zahlenFormat, eigen, gegenueber, n);
+  andere->SetCell(1, n, AusAnsi(text));
+}
+
 }  // namespace
 
 void TForm1::K_ZeileBerechnen(int n) {
-  if (!IstSpeicherZeile(n)) return;
-  const std::string anderer =
-      SpeicherZeileBerechnen(NachAnsi(Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
-                             Zustand.K_VarSpeicher, Zustand.G_VarSpeicher, n);
-  G_Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
+  ZeileBerechnen(Variablen_StringGrid, Zustand.K_VarSpeicher, G_Variablen_StringGrid,
+                 Zustand.G_VarSpeicher, Zustand.ZahlenFormat, n);
 }
 
 void TForm1::G_ZeileBerechnen(int n) {
-  if (!IstSpeicherZeile(n)) return;
-  const std::string anderer =
-      SpeicherZeileBerechnen(NachAnsi(G_Variablen_StringGrid->Cells(1, n)), Zustand.ZahlenFormat,
-                             Zustand.G_VarSpeicher, Zustand.K_VarSpeicher, n);
-  Variablen_StringGrid->SetCell(1, n, AusAnsi(anderer));
+  ZeileBerechnen(G_Variablen_StringGrid, Zustand.G_VarSpeicher, Variablen_StringGrid,
+                 Zustand.K_VarSpeicher, Zustand.ZahlenFormat, n);
 }
 
 void TForm1::SpeicherZellenLeeren() {
