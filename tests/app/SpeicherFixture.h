@@ -112,11 +112,6 @@ class SpeicherFixture : public FensterTest {
     EXPECT_GE(pos, 0) << text.toStdString();
     return Lies(text.mid(pos + qsizetype(std::strlen(kTrenner))));
   }
-  // Its exponential form, before the separator.
-  ZKZahl ErgebniswertExponential() {
-    const QString text = Ergebnis()->text();
-    return Lies(text.left(text.indexOf(QLatin1String(kTrenner))));
-  }
 
   TForm1* form_ = &form1;
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Beispielwerte.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "formula/FormelRechner.h"
@@ -33,13 +34,15 @@ class RechenfeldTest : public ::testing::Test {
     return Ergebnis(Beispielformel(n).formel);
   }
 
-  // The value of the component text behind the separator.
-  static ZKZahl Wert(const std::string& label) {
+  // The value of the exponential text before the separator or of the
+  // component text behind it.
+  static ZKZahl Wert(const std::string& label, bool komponenten = true) {
     const auto pos = label.find(kTrenner);
     EXPECT_NE(pos, std::string::npos) << label;
+    const std::string teil =
+        komponenten ? label.substr(pos + std::string(kTrenner).size()) : label.substr(0, pos);
     ZKZahl z;
-    const std::string komponenten = label.substr(pos + std::string(kTrenner).size());
-    EXPECT_NE(LiesZKZahl(komponenten, z), ZKForm::Keine) << komponenten;
+    EXPECT_NE(LiesZKZahl(teil, z), ZKForm::Keine) << teil;
     return z;
   }
 };
@@ -91,30 +94,18 @@ TEST_F(RechenfeldTest, UnreadableMemoryCellIsNamedInsteadOfAValue) {
   EXPECT_EQ(Ergebnis("K1"), "5*e^j0,00  =  5");
 }
 
-struct BeispielWert {
-  int nr;
-  double real;
-  double imaginaer;
-};
-
 TEST_F(RechenfeldTest, TheFourteenExamples) {
-  const BeispielWert erwartet[] = {{1, 1206, 0},           {2, 7, 6},
-                                   {3, -2500, 0},          {6, 52, 0},
-                                   {7, 10.1, 0},           {8, -18, 0},
-                                   {9, 63.15404986, 0},    {10, 63.15404986, 0},
-                                   {11, 22.6250, 20.2740}, {12, 54.539, -28.911},
-                                   {13, -466.14, 0},       {14, -22, -4}};
-  for (const auto& e : erwartet) {
-    const ZKZahl z = Wert(Beispiel(e.nr));
-    const double tol = e.nr == 11 || e.nr == 12 ? 2e-3 : 1e-8 * std::max(1.0, std::fabs(e.real));
-    EXPECT_NEAR(static_cast<double>(z.Realteil), e.real, tol) << "example " << e.nr;
-    EXPECT_NEAR(static_cast<double>(z.Imaginaerteil), e.imaginaer, tol) << "example " << e.nr;
+  for (int n = 1; n <= kAnzahlBeispiele; ++n) {
+    const std::string text = Beispiel(n);
+    const Beispielwert& soll = kBeispielwerte[n - 1];
+    const double skala = std::max(1.0, std::hypot(soll.re, soll.im));
+    // The exponential form's angle has two decimals.
+    for (const auto& [komponenten, tol] : {std::pair{true, 1e-9}, std::pair{false, 1e-4}}) {
+      const ZKZahl z = Wert(text, komponenten);
+      EXPECT_NEAR(static_cast<double>(z.Realteil), soll.re, tol * skala) << text;
+      EXPECT_NEAR(static_cast<double>(z.Imaginaerteil), soll.im, tol * skala) << text;
+    }
   }
-  const ZKZahl vier = Wert(Beispiel(4));
-  EXPECT_NEAR(static_cast<double>(vier.Betrag), 6.0, 1e-9);
-  EXPECT_NEAR(static_cast<double>(vier.Winkel), 10.0, 1e-8);
-  const ZKZahl fuenf = Wert(Beispiel(5));
-  EXPECT_NEAR(static_cast<double>(fuenf.Betrag), 1.0, 1e-9);
 }
 
 TEST_F(RechenfeldTest, ExampleMemoryRowsGiveTheirReciprocals) {

@@ -130,18 +130,28 @@ TEST(Blindwiderstand, DivisionByZeroNamesTheZeroField) {
   EXPECT_EQ(XC(FeldFrequenz, "1m", "", "").fehlerFeld, FeldBlindwiderstand);
 }
 
-// What RealAlsText writes, GroesseLesen reads back to 10 significant digits.
+// Compute the reactance, then the quantity back from the shown reactance:
+// the shown texts carry 10 significant digits, in either display format.
 TEST(Blindwiderstand, RoundTripThroughTheShownText) {
+  const char* groessen[] = {"10m",  "4,7",   "1,234567891\xB5", "33k",
+                            "0,5p", "-2,2n", "9,87654321E-3",   "123456789"};
+  const char* frequenzen[] = {"50", "16,7Hz", "1M", "0,001", "2,45GHz"};
   for (const int format : {General, Exponent}) {
-    for (const char* l : {"10m", "4,7", "1,234567891\xB5", "33k", "0,5p"}) {
-      for (const char* f : {"50", "16,7", "1M", "0,001"}) {
-        const BlindErgebnis hin = XL(FeldBlindwiderstand, l, f, "", format);
-        const BlindErgebnis zurueck = XL(FeldGroesse, "", f, hin.text.c_str(), format);
-        long double original = 0;
-        long double gelesen = 0;
-        ASSERT_TRUE(GroesseLesen(l, "H", original));
-        ASSERT_TRUE(GroesseLesen(zurueck.text, "H", gelesen)) << zurueck.text;
-        EXPECT_NEAR(static_cast<double>(gelesen / original), 1.0, 1e-9) << l << " " << f;
+    for (const bool kapazitiv : {false, true}) {
+      const auto berechne = kapazitiv ? XC : XL;
+      const char* einheit = kapazitiv ? "F" : "H";
+      for (const char* g : groessen) {
+        for (const char* f : frequenzen) {
+          SCOPED_TRACE(std::string(g) + " " + f + (kapazitiv ? " C" : " L"));
+          const BlindErgebnis hin = berechne(FeldBlindwiderstand, g, f, "", format);
+          const BlindErgebnis zurueck = berechne(FeldGroesse, "", f, hin.text.c_str(), format);
+          long double original = 0;
+          long double gelesen = 0;
+          ASSERT_TRUE(GroesseLesen(g, einheit, original));
+          ASSERT_TRUE(GroesseLesen(zurueck.text, einheit, gelesen)) << zurueck.text;
+          EXPECT_NEAR(static_cast<double>(gelesen / original), 1.0, 1e-9)
+              << hin.text << " -> " << zurueck.text;
+        }
       }
     }
   }

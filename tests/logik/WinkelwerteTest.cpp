@@ -33,31 +33,52 @@ TEST_P(Winkel, OtherRows) {
   }
 }
 
+// Rows: degrees, radians, sine, cosine, tangent, cotangent, gon; the typed
+// row itself is not compared.
 INSTANTIATE_TEST_SUITE_P(
     Faelle, Winkel,
     ::testing::Values(
         WinkelFall{
             "deg_90", Grad, "90", {nullptr, "1,570796327", "1", "0.0", "Error", "0.0", "100"}},
         WinkelFall{"deg_0", Grad, "0", {nullptr, "0", "0.0", "1", "0.0", "Error", "0"}},
-        WinkelFall{"deg_180", Grad, "180", {nullptr, nullptr, "0.0", "-1", "0.0", "Error", "200"}},
+        WinkelFall{
+            "deg_180", Grad, "180", {nullptr, "3,141592654", "0.0", "-1", "0.0", "Error", "200"}},
         WinkelFall{"deg_45",
                    Grad,
                    "45",
-                   {nullptr, nullptr, "0,7071067812", "0,7071067812", "1", "1", "50"}},
+                   {nullptr, "0,7853981634", "0,7071067812", "0,7071067812", "1", "1", "50"}},
+        WinkelFall{"deg_minus_270",
+                   Grad,
+                   "-270",
+                   {nullptr, "-4,71238898", "1", "0.0", "Error", "0.0", "-300"}},
         WinkelFall{"deg_comma",
                    Grad,
                    "1,5",
                    {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, "1,666666667"}},
-        WinkelFall{"gon_100", Gon, "100", {"90", nullptr, "1", "0.0", "Error", "0.0", nullptr}},
+        WinkelFall{
+            "gon_100", Gon, "100", {"90", "1,570796327", "1", "0.0", "Error", "0.0", nullptr}},
         WinkelFall{"cot_0_is_90_degrees",
                    Kotangens,
                    "0",
-                   {"90", nullptr, "1", "0.0", "Error", nullptr, "100"}},
-        WinkelFall{"cot_1", Kotangens, "1", {"45", nullptr, nullptr, nullptr, "1", nullptr, "50"}},
+                   {"90", "1,570796327", "1", "0.0", "Error", nullptr, "100"}},
+        WinkelFall{"cot_1",
+                   Kotangens,
+                   "1",
+                   {"45", "0,7853981634", "0,7071067812", "0,7071067812", "1", nullptr, "50"}},
         WinkelFall{"tan_1", Tangens, "1", {"45", nullptr, nullptr, nullptr, nullptr, "1", "50"}},
+        WinkelFall{"tan_minus_1",
+                   Tangens,
+                   "-1",
+                   {"-45", "-0,7853981634", "-0,7071067812", "0,7071067812", nullptr, "-1", "-50"}},
+        WinkelFall{"rad_1",
+                   Rad,
+                   "1",
+                   {"57,29577951", nullptr, "0,8414709848", "0,5403023059", "1,557407725",
+                    "0,6420926159", "63,66197724"}},
         WinkelFall{
-            "rad", Rad, "3,141592654", {"180", nullptr, nullptr, "-1", nullptr, nullptr, "200"}},
-        WinkelFall{"cos_0", Kosinus, "0", {"90", nullptr, "1", nullptr, "Error", "0.0", "100"}},
+            "rad_pi", Rad, "3,141592654", {"180", nullptr, nullptr, "-1", nullptr, nullptr, "200"}},
+        WinkelFall{
+            "cos_0", Kosinus, "0", {"90", "1,570796327", "1", nullptr, "Error", "0.0", "100"}},
         WinkelFall{"tiny_angle_scientific",
                    Grad,
                    "0,000001",
@@ -75,6 +96,9 @@ TEST(Winkel, SineAndCosineAreClampedToTheNearestBound) {
   t = WinkelZeileBerechnen(Kosinus, "-2");
   EXPECT_EQ(t.eingabe, "-1");
   EXPECT_EQ(t.zeilen[Grad], "180");
+  t = WinkelZeileBerechnen(Kosinus, "7");
+  EXPECT_EQ(t.eingabe, "1");
+  EXPECT_EQ(t.zeilen[Grad], "0");
   EXPECT_FALSE(WinkelZeileBerechnen(Tangens, "5").eingabeErsetzt);
 }
 
