@@ -4,20 +4,25 @@
 //   bilder bildschirm DIR  the whole screen: the example window beside the
 //                          main window, an edit's German context menu
 //                          (a real X server: QT_QPA_PLATFORM=xcb)
+//   bilder zeiger DIR      the phasor page: the formula field's example 11
+//                          and an example system, alone and as a chain
 //   bilder fokusfolge      what a screen reader reads on the matrix page,
 //                          in focus order
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
+#include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
 
 namespace {
@@ -56,6 +61,35 @@ void Bildschirmfotos(TForm1& form1, const QString& ziel) {
   QContextMenuEvent e(QContextMenuEvent::Mouse, p, formel->mapToGlobal(p));
   QApplication::sendEvent(formel, &e);
   foto("kontextmenue.png");
+}
+
+void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
+  constexpr int kZeigerSeite = 3;
+  TZeigerdiagramm* seite = form1.Zeigerdiagramm_Seite;
+  auto gruppe = [seite](int q) { return seite->Werte_Liste->topLevelItem(q); };
+  auto bild = [&](const char* name) {
+    QApplication::processEvents();
+    form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, QLatin1String(name)));
+  };
+  // The formula field's example 11: three currents and their sum.
+  for (int i = 0; i < 11; ++i) form1.Beispiel_BitBtnClick();
+  Seite(form1, kZeigerSeite);
+  bild("zeiger_beispiel11");
+  seite->Kette_CheckBox->setChecked(true);
+  gruppe(2)->child(0)->setCheckState(0, Qt::Unchecked);
+  bild("zeiger_beispiel11_kette");
+
+  // A level-3 example system at n = 5, alone.
+  seite->Kette_CheckBox->setChecked(false);
+  gruppe(0)->setCheckState(0, Qt::Unchecked);
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("5"));
+  form1.Zustand.FesterZufallsSamen = 7;
+  for (int i = 0; i < 3; ++i) form1.BeispielAufgaben_BitBtnClick();
+  form2.hide();
+  Seite(form1, kZeigerSeite);
+  bild("zeiger_stufe3_n5");
+  seite->Kette_CheckBox->setChecked(true);
+  bild("zeiger_stufe3_n5_kette");
 }
 
 const char* Rolle(QAccessible::Role r) {
@@ -109,8 +143,8 @@ int main(int argc, char** argv) {
   const char* art = argc > 1 ? argv[1] : "";
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
-      std::strcmp(art, "fokusfolge") != 0) {
-    std::fprintf(stderr, "bilder seiten|bildschirm DIR, bilder fokusfolge\n");
+      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "fokusfolge") != 0) {
+    std::fprintf(stderr, "bilder seiten|bildschirm|zeiger DIR, bilder fokusfolge\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -124,6 +158,8 @@ int main(int argc, char** argv) {
     Seitenbilder(form1, form2, ziel);
   else if (std::strcmp(art, "bildschirm") == 0)
     Bildschirmfotos(form1, ziel);
+  else if (std::strcmp(art, "zeiger") == 0)
+    Zeigerbilder(form1, form2, ziel);
   else
     Fokusfolge(form1);
   return 0;

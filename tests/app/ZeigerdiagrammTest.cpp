@@ -332,36 +332,3 @@ TEST_F(ZeigerdiagrammTest, PngHasThePagesSizeAndSvgHoldsOneArrowPerTickedValue) 
 }
 
 }  // namespace
-
-namespace {
-
-// Pictures to look at, not a check: run with --gtest_also_run_disabled_tests
-// under xvfb-run (QT_QPA_PLATFORM=xcb) and QUORVEL_BILDER set to a folder.
-TEST_F(ZeigerdiagrammTest, DISABLED_SchreibtZeigerbilder) {
-  const QString ziel = qEnvironmentVariable("QUORVEL_BILDER", QStringLiteral("."));
-  auto bild = [&](const char* name) {
-    Warte();
-    form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, QLatin1String(name)));
-  };
-  // The formula field's example 11: three currents and their sum ZK.
-  for (int i = 0; i < 11; ++i) form1.Beispiel_BitBtnClick();
-  Seite(kZeigerSeite);
-  bild("zeiger_beispiel11");
-  seite->Kette_CheckBox->setChecked(true);
-  Gruppe(2)->child(0)->setCheckState(0, Qt::Unchecked);
-  bild("zeiger_beispiel11_kette");
-
-  // A level-3 example system at n = 5, alone.
-  seite->Kette_CheckBox->setChecked(false);
-  Gruppe(0)->setCheckState(0, Qt::Unchecked);
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("5"));
-  form1.Zustand.FesterZufallsSamen = 7;
-  for (int i = 0; i < 3; ++i) form1.BeispielAufgaben_BitBtnClick();
-  form2.hide();
-  Seite(kZeigerSeite);
-  bild("zeiger_stufe3_n5");
-  seite->Kette_CheckBox->setChecked(true);
-  bild("zeiger_stufe3_n5_kette");
-}
-
-}  // namespace
