@@ -44,6 +44,19 @@ class FensterTest : public ::testing::Test {
   void KlickeZelle(TStringGrid* g, int c, int r) {
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Mitte(g, c, r));
   }
+  // Focuses the grid with the given cell current, as the keyboard leaves it.
+  static void Waehle(TStringGrid* g, int c, int r) {
+    g->setFocus();
+    g->SetCol(c);
+    g->SetRow(r);
+  }
+  // A control of form_ by its object name.
+  template <class W>
+  W* Element(const char* name) {
+    W* w = form_->findChild<W*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
   void Tippe(const QString& text) {
     for (QChar ch : text) {
       if (ch == QLatin1Char('\t'))
@@ -76,6 +89,9 @@ class FensterTest : public ::testing::Test {
   Meldungen meldungen;
   TForm1 form1;
   TForm2 form2;
+  // The window the by-name helpers look in; a test may point it at a fresh
+  // window of its own.
+  TForm1* form_ = &form1;
 };
 
 #endif

@@ -316,9 +316,7 @@ TEST_F(MatrixSeiteTest, ClearingAsksAndEmptiesOnlyTheCurrentSize) {
 
 TEST_F(MatrixSeiteTest, TheResultGridTakesOnlyArrowKeys) {
   X()->SetCell(1, 1, QStringLiteral("3"));
-  X()->setFocus();
-  X()->SetRow(1);
-  X()->SetCol(1);
+  Waehle(X(), 1, 1);
   Tippe(QStringLiteral("9"));
   Taste(Qt::Key_Delete);
   EXPECT_EQ(X()->Cells(1, 1), QStringLiteral("3"));

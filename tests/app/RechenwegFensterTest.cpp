@@ -12,25 +12,16 @@
 
 #include "Beispiel.h"
 #include "Dateien.h"
+#include "Fenster.h"
 #include "MainQuorvel.h"
-#include "Meldungen.h"
 #include "RechenwegFenster.h"
 #include "Uebung.h"
 #include "ZKLesen.h"
 
 namespace {
 
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
-
-class RechenwegFensterTest : public ::testing::Test {
+class RechenwegFensterTest : public FensterTest {
  protected:
-  void SetUp() override {
-    form1.Form2 = &form2;
-    form1.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
-  }
   void TearDown() override {
     if (form1.Rechenweg_Fenster) form1.Rechenweg_Fenster->close();
   }
@@ -56,10 +47,6 @@ class RechenwegFensterTest : public ::testing::Test {
     QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
     return form1.Rechenweg_Fenster;
   }
-
-  Meldungen meldungen;
-  TForm2 form2;
-  TForm1 form1;
 };
 
 // Worked by hand: X1 + X2 = 5, X1 - X2 = 1.

@@ -8,21 +8,14 @@
 
 #include "Fenster.h"
 
-// The calculators' tests name controls by object name and work on form_,
-// which a test may point at a fresh window of its own.
+// The calculators' tests name controls by object name and work on form_.
 class RechnerTest : public FensterTest {
  protected:
-  template <class W>
-  W* Control(const char* name) {
-    W* w = form_->findChild<W*>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  TEdit* Edit(const char* name) { return Control<TEdit>(name); }
-  QString Text(const char* name) { return Control<QWidget>(name)->property("text").toString(); }
-  bool HatFokus(const char* name) { return QApplication::focusWidget() == Control<QWidget>(name); }
+  TEdit* Edit(const char* name) { return Element<TEdit>(name); }
+  QString Text(const char* name) { return Element<QWidget>(name)->property("text").toString(); }
+  bool HatFokus(const char* name) { return QApplication::focusWidget() == Element<QWidget>(name); }
   void Klick(const char* name) {
-    QTest::mouseClick(Control<QAbstractButton>(name), Qt::LeftButton);
+    QTest::mouseClick(Element<QAbstractButton>(name), Qt::LeftButton);
   }
   // Replaces the edit's text by typing it key by key.
   void Tippe(const char* name, const QString& text) {
@@ -36,8 +29,6 @@ class RechnerTest : public FensterTest {
     Klick(zahlenFormat == Exponent ? "Exponent_RadioButton" : "General_RadioButton");
     ASSERT_EQ(form_->Zustand.ZahlenFormat, zahlenFormat);
   }
-
-  TForm1* form_ = &form1;
 };
 
 #endif

@@ -18,13 +18,6 @@
 
 namespace speicher_test {
 
-// Reads a shown value text the way the program reads cells.
-inline ZKZahl Lies(const QString& text) {
-  ZKZahl z;
-  EXPECT_NE(LiesZKZahl(NachAnsi(text), z), ZKForm::Keine) << text.toStdString();
-  return z;
-}
-
 // Expected values are worked out with std::complex, apart from the core.
 using Komplex = std::complex<long double>;
 
@@ -61,12 +54,6 @@ inline QString ExpZelle(Komplex z, int format = General) {
 
 class SpeicherFixture : public FensterTest {
  protected:
-  template <class T>
-  T* Element(const char* name) {
-    T* t = form_->findChild<T*>(QLatin1String(name));
-    EXPECT_NE(t, nullptr) << name;
-    return t;
-  }
   TStringGrid* K() { return Element<TStringGrid>("Variablen_StringGrid"); }
   TStringGrid* G() { return Element<TStringGrid>("G_Variablen_StringGrid"); }
   TEdit* Formel() { return Element<TEdit>("ZK_Rechenfeld_Edit"); }
@@ -93,9 +80,7 @@ class SpeicherFixture : public FensterTest {
   // Makes the cell current and types into it; the first key opens the
   // editor over the cell's old text. Escape leaves the editor afterwards.
   void TippeInZelle(TStringGrid* grid, int col, int row, const QString& text) {
-    grid->setFocus();
-    grid->SetCol(col);
-    grid->SetRow(row);
+    Waehle(grid, col, row);
     Tippe(text);
     Taste(Qt::Key_Escape);
   }
@@ -110,10 +95,8 @@ class SpeicherFixture : public FensterTest {
     const QString text = Ergebnis()->text();
     const qsizetype pos = text.indexOf(QLatin1String(kTrenner));
     EXPECT_GE(pos, 0) << text.toStdString();
-    return Lies(text.mid(pos + qsizetype(std::strlen(kTrenner))));
+    return Wert(text.mid(pos + qsizetype(std::strlen(kTrenner))));
   }
-
-  TForm1* form_ = &form1;
 };
 
 }  // namespace speicher_test

@@ -32,7 +32,7 @@ TEST_F(VariablenspeicherTest, TypedValueGivesReciprocalOnTheOtherSide) {
   // Blanks are the user's and stay in the cell.
   TippeInZelle(K(), 1, 2, QStringLiteral("3 + j4"));
   EXPECT_EQ(K()->Cells(1, 2), QStringLiteral("3 + j4"));
-  const ZKZahl g2 = Lies(G()->Cells(1, 2));
+  const ZKZahl g2 = Wert(G()->Cells(1, 2));
   EXPECT_NEAR(static_cast<double>(g2.Betrag), 0.2, 1e-10);
   EXPECT_NEAR(static_cast<double>(g2.Winkel), -53.13, 0.005);
 
@@ -56,9 +56,7 @@ TEST_F(VariablenspeicherTest, TypedValueGivesReciprocalOnTheOtherSide) {
 }
 
 TEST_F(VariablenspeicherTest, PointShowsAsCommaWhileTypingAndTheCaretStays) {
-  K()->setFocus();
-  K()->SetCol(1);
-  K()->SetRow(6);
+  Waehle(K(), 1, 6);
   Tippe(QStringLiteral("12."));
   EXPECT_EQ(K()->Cells(1, 6), QStringLiteral("12,"));
   EXPECT_TRUE(K()->EditorMode());
@@ -109,9 +107,7 @@ TEST_F(VariablenspeicherTest, UnreadableTextEmptiesTheOtherCellAndDropsTheValue)
 
   // 79 characters are read, the 80th makes the text unreadable; it is
   // never cut to something readable.
-  K()->setFocus();
-  K()->SetCol(1);
-  K()->SetRow(8);
+  Waehle(K(), 1, 8);
   Tippe(QStringLiteral("1") + QString(78, QLatin1Char('0')));
   EXPECT_FALSE(G()->Cells(1, 8).isEmpty());
   const ZKZahl gelesen = Zustand().K_VarSpeicher[8];
@@ -134,9 +130,7 @@ TEST_F(VariablenspeicherTest, EveryWayOfEmptyingResetsTheVariables) {
   // Backspace over the last character.
   TippeInZelle(K(), 1, 5, QStringLiteral("7"));
   TippeInZelle(G(), 1, 6, QStringLiteral("8"));
-  K()->setFocus();
-  K()->SetCol(1);
-  K()->SetRow(5);
+  Waehle(K(), 1, 5);
   Taste(Qt::Key_F2);  // edit the cell's text instead of replacing it
   Taste(Qt::Key_End);
   Taste(Qt::Key_Backspace);
@@ -193,7 +187,7 @@ TEST_F(VariablenspeicherTest, DropsWriteOnlyValueCellsFromOtherSources) {
   TLabel* xl = Element<TLabel>("XL_Label");
   LegeAb(K(), xl, 1, 3, QStringLiteral("3+j4"));
   EXPECT_EQ(K()->Cells(1, 3), QStringLiteral("3+j4"));
-  EXPECT_TRUE(Nahe(Lies(G()->Cells(1, 3)), 1.0L / Komplex(3, 4), kWinkelGenau));
+  EXPECT_TRUE(Nahe(Wert(G()->Cells(1, 3)), 1.0L / Komplex(3, 4), kWinkelGenau));
   EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[3], Komplex(3, 4)));
 
   // Comment column, title column, heading row, and the grid onto itself.
@@ -262,7 +256,7 @@ TEST_F(VariablenspeicherTest, FormulasUseExactlyWhatWasTyped) {
   }
   for (int r = 1; r <= 6; ++r) {
     const bool kSeite = r != 4 && r != 5;
-    EXPECT_TRUE(Nahe(Lies((kSeite ? G() : K())->Cells(1, r)), kSeite ? g[r] : k[r], kWinkelGenau))
+    EXPECT_TRUE(Nahe(Wert((kSeite ? G() : K())->Cells(1, r)), kSeite ? g[r] : k[r], kWinkelGenau))
         << r;
   }
 

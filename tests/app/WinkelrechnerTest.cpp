@@ -13,13 +13,11 @@ constexpr int kDeg = 0, kRad = 1, kSin = 2, kCos = 3, kTan = 4, kCot = 5, kGon =
 
 class Winkelrechner : public RechnerTest {
  protected:
-  TStringGrid* Grid() { return Control<TStringGrid>("Winkel_StringGrid"); }
+  TStringGrid* Grid() { return Element<TStringGrid>("Winkel_StringGrid"); }
 
   // Opens the editor on the value cell of a row, empties it and types.
   QLineEdit* Tippe(int zeile, const QString& text) {
-    Grid()->setFocus();
-    Grid()->SetRow(zeile);
-    Grid()->SetCol(1);
+    Waehle(Grid(), 1, zeile);
     Grid()->SetEditorMode(true);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     EXPECT_NE(editor, nullptr);

@@ -366,16 +366,12 @@ TEST_F(ZiehenTest, TheFormulaEditTakesDropsPastItsTypingLimit) {
 TEST_F(ZiehenTest, CtrlCCopiesWhatADragWouldCarryFromTheCurrentCell) {
   Seite(kMatrixSeite);
   X()->SetCell(2, 2, QStringLiteral("3+j4"));
-  X()->setFocus();
-  X()->SetRow(2);
-  X()->SetCol(2);
+  Waehle(X(), 2, 2);
   Tastenkombination(Qt::Key_C);  // the result grid refuses every other key
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("3+j4"));
 
   V()->SetCell(1, 3, QStringLiteral(" 3+j4 # Motor"));
-  V()->setFocus();
-  V()->SetRow(3);
-  V()->SetCol(1);
+  Waehle(V(), 1, 3);
   Tastenkombination(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("3+j4"));
 }
@@ -384,9 +380,7 @@ TEST_F(ZiehenTest, CtrlVInAGridIsTypingTheClipboardIntoTheCurrentCell) {
   // The memory recomputes the other side.
   QApplication::clipboard()->setText(QStringLiteral("4"));
   V()->SetCell(1, 3, QStringLiteral("alt"));
-  V()->setFocus();
-  V()->SetRow(3);
-  V()->SetCol(1);
+  Waehle(V(), 1, 3);
   Tastenkombination(Qt::Key_V);
   EXPECT_EQ(V()->Cells(1, 3), QStringLiteral("4"));
   EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[3].Realteil), 4.0);
@@ -398,17 +392,13 @@ TEST_F(ZiehenTest, CtrlVInAGridIsTypingTheClipboardIntoTheCurrentCell) {
   Seite(kMatrixSeite);
   QApplication::clipboard()->setText(QStringLiteral("2.5"));
   X()->SetCell(2, 1, QStringLiteral("3"));
-  M()->setFocus();
-  M()->SetRow(2);
-  M()->SetCol(3);
+  Waehle(M(), 3, 2);
   Tastenkombination(Qt::Key_V);
   EXPECT_EQ(M()->Cells(3, 2), QStringLiteral("2,5"));
   EXPECT_TRUE(X()->Cells(2, 1).isEmpty());
 
   // Nothing goes into the result grid, and an empty clipboard changes nothing.
-  X()->setFocus();
-  X()->SetRow(1);
-  X()->SetCol(1);
+  Waehle(X(), 1, 1);
   Tastenkombination(Qt::Key_V);
   EXPECT_TRUE(X()->Cells(1, 1).isEmpty());
   QApplication::clipboard()->clear();

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "Beispielwerte.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "formula/FormelRechner.h"
@@ -93,6 +92,28 @@ TEST_F(RechenfeldTest, UnreadableMemoryCellIsNamedInsteadOfAValue) {
   SpeicherZeileBerechnen("5", General, k_, g_, 1);
   EXPECT_EQ(Ergebnis("K1"), "5*e^j0,00  =  5");
 }
+
+// Worked out apart from the program (11 and 12 from their polar operands).
+struct Beispielwert {
+  double re, im;
+};
+
+constexpr Beispielwert kBeispielwerte[kAnzahlBeispiele] = {
+    {1206, 0},
+    {7, 6},
+    {-2500, 0},
+    {5.908846518073248, 1.0418890660015805},
+    {0.9902680688304324, 0.13917310097255423},
+    {52, 0},
+    {10.1, 0},
+    {-18, 0},
+    {63.15404985846042, 0},
+    {63.15404985846042, 0},
+    {22.625114059498344, 20.273679714406132},
+    {54.53857791225417, -28.910741301059005},
+    {-466.14, 0},
+    {-22, -4},
+};
 
 TEST_F(RechenfeldTest, TheFourteenExamples) {
   for (int n = 1; n <= kAnzahlBeispiele; ++n) {
