@@ -9,41 +9,55 @@
 #include "logik/Speicher.h"
 #include "logik/Umrechnung.h"
 
+namespace {
+
+struct Umrechnung {
+  const char* eingabe;
+  int format;
+  const char* ausgabe;
+};
+
+}  // namespace
+
 TEST(Wandeln, SwitchesTheForm) {
-  std::string e;
-  ASSERT_TRUE(WandleForm("3+j4", General, e));
-  EXPECT_EQ(e, "5*e^j53,13");
+  const Umrechnung faelle[] = {
+      {"3+j4", General, "5*e^j53,13"},
+      {"5*e^j53,13", General, "3,000007146+j3,999994641"},
+      {"5", General, "5*e^j0,00"},
+      {"-5", General, "5*e^j180,00"},
+      {"j", General, "1*e^j90,00"},
+      {"-j2", General, "2*e^j270,00"},
+      {"3-j4", General, "5*e^-j53,13"},
+      {"0", General, "0*e^j0,00"},
+      {"3+j4", Exponent, "5.000000000E+00*e^j53.1"},
+  };
+  for (const Umrechnung& f : faelle) {
+    std::string e;
+    ASSERT_TRUE(WandleForm(f.eingabe, f.format, e)) << f.eingabe;
+    EXPECT_EQ(e, f.ausgabe) << f.eingabe;
+  }
+  // The result may be written over the text it was read from.
+  std::string e = "3+j4";
+  ASSERT_TRUE(WandleForm(e, General, e));
   ASSERT_TRUE(WandleForm(e, General, e));
   EXPECT_EQ(e, "3,000007146+j3,999994641");
-  ASSERT_TRUE(WandleForm("5", General, e));
-  EXPECT_EQ(e, "5*e^j0,00");
-  ASSERT_TRUE(WandleForm("-5", General, e));
-  EXPECT_EQ(e, "5*e^j180,00");
-  ASSERT_TRUE(WandleForm("j", General, e));
-  EXPECT_EQ(e, "1*e^j90,00");
-  ASSERT_TRUE(WandleForm("-j2", General, e));
-  EXPECT_EQ(e, "2*e^j270,00");
-  ASSERT_TRUE(WandleForm("3-j4", General, e));
-  EXPECT_EQ(e, "5*e^-j53,13");
-  ASSERT_TRUE(WandleForm("3,5+j4,2", Exponent, e));
-  ASSERT_TRUE(WandleForm("0", General, e));
-  EXPECT_EQ(e, "0*e^j0,00");
 }
 
 TEST(Wandeln, ReciprocalKeepsTheForm) {
-  std::string e;
-  ASSERT_TRUE(BildeKehrwert("3+j4", General, e));
-  EXPECT_EQ(e, "0,12-j0,16");
-  ASSERT_TRUE(BildeKehrwert("5*e^j30", General, e));
-  EXPECT_EQ(e, "0,2*e^-j30,00");
-  ASSERT_TRUE(BildeKehrwert("2", General, e));
-  EXPECT_EQ(e, "0,5");
-  ASSERT_TRUE(BildeKehrwert("j", General, e));
-  EXPECT_EQ(e, "-j1");
-  // Zero is written back as zero: the empty component text in General.
-  ASSERT_TRUE(BildeKehrwert("0", General, e));
-  EXPECT_EQ(e, "");
-  EXPECT_FALSE(BildeKehrwert(e, General, e));
+  const Umrechnung faelle[] = {
+      {"3+j4", General, "0,12-j0,16"},
+      {"5*e^j30", General, "0,2*e^-j30,00"},
+      {"2", General, "0,5"},
+      {"j", General, "-j1"},
+      // Zero is written back as zero: the empty component text in General.
+      {"0", General, ""},
+      {"2", Exponent, "5,000000000E-01"},
+  };
+  for (const Umrechnung& f : faelle) {
+    std::string e;
+    ASSERT_TRUE(BildeKehrwert(f.eingabe, f.format, e)) << f.eingabe;
+    EXPECT_EQ(e, f.ausgabe) << f.eingabe;
+  }
 }
 
 // The angle notation is an exponential form; what the program writes back
