@@ -1,13 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "logik/Speicher.h"
 #include "logik/Umrechnung.h"
+
+namespace {
+
+// As in the window tests, the C library's locale comes from the environment
+// (for the whole binary): the German rerun then shows that no reader or
+// writer of the pages relies on the program setting numbers to "C".
+const bool kLocaleAusUmgebung = std::setlocale(LC_ALL, "") != nullptr;
+
+}  // namespace
+
+// The German run is only worth something if the locale really is German.
+TEST(Locale, IsTheEnvironmentsInTheGermanRun) {
+  const char* lcAll = std::getenv("LC_ALL");
+  if (lcAll == nullptr || std::string_view(lcAll).substr(0, 5) != "de_DE")
+    GTEST_SKIP() << "not a German run";
+  EXPECT_TRUE(kLocaleAusUmgebung);
+  EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+}
 
 namespace {
 
