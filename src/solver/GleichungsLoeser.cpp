@@ -141,6 +141,12 @@ struct GleichungsLoeser::Daten {
 
   Tabelle matrix;
   Tabelle arbeitsmatrix;
+  // Working entries a subtraction left without their polar form: most of
+  // them are only ever subtracted from again, and deriving the magnitude
+  // and angle (an arctangent each) for those would be wasted. MitPolar
+  // derives it, with the very function the subtraction would have called,
+  // before anything reads it.
+  std::array<std::array<bool, kGroesse>, kGroesse> ohnePolar{};
   std::array<int, kGroesse> zeilenfolge{};
   // The search's arrangement, kept for a second elimination.
   std::array<int, kGroesse> anordnung{};
@@ -197,7 +203,7 @@ struct GleichungsLoeser::Daten {
     schritt.nachOperation = nachOperation;
     schritt.matrix.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1));
     for (int r = 1; r <= n; ++r) {
-      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(arbeitsmatrix[r][c]);
+      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(MitPolar(r, c));
     }
   }
   void NotiereLoesung(RechenSchritt::Art art, int n) {
@@ -207,6 +213,34 @@ struct GleichungsLoeser::Daten {
   }
 
   static bool IstNull(const ZKZahl& z) { return !(z != ZKZahl()); }
+
+  ZKZahl& MitPolar(int zeile, int spalte) {
+    ZKZahl& z = arbeitsmatrix[zeile][spalte];
+    if (ohnePolar[zeile][spalte]) {
+      z.SetzeKartesisch(z.Realteil, z.Imaginaerteil);
+      ohnePolar[zeile][spalte] = false;
+    }
+    return z;
+  }
+  void ZeileMitPolar(int zeile, int n) {
+    for (int c = 0; c <= n; ++c) MitPolar(zeile, c);
+  }
+
+  // arbeitsmatrix[zeile][spalte] - produkt in the cartesian parts, as the
+  // ZKZahl operator computes them; an exact zero is cleared right away as
+  // the operator clears it (no signed zeros left behind), anything else
+  // waits for MitPolar.
+  void Abziehen(int zeile, int spalte, const ZKZahl& produkt) {
+    ZKZahl& z = arbeitsmatrix[zeile][spalte];
+    z.Realteil -= produkt.Realteil;
+    z.Imaginaerteil -= produkt.Imaginaerteil;
+    if (z.Realteil == 0.0L && z.Imaginaerteil == 0.0L) {
+      z.Loeschen();
+      ohnePolar[zeile][spalte] = false;
+    } else {
+      ohnePolar[zeile][spalte] = true;
+    }
+  }
   bool Eintrag(int zeile, int spalte) const { return !IstNull(matrix[zeile][spalte]); }
 
   void SetzeSucheZurueck() {
@@ -314,10 +348,12 @@ struct GleichungsLoeser::Daten {
       for (int c = 1; c <= n; ++c) arbeitsmatrix[i][c] = matrix[k][c];
       arbeitsmatrix[i][0] = matrix[k][0];
       for (int c = 1; c <= n; ++c) Wucht(i, c) = matrix[k][c].Betrag;
+      ohnePolar[i].fill(false);
     }
   }
 
   void NormiereZeile(int s, int n) {
+    ZeileMitPolar(s, n);
     const ZKZahl p = arbeitsmatrix[s][s];
     if (weg) Notiere(RechenSchritt::Art::Normierung, s).wert = p;
     for (int c = 0; c <= n; ++c) {
@@ -327,12 +363,12 @@ struct GleichungsLoeser::Daten {
 
   void EliminiereUnterhalb(int s, int n) {
     for (int r = s + 1; r <= n; ++r) {
-      const ZKZahl f = arbeitsmatrix[r][s];
+      const ZKZahl f = MitPolar(r, s);
       if (weg) Notiere(RechenSchritt::Art::Elimination, r, s).wert = f;
-      arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
+      Abziehen(r, 0, arbeitsmatrix[s][0] * f);
       for (int c = s; c <= n; ++c) {
         const ZKZahl produkt = arbeitsmatrix[s][c] * f;
-        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - produkt;
+        Abziehen(r, c, produkt);
         Wucht(r, c) = std::max(Wucht(r, c), produkt.Betrag);
       }
       if (weg) NotiereStand(s, n, true);
@@ -340,17 +376,16 @@ struct GleichungsLoeser::Daten {
   }
 
   void EliminiereOberhalb(int s, int n) {
+    ZeileMitPolar(s, n);
     for (int r = s - 1; r >= 1; --r) {
-      const ZKZahl f = arbeitsmatrix[r][s];
+      const ZKZahl f = MitPolar(r, s);
       if (weg) {
         RechenSchritt& schritt = Notiere(RechenSchritt::Art::Elimination, r, s);
         schritt.wert = f;
         schritt.oberhalb = true;
       }
-      arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
-      for (int c = n; c >= 1; --c) {
-        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - (arbeitsmatrix[s][c] * f);
-      }
+      Abziehen(r, 0, arbeitsmatrix[s][0] * f);
+      for (int c = n; c >= 1; --c) Abziehen(r, c, arbeitsmatrix[s][c] * f);
       if (weg && s > 1) NotiereStand(s, n, true);
     }
   }
@@ -379,20 +414,19 @@ struct GleichungsLoeser::Daten {
   }
 
   // Working row r's entry in column s as the scaled system has it.
-  long double Skaliert(int r, int s) const {
-    return arbeitsmatrix[r][s].Betrag * zeilenFaktor[zeilenfolge[r]] * spaltenFaktor[s];
+  long double Skaliert(int r, int s) {
+    return MitPolar(r, s).Betrag * zeilenFaktor[zeilenfolge[r]] * spaltenFaktor[s];
   }
 
   // Whether working row r's entry in column s counts as zero (see
   // kSingulaerSchwelle). Written as "not above" so that a NaN counts too.
-  bool IstRest(int r, int s) {
-    return !(arbeitsmatrix[r][s].Betrag > kSingulaerSchwelle * Wucht(r, s));
-  }
+  bool IstRest(int r, int s) { return !(MitPolar(r, s).Betrag > kSingulaerSchwelle * Wucht(r, s)); }
 
   // Exchanges working rows s and r, with their arrangement entries and the
   // multipliers already recorded for them.
   void TauscheZeilen(int s, int r, int n) {
     std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
+    std::swap(ohnePolar[s], ohnePolar[r]);
     std::swap(zeilenfolge[s], zeilenfolge[r]);
     for (int c = 1; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
     for (int j = 1; j < s; ++j) std::swap(Faktor(s, j), Faktor(r, j));
@@ -672,6 +706,7 @@ struct GleichungsLoeser::Daten {
       EliminiereOberhalb(s, n);
       if (weg && s > 1) NotiereStand(s, n, false);
     }
+    for (int r = 1; r <= n; ++r) MitPolar(r, 0);
 
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
     std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
@@ -828,7 +863,7 @@ int GleichungsLoeser::Zeilenfolge(int i) const {
 const ZKZahl& GleichungsLoeser::Arbeitswert(int zeile, int spalte) const {
   static const ZKZahl kNull;
   if (zeile < 0 || zeile >= kGroesse || spalte < 0 || spalte >= kGroesse) return kNull;
-  return d_->arbeitsmatrix[zeile][spalte];
+  return d_->MitPolar(zeile, spalte);
 }
 
 int GleichungsLoeser::Dimension() const {

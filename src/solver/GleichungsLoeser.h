@@ -4,9 +4,10 @@
 // Rows are ordered first so that every diagonal coefficient is non-zero,
 // then eliminated in that order; a row exchange steps in only where the
 // pivot that order offers is tiny against its column. All elimination
-// arithmetic goes through the ZKZahl operators, so every intermediate value
-// keeps both representations. Before anything is written, a bound on each
-// unknown's error decides whether its shown digits can be trusted.
+// arithmetic is that of the ZKZahl operators, digit for digit; a difference
+// derives its polar form only once something reads it. Before a solution is
+// given out, a bound on each unknown's error decides whether its shown
+// digits can be trusted.
 #ifndef QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 #define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 
