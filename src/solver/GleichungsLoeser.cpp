@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Rechenweg.h"
-#include "ZKText.h"
 
 namespace {
 
@@ -154,8 +153,7 @@ struct GleichungsLoeser::Daten {
   std::array<bool, kGroesse> spalteBelegt{};
   std::array<bool, kGroesse> zeileVergeben{};
 
-  int zahlenFormat = General;
-  Ausgabe ausgabe;
+  std::vector<ZKZahl> loesung;
 
   // Fallback matching: the row each position holds and the position each row
   // stands at (0: none), plus the DFS marks of one augmenting-path search.
@@ -741,11 +739,6 @@ void GleichungsLoeser::SetzeDimension(int n) {
   d_->dimension = n;
 }
 
-void GleichungsLoeser::SetzeAusgabe(int zahlenFormat, Ausgabe ausgabe) {
-  d_->zahlenFormat = zahlenFormat;
-  d_->ausgabe = std::move(ausgabe);
-}
-
 void GleichungsLoeser::UebernehmeMatrix(int n, int m, const ZKMatrix& quelle) {
   d_->dimension = n;
   // Never read or write past either table; missing rows stay zero, which the
@@ -763,6 +756,7 @@ LoeseStatus GleichungsLoeser::Loese() {
   d.eingriffe = 0;
   d.grund = Abbruchgrund::Keiner;
   d.versuch.clear();
+  d.loesung.clear();
   if (d.weg) d.weg->Leeren();
   const LoeseStatus status = LoeseUndNotiere();
   if (d.weg) {
@@ -773,14 +767,12 @@ LoeseStatus GleichungsLoeser::Loese() {
     d.versuch.clear();
   }
   if (status != Geloest) return status;
-
-  if (d.ausgabe) {
-    for (int r = 1; r <= n; ++r) {
-      const ZKZahl& x = d.arbeitsmatrix[r][0];
-      d.ausgabe(r, ExponentialText(x, d.zahlenFormat), KomponentenText(x, d.zahlenFormat));
-    }
-  }
+  for (int r = 1; r <= n; ++r) d.loesung.push_back(d.arbeitsmatrix[r][0]);
   return Geloest;
+}
+
+const std::vector<ZKZahl>& GleichungsLoeser::Loesung() const {
+  return d_->loesung;
 }
 
 // The solve itself. With a record, the steps before the elimination go
