@@ -136,16 +136,27 @@ class GenaueSumme {
 }  // namespace
 
 struct GleichungsLoeser::Daten {
-  using Tabelle = std::array<std::array<ZKZahl, kGroesse>, kGroesse>;
-
-  Tabelle matrix;
-  Tabelle arbeitsmatrix;
+  // Rows 0..100 of both tables, but only as many as a solve has reached so
+  // far: a new solver allocates none, and a small system does not pay for
+  // clearing the full capacity. Rows never given stay zero.
+  using Zeile = std::array<ZKZahl, kGroesse>;
+  std::vector<Zeile> matrix;
+  std::vector<Zeile> arbeitsmatrix;
   // Working entries a subtraction left without their polar form: most of
   // them are only ever subtracted from again, and deriving the magnitude
   // and angle (an arctangent each) for those would be wasted. MitPolar
   // derives it, with the very function the subtraction would have called,
   // before anything reads it.
-  std::array<std::array<bool, kGroesse>, kGroesse> ohnePolar{};
+  std::vector<std::array<bool, kGroesse>> ohnePolar;
+
+  void Zeilen(int zeilen) {
+    const auto anzahl = static_cast<std::size_t>(zeilen) + 1;
+    if (matrix.size() < anzahl) matrix.resize(anzahl);
+    if (arbeitsmatrix.size() < anzahl) {
+      arbeitsmatrix.resize(anzahl);
+      ohnePolar.resize(anzahl);
+    }
+  }
   std::array<int, kGroesse> zeilenfolge{};
   // The search's arrangement, kept for a second elimination.
   std::array<int, kGroesse> anordnung{};
@@ -745,6 +756,7 @@ void GleichungsLoeser::UebernehmeMatrix(int n, int m, const ZKMatrix& quelle) {
   // solve then reports as having no unique solution.
   const int zeilen = std::min({n, kKapazitaet, quelle.Zeilen() - 1});
   const int spalten = std::min({m, kKapazitaet, quelle.Spalten() - 1});
+  if (zeilen >= 0) d_->Zeilen(zeilen);
   for (int i = 0; i <= zeilen; ++i) {
     for (int j = 0; j <= spalten; ++j) d_->matrix[i][j] = quelle[i][j];
   }
@@ -785,6 +797,7 @@ LoeseStatus GleichungsLoeser::LoeseUndNotiere() {
     d.grund = Abbruchgrund::Dimension;
     return KeineEindeutigeLoesung;
   }
+  d.Zeilen(n);
   if (d.weg) {
     d.weg->n = n;
     RechenSchritt gleichungen;
@@ -854,7 +867,9 @@ int GleichungsLoeser::Zeilenfolge(int i) const {
 
 const ZKZahl& GleichungsLoeser::Arbeitswert(int zeile, int spalte) const {
   static const ZKZahl kNull;
-  if (zeile < 0 || zeile >= kGroesse || spalte < 0 || spalte >= kGroesse) return kNull;
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= d_->arbeitsmatrix.size() || spalte < 0 ||
+      spalte >= kGroesse)
+    return kNull;
   return d_->MitPolar(zeile, spalte);
 }
 

@@ -332,6 +332,26 @@ TEST(Pivotwahl, ResidueThresholdLiesBetweenTwoToTheMinus45AndMinus38) {
   }
 }
 
+// The same threshold below a sound pivot: equation 3 minus equation 1
+// leaves d beside X2 (the values cancelled there are about 1), while
+// equation 2 holds X2's pivot. Below 1e-13 that d is residue and cleared,
+// the one step off the plain elimination; above it, it is eliminated. Either
+// way the digits shown are those of X = (1, 1, 1).
+TEST(Pivotwahl, ResidueBesideASoundPivotIsClearedBelowTheThresholdOnly) {
+  for (int exponent : {-43, -44}) {
+    SCOPED_TRACE(exponent);
+    const long double d = std::ldexp(1.0L, exponent);
+    ZKMatrix m =
+        systembau::MitRechterSeite(Reell({{1, 1, 1}, {0, 1, 2}, {1, 1, 5}}),
+                                   {Kartesisch(3, 0), Kartesisch(3, 0), Kartesisch(7 + d, 0)});
+    m[3][2].SetzeKartesisch(1 + d, 0);  // beyond a double's digits
+    GleichungsLoeser l;
+    ASSERT_EQ(systembau::Loese(l, m), Geloest);
+    EXPECT_EQ(l.Eingriffe(), exponent == -44 ? 1 : 0);
+    for (const ZKZahl& x : l.Loesung()) EXPECT_EQ(KomponentenText(x, General), "1");
+  }
+}
+
 // Scaling an equation or an unknown by a power of two is exact in every
 // operation, so it changes no decision and no digit: the same outcome, the
 // same steps, and the unknowns scaled exactly.
