@@ -577,6 +577,8 @@ struct GleichungsLoeser::Daten {
     for (int i = 1; i <= n; ++i) position[static_cast<std::size_t>(zeilenfolge[i])] = i;
     std::vector<Komplex> z(un + 1);
     std::vector<Komplex> einheit(un + 1);
+    // |inverse| by column: entry (i, k) at (k - 1) * n + i - 1.
+    std::vector<long double> inverse(un * un);
     for (int k = 1; k <= n; ++k) {
       const auto uk = static_cast<std::size_t>(k);
       einheit[uk] = {1.0L, 0.0L};
@@ -584,16 +586,28 @@ struct GleichungsLoeser::Daten {
       einheit[uk] = {};
       const long double rk = Betrag1(residuum[uk]);
       for (int i = 1; i <= n; ++i) {
-        const long double zik = Betrag1(z[static_cast<std::size_t>(i)]);
-        schranke[static_cast<std::size_t>(i)] += zik * rk;
-        gewicht[static_cast<std::size_t>(i)] += zik * terme[uk];
-        long double* zeile = &betragsprodukt[static_cast<std::size_t>(i - 1) * un];
-        long double* wuchtzeile = &wuchtprodukt[static_cast<std::size_t>(i - 1) * un];
-        const int p = position[uk];
-        for (int j = 1; j <= n; ++j) {
-          zeile[j - 1] += zik * matrix[k][j].Betrag;
-          wuchtzeile[j - 1] += zik * Wucht(p, j);
+        const auto ui = static_cast<std::size_t>(i);
+        const long double zik = Betrag1(z[ui]);
+        inverse[(uk - 1) * un + ui - 1] = zik;
+        schranke[ui] += zik * rk;
+        gewicht[ui] += zik * terme[uk];
+      }
+    }
+    // Each entry of the products summed over k in ascending order, as a
+    // register sum rather than through memory; the digits are the same.
+    for (int i = 1; i <= n; ++i) {
+      for (int j = 1; j <= n; ++j) {
+        long double summe = 0.0L, wuchtsumme = 0.0L;
+        for (int k = 1; k <= n; ++k) {
+          const long double zik =
+              inverse[static_cast<std::size_t>(k - 1) * un + static_cast<std::size_t>(i - 1)];
+          summe += zik * matrix[k][j].Betrag;
+          wuchtsumme += zik * Wucht(position[static_cast<std::size_t>(k)], j);
         }
+        const std::size_t ij =
+            static_cast<std::size_t>(i - 1) * un + static_cast<std::size_t>(j - 1);
+        betragsprodukt[ij] = summe;
+        wuchtprodukt[ij] = wuchtsumme;
       }
     }
   }
