@@ -48,12 +48,14 @@ void Aufgabe(std::uint32_t samen, int stufe, int n, int format) {
   }
   GleichungsLoeser l;
   l.SetzeDimension(n);
-  l.SetzeAusgabe(format, [&](int r, const std::string& e, const std::string& k) {
-    std::printf("%u %d %d X %d E %s\n", samen, stufe, n, r, e.c_str());
-    std::printf("%u %d %d X %d K %s\n", samen, stufe, n, r, k.c_str());
-  });
   l.UebernehmeMatrix(n, n, E);
   if (l.Loese() != Geloest) std::printf("%u %d %d keine Loesung\n", samen, stufe, n);
+  for (std::size_t i = 0; i < l.Loesung().size(); ++i) {
+    const int r = static_cast<int>(i) + 1;
+    const ZKZahl& xr = l.Loesung()[i];
+    std::printf("%u %d %d X %d E %s\n", samen, stufe, n, r, ExponentialText(xr, format).c_str());
+    std::printf("%u %d %d X %d K %s\n", samen, stufe, n, r, KomponentenText(xr, format).c_str());
+  }
 }
 
 }  // namespace

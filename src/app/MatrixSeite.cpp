@@ -4,6 +4,7 @@
 
 #include "app/MainQuorvel.h"
 #include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 #include "forms/Anwendung.h"
 #include "solver/GleichungsLoeser.h"
 
@@ -89,14 +90,15 @@ void TForm1::Berechnen_BitBtnClick() {
     }
   }
 
-  loeser.SetzeAusgabe(Zustand.ZahlenFormat, [this](int r, const std::string& exponential,
-                                                   const std::string& komponenten) {
-    KxWerte_StringGrid->SetCell(1, r, AusAnsi(exponential));
-    KxWerte_StringGrid->SetCell(2, r, AusAnsi(komponenten));
-  });
   loeser.UebernehmeMatrix(n, n, Zustand.Eingabematrix);
   loeser.SetzeRechenweg(&LetzterRechenweg);
   const LoeseStatus status = loeser.Loese();
+  const std::vector<ZKZahl>& x = loeser.Loesung();
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    const int r = static_cast<int>(i) + 1;
+    KxWerte_StringGrid->SetCell(1, r, AusAnsi(ExponentialText(x[i], Zustand.ZahlenFormat)));
+    KxWerte_StringGrid->SetCell(2, r, AusAnsi(KomponentenText(x[i], Zustand.ZahlenFormat)));
+  }
   RechenwegNachfuehren();
   if (status != Geloest) {
     LoescheErgebnisse();

@@ -2,6 +2,9 @@
 #include "ZKZahl.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace {
 
@@ -35,14 +38,26 @@ struct Einheitswerte {
   bool ungerade;  // k odd: the cosine comes from the sine of rest
 };
 
+// The quadrant below is read from the significand of an x87 extended value.
+static_assert(std::numeric_limits<long double>::digits == 64);
+
 Einheitswerte EinheitsKreis(long double phi) {
   long double rest;
   long long k;
   // Beyond 2^62 the quotient no longer fits; remquol is exact everywhere and
   // passes infinities and NaN on as NaN, as sincosl would.
   if (std::fabs(phi) < 0x1p62L) {
-    k = std::llrint(phi * (1.0L / 90.0L));
-    rest = phi - static_cast<long double>(k) * 90.0L;
+    // The quotient rounded as llrint rounds it (to nearest, ties to even),
+    // without its library call: beside 1.5 * 2^63 the sum keeps no bits
+    // below the units, so it holds the rounded quotient exactly, and the low
+    // bits of its 64-bit significand are that quotient modulo 4, all the
+    // quadrant needs.
+    constexpr long double kRunder = 0x1.8p63L;
+    const long double summe = phi * (1.0L / 90.0L) + kRunder;
+    rest = phi - (summe - kRunder) * 90.0L;
+    std::uint64_t signifikand = 0;
+    std::memcpy(&signifikand, &summe, sizeof signifikand);
+    k = static_cast<long long>(signifikand & 3U);
   } else {
     int quotient = 0;
     rest = std::remquo(phi, 90.0L, &quotient);

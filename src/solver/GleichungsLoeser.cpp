@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Rechenweg.h"
-#include "ZKText.h"
 
 namespace {
 
@@ -137,10 +136,27 @@ class GenaueSumme {
 }  // namespace
 
 struct GleichungsLoeser::Daten {
-  using Tabelle = std::array<std::array<ZKZahl, kGroesse>, kGroesse>;
+  // Rows 0..100 of both tables, but only as many as a solve has reached so
+  // far: a new solver allocates none, and a small system does not pay for
+  // clearing the full capacity. Rows never given stay zero.
+  using Zeile = std::array<ZKZahl, kGroesse>;
+  std::vector<Zeile> matrix;
+  std::vector<Zeile> arbeitsmatrix;
+  // Working entries a subtraction left without their polar form: most of
+  // them are only ever subtracted from again, and deriving the magnitude
+  // and angle (an arctangent each) for those would be wasted. MitPolar
+  // derives it, with the very function the subtraction would have called,
+  // before anything reads it.
+  std::vector<std::array<bool, kGroesse>> ohnePolar;
 
-  Tabelle matrix;
-  Tabelle arbeitsmatrix;
+  void Zeilen(int zeilen) {
+    const auto anzahl = static_cast<std::size_t>(zeilen) + 1;
+    if (matrix.size() < anzahl) matrix.resize(anzahl);
+    if (arbeitsmatrix.size() < anzahl) {
+      arbeitsmatrix.resize(anzahl);
+      ohnePolar.resize(anzahl);
+    }
+  }
   std::array<int, kGroesse> zeilenfolge{};
   // The search's arrangement, kept for a second elimination.
   std::array<int, kGroesse> anordnung{};
@@ -148,8 +164,7 @@ struct GleichungsLoeser::Daten {
   std::array<bool, kGroesse> spalteBelegt{};
   std::array<bool, kGroesse> zeileVergeben{};
 
-  int zahlenFormat = General;
-  Ausgabe ausgabe;
+  std::vector<ZKZahl> loesung;
 
   // Fallback matching: the row each position holds and the position each row
   // stands at (0: none), plus the DFS marks of one augmenting-path search.
@@ -197,7 +212,7 @@ struct GleichungsLoeser::Daten {
     schritt.nachOperation = nachOperation;
     schritt.matrix.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1));
     for (int r = 1; r <= n; ++r) {
-      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(arbeitsmatrix[r][c]);
+      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(MitPolar(r, c));
     }
   }
   void NotiereLoesung(RechenSchritt::Art art, int n) {
@@ -207,6 +222,34 @@ struct GleichungsLoeser::Daten {
   }
 
   static bool IstNull(const ZKZahl& z) { return !(z != ZKZahl()); }
+
+  ZKZahl& MitPolar(int zeile, int spalte) {
+    ZKZahl& z = arbeitsmatrix[zeile][spalte];
+    if (ohnePolar[zeile][spalte]) {
+      z.SetzeKartesisch(z.Realteil, z.Imaginaerteil);
+      ohnePolar[zeile][spalte] = false;
+    }
+    return z;
+  }
+  void ZeileMitPolar(int zeile, int n) {
+    for (int c = 0; c <= n; ++c) MitPolar(zeile, c);
+  }
+
+  // arbeitsmatrix[zeile][spalte] - produkt in the cartesian parts, as the
+  // ZKZahl operator computes them; an exact zero is cleared right away as
+  // the operator clears it (no signed zeros left behind), anything else
+  // waits for MitPolar.
+  void Abziehen(int zeile, int spalte, const ZKZahl& produkt) {
+    ZKZahl& z = arbeitsmatrix[zeile][spalte];
+    z.Realteil -= produkt.Realteil;
+    z.Imaginaerteil -= produkt.Imaginaerteil;
+    if (z.Realteil == 0.0L && z.Imaginaerteil == 0.0L) {
+      z.Loeschen();
+      ohnePolar[zeile][spalte] = false;
+    } else {
+      ohnePolar[zeile][spalte] = true;
+    }
+  }
   bool Eintrag(int zeile, int spalte) const { return !IstNull(matrix[zeile][spalte]); }
 
   void SetzeSucheZurueck() {
@@ -314,10 +357,12 @@ struct GleichungsLoeser::Daten {
       for (int c = 1; c <= n; ++c) arbeitsmatrix[i][c] = matrix[k][c];
       arbeitsmatrix[i][0] = matrix[k][0];
       for (int c = 1; c <= n; ++c) Wucht(i, c) = matrix[k][c].Betrag;
+      ohnePolar[i].fill(false);
     }
   }
 
   void NormiereZeile(int s, int n) {
+    ZeileMitPolar(s, n);
     const ZKZahl p = arbeitsmatrix[s][s];
     if (weg) Notiere(RechenSchritt::Art::Normierung, s).wert = p;
     for (int c = 0; c <= n; ++c) {
@@ -327,12 +372,12 @@ struct GleichungsLoeser::Daten {
 
   void EliminiereUnterhalb(int s, int n) {
     for (int r = s + 1; r <= n; ++r) {
-      const ZKZahl f = arbeitsmatrix[r][s];
+      const ZKZahl f = MitPolar(r, s);
       if (weg) Notiere(RechenSchritt::Art::Elimination, r, s).wert = f;
-      arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
+      Abziehen(r, 0, arbeitsmatrix[s][0] * f);
       for (int c = s; c <= n; ++c) {
         const ZKZahl produkt = arbeitsmatrix[s][c] * f;
-        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - produkt;
+        Abziehen(r, c, produkt);
         Wucht(r, c) = std::max(Wucht(r, c), produkt.Betrag);
       }
       if (weg) NotiereStand(s, n, true);
@@ -340,17 +385,16 @@ struct GleichungsLoeser::Daten {
   }
 
   void EliminiereOberhalb(int s, int n) {
+    ZeileMitPolar(s, n);
     for (int r = s - 1; r >= 1; --r) {
-      const ZKZahl f = arbeitsmatrix[r][s];
+      const ZKZahl f = MitPolar(r, s);
       if (weg) {
         RechenSchritt& schritt = Notiere(RechenSchritt::Art::Elimination, r, s);
         schritt.wert = f;
         schritt.oberhalb = true;
       }
-      arbeitsmatrix[r][0] = arbeitsmatrix[r][0] - (arbeitsmatrix[s][0] * f);
-      for (int c = n; c >= 1; --c) {
-        arbeitsmatrix[r][c] = arbeitsmatrix[r][c] - (arbeitsmatrix[s][c] * f);
-      }
+      Abziehen(r, 0, arbeitsmatrix[s][0] * f);
+      for (int c = n; c >= 1; --c) Abziehen(r, c, arbeitsmatrix[s][c] * f);
       if (weg && s > 1) NotiereStand(s, n, true);
     }
   }
@@ -379,20 +423,19 @@ struct GleichungsLoeser::Daten {
   }
 
   // Working row r's entry in column s as the scaled system has it.
-  long double Skaliert(int r, int s) const {
-    return arbeitsmatrix[r][s].Betrag * zeilenFaktor[zeilenfolge[r]] * spaltenFaktor[s];
+  long double Skaliert(int r, int s) {
+    return MitPolar(r, s).Betrag * zeilenFaktor[zeilenfolge[r]] * spaltenFaktor[s];
   }
 
   // Whether working row r's entry in column s counts as zero (see
   // kSingulaerSchwelle). Written as "not above" so that a NaN counts too.
-  bool IstRest(int r, int s) {
-    return !(arbeitsmatrix[r][s].Betrag > kSingulaerSchwelle * Wucht(r, s));
-  }
+  bool IstRest(int r, int s) { return !(MitPolar(r, s).Betrag > kSingulaerSchwelle * Wucht(r, s)); }
 
   // Exchanges working rows s and r, with their arrangement entries and the
   // multipliers already recorded for them.
   void TauscheZeilen(int s, int r, int n) {
     std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
+    std::swap(ohnePolar[s], ohnePolar[r]);
     std::swap(zeilenfolge[s], zeilenfolge[r]);
     for (int c = 1; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
     for (int j = 1; j < s; ++j) std::swap(Faktor(s, j), Faktor(r, j));
@@ -534,6 +577,8 @@ struct GleichungsLoeser::Daten {
     for (int i = 1; i <= n; ++i) position[static_cast<std::size_t>(zeilenfolge[i])] = i;
     std::vector<Komplex> z(un + 1);
     std::vector<Komplex> einheit(un + 1);
+    // |inverse| by column: entry (i, k) at (k - 1) * n + i - 1.
+    std::vector<long double> inverse(un * un);
     for (int k = 1; k <= n; ++k) {
       const auto uk = static_cast<std::size_t>(k);
       einheit[uk] = {1.0L, 0.0L};
@@ -541,16 +586,28 @@ struct GleichungsLoeser::Daten {
       einheit[uk] = {};
       const long double rk = Betrag1(residuum[uk]);
       for (int i = 1; i <= n; ++i) {
-        const long double zik = Betrag1(z[static_cast<std::size_t>(i)]);
-        schranke[static_cast<std::size_t>(i)] += zik * rk;
-        gewicht[static_cast<std::size_t>(i)] += zik * terme[uk];
-        long double* zeile = &betragsprodukt[static_cast<std::size_t>(i - 1) * un];
-        long double* wuchtzeile = &wuchtprodukt[static_cast<std::size_t>(i - 1) * un];
-        const int p = position[uk];
-        for (int j = 1; j <= n; ++j) {
-          zeile[j - 1] += zik * matrix[k][j].Betrag;
-          wuchtzeile[j - 1] += zik * Wucht(p, j);
+        const auto ui = static_cast<std::size_t>(i);
+        const long double zik = Betrag1(z[ui]);
+        inverse[(uk - 1) * un + ui - 1] = zik;
+        schranke[ui] += zik * rk;
+        gewicht[ui] += zik * terme[uk];
+      }
+    }
+    // Each entry of the products summed over k in ascending order, as a
+    // register sum rather than through memory; the digits are the same.
+    for (int i = 1; i <= n; ++i) {
+      for (int j = 1; j <= n; ++j) {
+        long double summe = 0.0L, wuchtsumme = 0.0L;
+        for (int k = 1; k <= n; ++k) {
+          const long double zik =
+              inverse[static_cast<std::size_t>(k - 1) * un + static_cast<std::size_t>(i - 1)];
+          summe += zik * matrix[k][j].Betrag;
+          wuchtsumme += zik * Wucht(position[static_cast<std::size_t>(k)], j);
         }
+        const std::size_t ij =
+            static_cast<std::size_t>(i - 1) * un + static_cast<std::size_t>(j - 1);
+        betragsprodukt[ij] = summe;
+        wuchtprodukt[ij] = wuchtsumme;
       }
     }
   }
@@ -672,6 +729,7 @@ struct GleichungsLoeser::Daten {
       EliminiereOberhalb(s, n);
       if (weg && s > 1) NotiereStand(s, n, false);
     }
+    for (int r = 1; r <= n; ++r) MitPolar(r, 0);
 
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
     std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
@@ -706,17 +764,13 @@ void GleichungsLoeser::SetzeDimension(int n) {
   d_->dimension = n;
 }
 
-void GleichungsLoeser::SetzeAusgabe(int zahlenFormat, Ausgabe ausgabe) {
-  d_->zahlenFormat = zahlenFormat;
-  d_->ausgabe = std::move(ausgabe);
-}
-
 void GleichungsLoeser::UebernehmeMatrix(int n, int m, const ZKMatrix& quelle) {
   d_->dimension = n;
   // Never read or write past either table; missing rows stay zero, which the
   // solve then reports as having no unique solution.
   const int zeilen = std::min({n, kKapazitaet, quelle.Zeilen() - 1});
   const int spalten = std::min({m, kKapazitaet, quelle.Spalten() - 1});
+  if (zeilen >= 0) d_->Zeilen(zeilen);
   for (int i = 0; i <= zeilen; ++i) {
     for (int j = 0; j <= spalten; ++j) d_->matrix[i][j] = quelle[i][j];
   }
@@ -728,6 +782,7 @@ LoeseStatus GleichungsLoeser::Loese() {
   d.eingriffe = 0;
   d.grund = Abbruchgrund::Keiner;
   d.versuch.clear();
+  d.loesung.clear();
   if (d.weg) d.weg->Leeren();
   const LoeseStatus status = LoeseUndNotiere();
   if (d.weg) {
@@ -738,14 +793,12 @@ LoeseStatus GleichungsLoeser::Loese() {
     d.versuch.clear();
   }
   if (status != Geloest) return status;
-
-  if (d.ausgabe) {
-    for (int r = 1; r <= n; ++r) {
-      const ZKZahl& x = d.arbeitsmatrix[r][0];
-      d.ausgabe(r, ExponentialText(x, d.zahlenFormat), KomponentenText(x, d.zahlenFormat));
-    }
-  }
+  for (int r = 1; r <= n; ++r) d.loesung.push_back(d.arbeitsmatrix[r][0]);
   return Geloest;
+}
+
+const std::vector<ZKZahl>& GleichungsLoeser::Loesung() const {
+  return d_->loesung;
 }
 
 // The solve itself. With a record, the steps before the elimination go
@@ -758,6 +811,7 @@ LoeseStatus GleichungsLoeser::LoeseUndNotiere() {
     d.grund = Abbruchgrund::Dimension;
     return KeineEindeutigeLoesung;
   }
+  d.Zeilen(n);
   if (d.weg) {
     d.weg->n = n;
     RechenSchritt gleichungen;
@@ -827,8 +881,10 @@ int GleichungsLoeser::Zeilenfolge(int i) const {
 
 const ZKZahl& GleichungsLoeser::Arbeitswert(int zeile, int spalte) const {
   static const ZKZahl kNull;
-  if (zeile < 0 || zeile >= kGroesse || spalte < 0 || spalte >= kGroesse) return kNull;
-  return d_->arbeitsmatrix[zeile][spalte];
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= d_->arbeitsmatrix.size() || spalte < 0 ||
+      spalte >= kGroesse)
+    return kNull;
+  return d_->MitPolar(zeile, spalte);
 }
 
 int GleichungsLoeser::Dimension() const {

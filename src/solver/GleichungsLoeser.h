@@ -4,15 +4,15 @@
 // Rows are ordered first so that every diagonal coefficient is non-zero,
 // then eliminated in that order; a row exchange steps in only where the
 // pivot that order offers is tiny against its column. All elimination
-// arithmetic goes through the ZKZahl operators, so every intermediate value
-// keeps both representations. Before anything is written, a bound on each
-// unknown's error decides whether its shown digits can be trusted.
+// arithmetic is that of the ZKZahl operators, digit for digit; a difference
+// derives its polar form only once something reads it. Before a solution is
+// given out, a bound on each unknown's error decides whether its shown
+// digits can be trusted.
 #ifndef QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 #define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 
-#include <functional>
 #include <memory>
-#include <string>
+#include <vector>
 
 #include "ZKZahl.h"
 
@@ -29,21 +29,19 @@ class GleichungsLoeser {
  public:
   static constexpr int kKapazitaet = 100;
 
-  // Receives Xr in exponential and component form, in the display format
-  // given to SetzeAusgabe; the matrix page writes them into its result grid.
-  using Ausgabe =
-      std::function<void(int r, const std::string& exponential, const std::string& komponenten)>;
-
   GleichungsLoeser();
   ~GleichungsLoeser();
   GleichungsLoeser(const GleichungsLoeser&) = delete;
   GleichungsLoeser& operator=(const GleichungsLoeser&) = delete;
 
   void SetzeDimension(int n);
-  void SetzeAusgabe(int zahlenFormat, Ausgabe ausgabe);
   // Takes rows 0..n and columns 0..m of the source (column 0: right-hand sides).
   void UebernehmeMatrix(int n, int m, const ZKMatrix& quelle);
   LoeseStatus Loese();
+  // X1..Xn of the last Loese (Xr at index r - 1), as numbers: how they are
+  // shown is the caller's business. Empty unless that Loese returned
+  // Geloest, so a refused system never leaves values behind.
+  const std::vector<ZKZahl>& Loesung() const;
   // While set, Loese fills this record (cleared first) with every step it
   // takes; without one nothing is recorded.
   void SetzeRechenweg(Rechenweg* weg);

@@ -72,12 +72,13 @@ void PruefeAufzeichnung(const std::string& datei, int format) {
     std::vector<std::string> gezeigt;
     GleichungsLoeser l;
     l.SetzeDimension(a.n);
-    l.SetzeAusgabe(format, [&](int r, const std::string& e, const std::string& k) {
-      gezeigt.push_back(std::to_string(r) + " E " + e);
-      gezeigt.push_back(std::to_string(r) + " K " + k);
-    });
     l.UebernehmeMatrix(a.n, a.n, m);
     ASSERT_EQ(l.Loese(), Geloest) << name;
+    for (std::size_t i = 0; i < l.Loesung().size(); ++i) {
+      const std::string r = std::to_string(i + 1);
+      gezeigt.push_back(r + " E " + ExponentialText(l.Loesung()[i], format));
+      gezeigt.push_back(r + " K " + KomponentenText(l.Loesung()[i], format));
+    }
     EXPECT_EQ(gezeigt, a.ergebnisse) << "system (seed level n) " << name;
   }
 }

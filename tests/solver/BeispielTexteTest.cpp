@@ -72,13 +72,14 @@ Ergebnis LoeseBeispiel(int stufe, int n, std::uint32_t samen) {
   Ergebnis e;
   e.zeilen.resize(n);
   GleichungsLoeser l;
-  l.SetzeAusgabe(General, [&](int r, const std::string& exponential, const std::string& komp) {
-    e.zeilen[r - 1] = exponential + "\t" + komp;
-  });
   l.SetzeDimension(n);
   l.UebernehmeMatrix(n, n, m);
   e.status = l.Loese();
   e.eingriffe = l.Eingriffe();
+  for (std::size_t i = 0; i < l.Loesung().size(); ++i) {
+    const ZKZahl& x = l.Loesung()[i];
+    e.zeilen[i] = ExponentialText(x, General) + "\t" + KomponentenText(x, General);
+  }
   return e;
 }
 
