@@ -97,18 +97,12 @@ void SetzeMenueleiste(TForm1& f, QMenuBar* bar) {
   bar->setGeometry(0, 0, f.width(), h);
 }
 
-void HaengeAnleitungAn(TForm1& f) {
-  QFile datei(QStringLiteral(":/anleitung/Anleitung.txt"));
-  if (!datei.open(QIODevice::ReadOnly)) return;
-  const QStringList zeilen = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
-  for (qsizetype i = 0; i < zeilen.size(); ++i) {
-    // The resource ends with a line break; it adds no empty line.
-    if (i == zeilen.size() - 1 && zeilen[i].isEmpty()) break;
-    f.Bedinungsanleitung_Memo->LinesAdd(zeilen[i]);
-  }
-  // The manual's tables put a tab between their columns.
-  f.Bedinungsanleitung_Memo->setTabStopDistance(190);
-  f.Bedinungsanleitung_Memo->moveCursor(QTextCursor::Start);
+// The page that holds the manual's memo.
+int AnleitungsSeite(const TForm1& f) {
+  const TTabbedNotebook* nb = f.TabbedNotebook;
+  for (int i = 0; i < nb->count(); ++i)
+    if (nb->widget(i)->isAncestorOf(f.Bedinungsanleitung_Memo)) return i;
+  return -1;
 }
 
 }  // namespace
@@ -158,6 +152,12 @@ TDateiAktionen::TDateiAktionen(TForm1& form) : QObject(&form), f_(form) {
     a->setObjectName(a->text().remove(QLatin1Char('&')));
 
   SetzeMenueleiste(f_, menue_);
+  // Laying out the manual is a large part of the start-up, and its page is
+  // hidden then: it is appended when the page is first shown.
+  anleitungLaden_ = connect(f_.TabbedNotebook, &QTabWidget::currentChanged, this, [this](int i) {
+    if (i == AnleitungsSeite(f_)) HaengeAnleitungAn();
+  });
+  if (f_.TabbedNotebook->currentIndex() == AnleitungsSeite(f_)) HaengeAnleitungAn();
   VerfolgeEingaben();
   f_.installEventFilter(this);
   leer_ = referenz_ = Erfasse();
@@ -467,13 +467,30 @@ void TDateiAktionen::ZeigeTitel() {
 }
 
 void TDateiAktionen::ZeigeAnleitung() {
-  TTabbedNotebook* nb = f_.TabbedNotebook;
-  for (int i = 0; i < nb->count(); ++i)
-    if (nb->widget(i)->isAncestorOf(f_.Bedinungsanleitung_Memo)) nb->SetPageIndex(i);
+  HaengeAnleitungAn();
+  if (const int seite = AnleitungsSeite(f_); seite >= 0) f_.TabbedNotebook->SetPageIndex(seite);
   f_.show();
   f_.raise();
   f_.activateWindow();
   f_.Bedinungsanleitung_Memo->setFocus();
+}
+
+void TDateiAktionen::HaengeAnleitungAn() {
+  if (!anleitungLaden_) return;
+  disconnect(anleitungLaden_);
+  anleitungLaden_ = {};
+  QFile datei(QStringLiteral(":/anleitung/Anleitung.txt"));
+  if (!datei.open(QIODevice::ReadOnly)) return;
+  QString text = QString::fromUtf8(datei.readAll());
+  // The resource ends with a line break; it adds no empty line.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  TMemo* memo = f_.Bedinungsanleitung_Memo;
+  // In one insertion: the memo then lays out only the lines it shows, where
+  // one insertion per line lays out each line as it comes.
+  memo->LinesAdd(text);
+  // The manual's tables put a tab between their columns.
+  memo->setTabStopDistance(190);
+  memo->moveCursor(QTextCursor::Start);
 }
 
 void TDateiAktionen::ZeigeUeber() {
@@ -508,7 +525,6 @@ bool TDateiAktionen::eventFilter(QObject* objekt, QEvent* e) {
 void InstalliereDateimenue(TForm1& form) {
   new TDateiAktionen(form);
   VerbindeTabellen(form);
-  HaengeAnleitungAn(form);
 }
 
 TDateiAktionen* Dateiaktionen(TForm1& form) {

@@ -35,6 +35,7 @@ class TDateiAktionen : public QObject {
   bool OeffnenMitDialog();
   bool Speichern();
   bool SpeichernUnter();
+  // Shows page 3 with the manual.
   void ZeigeAnleitung();
   void ZeigeUeber();
 
@@ -74,6 +75,8 @@ class TDateiAktionen : public QObject {
   void BaueZuletztMenue();
   void ZeigeTitel();
   void VerfolgeEingaben();
+  // Appends the manual to page 3's memo, once.
+  void HaengeAnleitungAn();
 
   TForm1& f_;
   QMenuBar* menue_ = nullptr;
@@ -86,11 +89,14 @@ class TDateiAktionen : public QObject {
   // grid's typed row: the window itself does not remember them.
   std::array<aufgabe::Seite, aufgabe::kSpeicherZeilen> seiten_{};
   int winkelZeile_ = -1;
+  // Until the manual is appended: the wait for its page.
+  QMetaObject::Connection anleitungLaden_;
 };
 
 // Builds the menu bar above the notebook (the window grows by its height),
 // the file actions, the block copy and paste of the matrix and result grids,
-// and appends the manual to page 3. Called once by the main window.
+// and the manual on page 3 (appended when the page is first shown). Called
+// once by the main window.
 void InstalliereDateimenue(TForm1& form);
 TDateiAktionen* Dateiaktionen(TForm1& form);
 

@@ -424,6 +424,29 @@ TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite),
   seitenRahmen->setContentsMargins(4, 4, 4, 4);
   seitenRahmen->addWidget(this);
 
+  // The memory and the results report every cell they change, whoever
+  // changes it (typing, drops, examples, deleting, solving).
+  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
+    QAbstractItemModel* m = g->model();
+    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
+  }
+
+  OnDragOver = [this](QWidget* quelle, int, int, bool& annehmen) {
+    annehmen = form_.SpeicherNimmtAn(quelle);
+  };
+  OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
+}
+
+void TZeigerdiagramm::showEvent(QShowEvent* e) {
+  Baue();
+  QWidget::showEvent(e);
+}
+
+void TZeigerdiagramm::Baue() {
+  if (Diagramm) return;
   Werte_Liste = new QTreeWidget(this);
   Werte_Liste->setObjectName(QStringLiteral("Werte_Liste"));
   Werte_Liste->setHeaderHidden(true);
@@ -475,26 +498,18 @@ TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite),
   connect(Einpassen_Button, &QPushButton::clicked, this, [this] { Diagramm->Einpassen(); });
   connect(Diagramm, &QWidget::customContextMenuRequested, this,
           [this](QPoint p) { ZeigeMenue(p); });
-
-  // The memory and the results report every cell they change, whoever
-  // changes it (typing, drops, examples, deleting, solving).
-  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
-    QAbstractItemModel* m = g->model();
-    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
-  }
-
-  OnDragOver = [this](QWidget* quelle, int, int, bool& annehmen) {
-    annehmen = form_.SpeicherNimmtAn(quelle);
-  };
-  OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
+  // Children added to a shown widget stay hidden unless shown themselves.
+  for (QWidget* w : {static_cast<QWidget*>(Werte_Liste), static_cast<QWidget*>(Kette_CheckBox),
+                     static_cast<QWidget*>(Einpassen_Button), static_cast<QWidget*>(Diagramm)})
+    w->show();
+  rahmen->activate();
   Aktualisiere();
 }
 
 void TZeigerdiagramm::Vormerken() {
-  if (vorgemerkt_) return;
+  // Before the page is first shown there is nothing to follow: it reads
+  // every value when it is built.
+  if (vorgemerkt_ || !Diagramm) return;
   vorgemerkt_ = true;
   QMetaObject::invokeMethod(
       this,
@@ -547,6 +562,10 @@ std::vector<TZeigerdiagramm::Wert> TZeigerdiagramm::SammleWerte() const {
 }
 
 void TZeigerdiagramm::Aktualisiere() {
+  if (!Diagramm) {
+    Baue();
+    return;
+  }
   const std::vector<Wert> werte = SammleWerte();
   FuelleListe(werte);
 
@@ -665,7 +684,8 @@ void TZeigerdiagramm::Ablegen(QWidget* quelle) {
   Aktualisiere();
 }
 
-QImage TZeigerdiagramm::Bild() const {
+QImage TZeigerdiagramm::Bild() {
+  Baue();
   QImage bild(size(), QImage::Format_ARGB32);
   bild.fill(Qt::white);
   QPainter p(&bild);
@@ -673,15 +693,16 @@ QImage TZeigerdiagramm::Bild() const {
   return bild;
 }
 
-void TZeigerdiagramm::KopiereBild() const {
+void TZeigerdiagramm::KopiereBild() {
   QApplication::clipboard()->setImage(Bild());
 }
 
-bool TZeigerdiagramm::SpeichereAlsPng(const QString& datei) const {
+bool TZeigerdiagramm::SpeichereAlsPng(const QString& datei) {
   return Bild().save(datei, "PNG");
 }
 
-bool TZeigerdiagramm::SpeichereAlsSvg(const QString& datei) const {
+bool TZeigerdiagramm::SpeichereAlsSvg(const QString& datei) {
+  Baue();
   QBuffer puffer;
   puffer.open(QIODevice::WriteOnly);
   QSvgGenerator svg;

@@ -99,22 +99,25 @@ class TZeigerFlaeche : public QWidget {
 
 // The page: the list of values beside the drawing, the chain option, the
 // fit button; a drop target for the right-button drag and the home of the
-// picture's copy and export menu.
+// picture's copy and export menu. The page is hidden when the window opens:
+// its list, buttons and drawing are built when it is first shown (or a
+// picture is asked for), and follow the values from then on.
 class TZeigerdiagramm : public QWidget, public TSteuerung {
  public:
   TZeigerdiagramm(QWidget* seite, TForm1& form);
 
-  QTreeWidget* Werte_Liste;
-  QCheckBox* Kette_CheckBox;
-  QPushButton* Einpassen_Button;
-  TZeigerFlaeche* Diagramm;
+  // Null until the page is first shown.
+  QTreeWidget* Werte_Liste = nullptr;
+  QCheckBox* Kette_CheckBox = nullptr;
+  QPushButton* Einpassen_Button = nullptr;
+  TZeigerFlaeche* Diagramm = nullptr;
 
   QWidget* Widget() override { return this; }
 
   // Reads the values again once the running handler has finished (the
   // memory's tables follow its cells within the same handler).
   void Vormerken();
-  // Reads the values now.
+  // Reads the values now (building the page first if need be).
   void Aktualisiere();
 
   // The drop of a right-button drag: the carried value goes into the first
@@ -122,12 +125,16 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   void Ablegen(QWidget* quelle);
 
   // The picture has the page's size.
-  QImage Bild() const;
-  void KopiereBild() const;
-  bool SpeichereAlsPng(const QString& datei) const;
-  bool SpeichereAlsSvg(const QString& datei) const;
+  QImage Bild();
+  void KopiereBild();
+  bool SpeichereAlsPng(const QString& datei);
+  bool SpeichereAlsSvg(const QString& datei);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
 
  private:
+  void Baue();
   struct Wert {
     QString schluessel;  // K3, X2, ZK
     int quelle;

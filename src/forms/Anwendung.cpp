@@ -2,8 +2,12 @@
 #include "Anwendung.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFont>
+#include <QImageReader>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -37,6 +41,40 @@ int QtMeldung(const QString& text, const QString& titel, int flags) {
   return IDOK;
 }
 
+// Fusion, with the tool-bar extension arrows read from Qt's own PNGs by the
+// PNG reader alone. Every menu bar asks for the arrow at construction (for
+// its overflow button); the common style's way to it starts the icon-theme
+// loader and loads every image-format plugin to detect the PNG's format,
+// which cost more than the whole menu bar.
+class TStil : public QProxyStyle {
+ public:
+  TStil() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+  QIcon standardIcon(StandardPixmap sp, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    const bool waagerecht = sp == SP_ToolBarHorizontalExtensionButton;
+    const bool rtl = widget ? widget->isRightToLeft() : QApplication::isRightToLeft();
+    if ((waagerecht && !rtl) || sp == SP_ToolBarVerticalExtensionButton) {
+      const QString richtung = waagerecht ? QStringLiteral("h") : QStringLiteral("v");
+      QIcon symbol;
+      static constexpr int kWaagerecht[] = {8, 16, 32}, kSenkrecht[] = {5, 10, 20};
+      for (int groesse : waagerecht ? kWaagerecht : kSenkrecht) {
+        QFile datei(
+            QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-%1-%2.png")
+                .arg(richtung)
+                .arg(groesse));
+        if (!datei.open(QIODevice::ReadOnly)) continue;
+        QImageReader leser(&datei, "png");
+        leser.setAutoDetectImageFormat(false);
+        if (const QImage bild = leser.read(); !bild.isNull())
+          symbol.addPixmap(QPixmap::fromImage(bild));
+      }
+      if (!symbol.isNull()) return symbol;
+    }
+    return QProxyStyle::standardIcon(sp, option, widget);
+  }
+};
+
 TApplication::MeldungsFunktion& Meldung() {
   static TApplication::MeldungsFunktion f = QtMeldung;
   return f;
@@ -55,7 +93,7 @@ void TApplication::Initialize() {
   // window's start-up).
   QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                              {QStringLiteral("Liberation Serif"), QStringLiteral("Tinos")});
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setStyle(new TStil);
   // The form framework's default font, for every widget without a font of
   // its own (message boxes). Qt's own default would be one more font file
   // to open at start: every line edit lays out its text once in the default

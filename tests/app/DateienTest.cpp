@@ -10,9 +10,15 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <csignal>
+#include <memory>
 
 #include "AufgabenDatei.h"
 #include "Dateien.h"
@@ -125,6 +131,26 @@ TEST_F(DateiTest, MenuBarSitsAboveThePagesAndTheWindowGrowsByIt) {
             QKeySequence(Qt::CTRL | Qt::Key_O));
   EXPECT_EQ(bar->findChild<QAction*>(QStringLiteral("Speichern"))->shortcut(),
             QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+// The menu bar's overflow arrow (shown when the window is too narrow for
+// its menus) is Qt's own picture, though read without Qt's icon loader.
+TEST_F(DateiTest, TheMenuBarsOverflowArrowIsQtsOwn) {
+  const auto* knopf = d->Menue()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+  ASSERT_NE(knopf, nullptr);
+  EXPECT_FALSE(knopf->icon().isNull());
+  const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+  for (const QStyle::StandardPixmap sp :
+       {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+    const QIcon unser = QApplication::style()->standardIcon(sp);
+    const QIcon qt = fusion->standardIcon(sp);
+    ASSERT_FALSE(qt.availableSizes().isEmpty());
+    EXPECT_EQ(unser.availableSizes(), qt.availableSizes());
+    for (const QSize g : qt.availableSizes())
+      EXPECT_EQ(unser.pixmap(g).toImage().convertToFormat(QImage::Format_ARGB32),
+                qt.pixmap(g).toImage().convertToFormat(QImage::Format_ARGB32))
+          << g.width() << "x" << g.height();
+  }
 }
 
 TEST_F(DateiTest, RoundTripRestoresEveryControlAndRecomputesTheResults) {
@@ -338,6 +364,32 @@ TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
   d->ZeigeUeber();
   EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("Quorvel 1.")));
   EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("GNU General Public License")));
+}
+
+// The manual is appended when its page is first shown, however it is
+// reached: whole, once, after the memo's own lines, opening at the top.
+TEST_F(DateiTest, TheManualIsOnItsPageOnceHoweverThePageIsReached) {
+  QFile datei(QStringLiteral(":/anleitung/Anleitung.txt"));
+  ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+  QStringList anleitung = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
+  if (anleitung.back().isEmpty()) anleitung.removeLast();
+  TMemo* memo = form1.Bedinungsanleitung_Memo;
+  const QStringList eigene = memo->Lines();
+  EXPECT_LT(eigene.size(), 30);  // not laid out for the start
+
+  QTabBar* reiter = form1.TabbedNotebook->tabBar();
+  QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(2).center());
+  ASSERT_EQ(form1.TabbedNotebook->PageIndex(), 2);
+  EXPECT_EQ(memo->Lines(), eigene + anleitung);
+  EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(memo->textCursor().position(), 0);
+
+  Seite(0);
+  Taste(Qt::Key_F1);
+  Seite(1);
+  Seite(2);
+  d->ZeigeAnleitung();
+  EXPECT_EQ(memo->Lines(), eigene + anleitung);
 }
 
 // Block copy and paste.

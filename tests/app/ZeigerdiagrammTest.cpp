@@ -332,3 +332,78 @@ TEST_F(ZeigerdiagrammTest, PngHasThePagesSizeAndSvgHoldsOneArrowPerTickedValue) 
 }
 
 }  // namespace
+
+namespace {
+
+// The page is hidden when the window opens and is built when first shown.
+// What was typed, solved and computed before must be there then, in the
+// format chosen meanwhile, as on a page that watched it all; and the page
+// follows from then on, shown or hidden.
+class ZeigerseiteSpaeterTest : public ZiehFixture {
+ protected:
+  static void Eingeben(TForm1& f, int k) {
+    f.Variablen_StringGrid->SetCell(1, k, QStringLiteral("%1+j4").arg(k));
+    f.Variablen_StringGrid->SetCell(2, k, QStringLiteral("Zweig %1").arg(k));
+    f.K_ZeileBerechnen(k);
+    QApplication::processEvents();
+  }
+  static void AllesEingeben(TForm1& f) {
+    Eingeben(f, 1);
+    Eingeben(f, 3);
+    TStringGrid* m = f.MatrixTab_StringGrid;
+    for (int r = 1; r <= 3; ++r)
+      for (int c = 1; c <= 4; ++c)
+        m->SetCell(c, r,
+                   c == 1       ? QStringLiteral("%1").arg(r)
+                   : c == r + 1 ? QStringLiteral("2j")
+                                : QStringLiteral("0"));
+    f.Berechnen_BitBtnClick();
+    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*K3"));
+    f.ist_gleich_ButtonClick();
+    f.Exponent_RadioButton->setChecked(true);
+    f.ZahlenFormat_RadioButtonClick();
+    QApplication::processEvents();
+  }
+  // The list's texts and the drawn entries.
+  static QStringList Stand(const TZeigerdiagramm* s) {
+    QStringList stand;
+    for (int q = 0; q < s->Werte_Liste->topLevelItemCount(); ++q) {
+      const QTreeWidgetItem* g = s->Werte_Liste->topLevelItem(q);
+      for (int i = 0; i < g->childCount(); ++i)
+        stand << g->child(i)->text(0) + g->child(i)->toolTip(0);
+    }
+    for (const TZeigerFlaeche::Eintrag& e : s->Diagramm->Eintraege())
+      stand << QStringLiteral("%1 %2 %3 %4").arg(e.re).arg(e.im).arg(e.beschriftung, e.erklaerung);
+    return stand;
+  }
+};
+
+TEST_F(ZeigerseiteSpaeterTest, ShowsWhatWasEnteredWhileHiddenAndFollowsFromThenOn) {
+  TZeigerdiagramm* seite = form1.Zeigerdiagramm_Seite;
+  AllesEingeben(form1);
+  // Nothing of the page was built for the start.
+  EXPECT_EQ(seite->Diagramm, nullptr);
+  Seite(kZeigerSeite);
+  ASSERT_NE(seite->Diagramm, nullptr);
+  EXPECT_TRUE(seite->Diagramm->isVisible());
+  EXPECT_TRUE(seite->Werte_Liste->isVisible());
+  EXPECT_GT(seite->Diagramm->width(), 100);
+
+  // A window whose page was shown before anything was typed.
+  TForm1 zeugin;
+  zeugin.show();
+  zeugin.TabbedNotebook->SetPageIndex(kZeigerSeite);
+  AllesEingeben(zeugin);
+  const QStringList erwartet = Stand(zeugin.Zeigerdiagramm_Seite);
+  EXPECT_EQ(erwartet.size(), 2 + 3 + 1 + 6);  // K1, K3, X1..X3, ZK; list and drawing
+  EXPECT_EQ(Stand(seite), erwartet);
+
+  // Hidden again, it still follows.
+  Seite(kRechenSeite);
+  Eingeben(form1, 5);
+  Seite(kZeigerSeite);
+  EXPECT_EQ(seite->Werte_Liste->topLevelItem(QuelleSpeicher)->childCount(), 3);
+  EXPECT_EQ(seite->Diagramm->Eintraege().size(), 7u);
+}
+
+}  // namespace
