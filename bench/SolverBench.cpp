@@ -79,6 +79,23 @@ BENCHMARK(BM_GleichungssystemMitRechenweg)
     ->Arg(20)
     ->Unit(benchmark::kMicrosecond);
 
+// What the app's "=" pays while it records every step for the Rechenweg
+// window, without turning the record into text.
+static void BM_GleichungssystemAufgezeichnet(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const ZKMatrix eingabe = BeispielSystem(n);
+  Rechenweg weg;
+  for (auto _ : state) {
+    GleichungsLoeser l;
+    l.SetzeRechenweg(&weg);
+    l.SetzeDimension(n);
+    l.UebernehmeMatrix(n, n, eingabe);
+    benchmark::DoNotOptimize(l.Loese());
+    benchmark::DoNotOptimize(weg.schritte.size());
+  }
+}
+BENCHMARK(BM_GleichungssystemAufgezeichnet)->Arg(5)->Arg(20)->Unit(benchmark::kMicrosecond);
+
 // The share of the allocation of both 101 x 101 tables in the above.
 static void BM_LoeserErzeugen(benchmark::State& state) {
   for (auto _ : state) {
