@@ -218,11 +218,19 @@ class TForm1 : public TForm {
   QLabel* Uebung_Label = nullptr;
   RechenwegFenster* Rechenweg_Fenster = nullptr;
   Rechenweg LetzterRechenweg;
+  // The system the last "=" solved (dimension 0: none). Its steps are
+  // recorded only while the Rechenweg window is open; otherwise the window
+  // solves it again with a record when it is opened.
+  int LetzteDimension = 0;
+  ZKMatrix LetzteEingabe = ErzeugeMatrix(25, 25);
+  bool RechenwegVeraltet = false;
   // The hidden solution of the exercise set (index 1..n); empty: none.
   std::vector<ZKZahl> UebungsLoesung;
   void Rechenweg_BitBtnClick();
   // After "=": an open Rechenweg window shows the new solve.
   void RechenwegNachfuehren();
+  // Records the last solve's steps if "=" left them unrecorded.
+  void NimmRechenwegAuf();
   void Uebung_CheckBoxClick();
   // In exercise mode takes the example's solution and hides it (true);
   // otherwise false and the example is solved as before.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/MainQuorvel.h"
+#include "app/RechenwegFenster.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
@@ -91,7 +92,14 @@ void TForm1::Berechnen_BitBtnClick() {
   }
 
   loeser.UebernehmeMatrix(n, n, Zustand.Eingabematrix);
-  loeser.SetzeRechenweg(&LetzterRechenweg);
+  // Recording costs a quarter of the solve at n = 20: only an open
+  // Rechenweg window pays it; otherwise it is taken when the window opens.
+  const bool aufzeichnen = Rechenweg_Fenster && Rechenweg_Fenster->isVisible();
+  loeser.SetzeRechenweg(aufzeichnen ? &LetzterRechenweg : nullptr);
+  if (!aufzeichnen) LetzterRechenweg.Leeren();
+  LetzteDimension = n;
+  LetzteEingabe = Zustand.Eingabematrix;
+  RechenwegVeraltet = !aufzeichnen;
   const LoeseStatus status = loeser.Loese();
   const std::vector<ZKZahl>& x = loeser.Loesung();
   for (std::size_t i = 0; i < x.size(); ++i) {

@@ -13,6 +13,7 @@
 #include "Beispiel.h"
 #include "MainQuorvel.h"
 #include "RechenwegFenster.h"
+#include "solver/GleichungsLoeser.h"
 #include "Uebung.h"
 #include "ZKLesen.h"
 #include "ZKText.h"
@@ -77,9 +78,22 @@ void TForm1::ErzeugeRechenwegUndUebung() {
 void TForm1::Rechenweg_BitBtnClick() {
   if (!Rechenweg_Fenster) Rechenweg_Fenster = new RechenwegFenster(this);
   // An exercise's solve has not happened yet: nothing to show.
+  if (!UebungAktiv()) NimmRechenwegAuf();
   Rechenweg_Fenster->Zeige(UebungAktiv() ? Rechenweg() : LetzterRechenweg, Zustand.ZahlenFormat);
   Rechenweg_Fenster->show();
   Rechenweg_Fenster->raise();
+}
+
+void TForm1::NimmRechenwegAuf() {
+  if (!RechenwegVeraltet) return;
+  RechenwegVeraltet = false;
+  if (LetzteDimension == 0) return;
+  // The same input gives the same steps, bit for bit.
+  GleichungsLoeser loeser;
+  loeser.SetzeDimension(LetzteDimension);
+  loeser.UebernehmeMatrix(LetzteDimension, LetzteDimension, LetzteEingabe);
+  loeser.SetzeRechenweg(&LetzterRechenweg);
+  loeser.Loese();
 }
 
 void TForm1::RechenwegNachfuehren() {
@@ -106,6 +120,8 @@ bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
   if (!Uebung_CheckBox->isChecked()) return false;
   UebungsLoesung = loesung;
   LetzterRechenweg.Leeren();
+  LetzteDimension = 0;
+  RechenwegVeraltet = false;
   LoescheErgebnisse();
   SperreUebung(true);
   Uebung_Label->setText(QStringLiteral("Lösungen eintragen, dann „Prüfen“."));

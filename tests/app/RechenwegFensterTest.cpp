@@ -171,6 +171,20 @@ TEST_F(RechenwegFensterTest, ShowsTheHandCheckedStepsAndFollowsEveryNewSolve) {
   EXPECT_TRUE(text.endsWith(QStringLiteral("  X3 = 1 = 1*e^j0,00\n")));
 }
 
+// "=" records the steps only while the window is open; opened later, the
+// window records the system that "=" solved, not what the grid holds now,
+// and shows what an open window would have shown.
+TEST_F(RechenwegFensterTest, OpenedAfterTheSolveShowsTheSolvedSystemsSteps) {
+  Beispiel(6, 3, 11);
+  form1.MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("99"));
+  const QString spaeter = OeffneRechenweg()->Text();
+  EXPECT_TRUE(spaeter.contains(QStringLiteral("\nLösung\n"))) << spaeter.toStdString();
+
+  Beispiel(6, 3, 11);  // the window is open now: this solve is recorded as it runs
+  EXPECT_EQ(form1.Rechenweg_Fenster->Text(), spaeter);
+  EXPECT_FALSE(spaeter.contains(QStringLiteral("(99)")));
+}
+
 TEST_F(RechenwegFensterTest, ASingularSystemShowsWhyItHasNoSolution) {
   meldungen.Erwarte(IDOK);
   Rechne({{"1", "1", "2"}, {"2", "2", "4"}});
