@@ -8,11 +8,20 @@
 //                          and an example system, alone and as a chain
 //   bilder fokusfolge      what a screen reader reads on the matrix page,
 //                          in focus order
+//   bilder liste           every widget of both windows with its geometry,
+//                          font, colours, texts and flags, and the focus
+//                          chain: diff two listings after editing a form
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
@@ -35,7 +44,7 @@ void Seite(TForm1& form1, int i) {
 void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   form1.Zustand.FesterZufallsSamen = 1;
   QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  for (int i = 0; i < 3; ++i) {
+  for (int i = 0; i < 4; ++i) {
     Seite(form1, i);
     form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
   }
@@ -137,14 +146,93 @@ void Fokusfolge(TForm1& form1) {
   }
 }
 
+QByteArray Farbe(const QPalette& p, QPalette::ColorRole r) {
+  return p.color(r).name().toLatin1();
+}
+
+void Liste(QWidget* w, int tiefe) {
+  QByteArray z(tiefe * 2, ' ');
+  z += w->metaObject()->className();
+  z += ' ' + w->objectName().toUtf8();
+  const QRect g = w->geometry();
+  z += QStringLiteral(" [%1,%2 %3x%4]")
+           .arg(g.x())
+           .arg(g.y())
+           .arg(g.width())
+           .arg(g.height())
+           .toUtf8();
+  z += w->isVisibleTo(w->window()) ? " sichtbar" : " verborgen";
+  if (!w->isEnabled()) z += " gesperrt";
+  z += " fokus=" + QByteArray::number(int(w->focusPolicy()));
+  z += " schrift=" + w->font().toString().toUtf8() + '/' +
+       QByteArray::number(qulonglong(w->font().resolveMask()));
+  if (w->testAttribute(Qt::WA_SetPalette))
+    z += " farben=" + Farbe(w->palette(), QPalette::Base) + ',' +
+         Farbe(w->palette(), QPalette::Window) + ',' + Farbe(w->palette(), QPalette::Text) + ',' +
+         Farbe(w->palette(), QPalette::WindowText);
+  if (w->autoFillBackground()) z += " fuellt";
+  if (auto* e = qobject_cast<QLineEdit*>(w))
+    z += " text=\"" + e->text().toUtf8() + "\" max=" + QByteArray::number(e->maxLength()) +
+         (e->isReadOnly() ? " nurlesen" : "");
+  if (auto* l = qobject_cast<QLabel*>(w))
+    z += " text=\"" + l->text().toUtf8() + "\" rahmen=" + QByteArray::number(l->frameStyle()) +
+         " einzug=" + QByteArray::number(l->indent()) + (l->wordWrap() ? " umbruch" : "");
+  if (auto* b = qobject_cast<QAbstractButton*>(w))
+    z += " text=\"" + b->text().toUtf8() + "\"" + (b->isChecked() ? " gewaehlt" : "");
+  if (auto* b = qobject_cast<QGroupBox*>(w)) z += " titel=\"" + b->title().toUtf8() + '"';
+  if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+    z += " inhalt=" + QByteArray::number(qHash(m->toPlainText())) +
+         " caret=" + QByteArray::number(m->textCursor().position()) +
+         (m->isReadOnly() ? " nurlesen" : "") +
+         " umbruch=" + QByteArray::number(int(m->lineWrapMode())) +
+         " leisten=" + QByteArray::number(int(m->horizontalScrollBarPolicy())) +
+         QByteArray::number(int(m->verticalScrollBarPolicy()));
+  if (auto* t = qobject_cast<QTabWidget*>(w)) {
+    z += " aktuell=" + QByteArray::number(t->currentIndex());
+    for (int i = 0; i < t->count(); ++i) z += " \"" + t->tabText(i).toUtf8() + '"';
+  }
+  if (auto* s = qobject_cast<TStringGrid*>(w)) {
+    z += QStringLiteral(" zellen=%1x%2 fest=%3,%4 wahl=%5 editieren=%6 zelle=%7,%8 leiste=%9")
+             .arg(s->ColCount())
+             .arg(s->RowCount())
+             .arg(s->FixedCols())
+             .arg(s->FixedRows())
+             .arg(int(s->selectionMode()))
+             .arg(int(s->editTriggers()))
+             .arg(s->Col())
+             .arg(s->Row())
+             .arg(int(s->horizontalScrollBarPolicy()))
+             .toUtf8();
+    for (int c = 0; c < s->ColCount(); ++c) z += ' ' + QByteArray::number(s->ColWidths(c));
+    for (int r = 0; r < s->RowCount(); ++r)
+      for (int c = 0; c < s->ColCount(); ++c)
+        if (!s->Cells(c, r).isEmpty()) z += " |" + s->Cells(c, r).toUtf8();
+  }
+  if (auto* u = qobject_cast<TUpDown*>(w)) z += " position=" + QByteArray::number(u->Position());
+  if (auto* s = qobject_cast<TStatusBar*>(w)) z += " text=\"" + s->SimpleText().toUtf8() + '"';
+  if (!w->accessibleName().isEmpty()) z += " name=\"" + w->accessibleName().toUtf8() + '"';
+  std::printf("%s\n", z.constData());
+  for (QObject* k : w->children())
+    if (k->isWidgetType()) Liste(static_cast<QWidget*>(k), tiefe + 1);
+}
+
+void Fokuskette(QWidget* fenster) {
+  std::printf("Fokuskette %s:", fenster->objectName().toUtf8().constData());
+  for (QWidget* w = fenster->nextInFocusChain(); w != fenster; w = w->nextInFocusChain())
+    if (w->focusPolicy() & Qt::TabFocus)
+      std::printf(" %s:%s", w->metaObject()->className(), w->objectName().toUtf8().constData());
+  std::printf("\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const char* art = argc > 1 ? argv[1] : "";
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
-      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "fokusfolge") != 0) {
-    std::fprintf(stderr, "bilder seiten|bildschirm|zeiger DIR, bilder fokusfolge\n");
+      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
+      std::strcmp(art, "liste") != 0) {
+    std::fprintf(stderr, "bilder seiten|bildschirm|zeiger DIR, bilder fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -160,7 +248,14 @@ int main(int argc, char** argv) {
     Bildschirmfotos(form1, ziel);
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
-  else
+  else if (std::strcmp(art, "liste") == 0) {
+    std::printf("%s / %s\n", form1.windowTitle().toUtf8().constData(),
+                form2.windowTitle().toUtf8().constData());
+    Liste(&form1, 0);
+    Liste(&form2, 0);
+    Fokuskette(&form1);
+    Fokuskette(&form2);
+  } else
     Fokusfolge(form1);
   return 0;
 }

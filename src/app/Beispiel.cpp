@@ -8,26 +8,14 @@
 #include "app/Barrierefreiheit.h"
 
 TForm2::TForm2() {
-  setObjectName(QStringLiteral("Form2"));
-  setWindowTitle(QStringLiteral("Beispielaufgaben"));
+  setupUi(this);
   // Dialog border with the system menu only; closing just hides the window,
   // and it must not keep the program alive after the main window closed.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_QuitOnClose, false);
-  setFont(Schrift(QStringLiteral("MS Sans Serif"), 11, false));
-  auto* inhalt = new QWidget;
-  inhalt->setFixedSize(836, 329);
-
-  Beispiel_Memo = new TMemo(inhalt);
-  Beispiel_Memo->setObjectName(QStringLiteral("Beispiel_Memo"));
-  Beispiel_Memo->setGeometry(0, 16, 817, 305);
-  Beispiel_Memo->setFont(Schrift(QStringLiteral("MS Sans Serif"), 16, true));
-  Beispiel_Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Beispiel_Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Beispiel_Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Beispiel_Memo->LinesAdd(QString());
-  SetzeInhalt(inhalt);
+  WendeEntwurfAn(this);
+  SetzeInhalt(Inhalt);
   if (const QScreen* s = QGuiApplication::primaryScreen())
     Platziere(s->availableGeometry().center() - rect().center());
   RichteBarrierefreiheitEin(*this);

@@ -5,13 +5,14 @@
 
 #include "forms/Formular.h"
 #include "forms/Steuerelemente.h"
+#include "ui_Beispielfenster.h"
 
-class TForm2 : public TForm {
+// The memo is the Designer form's member Beispiel_Memo (src/app/ui).
+class TForm2 : public TForm, public Ui::Beispielfenster {
   Q_OBJECT
 
  public:
   TForm2();
-  TMemo* Beispiel_Memo;
 
   // Shows the window in front, active. A hidden window first goes beside
   // the main window where the screen has room for it there, so that the

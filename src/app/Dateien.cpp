@@ -278,7 +278,7 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
   f.AnzahlMatrix_EditChange();  // also when the text was already this number
   if (a.matrixErgebnisGezeigt) f.Berechnen_BitBtnClick();
 
-  f.ZK_Rechenfeld_Edit->SetText(U(a.formel));
+  f.ZK_Rechenfeld_Edit->SetzeTextUeberGrenze(U(a.formel));
   f.ZK_Rechenfeld_Label->clear();
   if (a.formelErgebnisGezeigt) f.ist_gleich_ButtonClick();
 
@@ -298,7 +298,7 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
       Kapazitiv(f), a.kapazitiv, [&f](QObject* b) { f.C_f_XC_RadioButtonClick(b); },
       [&f] { f.istGleichXC_ButtonClick(); });
 
-  f.Wandel_KE_EK_Edit->SetText(U(a.wandeln));
+  f.Wandel_KE_EK_Edit->SetzeTextUeberGrenze(U(a.wandeln));
 
   for (int r = 0; r < aufgabe::kWinkelZeilen; ++r) f.Winkel_StringGrid->SetCell(1, r, QString());
   winkelZeile_ = a.winkelZeile;

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainQuorvel.h"
 
-#include <QTabBar>
-#include <QTextCursor>
-
 #include "app/Barrierefreiheit.h"
 #include "app/Dateien.h"
 #include "app/Zeigerdiagramm.h"
@@ -20,262 +17,27 @@ QString AusAnsi(const std::string& text) {
   return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
 }
 
-namespace {
-
-const QString kSansSerif = QStringLiteral("MS Sans Serif");
-const QString kSerif = QStringLiteral("Times New Roman");
-
-template <class W>
-W* Benenne(W* w, const char* name, int x, int y, int breite, int hoehe) {
-  w->setObjectName(QLatin1String(name));
-  w->setGeometry(x, y, breite, hoehe);
-  return w;
-}
-
-// An edit that only shows results.
-void Ergebnisfeld(TEdit* e) {
-  e->setReadOnly(true);
-  SetzeFarbe(e, kErgebnisGelb);
-}
-
-}  // namespace
-
 TForm1::TForm1() {
-  setObjectName(QStringLiteral("Form1"));
-  ErzeugeSteuerelemente();
-  ErzeugeRechenwegUndUebung();
+  Ui::Hauptfenster::setupUi(this);
+  Ui::Matrixseite::setupUi(Matrix_Seite);
+  Ui::Rechenseite::setupUi(Rechen_Seite);
+  Ui::Anleitungsseite::setupUi(Anleitung_Seite);
+  Ui::Speicher::setupUi(Variablen_GroupBox);
+  WendeEntwurfAn(this);
+  // Last: it reads the grids and the formula field.
+  Zeigerdiagramm_Seite = new TZeigerdiagramm(Zeiger_Seite, *this);
+  // The design's client area: the window shows it whole, or scrolls it on
+  // a screen too small for it.
+  SetzeInhalt(Inhalt);
+  Platziere(QPoint(6, 86));
   VerbindeEreignisse();
+  VerbindeRechenwegUndUebung();
   SetzeAnfangszustand();
   RichteBarrierefreiheitEin(*this);
   InstalliereDateimenue(*this);
 }
 
 TForm1::~TForm1() = default;
-
-void TForm1::ErzeugeSteuerelemente() {
-  setWindowTitle(QStringLiteral("[ Mirelto 1.0  ]  Autor: das Quorvel-Projekt"));
-  setFont(Schrift(kSansSerif, 13, true));
-  KeyPreview = true;
-  // The client area of the design; the window shows it whole, or scrolls it
-  // on a screen too small for it.
-  auto* inhalt = new QWidget;
-  inhalt->setObjectName(QStringLiteral("Inhalt"));
-  inhalt->setFixedSize(908, 624);
-
-  // Lies under the notebook: focus can only go to a visible widget.
-  Dummy_Edit = Benenne(new TEdit(inhalt, QStringLiteral("Dummy_Edit")), "Dummy_Edit", 0, 0, 0, 0);
-
-  TabbedNotebook = Benenne(new TTabbedNotebook(inhalt), "TabbedNotebook", -1, 7, 897, 356);
-  TabbedNotebook->tabBar()->setFont(Schrift(kSansSerif, 11, false));
-  const QFont seitenSchrift = Schrift(kSerif, 16, true);
-  QWidget* matrixSeite = TabbedNotebook->NeueSeite(
-      QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"), seitenSchrift);
-  QWidget* rechenSeite =
-      TabbedNotebook->NeueSeite(QStringLiteral("KomplexeZahlen +  - * :"), seitenSchrift);
-  QWidget* anleitungSeite =
-      TabbedNotebook->NeueSeite(QStringLiteral("Bedienungsanleitung"), seitenSchrift);
-  QWidget* zeigerSeite = TabbedNotebook->NeueSeite(QStringLiteral("Zeigerdiagramm"), seitenSchrift);
-
-  // Page 1: the matrix.
-  Matrix_GroupBox = Benenne(new TGroupBox(matrixSeite, QStringLiteral("Matrix")), "Matrix_GroupBox",
-                            4, 0, 878, 322);
-  MatrixTab_StringGrid =
-      Benenne(new TStringGrid(Matrix_GroupBox, 4, 3, 1, 1,
-                              {.Editieren = true, .ImmerEditor = true, .Bereiche = true}),
-              "MatrixTab_StringGrid", 7, 23, 849, 153);
-  MatrixTab_StringGrid->SetDefaultColWidth(200);
-  KxWerte_StringGrid = Benenne(new TStringGrid(Matrix_GroupBox, 3, 4, 1, 1, {}),
-                               "KxWerte_StringGrid", 253, 183, 441, 132);
-  SetzeFarbe(KxWerte_StringGrid, kErgebnisGelb);
-  GroupBox3 = Benenne(new TGroupBox(Matrix_GroupBox, QStringLiteral("DimMatrix")), "GroupBox3", 7,
-                      181, 122, 62);
-  AnzahlMatrix_Edit =
-      Benenne(new TEdit(GroupBox3, QStringLiteral("2")), "AnzahlMatrix_Edit", 8, 26, 50, 28);
-  AnzahlMatrix_Edit->setFont(Schrift(kSansSerif, 16, true));
-  AnzahlMatrix_UpDown =
-      Benenne(new TUpDown(GroupBox3, 1, 20, 2), "AnzahlMatrix_UpDown", 62, 26, 52, 28);
-  Berechnen_BitBtn = Benenne(new TButton(Matrix_GroupBox, QStringLiteral("=")), "Berechnen_BitBtn",
-                             137, 187, 108, 56);
-  Berechnen_BitBtn->setFont(Schrift(kSerif, 28, true));
-  Clear_Tabelle_Button = Benenne(new TButton(Matrix_GroupBox, QStringLiteral("Tabelle löschen")),
-                                 "Clear_Tabelle_Button", 7, 250, 238, 30);
-  BeispielAufgaben_BitBtn = Benenne(new TButton(Matrix_GroupBox, QStringLiteral("Beispiele")),
-                                    "BeispielAufgaben_BitBtn", 7, 285, 238, 30);
-
-  // Page 2: reactance calculators, formula field, angle calculator.
-  ExpotentialForm_GroupBox2 =
-      Benenne(new TGroupBox(rechenSeite, QStringLiteral(" XL = 2 * P I * f * L ")),
-              "ExpotentialForm_GroupBox2", 4, 0, 318, 220);
-  ExpotentialForm_GroupBox2->setFont(Schrift(kSansSerif, 16, true));
-  Panel1 = Benenne(new TPanel(ExpotentialForm_GroupBox2), "Panel1", 6, 30, 306, 130);
-  GroupBox2 = Benenne(new TGroupBox(rechenSeite, QStringLiteral(" XC =1/ ( 2 * P I * f * C)")),
-                      "GroupBox2", 328, 0, 318, 220);
-  GroupBox2->setFont(Schrift(kSansSerif, 16, true));
-  Panel2 = Benenne(new TPanel(GroupBox2), "Panel2", 6, 30, 306, 130);
-
-  const QFont editSchrift = Schrift(kSerif, 16, true);
-  struct Zeile {
-    TRadioButton*& wahl;
-    const char* wahlName;
-    const char* wahlText;
-    TEdit*& edit;
-    const char* editName;
-    const char* editText;
-    TLabel*& einheit;
-    const char* einheitName;
-    const char* einheitText;
-  };
-  auto rechner = [&](TPanel* panel, std::initializer_list<Zeile> zeilen) {
-    int y = 8;
-    for (const Zeile& z : zeilen) {
-      z.wahl =
-          Benenne(new TRadioButton(panel, QString::fromUtf8(z.wahlText)), z.wahlName, 4, y, 80, 28);
-      z.edit = Benenne(new TEdit(panel, QString::fromUtf8(z.editText)), z.editName, 86, y, 140, 28);
-      z.edit->setFont(editSchrift);
-      z.einheit = Benenne(new TLabel(panel, QString::fromUtf8(z.einheitText)), z.einheitName, 229,
-                          y, 38, 28);
-      y += 40;
-    }
-  };
-  rechner(Panel1,
-          {{L_RadioButton, "L_RadioButton", "? L = ", L_Edit, "L_Edit", "", Label1, "Label1", "H"},
-           {fL_RadioButton, "fL_RadioButton", "? f =", fL_Edit, "fL_Edit", "50", Label2, "Label2",
-            "Hz"},
-           {XL_RadioButton, "XL_RadioButton", "? XL =", XL_Edit, "XL_Edit", "", Label7, "Label7",
-            "Ohm"}});
-  rechner(Panel2,
-          {{C_RadioButton, "C_RadioButton", "? C =", C_Edit, "C_Edit", "", Label8, "Label8", "F"},
-           {fC_RadioButton, "fC_RadioButton", "? f =", fC_Edit, "fC_Edit", "50", Label9, "Label9",
-            "Hz"},
-           {XC_RadioButton, "XC_RadioButton", "? XC=", XC_Edit, "XC_Edit", "", Label10, "Label10",
-            "Ohm"}});
-  XL_RadioButton->setChecked(true);
-  XC_RadioButton->setChecked(true);
-  istGleichXL_Button =
-      Benenne(new TButton(Panel1, QStringLiteral("=")), "istGleichXL_Button", 268, 8, 34, 108);
-  istGleichXC_Button =
-      Benenne(new TButton(Panel2, QStringLiteral("=")), "istGleichXC_Button", 268, 8, 34, 108);
-  Label4 = Benenne(new TLabel(ExpotentialForm_GroupBox2, QStringLiteral("K_XL=")), "Label4", 8, 176,
-                   62, 28);
-  XL_Label = Benenne(new TLabel(ExpotentialForm_GroupBox2), "XL_Label", 72, 176, 240, 28);
-  Label6 = Benenne(new TLabel(GroupBox2, QStringLiteral("K_XC=")), "Label6", 8, 176, 62, 28);
-  XC_Label = Benenne(new TLabel(GroupBox2), "XC_Label", 72, 176, 240, 28);
-
-  Rechenfeld_GroupBox = Benenne(
-      new TGroupBox(rechenSeite,
-                    QStringLiteral("Rechenfeld    Erlaubte Zeichen  {  Operratoren:  +  -  "
-                                   "*  :  (  )    Variablen: K1 .. K20 , G1..G20  und   Zahlen}")),
-      "Rechenfeld_GroupBox", 4, 222, 880, 102);
-  Rechenfeld_Label = Benenne(new TLabel(Rechenfeld_GroupBox, QStringLiteral("ZK=")),
-                             "Rechenfeld_Label", 10, 28, 40, 28);
-  ZK_Rechenfeld_Edit =
-      Benenne(new TEdit(Rechenfeld_GroupBox), "ZK_Rechenfeld_Edit", 52, 28, 570, 28);
-  ZK_Rechenfeld_Edit->SetMaxLength(255);
-  Label3 = Benenne(new TLabel(Rechenfeld_GroupBox, QStringLiteral("ZK")), "Label3", 10, 64, 40, 28);
-  ZK_Rechenfeld_Label =
-      Benenne(new TLabel(Rechenfeld_GroupBox), "ZK_Rechenfeld_Label", 52, 64, 570, 28);
-  Beispiel_BitBtn = Benenne(new TButton(Rechenfeld_GroupBox, QStringLiteral("Beispiel")),
-                            "Beispiel_BitBtn", 634, 26, 130, 32);
-  ist_gleich_Button = Benenne(new TButton(Rechenfeld_GroupBox, QStringLiteral("=")),
-                              "ist_gleich_Button", 772, 26, 98, 32);
-  Loesche_Rechenfeld_Button = Benenne(new TButton(Rechenfeld_GroupBox, QStringLiteral("Löschen")),
-                                      "Loesche_Rechenfeld_Button", 634, 62, 236, 32);
-  for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
-    SetzeFarbe(l, kErgebnisGelb);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setIndent(3);
-  }
-
-  GroupBox1 = Benenne(new TGroupBox(rechenSeite, QStringLiteral("Winkelrechner")), "GroupBox1", 652,
-                      0, 232, 220);
-  Winkel_StringGrid =
-      Benenne(new TStringGrid(GroupBox1, 2, 7, 1, 0, {.Editieren = true, .ImmerEditor = true}),
-              "Winkel_StringGrid", 6, 23, 221, 186);
-  // Both columns fit; a horizontal scroll bar would only cover the last row.
-  Winkel_StringGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-  // Page 3: the instructions.
-  Bedinungsanleitung_Memo =
-      Benenne(new TMemo(anleitungSeite), "Bedinungsanleitung_Memo", 20, 19, 843, 295);
-  Bedinungsanleitung_Memo->setReadOnly(true);
-  for (const char* zeile :
-       {"Mit  diesem Programm  können Sie im Komplexen Zahlensystem rechnen,",
-        "als wenn Sie mit Reellen Zahlen rechnen würden.",
-        "Auch können Gleichungssysteme mit Komplexen Zahlen gelöst werden.", "",
-        "Mit der rechten Maustaste können (nach dem Darg & Drop verfahren)",
-        "Zahlenwerte kopiert werden.", " ",
-        "Der Editormodus kann mit der Taste [ESC] abgeschaltet werden um das",
-        "Darg und Dorp zu ermöglichen.", "", "Für Fragen und Verbesserungen.",
-        "Bitte an das Quorvel-Projekt wenden (Menü Hilfe, „Über Quorvel“).", "", " ",
-        "                                                                      "
-        "                        Das Quorvel-Projekt",
-        // The notice the GPL asks an interactive program to show.
-        "", "Copyright © 2026 die Quorvel-Entwickler. Quorvel ist freie Software nach der GNU GPL,",
-        "Version 3 oder neuer: Sie dürfen es weitergeben und ändern. OHNE JEDE GEWÄHRLEISTUNG.",
-        "Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html"})
-    Bedinungsanleitung_Memo->LinesAdd(QString::fromUtf8(zeile));
-  // Opens at its first line, not where the last line was added.
-  Bedinungsanleitung_Memo->moveCursor(QTextCursor::Start);
-
-  // The variable memory below the notebook.
-  Variablen_GroupBox =
-      Benenne(new TGroupBox(inhalt, QStringLiteral("Variablen K1..K20  (* Speicher *)")),
-              "Variablen_GroupBox", 10, 366, 887, 216);
-  Variablen_StringGrid = Benenne(
-      new TStringGrid(Variablen_GroupBox, 3, 21, 1, 1, {.Editieren = true, .Bereiche = true}),
-      "Variablen_StringGrid", 21, 22, 547, 129);
-  Variablen_StringGrid->setFont(editSchrift);
-  G_Variablen_StringGrid =
-      Benenne(new TStringGrid(Variablen_GroupBox, 2, 21, 1, 1, {.Editieren = true}),
-              "G_Variablen_StringGrid", 576, 23, 300, 127);
-  G_Variablen_StringGrid->setFont(editSchrift);
-  SetzeFarbe(G_Variablen_StringGrid, Qt::white);
-  Wandeln_GroupBox = Benenne(new TGroupBox(Variablen_GroupBox, QStringLiteral("Wandeln:")),
-                             "Wandeln_GroupBox", 21, 154, 494, 56);
-  // Wide enough for the longest Exponent text, -8,888888888E+88-j8,888888888E+88.
-  Wandel_KE_EK_Edit = Benenne(new TEdit(Wandeln_GroupBox), "Wandel_KE_EK_Edit", 8, 20, 280, 28);
-  Wandel_KE_EK_Edit->setFont(editSchrift);
-  Wandeln_EK_KE_Button =
-      Benenne(new TButton(Wandeln_GroupBox, QStringLiteral("Wandeln  Ex <-> Kom")),
-              "Wandeln_EK_KE_Button", 294, 20, 140, 28);
-  Kehrwert_Button = Benenne(new TButton(Wandeln_GroupBox, QStringLiteral("1/X")), "Kehrwert_Button",
-                            440, 20, 46, 28);
-  Zahlendarstellung_GroupBox =
-      Benenne(new TGroupBox(Variablen_GroupBox, QStringLiteral("Zahlendarstellung")),
-              "Zahlendarstellung_GroupBox", 524, 154, 220, 56);
-  General_RadioButton =
-      Benenne(new TRadioButton(Zahlendarstellung_GroupBox, QStringLiteral("General")),
-              "General_RadioButton", 10, 22, 95, 26);
-  Exponent_RadioButton =
-      Benenne(new TRadioButton(Zahlendarstellung_GroupBox, QStringLiteral("Exponent")),
-              "Exponent_RadioButton", 110, 22, 100, 26);
-  General_RadioButton->setChecked(true);
-  ClearVarSpeicher_Button = Benenne(new TButton(Variablen_GroupBox, QStringLiteral("Löschen")),
-                                    "ClearVarSpeicher_Button", 754, 166, 110, 34);
-
-  Form_StatusBar = Benenne(new TStatusBar(inhalt), "Form_StatusBar", 0, 590, 908, 34);
-  Form_StatusBar->SetSimpleText(
-      QStringLiteral("Quorvel 1.0 – Homepage: die Projektseite von Quorvel (siehe README)"));
-
-  // Page 2 in reading order, box by box. The angle grid comes last: it keeps
-  // Tab for moving between its cells, so Tab reaches every other control first.
-  QWidget* vorige = nullptr;
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           L_RadioButton, L_Edit, fL_RadioButton, fL_Edit, XL_RadioButton, XL_Edit,
-           istGleichXL_Button, C_RadioButton, C_Edit, fC_RadioButton, fC_Edit, XC_RadioButton,
-           XC_Edit, istGleichXC_Button, ZK_Rechenfeld_Edit, Beispiel_BitBtn, ist_gleich_Button,
-           Loesche_Rechenfeld_Button, Winkel_StringGrid}) {
-    if (vorige) setTabOrder(vorige, w);
-    vorige = w;
-  }
-  // Last: it reads the grids and the formula field.
-  Zeigerdiagramm_Seite = new TZeigerdiagramm(zeigerSeite, *this);
-
-  Dummy_Edit->lower();
-  TabbedNotebook->SetPageIndex(1);
-  SetzeInhalt(inhalt);
-  Platziere(QPoint(6, 86));
-}
 
 void TForm1::VerbindeEreignisse() {
   OnKeyPress = [this](QChar& k) { FormKeyPress(k); };
@@ -433,13 +195,6 @@ void TForm1::SetzeAnfangszustand() {
   const char* kWinkelZeilen[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
                                  "tan",        "cotan",      "Winkel GRA"};
   for (int r = 0; r < 7; ++r) Winkel_StringGrid->SetCell(0, r, QLatin1String(kWinkelZeilen[r]));
-
-  // The calculators open asking for the reactance.
-  for (TEdit* e : {C_Edit, fC_Edit, L_Edit, fL_Edit}) e->setReadOnly(false);
-  XC_Edit->clear();
-  XL_Edit->clear();
-  Ergebnisfeld(XC_Edit);
-  Ergebnisfeld(XL_Edit);
 }
 
 void TForm1::FormKeyPress(QChar& Key) {

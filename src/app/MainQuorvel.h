@@ -30,9 +30,12 @@
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
 #include "solver/Rechenweg.h"
+#include "ui_Anleitungsseite.h"
+#include "ui_Hauptfenster.h"
+#include "ui_Matrixseite.h"
+#include "ui_Rechenseite.h"
+#include "ui_Speicher.h"
 
-class QCheckBox;
-class QLabel;
 class RechenwegFenster;
 class TForm2;
 class TZeigerdiagramm;
@@ -44,7 +47,15 @@ inline const QColor kErgebnisGelb(255, 255, 128);
 std::string NachAnsi(const QString& text);
 QString AusAnsi(const std::string& text);
 
-class TForm1 : public TForm {
+// The controls are the Designer forms' members, under their names in the
+// forms (src/app/ui): the frame with the notebook, one form per page that
+// has controls, and the memory below the notebook.
+class TForm1 : public TForm,
+               public Ui::Hauptfenster,
+               public Ui::Matrixseite,
+               public Ui::Rechenseite,
+               public Ui::Anleitungsseite,
+               public Ui::Speicher {
   Q_OBJECT
 
  public:
@@ -55,69 +66,6 @@ class TForm1 : public TForm {
   // The example window; set by the entry point after both windows exist.
   TForm2* Form2 = nullptr;
 
-  // Controls, in form order.
-  TEdit* Dummy_Edit;
-  TTabbedNotebook* TabbedNotebook;
-  TGroupBox* Matrix_GroupBox;
-  TButton* Berechnen_BitBtn;
-  TButton* Clear_Tabelle_Button;
-  TStringGrid* KxWerte_StringGrid;
-  TStringGrid* MatrixTab_StringGrid;
-  TButton* BeispielAufgaben_BitBtn;
-  TGroupBox* GroupBox3;
-  TEdit* AnzahlMatrix_Edit;
-  TUpDown* AnzahlMatrix_UpDown;
-  TGroupBox* ExpotentialForm_GroupBox2;
-  TLabel* XL_Label;
-  TLabel* Label4;
-  TPanel* Panel1;
-  TLabel* Label1;
-  TLabel* Label2;
-  TLabel* Label7;
-  TEdit* L_Edit;
-  TEdit* fL_Edit;
-  TEdit* XL_Edit;
-  TButton* istGleichXL_Button;
-  TRadioButton* L_RadioButton;
-  TRadioButton* fL_RadioButton;
-  TRadioButton* XL_RadioButton;
-  TGroupBox* GroupBox2;
-  TLabel* XC_Label;
-  TLabel* Label6;
-  TPanel* Panel2;
-  TLabel* Label9;
-  TLabel* Label10;
-  TLabel* Label8;
-  TEdit* C_Edit;
-  TEdit* fC_Edit;
-  TEdit* XC_Edit;
-  TButton* istGleichXC_Button;
-  TRadioButton* C_RadioButton;
-  TRadioButton* fC_RadioButton;
-  TRadioButton* XC_RadioButton;
-  TGroupBox* Rechenfeld_GroupBox;
-  TLabel* Rechenfeld_Label;
-  TLabel* Label3;
-  TEdit* ZK_Rechenfeld_Edit;
-  TLabel* ZK_Rechenfeld_Label;
-  TButton* Beispiel_BitBtn;
-  TButton* ist_gleich_Button;
-  TButton* Loesche_Rechenfeld_Button;
-  TGroupBox* GroupBox1;
-  TStringGrid* Winkel_StringGrid;
-  TMemo* Bedinungsanleitung_Memo;
-  TGroupBox* Variablen_GroupBox;
-  TStringGrid* Variablen_StringGrid;
-  TGroupBox* Wandeln_GroupBox;
-  TEdit* Wandel_KE_EK_Edit;
-  TButton* Wandeln_EK_KE_Button;
-  TButton* Kehrwert_Button;
-  TStringGrid* G_Variablen_StringGrid;
-  TGroupBox* Zahlendarstellung_GroupBox;
-  TRadioButton* General_RadioButton;
-  TRadioButton* Exponent_RadioButton;
-  TButton* ClearVarSpeicher_Button;
-  TStatusBar* Form_StatusBar;
   // The fourth page (Zeigerdiagramm.cpp).
   TZeigerdiagramm* Zeigerdiagramm_Seite = nullptr;
 
@@ -211,11 +159,6 @@ class TForm1 : public TForm {
   void BeispielAufgaben_BitBtnClick();
 
   // Rechenweg and Übung (RechenwegUndUebung.cpp)
-  TButton* Rechenweg_BitBtn = nullptr;
-  QCheckBox* Uebung_CheckBox = nullptr;
-  TButton* Pruefen_BitBtn = nullptr;
-  TButton* LoesungZeigen_BitBtn = nullptr;
-  QLabel* Uebung_Label = nullptr;
   RechenwegFenster* Rechenweg_Fenster = nullptr;
   Rechenweg LetzterRechenweg;
   // The system the last "=" solved (dimension 0: none). Its steps are
@@ -240,8 +183,7 @@ class TForm1 : public TForm {
   void LoesungZeigen_BitBtnClick();
 
  private:
-  void ErzeugeSteuerelemente();
-  void ErzeugeRechenwegUndUebung();
+  void VerbindeRechenwegUndUebung();
   void SperreUebung(bool gesperrt);
   void VerbindeEreignisse();
   void SetzeAnfangszustand();

@@ -37,38 +37,11 @@ bool AntwortRichtig(const ZKZahl& antwort, const ZKZahl& loesung) {
   return d <= kWinkelToleranz + kSpiel;
 }
 
-void TForm1::ErzeugeRechenwegUndUebung() {
-  // A column beside the result grid, in a smaller plain font than the
-  // page's so that the captions fit.
-  constexpr int x = 700, breite = 166;
-  Rechenweg_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Rechenweg"));
-  Rechenweg_BitBtn->setObjectName(QStringLiteral("Rechenweg_BitBtn"));
-  Rechenweg_BitBtn->setGeometry(x, 183, breite, 28);
-  Uebung_CheckBox = new QCheckBox(QStringLiteral("Übung (Lösung verbergen)"), Matrix_GroupBox);
-  Uebung_CheckBox->setObjectName(QStringLiteral("Uebung_CheckBox"));
-  Uebung_CheckBox->setGeometry(x, 214, breite, 24);
-  Pruefen_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Prüfen"));
-  Pruefen_BitBtn->setObjectName(QStringLiteral("Pruefen_BitBtn"));
-  Pruefen_BitBtn->setGeometry(x, 241, 60, 28);
-  LoesungZeigen_BitBtn = new TButton(Matrix_GroupBox, QStringLiteral("Lösung zeigen"));
-  LoesungZeigen_BitBtn->setObjectName(QStringLiteral("LoesungZeigen_BitBtn"));
-  LoesungZeigen_BitBtn->setGeometry(x + 64, 241, breite - 64, 28);
-  Uebung_Label = new QLabel(Matrix_GroupBox);
-  Uebung_Label->setObjectName(QStringLiteral("Uebung_Label"));
-  Uebung_Label->setGeometry(x, 272, breite, 40);
-  Uebung_Label->setWordWrap(true);
+void TForm1::VerbindeRechenwegUndUebung() {
   // Shown only while the box is ticked (a disabled caption would be
   // too faint to read).
   Pruefen_BitBtn->setVisible(false);
   LoesungZeigen_BitBtn->setVisible(false);
-  QFont schrift(QStringLiteral("MS Sans Serif"));
-  schrift.setPixelSize(12);
-  for (QWidget* w : std::initializer_list<QWidget*>{Uebung_CheckBox, Pruefen_BitBtn,
-                                                    LoesungZeigen_BitBtn, Uebung_Label})
-    w->setFont(schrift);
-  schrift.setPixelSize(11);  // the checkbox's caption is the longest
-  Uebung_CheckBox->setFont(schrift);
-
   Rechenweg_BitBtn->OnClick = [this] { Rechenweg_BitBtnClick(); };
   Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
   LoesungZeigen_BitBtn->OnClick = [this] { LoesungZeigen_BitBtnClick(); };

@@ -198,12 +198,12 @@ void TForm1::ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y) {
     // A value is added to the formula being written: at its end, whatever
     // the caret, and past the typing limit if need be.
     auto* edit = static_cast<TEdit*>(Ziel);
-    edit->SetText(edit->text() + Zustand.KopierText);
+    edit->SetzeTextUeberGrenze(edit->text() + Zustand.KopierText);
     return;
   }
   if (folge != Folge::Kopie) return;
   if (Ziel == Wandel_KE_EK_Edit) {
-    Wandel_KE_EK_Edit->SetText(Zustand.KopierText);
+    Wandel_KE_EK_Edit->SetzeTextUeberGrenze(Zustand.KopierText);
     return;
   }
   auto* grid = static_cast<TStringGrid*>(Ziel);

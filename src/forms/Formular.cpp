@@ -13,63 +13,21 @@
 #include <algorithm>
 
 #include "forms/Anwendung.h"
-#include "forms/Steuerung.h"
 
-void TZiehVerwalter::Beginne(QWidget* quelle) {
-  if (aktiv_) return;
-  aktiv_ = true;
-  quelle_ = quelle;
-  QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
-}
-
-TSteuerung* TZiehVerwalter::ZielUnter(QPointF global, QPoint& lokal, bool& annehmen) {
-  annehmen = false;
-  TSteuerung* ziel = SteuerungVon(QApplication::widgetAt(global.toPoint()));
-  if (!ziel || !ziel->OnDragOver || !quelle_) return nullptr;
-  lokal = ziel->Widget()->mapFromGlobal(global).toPoint();
-  // As in the form framework the handlers were written for, a control with
-  // a drag-over handler accepts unless the handler says no.
-  annehmen = true;
-  Ereignis(ziel->OnDragOver, quelle_.data(), lokal.x(), lokal.y(), annehmen);
-  return ziel;
-}
-
-void TZiehVerwalter::Bewege(QPointF global) {
-  if (!aktiv_) return;
-  QPoint lokal;
-  bool annehmen = false;
-  ZielUnter(global, lokal, annehmen);
-  QGuiApplication::changeOverrideCursor(annehmen ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
-}
-
-void TZiehVerwalter::Lasse(QPointF global) {
-  if (!aktiv_) return;
-  QPoint lokal;
-  bool annehmen = false;
-  TSteuerung* ziel = ZielUnter(global, lokal, annehmen);
-  QPointer<QWidget> quelle = quelle_;
-  Abbrechen();
-  if (ziel && annehmen && quelle) Ereignis(ziel->OnDragDrop, quelle.data(), lokal.x(), lokal.y());
-  // Every right press starts a drag, so a context menu can only follow a
-  // press and release on the same control.
-  if (ziel && quelle && ziel->Widget() == quelle && ziel->PopupMenu)
-    ziel->PopupMenu->popup(global.toPoint());
-}
-
-void TZiehVerwalter::Abbrechen() {
-  if (!aktiv_) return;
-  aktiv_ = false;
-  quelle_ = nullptr;
-  QGuiApplication::restoreOverrideCursor();
-}
-
-TForm::TForm(QWidget* parent) : QWidget(parent) {
-  qApp->installEventFilter(this);
+TForm::TForm(QWidget* parent) : QWidget(parent), ziehen_(new TZiehVerwalter(this)) {
+  Beobachte(this);
 }
 
 TForm::~TForm() {
-  qApp->removeEventFilter(this);
-  ziehen_.Abbrechen();
+  ziehen_->Abbrechen();
+}
+
+void TForm::Beobachte(QWidget* w) {
+  // Installed again, a filter moves to the front: the form sees an event
+  // before filters a widget got later (a grid's viewport and cell editor
+  // have their own, which would otherwise take presses and keys first).
+  w->installEventFilter(this);
+  for (QWidget* kind : w->findChildren<QWidget*>()) kind->installEventFilter(this);
 }
 
 void TForm::SetzeInhalt(QWidget* inhalt) {
@@ -151,6 +109,16 @@ bool TForm::ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k) {
 
 bool TForm::eventFilter(QObject* objekt, QEvent* e) {
   switch (e->type()) {
+    case QEvent::ChildAdded:
+      // Widgets created here later, or moved here with their children.
+      if (auto* kind = static_cast<QChildEvent*>(e)->child(); kind->isWidgetType())
+        Beobachte(static_cast<QWidget*>(kind));
+      break;
+    case QEvent::ChildPolished:
+      // About to be shown, a widget may have got filters after this one.
+      if (auto* kind = static_cast<QChildEvent*>(e)->child(); kind->isWidgetType())
+        kind->installEventFilter(this);
+      break;
     case QEvent::KeyPress: {
       // Ignored keys travel on to the parents and pass this filter again;
       // only the first receiver counts.
@@ -169,7 +137,7 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
-      if (ziehen_.Aktiv()) return true;
+      if (ziehen_->Aktiv()) return true;
       if (!GehoertZuMir(objekt)) break;
       kontextmenueSchlucken_ = false;
       auto* w = static_cast<QWidget*>(objekt);
@@ -183,10 +151,10 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
         const QPoint p = w->mapTo(s->Widget(), m->position().toPoint());
         Ereignis(s->OnMouseDown, m->button(), m->modifiers(), p.x(), p.y());
       }
-      if (ziehen_.Aktiv()) {
+      if (ziehen_->Aktiv()) {
         // The press belongs to the drag; no selection, no context menu.
         kontextmenueSchlucken_ = true;
-        ziehen_.Bewege(m->globalPosition());
+        ziehen_->Bewege(m->globalPosition());
         return true;
       }
       if (m->button() == Qt::LeftButton && e->type() == QEvent::MouseButtonPress)
@@ -194,13 +162,13 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       break;
     }
     case QEvent::MouseMove:
-      if (!ziehen_.Aktiv()) break;
-      ziehen_.Bewege(static_cast<QMouseEvent*>(e)->globalPosition());
+      if (!ziehen_->Aktiv()) break;
+      ziehen_->Bewege(static_cast<QMouseEvent*>(e)->globalPosition());
       return true;
     case QEvent::MouseButtonRelease: {
       auto* m = static_cast<QMouseEvent*>(e);
-      if (ziehen_.Aktiv()) {
-        ziehen_.Lasse(m->globalPosition());
+      if (ziehen_->Aktiv()) {
+        ziehen_->Lasse(m->globalPosition());
         return true;
       }
       if (m->button() != Qt::LeftButton || !geklickt_ || !GehoertZuMir(objekt)) break;
@@ -214,7 +182,7 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       break;
     }
     case QEvent::ContextMenu:
-      if (ziehen_.Aktiv() || kontextmenueSchlucken_) {
+      if (ziehen_->Aktiv() || kontextmenueSchlucken_) {
         kontextmenueSchlucken_ = false;
         return true;
       }

@@ -1,40 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A top-level window of the program: key preview, mouse presses delivered
 // to the controls' OnMouseDown, and the right-button drag between controls.
+// The form sees these events through a filter on each of its own widgets,
+// also those added later; other windows' events never pass it.
 #ifndef QUORVEL_FORMS_FORMULAR_H
 #define QUORVEL_FORMS_FORMULAR_H
 
-#include <QPointF>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 
+#include "forms/Steuerung.h"
+
 class QKeyEvent;
 class QScrollArea;
-class TSteuerung;
-
-// In-process drag: QDrag cannot be driven under the offscreen platform and
-// blocks inside the press under X11. The drag starts on the press, each
-// control under the mouse is asked whether it accepts the source, and a
-// release over an accepting control drops there.
-class TZiehVerwalter {
- public:
-  void Beginne(QWidget* quelle);
-  bool Aktiv() const { return aktiv_; }
-  QWidget* Quelle() const { return quelle_; }
-  void Bewege(QPointF global);
-  void Lasse(QPointF global);
-  void Abbrechen();
-
- private:
-  TSteuerung* ZielUnter(QPointF global, QPoint& lokal, bool& annehmen);
-
-  bool aktiv_ = false;
-  QPointer<QWidget> quelle_;
-};
 
 class TForm : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(bool KeyPreview MEMBER KeyPreview)
 
  public:
   explicit TForm(QWidget* parent = nullptr);
@@ -45,7 +28,7 @@ class TForm : public QWidget {
   bool KeyPreview = false;
   std::function<void(QChar&)> OnKeyPress;
 
-  TZiehVerwalter& Ziehen() { return ziehen_; }
+  TZiehVerwalter& Ziehen() { return *ziehen_; }
 
   // Puts the design content (a widget of fixed size, holding every control)
   // into the window. Where the free area of the screen is smaller than the
@@ -69,12 +52,13 @@ class TForm : public QWidget {
 
  private:
   bool GehoertZuMir(QObject* objekt) const;
+  void Beobachte(QWidget* w);
   bool ZeigeTastenMenue(QWidget* fokus, const QKeyEvent* k);
 
   QScrollArea* rollbereich_ = nullptr;
   bool bildschirmVerbunden_ = false;
 
-  TZiehVerwalter ziehen_;
+  TZiehVerwalter* ziehen_;
   QPointer<QWidget> geklickt_;
   bool kontextmenueSchlucken_ = false;
 };

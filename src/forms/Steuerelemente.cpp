@@ -103,6 +103,22 @@ QFont Schrift(const QString& familie, int pixel, bool fett) {
   return f;
 }
 
+void WendeEntwurfAn(QWidget* wurzel) {
+  QList<QWidget*> widgets = wurzel->findChildren<QWidget*>();
+  widgets.prepend(wurzel);
+  for (QWidget* w : widgets) {
+    if (const QVariant pixel = w->property("pixelgroesse"); pixel.isValid()) {
+      // Family and weight as the form set them; the size replaces the
+      // form's point size.
+      QFont f = w->font();
+      f.setPixelSize(pixel.toInt());
+      w->setFont(f);
+    }
+    if (const QVariant farbe = w->property("feldfarbe"); farbe.isValid())
+      SetzeFarbe(w, farbe.value<QColor>());
+  }
+}
+
 void SetzeFarbe(QWidget* w, const QColor& farbe) {
   if (!w->property(kEntwurfsfarbe).isValid()) w->installEventFilter(new TFarbWaechter(w));
   w->setProperty(kEntwurfsfarbe, farbe);
@@ -213,7 +229,7 @@ void TEdit::SetMaxLength(int n) {
   setMaxLength(std::max<qsizetype>(n, text().size()));
 }
 
-void TEdit::SetText(const QString& text) {
+void TEdit::SetzeTextUeberGrenze(const QString& text) {
   if (grenze_ > 0 && text.size() > maxLength()) setMaxLength(int(text.size()));
   setText(text);
   PasseGrenzeAn();
@@ -363,6 +379,18 @@ TUpDown::TUpDown(QWidget* parent, int min, int max, int position)
   connect(auf_, &QToolButton::clicked, this, [this] { Schritt(+1); });
 }
 
+void TUpDown::SetMin(int min) {
+  min_ = min;
+  max_ = std::max(max_, min_);
+  SetPosition(position_);
+}
+
+void TUpDown::SetMax(int max) {
+  max_ = max;
+  min_ = std::min(min_, max_);
+  SetPosition(position_);
+}
+
 void TUpDown::SetPosition(int p) {
   position_ = std::clamp(p, min_, max_);
 }
@@ -383,6 +411,12 @@ QStringList TMemo::Lines() const {
   return zeilen;
 }
 
+void TMemo::SetLines(const QStringList& zeilen) {
+  clear();
+  for (const QString& zeile : zeilen) appendPlainText(zeile);
+  moveCursor(QTextCursor::Start);
+}
+
 void TMemo::LinesAdd(const QString& zeile) {
   appendPlainText(zeile);
 }
@@ -391,13 +425,6 @@ void TMemo::LinesClear() {
 }
 
 TTabbedNotebook::TTabbedNotebook(QWidget* parent) : QTabWidget(parent) {}
-
-QWidget* TTabbedNotebook::NeueSeite(const QString& titel, const QFont& seitenSchrift) {
-  auto* seite = new QWidget(this);
-  seite->setFont(seitenSchrift);
-  addTab(seite, titel);
-  return seite;
-}
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
   setSizeGripEnabled(false);

@@ -1,6 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The simple controls of the windows, as Qt widgets with the events the
 // window's handlers are written for.
+//
+// The windows are laid out in Designer forms (src/app/ui) with these classes
+// as promoted widgets: each has a constructor taking only the parent, and
+// what a control is built with (texts, ranges, lines) is a property the form
+// sets. Two design values Designer cannot hold are dynamic properties that
+// WendeEntwurfAn applies once the form is set up:
+//   pixelgroesse (int)   the font's size in pixels; the form's <font> gives
+//                        family and weight, its point size only serves
+//                        Designer's preview
+//   feldfarbe (QColor)   the field's design colour, given to SetzeFarbe
 #ifndef QUORVEL_FORMS_STEUERELEMENTE_H
 #define QUORVEL_FORMS_STEUERELEMENTE_H
 
@@ -21,6 +31,9 @@ class QToolButton;
 
 // Design fonts are given in pixels.
 QFont Schrift(const QString& familie, int pixel, bool fett);
+// Applies the dynamic design properties (see above) of the widget and all
+// its descendants.
+void WendeEntwurfAn(QWidget* wurzel);
 // Background of a field (edits, grids, labels): the design colour in a
 // light palette; in a dark one (light text on dark ground) a dark shade of
 // it, so that the desktop's palette is followed and its text stays legible.
@@ -35,9 +48,10 @@ inline constexpr double kMindestKontrast = 4.5;
 
 class TEdit : public QLineEdit, public TSteuerung {
   Q_OBJECT
+  Q_PROPERTY(int Eingabegrenze READ Eingabegrenze WRITE SetMaxLength)
 
  public:
-  explicit TEdit(QWidget* parent, const QString& text = {});
+  explicit TEdit(QWidget* parent = nullptr, const QString& text = {});
   // Raised at once, inside the code that set the text, and only when it differs.
   std::function<void()> OnChange;
   // A key filter sees every typed character, but not the standard shortcuts
@@ -46,10 +60,13 @@ class TEdit : public QLineEdit, public TSteuerung {
   std::function<void(QChar& key)> OnKeyPress;
   QWidget* Widget() override { return this; }
 
-  // The typing limit bounds what the user types or pastes, not what the
-  // program sets with SetText: a drop may append beyond it.
+  // The typing limit bounds what the user types or pastes (0: Qt's own).
+  // Qt's setText cuts a text to it; SetzeTextUeberGrenze keeps the whole
+  // text, for what the program puts there itself (a drop may append beyond
+  // the limit, a file may hold a longer formula).
   void SetMaxLength(int n);
-  void SetText(const QString& text);
+  int Eingabegrenze() const { return grenze_; }
+  void SetzeTextUeberGrenze(const QString& text);
   // Ctrl+C with nothing selected (a selection is copied as usual).
   std::function<void()> OnKopieren;
 
@@ -74,7 +91,7 @@ class TLabel : public QLabel, public TSteuerung {
   Q_OBJECT
 
  public:
-  explicit TLabel(QWidget* parent, const QString& text = {});
+  explicit TLabel(QWidget* parent = nullptr, const QString& text = {});
   QWidget* Widget() override { return this; }
 
   // A label that shows results: reached with Tab, drawn with a focus frame,
@@ -100,7 +117,7 @@ class TButton : public QPushButton {
   Q_OBJECT
 
  public:
-  TButton(QWidget* parent, const QString& text);
+  explicit TButton(QWidget* parent = nullptr, const QString& text = {});
   std::function<void()> OnClick;
 };
 
@@ -108,7 +125,7 @@ class TRadioButton : public QRadioButton {
   Q_OBJECT
 
  public:
-  TRadioButton(QWidget* parent, const QString& text);
+  explicit TRadioButton(QWidget* parent = nullptr, const QString& text = {});
   std::function<void()> OnClick;
 };
 
@@ -116,7 +133,7 @@ class TGroupBox : public QGroupBox, public TSteuerung {
   Q_OBJECT
 
  public:
-  TGroupBox(QWidget* parent, const QString& titel);
+  explicit TGroupBox(QWidget* parent = nullptr, const QString& titel = {});
   QWidget* Widget() override { return this; }
 };
 
@@ -124,17 +141,25 @@ class TPanel : public QFrame {
   Q_OBJECT
 
  public:
-  explicit TPanel(QWidget* parent);
+  explicit TPanel(QWidget* parent = nullptr);
 };
 
 // Horizontal up-down: two arrow buttons that step Position within Min..Max
 // without wrapping; OnClick follows every step.
 class TUpDown : public QWidget {
   Q_OBJECT
+  Q_PROPERTY(int Min READ Min WRITE SetMin)
+  Q_PROPERTY(int Max READ Max WRITE SetMax)
+  Q_PROPERTY(int Position READ Position WRITE SetPosition)
 
  public:
-  TUpDown(QWidget* parent, int min, int max, int position);
+  explicit TUpDown(QWidget* parent = nullptr, int min = 0, int max = 100, int position = 0);
+  int Min() const { return min_; }
+  int Max() const { return max_; }
   int Position() const { return position_; }
+  // The position stays within the range when the range changes.
+  void SetMin(int min);
+  void SetMax(int max);
   void SetPosition(int p);
   std::function<void(bool aufwaerts)> OnClick;
   QToolButton* Ab() const { return ab_; }
@@ -149,10 +174,13 @@ class TUpDown : public QWidget {
 
 class TMemo : public QPlainTextEdit {
   Q_OBJECT
+  Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
 
  public:
-  explicit TMemo(QWidget* parent);
+  explicit TMemo(QWidget* parent = nullptr);
   QStringList Lines() const;
+  // Replaces the text by these lines and shows the first of them.
+  void SetLines(const QStringList& zeilen);
   void LinesAdd(const QString& zeile);
   void LinesClear();
 };
@@ -161,9 +189,7 @@ class TTabbedNotebook : public QTabWidget {
   Q_OBJECT
 
  public:
-  explicit TTabbedNotebook(QWidget* parent);
-  // A page whose controls take the page font.
-  QWidget* NeueSeite(const QString& titel, const QFont& seitenSchrift);
+  explicit TTabbedNotebook(QWidget* parent = nullptr);
   int PageIndex() const { return currentIndex(); }
   void SetPageIndex(int i) { setCurrentIndex(i); }
 };
@@ -171,9 +197,10 @@ class TTabbedNotebook : public QTabWidget {
 // One simple panel, no size grip.
 class TStatusBar : public QStatusBar {
   Q_OBJECT
+  Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
 
  public:
-  explicit TStatusBar(QWidget* parent);
+  explicit TStatusBar(QWidget* parent = nullptr);
   void SetSimpleText(const QString& text);
   QString SimpleText() const;
 

@@ -2,12 +2,13 @@
 #include "Steuerung.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <utility>
 
 #include "forms/Anwendung.h"
-#include "forms/Formular.h"
 
 namespace {
 // Set while a key with a changed character is delivered again, so that the
@@ -16,7 +17,59 @@ bool gNeuZugestellt = false;
 }  // namespace
 
 void TSteuerung::BeginDrag() {
-  if (auto* form = qobject_cast<TForm*>(Widget()->window())) form->Ziehen().Beginne(Widget());
+  if (TZiehVerwalter* z = TZiehVerwalter::Von(Widget())) z->Beginne(Widget());
+}
+
+TZiehVerwalter* TZiehVerwalter::Von(const QWidget* w) {
+  return w->window()->findChild<TZiehVerwalter*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TZiehVerwalter::Beginne(QWidget* quelle) {
+  if (aktiv_) return;
+  aktiv_ = true;
+  quelle_ = quelle;
+  QGuiApplication::setOverrideCursor(Qt::ForbiddenCursor);
+}
+
+TSteuerung* TZiehVerwalter::ZielUnter(QPointF global, QPoint& lokal, bool& annehmen) {
+  annehmen = false;
+  TSteuerung* ziel = SteuerungVon(QApplication::widgetAt(global.toPoint()));
+  if (!ziel || !ziel->OnDragOver || !quelle_) return nullptr;
+  lokal = ziel->Widget()->mapFromGlobal(global).toPoint();
+  // As in the form framework the handlers were written for, a control with
+  // a drag-over handler accepts unless the handler says no.
+  annehmen = true;
+  Ereignis(ziel->OnDragOver, quelle_.data(), lokal.x(), lokal.y(), annehmen);
+  return ziel;
+}
+
+void TZiehVerwalter::Bewege(QPointF global) {
+  if (!aktiv_) return;
+  QPoint lokal;
+  bool annehmen = false;
+  ZielUnter(global, lokal, annehmen);
+  QGuiApplication::changeOverrideCursor(annehmen ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
+}
+
+void TZiehVerwalter::Lasse(QPointF global) {
+  if (!aktiv_) return;
+  QPoint lokal;
+  bool annehmen = false;
+  TSteuerung* ziel = ZielUnter(global, lokal, annehmen);
+  QPointer<QWidget> quelle = quelle_;
+  Abbrechen();
+  if (ziel && annehmen && quelle) Ereignis(ziel->OnDragDrop, quelle.data(), lokal.x(), lokal.y());
+  // Every right press starts a drag, so a context menu can only follow a
+  // press and release on the same control.
+  if (ziel && quelle && ziel->Widget() == quelle && ziel->PopupMenu)
+    ziel->PopupMenu->popup(global.toPoint());
+}
+
+void TZiehVerwalter::Abbrechen() {
+  if (!aktiv_) return;
+  aktiv_ = false;
+  quelle_ = nullptr;
+  QGuiApplication::restoreOverrideCursor();
 }
 
 TSteuerung* SteuerungVon(QWidget* w) {

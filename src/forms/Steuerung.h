@@ -2,11 +2,14 @@
 // Events every control of a form can have, in the shape the window's
 // handlers expect: mouse press with button and position, drag-over asking
 // for acceptance, drop, click, double click. Mixed into the Qt widgets of
-// Steuerelemente.h and StringGrid.h.
+// Steuerelemente.h and StringGrid.h. Also the drag between controls, which
+// the form (Formular.h) drives: the controls need not know the form.
 #ifndef QUORVEL_FORMS_STEUERUNG_H
 #define QUORVEL_FORMS_STEUERUNG_H
 
 #include <QChar>
+#include <QPointF>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -47,6 +50,32 @@ class TSteuerung {
 
   // Starts a drag with this control as source, at once (no threshold).
   void BeginDrag();
+};
+
+// In-process drag: QDrag cannot be driven under the offscreen platform and
+// blocks inside the press under X11. The drag starts on the press, each
+// control under the mouse is asked whether it accepts the source, and a
+// release over an accepting control drops there.
+class TZiehVerwalter : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+  // The drag manager of the window the widget is in (a form's child).
+  static TZiehVerwalter* Von(const QWidget* w);
+
+  void Beginne(QWidget* quelle);
+  bool Aktiv() const { return aktiv_; }
+  QWidget* Quelle() const { return quelle_; }
+  void Bewege(QPointF global);
+  void Lasse(QPointF global);
+  void Abbrechen();
+
+ private:
+  TSteuerung* ZielUnter(QPointF global, QPoint& lokal, bool& annehmen);
+
+  bool aktiv_ = false;
+  QPointer<QWidget> quelle_;
 };
 
 // Finds the control a widget belongs to (itself or its nearest ancestor).

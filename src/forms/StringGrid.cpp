@@ -76,6 +76,13 @@ class TZellModell : public QAbstractTableModel {
     if (neu < alt) endRemoveRows();
     if (neu > alt) endInsertRows();
   }
+  // Which cells are headers changes every index: the view starts afresh.
+  template <class F>
+  void SetzeFeste(const F& aenderung) {
+    beginResetModel();
+    aenderung();
+    endResetModel();
+  }
   void SetzeSpalten(int n) {
     const int alt = columnCount(), neu = std::max(0, n - g_->fixedCols_);
     if (neu < alt) beginRemoveColumns({}, neu, alt - 1);
@@ -180,16 +187,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     h->setMinimumSectionSize(1);
     h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
-  horizontalHeader()->setVisible(fixedRows_ > 0);
-  verticalHeader()->setVisible(fixedCols_ > 0);
-  if (fixedCols_ > 0 && fixedRows_ > 0) {
-    ecke_ = new QLabel(this);
-    ecke_->setObjectName(QStringLiteral("Ecke"));
-    ecke_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ecke_->setAutoFillBackground(true);
-    ecke_->setBackgroundRole(QPalette::Button);
-    ecke_->setIndent(3);
-  }
+  RichteFesteEin();
   breiten_.assign(static_cast<std::size_t>(colCount_), standardBreite_);
   SetDefaultRowHeight(standardHoehe_);
   WendeBreitenAn();
@@ -197,6 +195,57 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
   auto melden = [this] { Ereignis(OnTopLeftChanged); };
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, melden);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, melden);
+}
+
+TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 5, 5, 1, 1, {}) {}
+
+void TStringGrid::RichteFesteEin() {
+  horizontalHeader()->setVisible(fixedRows_ > 0);
+  verticalHeader()->setVisible(fixedCols_ > 0);
+  const bool ecke = fixedCols_ > 0 && fixedRows_ > 0;
+  if (ecke && !ecke_) {
+    ecke_ = new QLabel(this);
+    ecke_->setObjectName(QStringLiteral("Ecke"));
+    ecke_->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    ecke_->setAutoFillBackground(true);
+    ecke_->setBackgroundRole(QPalette::Button);
+    ecke_->setIndent(3);
+  } else if (!ecke && ecke_) {
+    delete ecke_;
+    ecke_ = nullptr;
+  }
+}
+
+void TStringGrid::SetFixedCols(int n) {
+  n = std::clamp(n, 0, 1);
+  if (n == fixedCols_) return;
+  SchliesseEditor();
+  modell_->SetzeFeste([&] {
+    fixedCols_ = n;
+    colCount_ = std::max(colCount_, n + 1);
+  });
+  breiten_.resize(static_cast<std::size_t>(colCount_), standardBreite_);
+  RichteFesteEin();
+  WendeBreitenAn();
+  setCurrentIndex(Index(fixedCols_, fixedRows_));
+}
+
+void TStringGrid::SetFixedRows(int n) {
+  n = std::clamp(n, 0, 1);
+  if (n == fixedRows_) return;
+  SchliesseEditor();
+  modell_->SetzeFeste([&] {
+    fixedRows_ = n;
+    rowCount_ = std::max(rowCount_, n + 1);
+  });
+  RichteFesteEin();
+  WendeBreitenAn();  // the reset forgot the section sizes
+  setCurrentIndex(Index(fixedCols_, fixedRows_));
+}
+
+void TStringGrid::SetzeBereiche(bool ja) {
+  optionen_.Bereiche = ja;
+  setSelectionMode(ja ? ExtendedSelection : SingleSelection);
 }
 
 TStringGrid::~TStringGrid() {

@@ -25,6 +25,15 @@ class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
   Q_OBJECT
+  // What a form sets; FixedCols and FixedRows come before the counts.
+  Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
+  Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
+  Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
+  Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+  Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
+  Q_PROPERTY(bool Editieren READ Editieren WRITE SetzeEditieren)
+  Q_PROPERTY(bool ImmerEditor READ ImmerEditor WRITE SetzeImmerEditor)
+  Q_PROPERTY(bool Bereiche READ Bereiche WRITE SetzeBereiche)
 
  public:
   struct Optionen {
@@ -35,12 +44,19 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
               Optionen optionen);
+  // Five by five cells, one fixed row and column, nothing editable.
+  explicit TStringGrid(QWidget* parent = nullptr);
   ~TStringGrid() override;
 
   QString Cells(int col, int row) const;
   void SetCell(int col, int row, const QString& text);
   // Whether cells can be edited in place, changed after construction.
   void SetzeEditieren(bool ja);
+  bool Editieren() const { return optionen_.Editieren; }
+  void SetzeImmerEditor(bool ja) { optionen_.ImmerEditor = ja; }
+  bool ImmerEditor() const { return optionen_.ImmerEditor; }
+  void SetzeBereiche(bool ja);
+  bool Bereiche() const { return optionen_.Bereiche; }
   // A cell's own background (an invalid colour: the grid's).
   void SetzeZellfarbe(int col, int row, const QColor& farbe);
 
@@ -52,11 +68,16 @@ class TStringGrid : public QTableView, public TSteuerung {
   void SetRowCount(int n);
   int FixedCols() const { return fixedCols_; }
   int FixedRows() const { return fixedRows_; }
+  // No fixed column or row, or one; the cells keep their texts, and what
+  // was a fixed cell becomes a scrollable one (or the other way).
+  void SetFixedCols(int n);
+  void SetFixedRows(int n);
 
   // Widths and heights without the grid line.
   int ColWidths(int col) const;
   void SetColWidths(int col, int breite);
   void SetDefaultColWidth(int breite);
+  int DefaultColWidth() const { return standardBreite_; }
   void SetDefaultRowHeight(int hoehe);
   void SetGridLineWidth(int breite);
 
@@ -123,6 +144,8 @@ class TStringGrid : public QTableView, public TSteuerung {
   friend class TZellModell;
 
   QModelIndex Index(int col, int row) const;
+  // The headers and the corner for the fixed counts.
+  void RichteFesteEin();
   void EditorGeaendert(QLineEdit* editor, const QString& text);
   void SchliesseEditor();
   // Runs a change of the row or column count (see SetColCount).

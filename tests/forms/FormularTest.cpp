@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "Meldungen.h"
@@ -181,7 +184,7 @@ TEST_F(FormularTest, ARightClickThatStaysOnTheSourceOpensItsMenu) {
 
 TEST_F(FormularTest, ProgramTextGoesPastTheTypingLimitTypedTextDoesNot) {
   ziel->SetMaxLength(5);
-  ziel->SetText(QStringLiteral("1234567"));
+  ziel->SetzeTextUeberGrenze(QStringLiteral("1234567"));
   EXPECT_EQ(ziel->text(), QStringLiteral("1234567"));
   ziel->setFocus();
   ziel->setCursorPosition(3);
@@ -192,7 +195,7 @@ TEST_F(FormularTest, ProgramTextGoesPastTheTypingLimitTypedTextDoesNot) {
   EXPECT_EQ(ziel->cursorPosition(), 2);
   QTest::keyClick(ziel, 'x');
   EXPECT_EQ(ziel->text(), QStringLiteral("124567"));
-  ziel->SetText(QStringLiteral("12"));
+  ziel->SetzeTextUeberGrenze(QStringLiteral("12"));
   QTest::keyClicks(ziel, QStringLiteral("abcde"));
   EXPECT_EQ(ziel->text(), QStringLiteral("12abc"));
 }
@@ -339,6 +342,111 @@ TEST_F(FormularTest, FieldColoursFollowThePaletteAndKeepTheTextLegible) {
   EXPECT_GE(Kontrastverhaeltnis(schattiert, dunkel.color(QPalette::Text)), kMindestKontrast);
   EXPECT_DOUBLE_EQ(Kontrastverhaeltnis(Qt::black, Qt::white), 21.0);
   EXPECT_DOUBLE_EQ(Kontrastverhaeltnis(gelb, gelb), 1.0);
+}
+
+// The preview filters the form's own widgets: also those created or moved
+// in after the form was shown, and ahead of filters a widget gets later (a
+// grid's cell editor has its delegate's, which takes Escape), but never a
+// widget of another window.
+TEST_F(FormularTest, KeyPreviewCoversLaterWidgetsAndCellEditorsButNoOtherWindow) {
+  QString gesehen;
+  form.KeyPreview = true;
+  form.OnKeyPress = [&](QChar& k) { gesehen += k; };
+  auto* spaet = new TEdit(&form);
+  spaet->setGeometry(320, 110, 100, 30);
+  spaet->show();
+  auto* gruppe = new QWidget;  // built elsewhere, then moved in
+  auto* innen = new TEdit(gruppe);
+  gruppe->setParent(&form);
+  gruppe->setGeometry(320, 150, 100, 30);
+  gruppe->show();
+  QWidget fremd;
+  auto* fremdesEdit = new QLineEdit(&fremd);
+  fremd.show();
+
+  spaet->setFocus();
+  QTest::keyClick(spaet, 'a');
+  innen->setFocus();
+  QTest::keyClick(innen, 'b');
+  fremd.activateWindow();
+  fremdesEdit->setFocus();
+  QTest::keyClick(fremdesEdit, 'c');
+  EXPECT_EQ(gesehen, QStringLiteral("ab"));
+  EXPECT_EQ(fremdesEdit->text(), QStringLiteral("c"));
+
+  form.activateWindow();
+  KlickeZelle(2, 1);
+  grid->SetEditorMode(true);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  gesehen.clear();
+  QTest::keyClick(editor, 'x');
+  QTest::keyClick(editor, Qt::Key_Escape);
+  EXPECT_EQ(gesehen, QStringLiteral("x\x1b"));
+}
+
+// A form built by Designer sets these properties on a default-constructed
+// control; the result must be the control the constructor builds.
+TEST_F(FormularTest, ControlsBuiltFromPropertiesMatchTheirConstructors) {
+  TStringGrid gebaut(&form, 2, 7, 1, 0, {.Editieren = true, .ImmerEditor = true});
+  TStringGrid gesetzt(&form);
+  gesetzt.SetCell(1, 0, QStringLiteral("bleibt"));
+  for (const auto& [name, wert] : {std::pair{"FixedRows", QVariant(0)},
+                                   {"ColCount", 2},
+                                   {"RowCount", 7},
+                                   {"Editieren", true},
+                                   {"ImmerEditor", true}})
+    ASSERT_TRUE(gesetzt.setProperty(name, wert)) << name;
+  for (TStringGrid* g : {&gebaut, &gesetzt}) {
+    g->SetColWidths(1, 125);
+    g->setGeometry(10, 10, 221, 186);
+    g->show();
+  }
+  QApplication::processEvents();
+  EXPECT_EQ(gesetzt.model()->rowCount(), gebaut.model()->rowCount());
+  EXPECT_EQ(gesetzt.model()->columnCount(), gebaut.model()->columnCount());
+  EXPECT_EQ(gesetzt.horizontalHeader()->isHidden(), gebaut.horizontalHeader()->isHidden());
+  EXPECT_EQ(gesetzt.findChild<QLabel*>(QStringLiteral("Ecke")), nullptr);
+  EXPECT_EQ(gesetzt.editTriggers(), gebaut.editTriggers());
+  EXPECT_EQ(gesetzt.CellRect(1, 0), gebaut.CellRect(1, 0));
+  EXPECT_EQ(gesetzt.Col(), 1);
+  EXPECT_EQ(gesetzt.Row(), 0);
+  // What was a header cell is now a cell of the view, text and all.
+  EXPECT_EQ(gesetzt.model()->index(0, 0).data().toString(), QStringLiteral("bleibt"));
+  gesetzt.SetFixedRows(1);
+  EXPECT_EQ(gesetzt.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("bleibt"));
+  EXPECT_NE(gesetzt.findChild<QLabel*>(QStringLiteral("Ecke")), nullptr);
+
+  TUpDown auf(&form);
+  for (const auto& [name, wert] : {std::pair{"Min", 1}, {"Max", 20}, {"Position", 2}})
+    ASSERT_TRUE(auf.setProperty(name, wert));
+  EXPECT_EQ(auf.Position(), 2);
+  auf.SetMax(1);
+  EXPECT_EQ(auf.Position(), 1);
+  EXPECT_EQ(auf.Min(), 1);
+
+  TMemo memo(&form);
+  ASSERT_TRUE(memo.setProperty("Lines", QStringList{QStringLiteral("eins"), QString(), " "}));
+  EXPECT_EQ(memo.Lines(), (QStringList{QStringLiteral("eins"), QString(), " "}));
+  EXPECT_EQ(memo.textCursor().position(), 0);
+}
+
+// The two design values Designer cannot hold: pixel fonts and field colours.
+TEST_F(FormularTest, DesignPropertiesGiveThePixelFontAndTheFieldColour) {
+  QWidget wurzel;
+  auto* fett = new TLabel(&wurzel);
+  QFont entwurf(QStringLiteral("Times New Roman"));
+  entwurf.setPointSize(21);  // only Designer's preview
+  entwurf.setBold(true);
+  fett->setFont(entwurf);
+  fett->setProperty("pixelgroesse", 28);
+  auto* feld = new TEdit(fett);
+  feld->setProperty("feldfarbe", QColor(255, 255, 128));
+  WendeEntwurfAn(&wurzel);
+  EXPECT_EQ(fett->font(), Schrift(QStringLiteral("Times New Roman"), 28, true));
+  EXPECT_EQ(feld->font().pixelSize(), 28);  // inherited as ever
+  EXPECT_EQ(feld->palette().color(QPalette::Base),
+            Feldfarbe(QColor(255, 255, 128), QApplication::palette(feld)));
 }
 
 }  // namespace
