@@ -113,8 +113,12 @@ class TZellDelegat : public QStyledItemDelegate {
         g_->ZellTitel(index.column() + g_->fixedCols_, index.row() + g_->fixedRows_));
     g_->editor_ = editor;
     g_->editorModus_ = true;
+    // The cell is the one the editor was made for, whatever its geometry
+    // says after a scroll or a resize.
     QObject::connect(editor, &QLineEdit::textEdited, g_,
-                     [g = g_, editor](const QString& text) { g->EditorGeaendert(editor, text); });
+                     [g = g_, zelle = QPersistentModelIndex(index)](const QString& text) {
+                       g->EditorGeaendert(zelle, text);
+                     });
     return editor;
   }
   void setEditorData(QWidget* w, const QModelIndex& i) const override {
@@ -411,8 +415,7 @@ void TStringGrid::SchliesseEditor() {
   closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-void TStringGrid::EditorGeaendert(QLineEdit* editor, const QString& text) {
-  const QModelIndex i = indexAt(editor->geometry().center());
+void TStringGrid::EditorGeaendert(const QPersistentModelIndex& i, const QString& text) {
   if (!i.isValid()) return;
   const int col = i.column() + fixedCols_, row = i.row() + fixedRows_;
   SetCell(col, row, text);

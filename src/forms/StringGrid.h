@@ -10,6 +10,7 @@
 #define QUORVEL_FORMS_STRINGGRID_H
 
 #include <QColor>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
 #include <functional>
@@ -146,7 +147,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   QModelIndex Index(int col, int row) const;
   // The headers and the corner for the fixed counts.
   void RichteFesteEin();
-  void EditorGeaendert(QLineEdit* editor, const QString& text);
+  void EditorGeaendert(const QPersistentModelIndex& zelle, const QString& text);
   void SchliesseEditor();
   // Runs a change of the row or column count (see SetColCount).
   void AendereGroesse(const std::function<void()>& aenderung);

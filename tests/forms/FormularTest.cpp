@@ -100,6 +100,27 @@ TEST_F(FormularTest, SetEditTextFollowsEveryKeystrokeAndARewriteKeepsTheCaret) {
   EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("1,2"));
 }
 
+// Typing goes to the cell the editor was opened for, wherever the editor
+// stands (its geometry lags behind a layout change until the view lays it
+// out again).
+TEST_F(FormularTest, AnEditorWritesTheCellItWasOpenedFor) {
+  QStringList gemeldet;
+  grid->OnSetEditText = [&](int c, int r, const QString& text) {
+    gemeldet << QStringLiteral("%1,%2:%3").arg(c).arg(r).arg(text);
+  };
+  KlickeZelle(2, 2);
+  grid->SetEditorMode(true);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  grid->SetColWidths(1, 200);
+  // Where the editor stands says nothing about its cell.
+  editor->move(grid->viewport()->mapFrom(grid, grid->CellRect(1, 1).topLeft()));
+  QTest::keyClicks(editor, QStringLiteral("7"));
+  EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("7"));
+  EXPECT_EQ(gemeldet, QStringList({"2,2:7"}));
+  EXPECT_TRUE(grid->Cells(1, 2).isEmpty());
+}
+
 TEST_F(FormularTest, KeyPreviewSeesEachKeyOnceBeforeTheControl) {
   QString reihenfolge;
   form.KeyPreview = true;
