@@ -10,12 +10,6 @@
 
 #include "forms/Anwendung.h"
 
-namespace {
-// Set while a key with a changed character is delivered again, so that the
-// handlers do not see it twice.
-bool gNeuZugestellt = false;
-}  // namespace
-
 void TSteuerung::BeginDrag() {
   if (TZiehVerwalter* z = TZiehVerwalter::Von(Widget())) z->Beginne(Widget());
 }
@@ -96,7 +90,6 @@ WertMelder SetzeWertMelder(WertMelder melder) {
 
 bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void(int&)>& keyDown,
                      const std::function<void(QChar&)>& keyPress) {
-  if (gNeuZugestellt) return false;
   // Qt hands a key on by sending it again (a grid passes the key that opened
   // its editor to the editor); the handlers saw it at the first receiver.
   if (!e->spontaneous()) return false;
@@ -113,8 +106,7 @@ bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void
   if (zeichen.isNull()) return true;
   if (zeichen == text.at(0)) return false;
   QKeyEvent neu(e->type(), e->key(), e->modifiers(), QString(zeichen), e->isAutoRepeat());
-  gNeuZugestellt = true;
+  // Sent, not spontaneous: the handlers above let it pass.
   QCoreApplication::sendEvent(empfaenger, &neu);
-  gNeuZugestellt = false;
   return true;
 }
