@@ -251,8 +251,9 @@ int main(int argc, char** argv) {
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
   else if (std::strcmp(art, "liste") == 0) {
-    // Every page as the user finds it.
-    form1.BaueMatrixseite();
+    // The matrix page as the user finds it: built and laid out.
+    Seite(form1, 0);
+    Seite(form1, 1);
     std::printf("%s / %s\n", form1.windowTitle().toUtf8().constData(),
                 form2.windowTitle().toUtf8().constData());
     Liste(&form1, 0);
