@@ -64,7 +64,11 @@ TForm1::TForm1() {
 
 void TForm1::BaueMatrixseite() {
   if (MatrixseiteGebaut()) return;
+  // The form sizes its page as Designer shows it; the notebook may have
+  // placed it already.
+  const QRect platz = Matrix_Seite->geometry();
   Ui::Matrixseite::setupUi(Matrix_Seite);
+  Matrix_Seite->setGeometry(platz);
   WendeEntwurfAn(Matrix_Seite);
   VerbindeMatrixseite();
   VerbindeRechenwegUndUebung();

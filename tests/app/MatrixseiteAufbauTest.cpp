@@ -72,6 +72,7 @@ TEST_F(FensterTest, TheWindowOpensWithoutTheMatrixPageAndBuildsItWhenShown) {
   f->TabbedNotebook->SetPageIndex(0);
   QApplication::processEvents();
   ASSERT_TRUE(f->MatrixseiteGebaut());
+  EXPECT_EQ(f->Matrix_Seite->geometry(), f->Rechen_Seite->geometry());
   EXPECT_TRUE(f->MatrixTab_StringGrid->isVisible());
   EXPECT_TRUE(f->Berechnen_BitBtn->isVisible());
   EXPECT_FALSE(f->Pruefen_BitBtn->isVisible());
