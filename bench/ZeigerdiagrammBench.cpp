@@ -24,6 +24,7 @@ void Fuelle(TForm1& form) {
     form.Variablen_StringGrid->SetCell(2, r, QStringLiteral("Strom I%1 im Zweig %1").arg(r));
     form.K_ZeileBerechnen(r);
   }
+  form.BaueMatrixseite();
   form.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
   for (int r = 1; r <= 20; ++r) {
     form.MatrixTab_StringGrid->SetCell(1, r, QStringLiteral("%1+j%2").arg(r).arg(21 - r));

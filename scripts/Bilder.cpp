@@ -43,6 +43,7 @@ void Seite(TForm1& form1, int i) {
 
 void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   form1.Zustand.FesterZufallsSamen = 1;
+  form1.BaueMatrixseite();
   QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
   for (int i = 0; i < 4; ++i) {
     Seite(form1, i);
@@ -91,6 +92,7 @@ void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   // A level-3 example system at n = 5, alone.
   seite->Kette_CheckBox->setChecked(false);
   gruppe(0)->setCheckState(0, Qt::Unchecked);
+  form1.BaueMatrixseite();
   form1.AnzahlMatrix_Edit->setText(QStringLiteral("5"));
   form1.Zustand.FesterZufallsSamen = 7;
   for (int i = 0; i < 3; ++i) form1.BeispielAufgaben_BitBtnClick();
@@ -249,6 +251,9 @@ int main(int argc, char** argv) {
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
   else if (std::strcmp(art, "liste") == 0) {
+    // The matrix page as the user finds it: built and laid out.
+    Seite(form1, 0);
+    Seite(form1, 1);
     std::printf("%s / %s\n", form1.windowTitle().toUtf8().constData(),
                 form2.windowTitle().toUtf8().constData());
     Liste(&form1, 0);

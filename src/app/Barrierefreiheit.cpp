@@ -112,15 +112,9 @@ void Benenne(QWidget* fenster, const Benennung& b) {
 // Spoken titles where the header shows abbreviations or misspellings.
 void SetzeGridTitel(TForm1& f) {
   for (int r = 1; r <= 20; ++r) {
-    f.MatrixTab_StringGrid->SetZeilenTitel(r, QStringLiteral("Gleichung %1").arg(r));
     f.Variablen_StringGrid->SetZeilenTitel(r, QStringLiteral("K%1").arg(r));
     f.G_Variablen_StringGrid->SetZeilenTitel(r, QStringLiteral("G%1").arg(r));
   }
-  for (int r = 1; r <= 21; ++r)
-    f.KxWerte_StringGrid->SetZeilenTitel(r, QStringLiteral("X%1").arg(r));
-  f.MatrixTab_StringGrid->SetSpaltenTitel(1, QStringLiteral("Ergebnis, rechte Seite"));
-  f.KxWerte_StringGrid->SetSpaltenTitel(1, QStringLiteral("Ergebnis Exponentialform"));
-  f.KxWerte_StringGrid->SetSpaltenTitel(2, QStringLiteral("Ergebnis Komponentenform"));
   f.Variablen_StringGrid->SetSpaltenTitel(1, QStringLiteral("Komplexe Zahl"));
   f.G_Variablen_StringGrid->SetSpaltenTitel(1, QStringLiteral("Gn = 1/Kn"));
   f.Winkel_StringGrid->SetSpaltenTitel(1, QStringLiteral("Wert"));
@@ -129,9 +123,19 @@ void SetzeGridTitel(TForm1& f) {
   for (int r = 0; r < 7; ++r) f.Winkel_StringGrid->SetZeilenTitel(r, QString::fromUtf8(kWinkel[r]));
 }
 
+void SetzeMatrixGridTitel(TForm1& f) {
+  for (int r = 1; r <= 20; ++r)
+    f.MatrixTab_StringGrid->SetZeilenTitel(r, QStringLiteral("Gleichung %1").arg(r));
+  for (int r = 1; r <= 21; ++r)
+    f.KxWerte_StringGrid->SetZeilenTitel(r, QStringLiteral("X%1").arg(r));
+  f.MatrixTab_StringGrid->SetSpaltenTitel(1, QStringLiteral("Ergebnis, rechte Seite"));
+  f.KxWerte_StringGrid->SetSpaltenTitel(1, QStringLiteral("Ergebnis Exponentialform"));
+  f.KxWerte_StringGrid->SetSpaltenTitel(2, QStringLiteral("Ergebnis Komponentenform"));
+}
+
 // Results are announced where they appear, also when the focus stays on
 // the button or the formula.
-void VerbindeAnsagen(TForm1& f) {
+void VerbindeMatrixAnsage(TForm1& f) {
   QObject::connect(f.Berechnen_BitBtn, &QPushButton::clicked, &f, [&f] {
     QStringList werte;
     for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r)
@@ -139,6 +143,9 @@ void VerbindeAnsagen(TForm1& f) {
         werte << QStringLiteral("X%1 = %2").arg(r).arg(w);
     if (!werte.isEmpty()) MeldeNeuenWert(f.KxWerte_StringGrid, werte.join(QStringLiteral("; ")));
   });
+}
+
+void VerbindeAnsagen(TForm1& f) {
   auto blindwiderstand = [&f](TButton* istGleich, std::initializer_list<TEdit*> edits,
                               TLabel* label) {
     QObject::connect(istGleich, &QPushButton::clicked, &f, [edits = std::vector(edits), label] {
@@ -170,15 +177,28 @@ void RichteBarrierefreiheitEin(TForm1& f) {
   }
   f.TabbedNotebook->setAccessibleName(QStringLiteral("Rechnerseiten"));
   f.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));
-  f.AnzahlMatrix_UpDown->setAccessibleName(QStringLiteral("Dimension ändern"));
-  f.AnzahlMatrix_UpDown->Ab()->setAccessibleName(QStringLiteral("Dimension verringern"));
-  f.AnzahlMatrix_UpDown->Auf()->setAccessibleName(QStringLiteral("Dimension erhöhen"));
   SetzeGridTitel(f);
 
   // Escape still parks the focus on the hidden edit, which now has a name;
   // Tab never lands there, and nothing typed goes into it.
   f.Dummy_Edit->setFocusPolicy(Qt::NoFocus);
   f.Dummy_Edit->setReadOnly(true);
+
+  VerbindeAnsagen(f);
+}
+
+void RichteBarrierefreiheitDerMatrixseiteEin(TForm1& f) {
+  // Only the page's own controls: the rest of the window is named already.
+  for (const Benennung& b : kHauptfenster) Benenne(f.Matrix_Seite, b);
+  for (const auto& [label, feld] : kBuddies) {
+    auto* l = f.Matrix_Seite->findChild<QLabel*>(QLatin1String(label));
+    auto* w = f.Matrix_Seite->findChild<QWidget*>(QLatin1String(feld));
+    if (l && w) l->setBuddy(w);
+  }
+  f.AnzahlMatrix_UpDown->setAccessibleName(QStringLiteral("Dimension ändern"));
+  f.AnzahlMatrix_UpDown->Ab()->setAccessibleName(QStringLiteral("Dimension verringern"));
+  f.AnzahlMatrix_UpDown->Auf()->setAccessibleName(QStringLiteral("Dimension erhöhen"));
+  SetzeMatrixGridTitel(f);
 
   // The matrix page as it is read: matrix, dimension, "=", results, buttons.
   QWidget* const kMatrixFolge[] = {f.MatrixTab_StringGrid,      f.AnzahlMatrix_Edit,
@@ -188,7 +208,7 @@ void RichteBarrierefreiheitEin(TForm1& f) {
   for (std::size_t i = 1; i < std::size(kMatrixFolge); ++i)
     QWidget::setTabOrder(kMatrixFolge[i - 1], kMatrixFolge[i]);
 
-  VerbindeAnsagen(f);
+  VerbindeMatrixAnsage(f);
 }
 
 void RichteBarrierefreiheitEin(TForm2& f) {

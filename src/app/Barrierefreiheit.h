@@ -13,5 +13,7 @@ class TForm2;
 // Called once at the end of each window's construction.
 void RichteBarrierefreiheitEin(TForm1& f);
 void RichteBarrierefreiheitEin(TForm2& f);
+// The matrix page's part, called when the page is built.
+void RichteBarrierefreiheitDerMatrixseiteEin(TForm1& f);
 
 #endif

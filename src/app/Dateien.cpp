@@ -202,13 +202,16 @@ Aufgabe TDateiAktionen::Erfasse() const {
   Aufgabe a;
   a.zahlenFormat = f.Zustand.ZahlenFormat;
   a.dimension = f.Zustand.DimMatrix;
-  for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
-    for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
-      a.zellen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
-          S(f.MatrixTab_StringGrid->Cells(c, r));
-  for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r)
-    a.matrixErgebnisGezeigt |= !f.KxWerte_StringGrid->Cells(1, r).isEmpty() ||
-                               !f.KxWerte_StringGrid->Cells(2, r).isEmpty();
+  // A matrix page not yet built is in its start state: no cells, no result.
+  if (f.MatrixseiteGebaut()) {
+    for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
+      for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
+        a.zellen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
+            S(f.MatrixTab_StringGrid->Cells(c, r));
+    for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r)
+      a.matrixErgebnisGezeigt |= !f.KxWerte_StringGrid->Cells(1, r).isEmpty() ||
+                                 !f.KxWerte_StringGrid->Cells(2, r).isEmpty();
+  }
   // An exercise's grid holds the student's answers, no result: opening the
   // file must not solve the task in view.
   if (f.UebungAktiv()) a.matrixErgebnisGezeigt = false;
@@ -248,6 +251,7 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
     ~Zurueck() { TApplication::SetzeMeldungsFunktion(alt); }
   } zurueck{alteMeldung};
 
+  f.BaueMatrixseite();
   for (TStringGrid* g : {f.MatrixTab_StringGrid, f.Winkel_StringGrid, f.Variablen_StringGrid,
                          f.G_Variablen_StringGrid})
     g->SetEditorMode(false);
@@ -524,7 +528,6 @@ bool TDateiAktionen::eventFilter(QObject* objekt, QEvent* e) {
 
 void InstalliereDateimenue(TForm1& form) {
   new TDateiAktionen(form);
-  VerbindeTabellen(form);
 }
 
 TDateiAktionen* Dateiaktionen(TForm1& form) {

@@ -17,24 +17,91 @@ QString AusAnsi(const std::string& text) {
   return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
 }
 
+namespace {
+
+// Drag handlers of a control, bound to the window.
+template <class Handler>
+auto Maus(TForm1* f, Handler handler) {
+  return [f, handler](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
+    (f->*handler)(b, s, x, y);
+  };
+}
+template <class Handler>
+auto Ueber(TForm1* f, Handler handler) {
+  return [f, handler](QWidget* q, int x, int y, bool& a) { (f->*handler)(q, x, y, a); };
+}
+template <class Handler>
+auto Ablegen(TForm1* f, Handler handler) {
+  return [f, handler](QWidget* q, int x, int y) { (f->*handler)(q, x, y); };
+}
+
+}  // namespace
+
 TForm1::TForm1() {
+  // The form structs leave their pointers uninitialised; the matrix page's
+  // must read null until the page is built.
+  static_cast<Ui::Matrixseite&>(*this) = Ui::Matrixseite{};
   Ui::Hauptfenster::setupUi(this);
-  Ui::Matrixseite::setupUi(Matrix_Seite);
   Ui::Rechenseite::setupUi(Rechen_Seite);
   Ui::Anleitungsseite::setupUi(Anleitung_Seite);
   Ui::Speicher::setupUi(Variablen_GroupBox);
   WendeEntwurfAn(this);
-  // Last: it reads the grids and the formula field.
+  // After the memory, whose grid it follows.
   Zeigerdiagramm_Seite = new TZeigerdiagramm(Zeiger_Seite, *this);
   // The design's client area: the window shows it whole, or scrolls it on
   // a screen too small for it.
   SetzeInhalt(Inhalt);
   Platziere(QPoint(6, 86));
   VerbindeEreignisse();
-  VerbindeRechenwegUndUebung();
   SetzeAnfangszustand();
   RichteBarrierefreiheitEin(*this);
   InstalliereDateimenue(*this);
+  QObject::connect(TabbedNotebook, &QTabWidget::currentChanged, this, [this](int i) {
+    if (TabbedNotebook->widget(i) == Matrix_Seite) BaueMatrixseite();
+  });
+  if (TabbedNotebook->currentWidget() == Matrix_Seite) BaueMatrixseite();
+}
+
+void TForm1::BaueMatrixseite() {
+  if (MatrixseiteGebaut()) return;
+  // The form sizes its page as Designer shows it; the notebook may have
+  // placed it already.
+  const QRect platz = Matrix_Seite->geometry();
+  Ui::Matrixseite::setupUi(Matrix_Seite);
+  Matrix_Seite->setGeometry(platz);
+  WendeEntwurfAn(Matrix_Seite);
+  VerbindeMatrixseite();
+  VerbindeRechenwegUndUebung();
+  SetzeMatrixAnfangszustand();
+  VerbindeTabellen(*this);
+  RichteBarrierefreiheitDerMatrixseiteEin(*this);
+  ReiheMatrixseiteEin();
+  // Children added to a shown page stay hidden unless shown themselves;
+  // those the start state hid stay hidden.
+  for (QWidget* w : Matrix_Seite->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
+}
+
+void TForm1::ReiheMatrixseiteEin() {
+  auto tab = [](const QWidget* w) { return (w->focusPolicy() & Qt::TabFocus) != 0; };
+  // Built late, the page's controls were appended to the end of the chain.
+  QWidget* vorher = nullptr;
+  QWidget* rechenseite = nullptr;
+  QList<QWidget*> seite;
+  for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+    if (!tab(w)) continue;
+    if (Matrix_Seite->isAncestorOf(w))
+      seite << w;
+    else if (!rechenseite && Rechen_Seite->isAncestorOf(w))
+      rechenseite = w;
+    else if (!rechenseite)
+      vorher = w;
+  }
+  if (!vorher) return;
+  for (QWidget* w : seite) {
+    QWidget::setTabOrder(vorher, w);
+    vorher = w;
+  }
 }
 
 TForm1::~TForm1() = default;
@@ -42,21 +109,10 @@ TForm1::~TForm1() = default;
 void TForm1::VerbindeEreignisse() {
   OnKeyPress = [this](QChar& k) { FormKeyPress(k); };
 
-  // Matrix page
-  AnzahlMatrix_Edit->OnKeyPress = [this](QChar& k) { AnzahlMatrix_EditKeyPress(k); };
-  AnzahlMatrix_Edit->OnChange = [this] { AnzahlMatrix_EditChange(); };
-  ExpotentialForm_GroupBox2->OnClick = [this] { AnzahlMatrix_EditChange(); };
-  AnzahlMatrix_UpDown->OnClick = [this](bool auf) { AnzahlMatrix_UpDownClick(auf); };
-  Berechnen_BitBtn->OnClick = [this] { Berechnen_BitBtnClick(); };
-  Clear_Tabelle_Button->OnClick = [this] { Clear_Tabelle_ButtonClick(); };
-  BeispielAufgaben_BitBtn->OnClick = [this] { BeispielAufgaben_BitBtnClick(); };
-  MatrixTab_StringGrid->OnKeyDown = [this](int& k) { MatrixTab_StringGridKeyDown(k); };
-  MatrixTab_StringGrid->OnKeyPress = [this](QChar& k) { MatrixTab_StringGridKeyPress(k); };
-  MatrixTab_StringGrid->OnSetEditText = [this](int c, int r, const QString& t) {
-    MatrixTab_StringGridSetEditText(c, r, t);
+  ExpotentialForm_GroupBox2->OnClick = [this] {
+    BaueMatrixseite();
+    AnzahlMatrix_EditChange();
   };
-  KxWerte_StringGrid->OnKeyDown = [this](int& k) { KxWerte_StringGridKeyDown(k); };
-  KxWerte_StringGrid->OnKeyPress = [this](QChar& k) { KxWerte_StringGridKeyPress(k); };
 
   // Reactance calculators
   istGleichXL_Button->OnClick = [this] { istGleichXL_ButtonClick(); };
@@ -121,22 +177,9 @@ void TForm1::VerbindeEreignisse() {
       WerteLabels_DragOver(l, q, x, y, a);
     };
   }
-  auto maus = [this](auto handler) {
-    return [this, handler](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
-      (this->*handler)(b, s, x, y);
-    };
-  };
-  auto ueber = [this](auto handler) {
-    return [this, handler](QWidget* q, int x, int y, bool& a) { (this->*handler)(q, x, y, a); };
-  };
-  auto ablegen = [this](auto handler) {
-    return [this, handler](QWidget* q, int x, int y) { (this->*handler)(q, x, y); };
-  };
-  MatrixTab_StringGrid->OnMouseDown = maus(&TForm1::MatrixTab_StringGridMouseDown);
-  MatrixTab_StringGrid->OnDragOver = ueber(&TForm1::MatrixTab_StringGridDragOver);
-  MatrixTab_StringGrid->OnDragDrop = ablegen(&TForm1::MatrixTab_StringGridDragDrop);
-  KxWerte_StringGrid->OnMouseDown = maus(&TForm1::KxWerte_StringGridMouseDown);
-  KxWerte_StringGrid->OnDragOver = ueber(&TForm1::KxWerte_StringGridDragOver);
+  auto maus = [this](auto handler) { return Maus(this, handler); };
+  auto ueber = [this](auto handler) { return Ueber(this, handler); };
+  auto ablegen = [this](auto handler) { return Ablegen(this, handler); };
   Variablen_StringGrid->OnMouseDown = maus(&TForm1::Variablen_StringGridMouseDown);
   Variablen_StringGrid->OnDragOver = ueber(&TForm1::Variablen_StringGridDragOver);
   G_Variablen_StringGrid->OnMouseDown = maus(&TForm1::G_Variablen_StringGridMouseDown);
@@ -152,10 +195,58 @@ void TForm1::VerbindeEreignisse() {
   VerbindeZwischenablage();
 }
 
+void TForm1::VerbindeMatrixseite() {
+  AnzahlMatrix_Edit->OnKeyPress = [this](QChar& k) { AnzahlMatrix_EditKeyPress(k); };
+  AnzahlMatrix_Edit->OnChange = [this] { AnzahlMatrix_EditChange(); };
+  AnzahlMatrix_UpDown->OnClick = [this](bool auf) { AnzahlMatrix_UpDownClick(auf); };
+  Berechnen_BitBtn->OnClick = [this] { Berechnen_BitBtnClick(); };
+  Clear_Tabelle_Button->OnClick = [this] { Clear_Tabelle_ButtonClick(); };
+  BeispielAufgaben_BitBtn->OnClick = [this] { BeispielAufgaben_BitBtnClick(); };
+  MatrixTab_StringGrid->OnKeyDown = [this](int& k) { MatrixTab_StringGridKeyDown(k); };
+  MatrixTab_StringGrid->OnKeyPress = [this](QChar& k) { MatrixTab_StringGridKeyPress(k); };
+  MatrixTab_StringGrid->OnSetEditText = [this](int c, int r, const QString& t) {
+    MatrixTab_StringGridSetEditText(c, r, t);
+  };
+  KxWerte_StringGrid->OnKeyDown = [this](int& k) { KxWerte_StringGridKeyDown(k); };
+  KxWerte_StringGrid->OnKeyPress = [this](QChar& k) { KxWerte_StringGridKeyPress(k); };
+
+  MatrixTab_StringGrid->OnMouseDown = Maus(this, &TForm1::MatrixTab_StringGridMouseDown);
+  MatrixTab_StringGrid->OnDragOver = Ueber(this, &TForm1::MatrixTab_StringGridDragOver);
+  MatrixTab_StringGrid->OnDragDrop = Ablegen(this, &TForm1::MatrixTab_StringGridDragDrop);
+  KxWerte_StringGrid->OnMouseDown = Maus(this, &TForm1::KxWerte_StringGridMouseDown);
+  KxWerte_StringGrid->OnDragOver = Ueber(this, &TForm1::KxWerte_StringGridDragOver);
+  for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid}) VerbindeZwischenablage(g);
+}
+
 void TForm1::SetzeAnfangszustand() {
   Zustand.ZahlenFormat = General;
-  // The design's dimension text is "2"; the window opens with one more.
-  Zustand.DimMatrix = AnzahlMatrix_Edit->text().toInt() + 1;
+  // One more than the design's dimension text "2". Set here, not read from
+  // the edit: the matrix page is built later and shows this value.
+  Zustand.DimMatrix = 3;
+
+  const int kBreiten[] = {40, 200, 270};
+  for (int c = 0; c < 3; ++c) Variablen_StringGrid->SetColWidths(c, kBreiten[c]);
+  for (int c = 0; c < 2; ++c) G_Variablen_StringGrid->SetColWidths(c, kBreiten[c]);
+
+  Variablen_StringGrid->SetCell(0, 0, QStringLiteral("Var"));
+  Variablen_StringGrid->SetCell(1, 0, QStringLiteral("Kmoplexe Zahl"));
+  Variablen_StringGrid->SetCell(2, 0, QStringLiteral("Kommentar"));
+  G_Variablen_StringGrid->SetCell(0, 0, QStringLiteral("Var"));
+  G_Variablen_StringGrid->SetCell(1, 0, QStringLiteral(" Gn =1/Kn"));
+  for (int r = 1; r <= 20; ++r) {
+    Variablen_StringGrid->SetCell(0, r, QStringLiteral("K%1=").arg(r));
+    G_Variablen_StringGrid->SetCell(0, r, QStringLiteral("G%1=").arg(r));
+  }
+
+  // "Winkel DEG" and "Winkel GRA" need a little more than the design's 90.
+  Winkel_StringGrid->SetColWidths(0, 95);
+  Winkel_StringGrid->SetColWidths(1, 125);
+  const char* kWinkelZeilen[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
+                                 "tan",        "cotan",      "Winkel GRA"};
+  for (int r = 0; r < 7; ++r) Winkel_StringGrid->SetCell(0, r, QLatin1String(kWinkelZeilen[r]));
+}
+
+void TForm1::SetzeMatrixAnfangszustand() {
   AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
   AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));  // applies it at once
   MatrixTab_StringGrid->SetRowCount(Zustand.DimMatrix + 1);
@@ -171,30 +262,11 @@ void TForm1::SetzeAnfangszustand() {
   kx->SetCell(2, 0, QStringLiteral("Ergebnis Koponetenform "));
   for (int r = 1; r <= 21; ++r) kx->SetCell(0, r, QStringLiteral("X%1 = ").arg(r));
 
-  const int kBreiten[] = {40, 200, 270};
-  for (int c = 0; c < 3; ++c) Variablen_StringGrid->SetColWidths(c, kBreiten[c]);
-  for (int c = 0; c < 2; ++c) G_Variablen_StringGrid->SetColWidths(c, kBreiten[c]);
-
   MatrixTab_StringGrid->SetCell(0, 0, QStringLiteral("Nr"));
   SetzeMatrixKopf(Zustand.DimMatrix);
-  Variablen_StringGrid->SetCell(0, 0, QStringLiteral("Var"));
-  Variablen_StringGrid->SetCell(1, 0, QStringLiteral("Kmoplexe Zahl"));
-  Variablen_StringGrid->SetCell(2, 0, QStringLiteral("Kommentar"));
-  G_Variablen_StringGrid->SetCell(0, 0, QStringLiteral("Var"));
-  G_Variablen_StringGrid->SetCell(1, 0, QStringLiteral(" Gn =1/Kn"));
-  for (int r = 1; r <= 20; ++r) {
+  for (int r = 1; r <= 20; ++r)
     MatrixTab_StringGrid->SetCell(0, r, QStringLiteral("GL %1:").arg(r));
-    Variablen_StringGrid->SetCell(0, r, QStringLiteral("K%1=").arg(r));
-    G_Variablen_StringGrid->SetCell(0, r, QStringLiteral("G%1=").arg(r));
-  }
   MatrixTab_StringGrid->SetGridLineWidth(1);
-
-  // "Winkel DEG" and "Winkel GRA" need a little more than the design's 90.
-  Winkel_StringGrid->SetColWidths(0, 95);
-  Winkel_StringGrid->SetColWidths(1, 125);
-  const char* kWinkelZeilen[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
-                                 "tan",        "cotan",      "Winkel GRA"};
-  for (int r = 0; r < 7; ++r) Winkel_StringGrid->SetCell(0, r, QLatin1String(kWinkelZeilen[r]));
 }
 
 void TForm1::FormKeyPress(QChar& Key) {
@@ -202,6 +274,7 @@ void TForm1::FormKeyPress(QChar& Key) {
   // Escape leaves every grid's editor so that a right-button press reaches
   // the cells for dragging.
   Dummy_Edit->setFocus();
+  BaueMatrixseite();
   MatrixTab_StringGrid->SetEditorMode(false);
   Winkel_StringGrid->SetEditorMode(false);
   Variablen_StringGrid->SetEditorMode(false);

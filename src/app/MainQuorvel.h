@@ -69,6 +69,14 @@ class TForm1 : public TForm,
   // The fourth page (Zeigerdiagramm.cpp).
   TZeigerdiagramm* Zeigerdiagramm_Seite = nullptr;
 
+  // The matrix page's two grids are a large part of the start-up and the
+  // window opens on another page: the page is built when it is first shown,
+  // or earlier by any code that reaches its controls from elsewhere (files,
+  // Escape, the display format, the phasor page), which calls this first.
+  // Until then its controls are null and it is in its start state.
+  void BaueMatrixseite();
+  bool MatrixseiteGebaut() const { return MatrixTab_StringGrid != nullptr; }
+
   // Frame (MainQuorvel.cpp)
   void FormKeyPress(QChar& Key);
   void SetzeMatrixKopf(int n);
@@ -187,6 +195,11 @@ class TForm1 : public TForm,
   void SperreUebung(bool gesperrt);
   void VerbindeEreignisse();
   void SetzeAnfangszustand();
+  void VerbindeMatrixseite();
+  void SetzeMatrixAnfangszustand();
+  // Puts the matrix page's controls where the Tab key found them when the
+  // page was built with the window: after the tab bar, before page 2.
+  void ReiheMatrixseiteEin();
   // Empties both result columns of the matrix page, rows 1 to the last.
   void LoescheErgebnisse();
   // Clears the results, sizes both grids for DimMatrix and writes the header.
@@ -198,6 +211,7 @@ class TForm1 : public TForm,
   QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
   // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
   void VerbindeZwischenablage();
+  void VerbindeZwischenablage(TStringGrid* g);
   // The drag rules' three moments, read from the tables in ZiehenUndAblegen.cpp:
   // a press on a source, a target asked while the drag passes, a drop.
   void ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int Y);

@@ -424,16 +424,6 @@ TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite),
   seitenRahmen->setContentsMargins(4, 4, 4, 4);
   seitenRahmen->addWidget(this);
 
-  // The memory and the results report every cell they change, whoever
-  // changes it (typing, drops, examples, deleting, solving).
-  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
-    QAbstractItemModel* m = g->model();
-    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
-  }
-
   OnDragOver = [this](QWidget* quelle, int, int, bool& annehmen) {
     annehmen = form_.SpeicherNimmtAn(quelle);
   };
@@ -447,6 +437,17 @@ void TZeigerdiagramm::showEvent(QShowEvent* e) {
 
 void TZeigerdiagramm::Baue() {
   if (Diagramm) return;
+  // The memory and the results report every cell they change, whoever
+  // changes it (typing, drops, examples, deleting, solving). Before this
+  // page is built there is nothing to follow: it reads every value below.
+  form_.BaueMatrixseite();
+  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
+    QAbstractItemModel* m = g->model();
+    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
+    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
+  }
   Werte_Liste = new QTreeWidget(this);
   Werte_Liste->setObjectName(QStringLiteral("Werte_Liste"));
   Werte_Liste->setHeaderHidden(true);

@@ -106,6 +106,8 @@ constexpr std::array<QuellRegel, kQuellen> kQuellRegeln = {{
 
 template <std::size_t n>
 int Stelle(const std::array<QWidget*, n>& liste, const QWidget* w) {
+  // An unbuilt page's controls are null in the lists.
+  if (w == nullptr) return -1;
   for (std::size_t i = 0; i < n; ++i) {
     if (liste[i] == w) return static_cast<int>(i);
   }
@@ -228,31 +230,42 @@ void TForm1::ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y) {
 bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
   // Every shown value but the memory's own: the sources the K memory's drop
   // handler lists. The phasor page stores its drops in the memory by it.
+  if (Source == nullptr) return false;  // the matrix page's grids are null until it is built
   return Source == MatrixTab_StringGrid || Source == KxWerte_StringGrid || Source == XL_Label ||
          Source == XC_Label || Source == ZK_Rechenfeld_Label || Source == Wandel_KE_EK_Edit ||
          Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
 }
 
+namespace {
+
+void Kopiere(const QString& text) {
+  QApplication::clipboard()->setText(text);
+}
+
+QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
+  auto* m = new QMenu(quelle);
+  m->setAccessibleName(QStringLiteral("Kontextmenü"));
+  m->addAction(QStringLiteral("Kopieren"), kopieren);
+  return m;
+}
+
+}  // namespace
+
+void TForm1::VerbindeZwischenablage(TStringGrid* g) {
+  g->OnKopieren = [this, g](int c, int r) { Kopiere(GetragenerText(g, c, r)); };
+  // The key menu only: a right click on a grid is a drag.
+  g->TastenMenue = KopierMenue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
+}
+
 void TForm1::VerbindeZwischenablage() {
-  auto kopiere = [](const QString& text) { QApplication::clipboard()->setText(text); };
-  auto menue = [](QWidget* quelle, const std::function<void()>& kopieren) {
-    auto* m = new QMenu(quelle);
-    m->setAccessibleName(QStringLiteral("Kontextmenü"));
-    m->addAction(QStringLiteral("Kopieren"), kopieren);
-    return m;
-  };
-  for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid, Variablen_StringGrid,
-                         G_Variablen_StringGrid, Winkel_StringGrid}) {
-    g->OnKopieren = [this, g, kopiere](int c, int r) { kopiere(GetragenerText(g, c, r)); };
-    // The key menu only: a right click on a grid is a drag.
-    g->TastenMenue = menue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
-  }
+  for (TStringGrid* g : {Variablen_StringGrid, G_Variablen_StringGrid, Winkel_StringGrid})
+    VerbindeZwischenablage(g);
   for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
-    l->OnKopieren = [this, l, kopiere] { kopiere(GetragenerText(l)); };
-    l->PopupMenu = l->TastenMenue = menue(l, l->OnKopieren);
+    l->OnKopieren = [this, l] { Kopiere(GetragenerText(l)); };
+    l->PopupMenu = l->TastenMenue = KopierMenue(l, l->OnKopieren);
   }
   // A selection is copied as usual; without one, what a drag carries.
-  Wandel_KE_EK_Edit->OnKopieren = [this, kopiere] { kopiere(GetragenerText(Wandel_KE_EK_Edit)); };
+  Wandel_KE_EK_Edit->OnKopieren = [this] { Kopiere(GetragenerText(Wandel_KE_EK_Edit)); };
 }
 
 // The handlers the window names, one line each.

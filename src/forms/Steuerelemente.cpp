@@ -412,8 +412,8 @@ QStringList TMemo::Lines() const {
 }
 
 void TMemo::SetLines(const QStringList& zeilen) {
-  clear();
-  for (const QString& zeile : zeilen) appendPlainText(zeile);
+  // In one insertion: one per line would lay out every line as it comes.
+  setPlainText(zeilen.join(QLatin1Char('\n')));
   moveCursor(QTextCursor::Start);
 }
 

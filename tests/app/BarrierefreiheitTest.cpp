@@ -467,6 +467,7 @@ TEST_P(FarbTest, ResultFieldsAreYellowOnlyWhereTheTextStaysLegible) {
   QApplication::setPalette(Palette(GetParam()));
   Meldungen meldungen;
   TForm1 form1;
+  form1.BaueMatrixseite();
   auto ergebnisfelder = [](TForm1& f) {
     return std::vector<QWidget*>{
         f.XL_Edit, f.XC_Edit, f.XL_Label, f.XC_Label, f.ZK_Rechenfeld_Label, f.KxWerte_StringGrid};

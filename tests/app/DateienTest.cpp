@@ -51,6 +51,7 @@ class DateiTest : public FensterTest {
 
   // A little of everything, typed through the handlers.
   void FuelleAlles(TForm1& f, bool exponent = true) {
+    f.BaueMatrixseite();
     (exponent ? f.Exponent_RadioButton : f.General_RadioButton)->setChecked(true);
     f.ZahlenFormat_RadioButtonClick();
     f.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
@@ -191,6 +192,7 @@ TEST_F(DateiTest, OpeningRunsNoMessageBoxEvenForABadCell) {
   QByteArray bytes;
   {
     TForm1 quelle;
+    quelle.BaueMatrixseite();
     quelle.MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("abc"));
     aufgabe::Aufgabe a = Dateiaktionen(quelle)->Erfasse();
     a.matrixErgebnisGezeigt = true;

@@ -452,6 +452,17 @@ TEST_F(FormularTest, ControlsBuiltFromPropertiesMatchTheirConstructors) {
   EXPECT_EQ(memo.textCursor().position(), 0);
 }
 
+// Lines set anew replace the old ones; a line added later follows them.
+TEST_F(FormularTest, MemoLinesReplaceAndAddedLinesFollow) {
+  TMemo memo;
+  memo.SetLines({QStringLiteral("alt"), QStringLiteral("alt")});
+  memo.SetLines({QStringLiteral("a"), QString(), QStringLiteral("b")});
+  memo.LinesAdd(QStringLiteral("c\td"));
+  EXPECT_EQ(memo.Lines(), (QStringList{"a", "", "b", "c\td"}));
+  memo.SetLines({});
+  EXPECT_TRUE(memo.Lines().isEmpty());
+}
+
 // The two design values Designer cannot hold: pixel fonts and field colours.
 TEST_F(FormularTest, DesignPropertiesGiveThePixelFontAndTheFieldColour) {
   QWidget wurzel;
