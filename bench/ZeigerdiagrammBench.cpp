@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "MainQuorvel.h"
+#include "app/MainQuorvel.h"
 #include "QtBench.h"
-#include "Zeigerdiagramm.h"
-#include "Zeigergeometrie.h"
+#include "app/Zeigerdiagramm.h"
+#include "zeiger/Zeigergeometrie.h"
 
 namespace {
 

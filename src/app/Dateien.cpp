@@ -12,9 +12,9 @@
 #include <QSaveFile>
 #include <QSettings>
 
-#include "Anwendung.h"
-#include "AufgabenDatei.h"
-#include "MainQuorvel.h"
+#include "forms/Anwendung.h"
+#include "datei/AufgabenDatei.h"
+#include "app/MainQuorvel.h"
 
 using aufgabe::Aufgabe;
 using aufgabe::Seite;

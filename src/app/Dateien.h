@@ -16,7 +16,7 @@
 #include <array>
 #include <functional>
 
-#include "Aufgabe.h"
+#include "datei/Aufgabe.h"
 
 class QAction;
 class QMenu;

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "Rechenweg.h"
+#include "solver/Rechenweg.h"
 
 class QPrinter;
 class QPushButton;

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Beispiel.h"
-#include "MainQuorvel.h"
-#include "RechenwegFenster.h"
+#include "app/Beispiel.h"
+#include "app/MainQuorvel.h"
+#include "app/RechenwegFenster.h"
 #include "solver/GleichungsLoeser.h"
-#include "Uebung.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "app/Uebung.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 
 namespace {
 

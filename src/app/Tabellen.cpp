@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <set>
 
-#include "Anwendung.h"
-#include "Dateien.h"
-#include "MainQuorvel.h"
+#include "forms/Anwendung.h"
+#include "app/Dateien.h"
+#include "app/MainQuorvel.h"
 
 namespace {
 

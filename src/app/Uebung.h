@@ -3,7 +3,7 @@
 #ifndef QUORVEL_APP_UEBUNG_H
 #define QUORVEL_APP_UEBUNG_H
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // Within 0,1 % of the solution's magnitude and 0,1 degree of its angle,
 // compared modulo 360 degrees (both edges included).

@@ -20,8 +20,8 @@
 #include <string>
 #include <vector>
 
-#include "Steuerung.h"
-#include "Zeigergeometrie.h"
+#include "forms/Steuerung.h"
+#include "zeiger/Zeigergeometrie.h"
 
 class QCheckBox;
 class QPainter;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "Ansi.h"
+#include "complex/Ansi.h"
 
 namespace {
 

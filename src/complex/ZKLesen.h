@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // Working-buffer sizes (terminator included) of the callers.
 constexpr std::size_t kZellPuffer = 256;     // matrix cells, edits

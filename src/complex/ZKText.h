@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // Values of the display format (ZahlenFormat).
 enum ZahlenFormatWert : int { General = 0, Exponent = 1 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "Aufgabe.h"
+#include "datei/Aufgabe.h"
 
 namespace aufgabe {
 

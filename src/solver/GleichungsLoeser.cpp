@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "Rechenweg.h"
+#include "solver/Rechenweg.h"
 
 namespace {
 

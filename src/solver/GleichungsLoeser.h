@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 struct Rechenweg;
 

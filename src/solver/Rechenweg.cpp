@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "Ansi.h"
-#include "ZKText.h"
+#include "complex/Ansi.h"
+#include "complex/ZKText.h"
 
 namespace {
 

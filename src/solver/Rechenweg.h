@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "ZKZahl.h"
+#include "complex/ZKZahl.h"
 
 // Why a solve ended without a shown solution.
 enum class Abbruchgrund {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "ZKText.h"
+#include "complex/ZKText.h"
 
 namespace {
 

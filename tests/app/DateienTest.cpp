@@ -20,8 +20,8 @@
 #include <csignal>
 #include <memory>
 
-#include "AufgabenDatei.h"
-#include "Dateien.h"
+#include "datei/AufgabenDatei.h"
+#include "app/Dateien.h"
 #include "Fenster.h"
 
 namespace {

@@ -10,13 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Beispiel.h"
-#include "Dateien.h"
+#include "app/Beispiel.h"
+#include "app/Dateien.h"
 #include "Fenster.h"
-#include "MainQuorvel.h"
-#include "RechenwegFenster.h"
-#include "Uebung.h"
-#include "ZKLesen.h"
+#include "app/MainQuorvel.h"
+#include "app/RechenwegFenster.h"
+#include "app/Uebung.h"
+#include "complex/ZKLesen.h"
 
 namespace {
 

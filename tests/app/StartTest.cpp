@@ -13,7 +13,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "Dateien.h"
+#include "app/Dateien.h"
 #include "Fenster.h"
 #include "app/Symbol.h"
 #include "app/Zeigerdiagramm.h"

@@ -12,7 +12,7 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
-#include "Zeigerdiagramm.h"
+#include "app/Zeigerdiagramm.h"
 #include "ZiehFixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "AufgabenDatei.h"
+#include "datei/AufgabenDatei.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
+#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
 
 namespace {

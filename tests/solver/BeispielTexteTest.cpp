@@ -27,10 +27,10 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
+#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
-#include "ZKLesen.h"
-#include "ZKText.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKText.h"
 #include "logik/Beispielsystem.h"
 
 namespace {

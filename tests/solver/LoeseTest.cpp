@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
+#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
-#include "ZKText.h"
+#include "complex/ZKText.h"
 
 namespace {
 

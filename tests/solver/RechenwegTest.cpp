@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
-#include "Rechenweg.h"
+#include "solver/GleichungsLoeser.h"
+#include "solver/Rechenweg.h"
 #include "SystemBau.h"
-#include "ZKText.h"
+#include "complex/ZKText.h"
 
 namespace {
 

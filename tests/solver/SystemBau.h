@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "GleichungsLoeser.h"
-#include "ZKLesen.h"
-#include "ZKZahl.h"
+#include "solver/GleichungsLoeser.h"
+#include "complex/ZKLesen.h"
+#include "complex/ZKZahl.h"
 
 namespace systembau {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "ZKText.h"
-#include "Zeigergeometrie.h"
+#include "complex/ZKText.h"
+#include "zeiger/Zeigergeometrie.h"
 
 namespace {
 
