@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainQuorvel.h"
 #include "QtBench.h"
+#include "app/MainQuorvel.h"
 #include "app/Zeigerdiagramm.h"
 #include "zeiger/Zeigergeometrie.h"
 

@@ -12,9 +12,9 @@
 #include <QSaveFile>
 #include <QSettings>
 
-#include "forms/Anwendung.h"
-#include "datei/AufgabenDatei.h"
 #include "app/MainQuorvel.h"
+#include "datei/AufgabenDatei.h"
+#include "forms/Anwendung.h"
 
 using aufgabe::Aufgabe;
 using aufgabe::Seite;

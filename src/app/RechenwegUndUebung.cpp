@@ -13,10 +13,10 @@
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
 #include "app/RechenwegFenster.h"
-#include "solver/GleichungsLoeser.h"
 #include "app/Uebung.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

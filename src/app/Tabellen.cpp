@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <set>
 
-#include "forms/Anwendung.h"
 #include "app/Dateien.h"
 #include "app/MainQuorvel.h"
+#include "forms/Anwendung.h"
 
 namespace {
 

@@ -28,11 +28,11 @@
 #include <map>
 #include <utility>
 
-#include "forms/Anwendung.h"
 #include "app/MainQuorvel.h"
-#include "forms/StringGrid.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
+#include "forms/Anwendung.h"
+#include "forms/StringGrid.h"
 #include "logik/Speicher.h"
 
 namespace {

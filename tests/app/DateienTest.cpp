@@ -20,9 +20,9 @@
 #include <csignal>
 #include <memory>
 
-#include "datei/AufgabenDatei.h"
-#include "app/Dateien.h"
 #include "Fenster.h"
+#include "app/Dateien.h"
+#include "datei/AufgabenDatei.h"
 
 namespace {
 

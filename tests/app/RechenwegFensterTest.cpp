@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "Fenster.h"
 #include "app/Beispiel.h"
 #include "app/Dateien.h"
-#include "Fenster.h"
 #include "app/MainQuorvel.h"
 #include "app/RechenwegFenster.h"
 #include "app/Uebung.h"

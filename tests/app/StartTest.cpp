@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
-#include "app/Dateien.h"
 #include "Fenster.h"
+#include "app/Dateien.h"
 #include "app/Symbol.h"
 #include "app/Zeigerdiagramm.h"
 

@@ -12,8 +12,8 @@
 #include <QXmlStreamReader>
 #include <cmath>
 
-#include "app/Zeigerdiagramm.h"
 #include "ZiehFixture.h"
+#include "app/Zeigerdiagramm.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

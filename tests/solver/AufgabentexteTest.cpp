@@ -18,9 +18,9 @@
 #include <tuple>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

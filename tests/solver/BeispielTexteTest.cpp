@@ -27,11 +27,11 @@
 #include <string>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "logik/Beispielsystem.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
 #include "SystemBau.h"
 #include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace {
 

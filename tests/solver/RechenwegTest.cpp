@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
-#include "solver/Rechenweg.h"
 #include "SystemBau.h"
 #include "complex/ZKText.h"
+#include "solver/GleichungsLoeser.h"
+#include "solver/Rechenweg.h"
 
 namespace {
 

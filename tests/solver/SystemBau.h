@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "solver/GleichungsLoeser.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKZahl.h"
+#include "solver/GleichungsLoeser.h"
 
 namespace systembau {
 
