@@ -141,6 +141,16 @@ class TStringGrid : public QTableView, public TSteuerung {
   void updateGeometries() override;
 
  private:
+  // The grid's model is its one text store and its delegate opens the cell
+  // editors the key handlers watch: neither may be replaced from outside,
+  // nor may editing start by other triggers than the grid's own.
+  using QTableView::setEditTriggers;
+  using QTableView::setItemDelegate;
+  using QTableView::setItemDelegateForColumn;
+  using QTableView::setItemDelegateForRow;
+  using QTableView::setModel;
+  using QTableView::setRootIndex;
+
   friend class TZellDelegat;
   friend class TZellModell;
 

@@ -23,6 +23,24 @@
 
 namespace {
 
+// The grid's model, delegate and edit triggers are its own: code holding a
+// grid cannot replace them (a plain table view can).
+template <class G>
+concept NimmtFremdesModell = requires(G& g, QAbstractItemModel* m) {
+  g.setModel(m);
+};
+template <class G>
+concept NimmtFremdenDelegaten = requires(G& g, QAbstractItemDelegate* d) {
+  g.setItemDelegate(d);
+};
+template <class G>
+concept NimmtFremdeAusloeser = requires(G& g) {
+  g.setEditTriggers(QAbstractItemView::NoEditTriggers);
+};
+static_assert(NimmtFremdesModell<QTableView> && !NimmtFremdesModell<TStringGrid>);
+static_assert(NimmtFremdenDelegaten<QTableView> && !NimmtFremdenDelegaten<TStringGrid>);
+static_assert(NimmtFremdeAusloeser<QTableView> && !NimmtFremdeAusloeser<TStringGrid>);
+
 class FormularTest : public ::testing::Test {
  protected:
   void SetUp() override {
