@@ -170,11 +170,10 @@ class TForm1 : public TForm,
   RechenwegFenster* Rechenweg_Fenster = nullptr;
   Rechenweg LetzterRechenweg;
   // The system the last "=" solved (dimension 0: none). Its steps are
-  // recorded only while the Rechenweg window is open; otherwise the window
-  // solves it again with a record when it is opened.
+  // recorded only while the Rechenweg window is open; otherwise the record
+  // stays empty and the window solves it again with one when it is opened.
   int LetzteDimension = 0;
   ZKMatrix LetzteEingabe = ErzeugeMatrix(25, 25);
-  bool RechenwegVeraltet = false;
   // The hidden solution of the exercise set (index 1..n); empty: none.
   std::vector<ZKZahl> UebungsLoesung;
   void Rechenweg_BitBtnClick();

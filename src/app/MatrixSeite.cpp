@@ -99,7 +99,6 @@ void TForm1::Berechnen_BitBtnClick() {
   if (!aufzeichnen) LetzterRechenweg.Leeren();
   LetzteDimension = n;
   LetzteEingabe = Zustand.Eingabematrix;
-  RechenwegVeraltet = !aufzeichnen;
   const LoeseStatus status = loeser.Loese();
   const std::vector<ZKZahl>& x = loeser.Loesung();
   for (std::size_t i = 0; i < x.size(); ++i) {

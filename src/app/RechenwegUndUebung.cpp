@@ -58,9 +58,8 @@ void TForm1::Rechenweg_BitBtnClick() {
 }
 
 void TForm1::NimmRechenwegAuf() {
-  if (!RechenwegVeraltet) return;
-  RechenwegVeraltet = false;
-  if (LetzteDimension == 0) return;
+  // A recorded solve has at least one equation.
+  if (LetzteDimension == 0 || LetzterRechenweg.n != 0) return;
   // The same input gives the same steps, bit for bit.
   GleichungsLoeser loeser;
   loeser.SetzeDimension(LetzteDimension);
@@ -94,7 +93,6 @@ bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
   UebungsLoesung = loesung;
   LetzterRechenweg.Leeren();
   LetzteDimension = 0;
-  RechenwegVeraltet = false;
   LoescheErgebnisse();
   SperreUebung(true);
   Uebung_Label->setText(QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
