@@ -9,7 +9,8 @@
 
 #include <array>
 #include <complex>
-#include <random>
+
+#include "Messsystem.h"
 
 namespace {
 
@@ -17,27 +18,12 @@ using Komplex = std::complex<long double>;
 constexpr int kGroesse = 21;
 using System = std::array<std::array<Komplex, kGroesse>, kGroesse>;
 
-// The same level-3 system as the solver benchmark (seed 4711, rows 1..n,
-// column 0 the right-hand side), built with the library's polar form.
-System BeispielSystem(int n) {
-  std::mt19937 zufall(4711);
-  auto betrag = [&] {
-    unsigned b;
-    do b = zufall() % 100;
-    while (b <= 10);
-    return static_cast<long double>(b);
-  };
-  constexpr long double kGrad = 3.14159265358979323846264338327950288L / 180.0L;
+// The solver benchmark's system, its cartesian parts only.
+System AlsKomplex(const ZKMatrix& quelle, int n) {
   System m{};
-  for (int s = 1; s <= n; ++s) {
-    for (int k = 1; k <= n; ++k) {
-      const long double bx = betrag();
-      const Komplex x = std::polar(bx, (static_cast<long double>(zufall() % 90) - 45.0L) * kGrad);
-      const long double ba = betrag();
-      m[s][k] = std::polar(ba, static_cast<long double>(zufall() % 90) * kGrad);
-      m[s][0] += m[s][k] * x;
-    }
-  }
+  for (int s = 1; s <= n; ++s)
+    for (int k = 0; k <= n; ++k)
+      m[s][k] = Komplex(quelle[s][k].Realteil, quelle[s][k].Imaginaerteil);
   return m;
 }
 
@@ -66,7 +52,7 @@ void Loese(System& a, int n) {
 
 static void BM_GaussJordanReferenz(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  const System eingabe = BeispielSystem(n);
+  const System eingabe = AlsKomplex(BeispielSystem(n), n);
   for (auto _ : state) {
     System a = eingabe;
     Loese(a, n);

@@ -1,38 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 
+#include "Messsystem.h"
 #include "complex/ZKText.h"
 #include "solver/GleichungsLoeser.h"
 #include "solver/Rechenweg.h"
-
-namespace {
-
-// A level-3 example system (complex coefficients and solution), as the
-// example generator makes them, in rows 1..n of the 25 x 25 input table.
-ZKMatrix BeispielSystem(int n) {
-  std::mt19937 zufall(4711);
-  auto betrag = [&] {
-    unsigned b;
-    do b = zufall() % 100;
-    while (b <= 10);
-    return static_cast<long double>(b);
-  };
-  ZKMatrix m = ErzeugeMatrix(25, 25);
-  for (int s = 1; s <= n; ++s) {
-    for (int k = 1; k <= n; ++k) {
-      ZKZahl x;
-      x.SetzePolar(betrag(), static_cast<long double>(zufall() % 90) - 45.0L);
-      m[s][k].SetzePolar(betrag(), static_cast<long double>(zufall() % 90));
-      m[s][0] += m[s][k] * x;
-    }
-  }
-  return m;
-}
-
-}  // namespace
 
 // What one press of "=" costs: a fresh solver at full capacity, the hand-over,
 // the solve and both texts of every unknown.
