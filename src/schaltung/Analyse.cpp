@@ -413,7 +413,16 @@ Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
   for (const Komplex& p : phi) erg.potentiale.push_back(AlsZK(p));
   Komplex bilanz;
   for (std::size_t k = 0; k < anzahl; ++k) {
-    const Komplex leistung = u[k] * std::conj(i[k]);
+    const Element& el = s.elemente[k];
+    // A passive element's power from the quantity the analysis knows it by,
+    // conj(Y)·|U|² or Z·|I|²: a resistor's is then real and a reactance's
+    // imaginary, without rounding residue in the other part.
+    Komplex leistung = u[k] * std::conj(i[k]);
+    if (!IstQuelle(el.art)) {
+      leistung = g.verfahren == Verfahren::Knoten
+                     ? std::conj(Admittanz(el, g.omega)) * std::norm(u[k])
+                     : Impedanz(el, g.omega) * std::norm(i[k]);
+    }
     bilanz += leistung;
     erg.elemente.push_back({AlsZK(u[k]), AlsZK(i[k]), AlsZK(leistung)});
   }

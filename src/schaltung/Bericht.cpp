@@ -54,6 +54,15 @@ std::string Gleichung(const Gleichungssystem& g, const Schaltung& s, int zeile) 
   return (text.empty() ? "0" : text) + " = " + Herleitung(g, s, zeile, -1);
 }
 
+// "Y₂₂ = 1/R1 + jωC1 = 0,001+j0,001"; a plain number ("1", "0") only once.
+std::string EintragText(const Gleichungssystem& g, const Schaltung& s, int zeile, int spalte) {
+  const std::string herleitung = Herleitung(g, s, zeile, spalte);
+  std::string text = Bezeichnung(g, zeile, spalte) + " = " + herleitung;
+  if (herleitung.find_first_not_of("-0123456789") == std::string::npos) return text;
+  const ZKZahl& wert = spalte < 0 ? g.b[U(zeile)].wert : g.A(zeile, spalte).wert;
+  return text + " = " + Komponenten(wert);
+}
+
 void JsonText(std::string& aus, const std::string& s) {
   aus += '"';
   for (const char c : s) {
@@ -132,12 +141,9 @@ std::string TextBericht(const Schaltung& s, const Gleichungssystem& g, const Erg
     t += std::to_string(r + 1) + ". " + ZeilenBedeutung(g, s, r) + "\n";
     t += "   " + Gleichung(g, s, r) + "\n";
     for (int c = 0; c < g.n; ++c) {
-      if (g.A(r, c).terme.empty()) continue;
-      t += "   " + Bezeichnung(g, r, c) + " = " + Herleitung(g, s, r, c) + " = " +
-           Komponenten(g.A(r, c).wert) + "\n";
+      if (!g.A(r, c).terme.empty()) t += "   " + EintragText(g, s, r, c) + "\n";
     }
-    t += "   " + Bezeichnung(g, r, -1) + " = " + Herleitung(g, s, r, -1) + " = " +
-         Komponenten(g.b[U(r)].wert) + "\n";
+    t += "   " + EintragText(g, s, r, -1) + "\n";
   }
   if (e.status != Geloest) return t;
   t += "\nL\xC3\xB6sung:\n";

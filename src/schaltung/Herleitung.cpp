@@ -134,8 +134,8 @@ std::string ZeilenBedeutung(const Gleichungssystem& g, const Schaltung& s, int z
     if (zeile < kz)
       return "Knoten " + s.knoten[U(zeile + 1)] + ": Summe der abfließenden Ströme = 0";
     const Element& q = s.elemente[U(g.spannungsquellen[U(zeile - kz)])];
-    return "Spannungsquelle " + q.name + ": Potential an + (Knoten " + s.knoten[U(q.knoten1)] +
-           ") minus Potential an - (Knoten " + s.knoten[U(q.knoten2)] + ") = " + q.name;
+    return "Spannungsquelle " + q.name + ": Potential von Knoten " + s.knoten[U(q.knoten1)] +
+           " (+) minus Potential von Knoten " + s.knoten[U(q.knoten2)] + " (-) = " + q.name;
   }
   for (const Masche& m : g.maschen) {
     if (m.unbekannte != zeile) continue;
