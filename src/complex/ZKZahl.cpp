@@ -42,8 +42,10 @@ struct Einheitswerte {
 // The quadrant below is read from the significand of an x87 extended value.
 static_assert(std::numeric_limits<long double>::digits == 64);
 
+// Inlined as it was before it served two units: it sits on the path of every
+// polar value.
 template <int kViertel>
-Einheitswerte EinheitsKreis(long double phi, long double einheitNachRad) {
+[[gnu::always_inline]] inline Einheitswerte EinheitsKreis(long double phi, long double einheitNachRad) {
   constexpr long double viertel = kViertel;
   long double rest;
   long long k;
