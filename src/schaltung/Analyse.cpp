@@ -306,6 +306,10 @@ namespace {
 // Solves the system (entries rounded as asked); the unknowns, or nothing.
 LoeseStatus LoeseSystem(const Gleichungssystem& g, Rundung rundung, std::vector<ZKZahl>& x) {
   x.clear();
+  // A system whose set-up failed (too many unknowns) has no entries.
+  if (g.a.size() != static_cast<std::size_t>(g.n) * static_cast<std::size_t>(g.n) ||
+      g.b.size() != static_cast<std::size_t>(g.n))
+    return KeineEindeutigeLoesung;
   if (g.n == 0) return Geloest;
   ZKMatrix m = ErzeugeMatrix(g.n + 1, g.n + 1);
   auto wert = [rundung](const Eintrag& e) {
@@ -431,9 +435,11 @@ Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
 }
 
 Kennwert ImpedanzZwischen(const Schaltung& s, int a, int b, long double omega) {
-  Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
   Kennwert k;
-  if (auf.fehler || a == b) return k;
+  const int knoten = static_cast<int>(s.knoten.size());
+  if (a == b || a < 0 || b < 0 || a >= knoten || b >= knoten) return k;
+  Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
+  if (auf.fehler) return k;
   Gleichungssystem& g = auf.system;
   // Sources at zero keep the matrix: a voltage source of 0 V is a short, a
   // current source of 0 A is open. One ampere goes in at a and out at b.
@@ -454,9 +460,11 @@ Kennwert ImpedanzZwischen(const Schaltung& s, int a, int b, long double omega) {
 }
 
 Kennwert Potentialverhaeltnis(const Schaltung& s, int a, int b, long double omega) {
-  const Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
   Kennwert k;
-  if (auf.fehler || b == 0) return k;
+  const int knoten = static_cast<int>(s.knoten.size());
+  if (b <= 0 || a < 0 || a >= knoten || b >= knoten) return k;
+  const Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
+  if (auf.fehler) return k;
   std::vector<ZKZahl> x;
   k.status = LoeseSystem(auf.system, Rundung::Keine, x);
   if (k.status != Geloest) return k;

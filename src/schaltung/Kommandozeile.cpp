@@ -8,8 +8,6 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "schaltung/Analyse.h"
@@ -27,6 +25,19 @@ constexpr const char* kAufruf =
 int Aufruffehler(const std::string& text) {
   std::cerr << "quorvel-schaltung: " << text << "\n" << kAufruf;
   return 3;
+}
+
+// A netlist is a few lines; a stream without end (/dev/zero) must not
+// take all memory.
+constexpr std::size_t kHoechstens = 16u << 20;
+
+bool Lies(std::istream& ein, std::string& text) {
+  char puffer[65536];
+  while (ein.read(puffer, sizeof puffer) || ein.gcount() > 0) {
+    text.append(puffer, static_cast<std::size_t>(ein.gcount()));
+    if (text.size() > kHoechstens) return false;
+  }
+  return !ein.bad();
 }
 
 // Whatever was printed must have arrived; a full disk is no success.
@@ -79,19 +90,18 @@ int main(int argc, char** argv) {
   if (datei == nullptr) return Aufruffehler("Die Netzliste fehlt.");
 
   std::string text;
-  if (std::strcmp(datei, "-") == 0) {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream ein(datei, std::ios::binary);
-    if (!ein) {
-      std::cerr << "quorvel-schaltung: Die Datei „" << datei << "“ lässt sich nicht lesen.\n";
-      return 3;
-    }
-    text.assign(std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>());
-    if (ein.bad()) {
-      std::cerr << "quorvel-schaltung: Die Datei „" << datei << "“ lässt sich nicht lesen.\n";
-      return 3;
-    }
+  std::ifstream offen;
+  std::istream* ein = &std::cin;
+  if (std::strcmp(datei, "-") != 0) {
+    offen.open(datei, std::ios::binary);
+    ein = &offen;
+  }
+  if (!*ein || !Lies(*ein, text)) {
+    const std::string name = ein == &std::cin ? std::string("Die Standardeingabe")
+                                              : "Die Datei „" + std::string(datei) + "“";
+    std::cerr << "quorvel-schaltung: " << name
+              << " lässt sich nicht lesen oder ist größer als 16 MiB.\n";
+    return 3;
   }
 
   const NetzlistenErgebnis gelesen = LiesNetzliste(text);
