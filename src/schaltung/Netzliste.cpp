@@ -641,5 +641,7 @@ class Leser {
 }  // namespace
 
 NetzlistenErgebnis LiesNetzliste(std::string_view text) {
+  // Windows editors may put a byte order mark in front of UTF-8.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   return Leser().Lies(text);
 }

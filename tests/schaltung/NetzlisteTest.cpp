@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Netzliste, CommentsFrequencyGroundAndNodeOrder) {
   const NetzlistenErgebnis n = LiesNetzliste(
-      "* Kopf\n"
+      "\xEF\xBB\xBF* Kopf, hinter der Bytefolgemarke eines Windows-Editors\n"
       "# auch ein Kommentar\n"
       "; und dieser\n"
       "\n"
