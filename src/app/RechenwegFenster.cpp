@@ -28,7 +28,8 @@ QPushButton* Knopf(QWidget* eltern, QLayout* reihe, const QString& text, const Q
 }
 
 // Value columns per block on paper: 4 of the widest numbers (33 characters,
-// as in "-9,866200635E-21+j2,612083826E-22") fit an A4 landscape line at 8 pt.
+// as in "-9,866200635E-21+j2,612083826E-22") fit an A4 landscape line at 8 pt
+// in a monospace font.
 constexpr int kSpaltenJeBlockPapier = 4;
 
 }  // namespace
@@ -141,8 +142,7 @@ void RechenwegFenster::Drucke(QPrinter& drucker) const {
   QFont schrift(QStringLiteral("Liberation Sans"));
   schrift.setPointSizeF(8.0);
   dokument.setDefaultFont(schrift);
-  dokument.setDefaultStyleSheet(
-      QStringLiteral("td, th { font-family: 'Liberation Mono'; white-space: nowrap; }"));
+  dokument.setDefaultStyleSheet(QStringLiteral("pre { font-family: 'Liberation Mono'; }"));
   dokument.setHtml(Html(kSpaltenJeBlockPapier));
   dokument.print(&drucker);
 }
