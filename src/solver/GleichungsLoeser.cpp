@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -186,10 +187,27 @@ bool ZiffernSicher(long double x, long double schranke) {
   const long double a = std::fabs(x);
   if (!(schranke < a)) return false;  // reaches zero (or is no number)
   if (schranke == 0.0L) return true;
-  // a scaled into [1e9, 1e10): one unit is then the last shown digit.
-  const int e = static_cast<int>(std::floor(std::log10(a)));
-  const long double faktor = std::pow(10.0L, static_cast<long double>(9 - e));
-  long double y = a * faktor, bs = schranke * faktor;
+  // a scaled into [1e9, 1e10): one unit is then the last shown digit. The
+  // decimal exponent is estimated from the binary one (off by one at most,
+  // mended below); powers of ten up to 10^27 are exact in long double.
+  static constexpr auto kZehnHoch = [] {
+    std::array<long double, 28> p{};
+    p[0] = 1.0L;
+    for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10.0L;
+    return p;
+  }();
+  int zweier = 0;
+  std::frexp(a, &zweier);
+  const int e = static_cast<int>(std::floor((zweier - 1) * 0.30102999566398120L));
+  const int k = 9 - e;
+  long double y = std::numeric_limits<long double>::infinity(), bs = y;
+  if (k >= 0 && k < static_cast<int>(kZehnHoch.size())) {
+    y = a * kZehnHoch[static_cast<std::size_t>(k)];
+    bs = schranke * kZehnHoch[static_cast<std::size_t>(k)];
+  } else if (k < 0 && -k < static_cast<int>(kZehnHoch.size())) {
+    y = a / kZehnHoch[static_cast<std::size_t>(-k)];
+    bs = schranke / kZehnHoch[static_cast<std::size_t>(-k)];
+  }
   if (y >= 1e10L) {
     y /= 10;
     bs /= 10;
