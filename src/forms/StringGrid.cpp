@@ -186,10 +186,8 @@ class TZellDelegat : public QStyledItemDelegate {
         return true;
       }
       const int taste = k->key();
-      if ((taste == Qt::Key_Tab || taste == Qt::Key_Backtab) &&
-          !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
-        const bool vor =
-            taste == Qt::Key_Tab && !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ShiftModifier);
+      if (taste == Qt::Key_Tab || taste == Qt::Key_Backtab) {
+        const bool vor = taste == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
         if (g_->AmRand(vor)) {
           g_->Verlasse(vor);
           return true;
@@ -514,8 +512,7 @@ bool TStringGrid::event(QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
     if (VerlassePerStrgTab(k)) return true;
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-        !(k->modifiers() & Qt::ControlModifier)) {
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
       const bool vor = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
       const bool verworfen = VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress);
       if (verworfen || AmRand(vor)) {
@@ -625,7 +622,7 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
 
 // Pastes as if the text were typed into the current cell: the editor opens
 // on it, the text replaces the cell's, and OnSetEditText follows as after
-// any keystroke. In editor mode the open editor pastes by itself.
+// any keystroke. In editor mode the open editor takes the same one cell.
 void TStringGrid::FuegeEin() {
   const QModelIndex i = currentIndex();
   const QString text = EinzelneZelle(QApplication::clipboard()->text());
