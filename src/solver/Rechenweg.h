@@ -39,14 +39,15 @@ struct RechenSchritt {
     Elimination,    // zeile minus wert times row mit; oberhalb: back substitution
     Stand,          // matrix after column mit (nachOperation: after one operation)
     OhnePivot,      // column mit has no pivot; grund: the verdict; rows zeile..n
-                    // are left without coefficients; matrix: after the later
-                    // columns were eliminated too (empty when that changed nothing)
+                    // are left without coefficients, werte their right-hand
+                    // sides; matrix: after the later columns were eliminated
+                    // too (empty when that changed nothing)
     Pruefung,       // the check: bestanden, grund, fehler (bound of the whole
                     // solution against its largest unknown); not passed for a
                     // single part: zeile and teil name it
     Verfeinerung,   // versuch: refinement steps taken, in about twice the precision
     Nachgebessert,  // part teil of unknown zeile: alt replaced by the refined neu
-    NullGesetzt,    // part teil of unknown zeile (value alt) within its bound of zero: 0
+    NullGesetzt,    // part teil of unknown zeile (value alt) cannot be told from 0: 0
     Loesung,        // werte[i] = Xi
     Abbruch,        // grund
   };
