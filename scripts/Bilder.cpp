@@ -6,6 +6,9 @@
 //                          (a real X server: QT_QPA_PLATFORM=xcb)
 //   bilder zeiger DIR      the phasor page: the formula field's example 11
 //                          and an example system, alone and as a chain
+//   bilder rechenweg DIR   the Rechenweg window: empty, for the singular
+//                          1 2 3 / 4 5 6 / 7 8 9, for a complex example
+//                          system, and that one's PDF export
 //   bilder fokus DIR       the matrix page in the normal, a dark and a
 //                          high-contrast palette: a block chosen in the
 //                          coefficient grid, then the focus on a result
@@ -30,12 +33,14 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
+#include "app/RechenwegFenster.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
 
@@ -55,6 +60,34 @@ void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
     form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
   }
   form2.grab().save(ziel + QStringLiteral("/beispiel.png"));
+}
+
+void Rechenwegbilder(TForm1& form1, const QString& ziel) {
+  Seite(form1, 0);
+  QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
+  RechenwegFenster* fenster = form1.Rechenweg_Fenster;
+  auto bild = [&](const char* name) {
+    QApplication::processEvents();
+    fenster->grab().save(ziel + QLatin1Char('/') + QLatin1String(name));
+  };
+  bild("rechenweg-leer.png");
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
+  const char* const kSingulaer[3][4] = {
+      {"1", "1", "2", "3"}, {"2", "4", "5", "6"}, {"3", "7", "8", "9"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c)
+      form1.MatrixTab_StringGrid->SetCell(c + 1, r + 1, QString::fromUtf8(kSingulaer[r][c]));
+  TApplication::SetzeMeldungsFunktion(
+      [](const QString&, const QString&, int) { return int(IDOK); });
+  form1.Berechnen_BitBtnClick();
+  fenster->Anzeige->moveCursor(QTextCursor::End);
+  bild("rechenweg-singulaer.png");
+  form1.Zustand.FesterZufallsSamen = 3;
+  form1.Zustand.BeispielZaehler = 2;
+  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  fenster->Anzeige->moveCursor(QTextCursor::Start);
+  bild("rechenweg-beispiel.png");
+  fenster->SpeicherePdf(ziel + QStringLiteral("/rechenweg-beispiel.pdf"));
 }
 
 void Bildschirmfotos(TForm1& form1, const QString& ziel) {
@@ -304,9 +337,11 @@ int main(int argc, char** argv) {
   const char* art = argc > 1 ? argv[1] : "";
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
-      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "fokus") != 0 &&
-      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0) {
-    std::fprintf(stderr, "bilder seiten|bildschirm|zeiger|fokus DIR, bilder fokusfolge|liste\n");
+      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
+      std::strcmp(art, "fokus") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
+      std::strcmp(art, "liste") != 0) {
+    std::fprintf(stderr,
+                 "bilder seiten|bildschirm|zeiger|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -322,6 +357,8 @@ int main(int argc, char** argv) {
     Bildschirmfotos(form1, ziel);
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
+  else if (std::strcmp(art, "rechenweg") == 0)
+    Rechenwegbilder(form1, ziel);
   else if (std::strcmp(art, "fokus") == 0)
     Fokusbilder(form1, ziel);
   else if (std::strcmp(art, "liste") == 0) {

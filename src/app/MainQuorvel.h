@@ -182,7 +182,8 @@ class TForm1 : public TForm,
   // The hidden solution of the exercise set (index 1..n); empty: none.
   std::vector<ZKZahl> UebungsLoesung;
   void Rechenweg_BitBtnClick();
-  // After "=": an open Rechenweg window shows the new solve.
+  // An open Rechenweg window shows the last solve (after "="), or in an
+  // exercise why it shows none.
   void RechenwegNachfuehren();
   // Records the last solve's steps if "=" left them unrecorded.
   void NimmRechenwegAuf();
