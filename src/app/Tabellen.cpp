@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tables from and to a spreadsheet: a block of tab- and line-separated
-// values pasted into the coefficient grid, and several selected cells of the
-// coefficient or result grid copied as such lines. A single cell keeps the
-// grids' own copy and paste.
-#include <QApplication>
-#include <QClipboard>
+// values pasted into the coefficient grid or the memory, and several
+// selected cells of the coefficient grid, the memory or the result grid
+// copied as such lines. A single cell keeps the grids' own copy and paste.
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <set>
@@ -16,6 +14,7 @@
 namespace {
 
 constexpr int kMaxDimension = 20;
+constexpr int kSpeicherZeilen = 20;
 
 // Grid coordinates (column, row) of the selected non-fixed cells.
 std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
@@ -25,7 +24,10 @@ std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
   return zellen;
 }
 
-QString MatrixBlock(const TStringGrid* g, const std::vector<std::pair<int, int>>& zellen) {
+// The cells the selection spans, each as its own Ctrl+C copies it; cells
+// of the span that are not selected stay empty.
+QString Block(const TForm1& f, const TStringGrid* g,
+              const std::vector<std::pair<int, int>>& zellen) {
   int c0 = zellen[0].first, c1 = c0, r0 = zellen[0].second, r1 = r0;
   for (auto [c, r] : zellen) {
     c0 = std::min(c0, c), c1 = std::max(c1, c);
@@ -35,14 +37,16 @@ QString MatrixBlock(const TStringGrid* g, const std::vector<std::pair<int, int>>
   QStringList zeilen;
   for (int r = r0; r <= r1; ++r) {
     QStringList zeile;
-    for (int c = c0; c <= c1; ++c) zeile << (gewaehlt.count({c, r}) ? g->Cells(c, r) : QString());
+    for (int c = c0; c <= c1; ++c)
+      zeile << (gewaehlt.count({c, r}) ? f.GetragenerText(g, c, r) : QString());
     zeilen << zeile.join(QLatin1Char('\t'));
   }
   return zeilen.join(QLatin1Char('\n'));
 }
 
 // "X1<TAB>exponential<TAB>component" for every row touched by the selection.
-QString ErgebnisZeilen(const TStringGrid* g, const std::vector<std::pair<int, int>>& zellen) {
+QString ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
+                       const std::vector<std::pair<int, int>>& zellen) {
   std::set<int> reihen;
   for (auto [c, r] : zellen)
     if (r >= 1) reihen.insert(r);
@@ -50,9 +54,27 @@ QString ErgebnisZeilen(const TStringGrid* g, const std::vector<std::pair<int, in
   for (int r : reihen) {
     QString name = g->Cells(0, r).trimmed();
     if (name.endsWith(QLatin1Char('='))) name = name.chopped(1).trimmed();
-    zeilen << name + QLatin1Char('\t') + g->Cells(1, r) + QLatin1Char('\t') + g->Cells(2, r);
+    zeilen << name + QLatin1Char('\t') + f.GetragenerText(g, 1, r) + QLatin1Char('\t') +
+                  f.GetragenerText(g, 2, r);
   }
   return zeilen.join(QLatin1Char('\n'));
+}
+
+// A pasted block as its lines of cells, and its width (the longest line).
+std::vector<QStringList> Zerlege(const QString& text, int& breite) {
+  std::vector<QStringList> block;
+  breite = 0;
+  for (QString z : text.split(QLatin1Char('\n'))) {
+    if (z.endsWith(QLatin1Char('\r'))) z.chop(1);
+    block.push_back(z.split(QLatin1Char('\t')));
+    breite = std::max(breite, static_cast<int>(block.back().size()));
+  }
+  return block;
+}
+
+QString Feld(const std::vector<QStringList>& block, int zeile, int spalte) {
+  const QStringList& z = block[static_cast<std::size_t>(zeile)];
+  return spalte < z.size() ? z[spalte] : QString();
 }
 
 // Pastes the block at the current cell as if it were typed there: points
@@ -60,14 +82,8 @@ QString ErgebnisZeilen(const TStringGrid* g, const std::vector<std::pair<int, in
 // does not fit 20 equations and 20 unknowns changes nothing.
 bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   TStringGrid* g = f.MatrixTab_StringGrid;
-  QStringList zeilen = text.split(QLatin1Char('\n'));
-  std::vector<QStringList> block;
   int breite = 0;
-  for (QString z : zeilen) {
-    if (z.endsWith(QLatin1Char('\r'))) z.chop(1);
-    block.push_back(z.split(QLatin1Char('\t')));
-    breite = std::max(breite, static_cast<int>(block.back().size()));
-  }
+  const std::vector<QStringList> block = Zerlege(text, breite);
   const int hoehe = static_cast<int>(block.size());
   const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
   const int letzteZeile = r0 + hoehe - 1, letzteSpalte = c0 + breite - 1;
@@ -86,12 +102,8 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   }
   g->SetEditorMode(false);
   for (int i = 0; i < hoehe; ++i)
-    for (int k = 0; k < breite; ++k) {
-      const QStringList& zeile = block[static_cast<std::size_t>(i)];
-      QString wert = k < zeile.size() ? zeile[k] : QString();
-      wert.replace(QLatin1Char('.'), QLatin1Char(','));
-      g->SetCell(c0 + k, r0 + i, wert);
-    }
+    for (int k = 0; k < breite; ++k)
+      g->SetCell(c0 + k, r0 + i, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')));
   // Column c holds the coefficient of X(c - 1).
   const int noetig = std::max(letzteZeile, letzteSpalte - 1);
   if (noetig > f.Zustand.DimMatrix) {
@@ -107,15 +119,60 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   return true;
 }
 
+// Pastes the block from the current row down, as if each cell were typed:
+// in the K memory value and comment, in the G memory the value. Every row
+// whose value changed is read again. A block that does not fit K20 (or G20)
+// and the grid's columns changes nothing.
+bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
+  int breite = 0;
+  const std::vector<QStringList> block = Zerlege(text, breite);
+  const int hoehe = static_cast<int>(block.size());
+  const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
+  const bool k = g == f.Variablen_StringGrid;
+  if (r0 + hoehe - 1 > kSpeicherZeilen || c0 + breite - 1 > g->ColCount() - 1) {
+    const QString ab = QStringLiteral("%1%2%3")
+                           .arg(k ? u'K' : u'G')
+                           .arg(r0)
+                           .arg(c0 == 2 ? QStringLiteral(" (Kommentar)") : QString());
+    TApplication::MessageBox(
+        QStringLiteral("Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab %3 "
+                       "nicht in den Speicher: %4 Es wurde nichts eingefügt.")
+            .arg(hoehe)
+            .arg(breite)
+            .arg(ab)
+            .arg(k ? QStringLiteral("K1 bis K20 haben je einen Wert und einen Kommentar.")
+                   : QStringLiteral("G1 bis G20 haben je einen Wert.")),
+        QStringLiteral("Einfügen"), MB_OK);
+    return true;
+  }
+  g->SetEditorMode(false);
+  for (int i = 0; i < hoehe; ++i) {
+    for (int s = 0; s < breite; ++s) {
+      QString feld = Feld(block, i, s);
+      if (c0 + s == 1) feld.replace(QLatin1Char('.'), QLatin1Char(','));
+      g->SetCell(c0 + s, r0 + i, feld);
+    }
+    if (c0 != 1) continue;  // comments are never read
+    if (k)
+      f.K_ZeileBerechnen(r0 + i);
+    else
+      f.G_ZeileBerechnen(r0 + i);
+  }
+  g->SetCol(c0);
+  g->SetRow(r0);
+  return true;
+}
+
 // Several selected cells are copied as `block` writes them; a single one
 // as the grid copied it before.
-void KopiereAuswahl(TStringGrid* g,
-                    QString (*block)(const TStringGrid*, const std::vector<std::pair<int, int>>&)) {
+void KopiereAuswahl(TForm1& f, TStringGrid* g,
+                    QString (*block)(const TForm1&, const TStringGrid*,
+                                     const std::vector<std::pair<int, int>>&)) {
   auto einzeln = g->OnKopieren;
-  g->OnKopieren = [g, block, einzeln](int c, int r) {
+  g->OnKopieren = [&f, g, block, einzeln](int c, int r) {
     const auto zellen = Auswahl(g);
     if (zellen.size() > 1)
-      QApplication::clipboard()->setText(block(g, zellen));
+      f.Kopiere(block(f, g, zellen));
     else if (einzeln)
       einzeln(c, r);
   };
@@ -129,7 +186,15 @@ void VerbindeTabellen(TForm1& f) {
   // Several result rows can be chosen for copying, as in the coefficient grid.
   ergebnis->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-  KopiereAuswahl(matrix, MatrixBlock);
-  KopiereAuswahl(ergebnis, ErgebnisZeilen);
+  KopiereAuswahl(f, matrix, Block);
+  KopiereAuswahl(f, ergebnis, ErgebnisZeilen);
   matrix->OnBlockEinfuegen = [&f](const QString& text) { return FuegeMatrixBlockEin(f, text); };
+}
+
+void VerbindeSpeicherTabellen(TForm1& f) {
+  KopiereAuswahl(f, f.Variablen_StringGrid, Block);
+  for (TStringGrid* g : {f.Variablen_StringGrid, f.G_Variablen_StringGrid})
+    g->OnBlockEinfuegen = [&f, g](const QString& text) {
+      return FuegeSpeicherBlockEin(f, g, text);
+    };
 }

@@ -8,7 +8,8 @@
 // kZiehRegeln; the drag-over and the drop handlers both read it. How a press
 // on each source behaves stands in kQuellRegeln.
 //
-// The left button never drags; on the grids it switches editor mode on.
+// The left button never drags; on the grids it switches editor mode on,
+// unless it chose a block of cells.
 //
 // The keyboard's way for every drag: Ctrl+C on a source, or its "Kopieren"
 // menu (menu key, Shift+F10; the labels' also on a right click that stays
@@ -177,7 +178,9 @@ void TForm1::ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int 
   }
   auto* grid = static_cast<TStringGrid*>(Quelle);
   if (Button == Qt::LeftButton) {
-    grid->SetEditorMode(true);
+    // A press that chose cells (Shift or Ctrl with it) leaves them chosen
+    // for copying.
+    if (!grid->PresseWaehlt()) grid->SetEditorMode(true);
     return;
   }
   if (Button != Qt::RightButton) return;
@@ -236,11 +239,11 @@ bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
          Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
 }
 
-namespace {
-
-void Kopiere(const QString& text) {
+void TForm1::Kopiere(const QString& text) {
   QApplication::clipboard()->setText(text);
 }
+
+namespace {
 
 QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
   auto* m = new QMenu(quelle);

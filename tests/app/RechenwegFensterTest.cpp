@@ -6,9 +6,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "Fenster.h"
 #include "app/Beispiel.h"
@@ -87,7 +89,7 @@ Rückwärts: Spalte 2 oberhalb der Diagonale
   Spalte 2 ist fertig.
 
 Probe
-  Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens 0,0e+00 ihres Betrags.
+  Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens 3,8e-37 des größten Betrags der Unbekannten.
 
 Lösung
   X1 = 3 = 3*e^j0,00
@@ -185,13 +187,29 @@ TEST_F(RechenwegFensterTest, OpenedAfterTheSolveShowsTheSolvedSystemsSteps) {
   EXPECT_FALSE(spaeter.contains(QStringLiteral("(99)")));
 }
 
-TEST_F(RechenwegFensterTest, ASingularSystemShowsWhyItHasNoSolution) {
+TEST_F(RechenwegFensterTest, ASingularSystemShowsWhyItHasNoUniqueSolution) {
   meldungen.Erwarte(IDOK);
   Rechne({{"1", "1", "2"}, {"2", "2", "4"}});
   const QString text = OeffneRechenweg()->Text();
-  EXPECT_TRUE(text.contains(QStringLiteral("Keine Lösung"))) << text.toStdString();
-  EXPECT_TRUE(text.contains(QStringLiteral("jeder mögliche Pivot null")));
+  EXPECT_TRUE(text.contains(QStringLiteral("In Spalte 2 ist jeder mögliche Pivot null.")))
+      << text.toStdString();
+  EXPECT_TRUE(text.contains(QStringLiteral("Zeile 2 lautet jetzt 0 = 0.")));
+  EXPECT_TRUE(text.contains(QStringLiteral("\nUnendlich viele Lösungen\n")));
   EXPECT_FALSE(text.contains(QStringLiteral("\nLösung\n")));
+}
+
+// Before anything is solved the window says so, and offers nothing to
+// copy, save or print.
+TEST_F(RechenwegFensterTest, WithNothingSolvedTheWindowSaysWhy) {
+  RechenwegFenster* fenster = OeffneRechenweg();
+  EXPECT_EQ(fenster->Text(),
+            QStringLiteral("Rechenweg\n\n  Es wurde noch kein Gleichungssystem gelöst. Nach „=“ "
+                           "steht hier jeder Schritt der Rechnung.\n"));
+  EXPECT_TRUE(
+      fenster->Anzeige->toPlainText().contains(QStringLiteral("noch kein Gleichungssystem")));
+  EXPECT_FALSE(fenster->Pdf_Button->isEnabled());
+  Rechne({{"5", "1", "1"}, {"1", "1", "-1"}});
+  EXPECT_TRUE(fenster->Pdf_Button->isEnabled());
 }
 
 QString Normiert(QString text) {
@@ -301,7 +319,9 @@ TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnReq
   EXPECT_TRUE(editierbar(form1.KxWerte_StringGrid));
   EXPECT_FALSE(form1.Berechnen_BitBtn->isEnabled());
   EXPECT_FALSE(form1.AnzahlMatrix_Edit->isEnabled());
-  EXPECT_FALSE(OeffneRechenweg()->Text().contains(QStringLiteral("Lösung")));
+  EXPECT_EQ(OeffneRechenweg()->Text(),
+            QStringLiteral("Rechenweg\n\n  Im Übungsmodus bleibt der Rechenweg verborgen, bis "
+                           "„Lösung zeigen“ die Aufgabe löst.\n"));
 
   // X1 right in exponential form, X2 right in one column and wrong in the
   // other, X3 not answered.
