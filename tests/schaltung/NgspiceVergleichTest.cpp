@@ -454,8 +454,10 @@ TEST_P(NgspiceVergleich, BothAnalysesAgreeWithTheSimulator) {
     EXPECT_LE(u.Relativ(), 1e-10L) << schaltungen[k].netzliste;
     EXPECT_LE(i.Relativ(), 1e-10L) << schaltungen[k].netzliste;
     schlimmste.zwischen = std::max({schlimmste.zwischen, u.Relativ(), i.Relativ()});
-    for (int v = 0; v < 2; ++v)
+    for (int v = 0; v < 2; ++v) {
+      EXPECT_LE(e[v].leistungsbilanz.Betrag, 1e-12L * summeS) << schaltungen[k].netzliste;
       schlimmste.bilanz = std::max(schlimmste.bilanz, e[v].leistungsbilanz.Betrag / summeS);
+    }
   }
   std::printf(
       "Teil %d: %zu Schaltungen (%d verworfen, Kondition über 1e6); größte Abweichung von "
