@@ -75,7 +75,7 @@ void ErwarteNahe(const ZKZahl& ist, Komplex soll, long double relativ = 1e-15L) 
       << "ist " << ist.Realteil << " + j" << ist.Imaginaerteil;
 }
 
-TEST(Lehrbuch, VoltageDivider) {
+TEST(Lehrbuchschaltung, VoltageDivider) {
   const Beide g("U1 1 0 10\nR1 1 2 1k\nR2 2 0 4k\n");
   ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
   for (const Ergebnis& e : g.e) {
@@ -86,7 +86,7 @@ TEST(Lehrbuch, VoltageDivider) {
   }
 }
 
-TEST(Lehrbuch, RcLowPassAtItsCornerFrequency) {
+TEST(Lehrbuchschaltung, RcLowPassAtItsCornerFrequency) {
   const Beide g(
       "\xCF\x89 = 1000\nU1 1 0 1\xE2\x88\xA0"
       "0\xC2\xB0\nR1 1 2 1k\nC1 2 0 1\xC2\xB5\n");
@@ -106,7 +106,7 @@ TEST(Lehrbuch, RcLowPassAtItsCornerFrequency) {
   ErwarteNahe(z.wert, {500.0L, -500.0L});
 }
 
-TEST(Lehrbuch, SeriesResonanceAtResonance) {
+TEST(Lehrbuchschaltung, SeriesResonanceAtResonance) {
   const Beide g("w = 1000\nU1 1 0 10\nR1 1 2 10\nL1 2 3 0,1\nC1 3 0 10\xC2\xB5\n");
   ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
   for (const Ergebnis& e : g.e) {
@@ -117,14 +117,14 @@ TEST(Lehrbuch, SeriesResonanceAtResonance) {
   }
 }
 
-TEST(Lehrbuch, WheatstoneBridgeInBalance) {
+TEST(Lehrbuchschaltung, WheatstoneBridgeInBalance) {
   const Beide g("U1 1 0 10\nR1 1 2 100\nR2 2 0 200\nR3 1 3 300\nR4 3 0 600\nR5 2 3 50\n");
   ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
   for (const Ergebnis& e : g.e)
     EXPECT_LE(e.elemente[g.Index("R5")].i.Betrag, 1e-15L * e.elemente[g.Index("R1")].i.Betrag);
 }
 
-TEST(Lehrbuch, BalancedStarLoadHasNoNeutralCurrent) {
+TEST(Lehrbuchschaltung, BalancedStarLoadHasNoNeutralCurrent) {
   const Beide g(
       "U1 L1 0 230\xE2\x88\xA0"
       "0\xC2\xB0\n"
@@ -146,7 +146,7 @@ TEST(Lehrbuch, BalancedStarLoadHasNoNeutralCurrent) {
 
 // The tree takes U1 and R1; the current source stays a link with its known
 // current, which enters the only mesh equation through R1.
-TEST(Lehrbuch, MeshMethodPutsACurrentSourceInALink) {
+TEST(Lehrbuchschaltung, MeshMethodPutsACurrentSourceInALink) {
   const Beide g("U1 1 0 10\nR1 1 2 10\nI1 0 2 1\nR2 2 0 20\n");
   ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
   const Aufstellung m = StelleAuf(g.s, Verfahren::Maschen);

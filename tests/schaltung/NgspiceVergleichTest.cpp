@@ -467,6 +467,6 @@ TEST_P(NgspiceVergleich, BothAnalysesAgreeWithTheSimulator) {
       schlimmste.strom[0], schlimmste.strom[1], schlimmste.zwischen, schlimmste.bilanz);
 }
 
-INSTANTIATE_TEST_SUITE_P(Teile, NgspiceVergleich, ::testing::Range(0, kTeile));
+INSTANTIATE_TEST_SUITE_P(Zufallsschaltungen, NgspiceVergleich, ::testing::Range(0, kTeile));
 
 }  // namespace
