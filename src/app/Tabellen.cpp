@@ -2,7 +2,8 @@
 // Tables from and to a spreadsheet: a block of tab- and line-separated
 // values pasted into the coefficient grid, and several selected cells of the
 // coefficient or result grid copied as such lines. A single cell keeps the
-// grids' own copy and paste.
+// grids' own copy and paste. The values behind copied results travel with
+// the block (Zwischenablage.h).
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelectionModel>
@@ -11,6 +12,7 @@
 
 #include "app/Dateien.h"
 #include "app/MainQuorvel.h"
+#include "app/Zwischenablage.h"
 #include "forms/Anwendung.h"
 
 namespace {
@@ -25,34 +27,42 @@ std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
   return zellen;
 }
 
-QString MatrixBlock(const TStringGrid* g, const std::vector<std::pair<int, int>>& zellen) {
+KopierBlock MatrixBlock(const TForm1& f, const TStringGrid* g,
+                        const std::vector<std::pair<int, int>>& zellen) {
   int c0 = zellen[0].first, c1 = c0, r0 = zellen[0].second, r1 = r0;
   for (auto [c, r] : zellen) {
     c0 = std::min(c0, c), c1 = std::max(c1, c);
     r0 = std::min(r0, r), r1 = std::max(r1, r);
   }
   const std::set<std::pair<int, int>> gewaehlt(zellen.begin(), zellen.end());
-  QStringList zeilen;
+  KopierBlock block;
   for (int r = r0; r <= r1; ++r) {
-    QStringList zeile;
-    for (int c = c0; c <= c1; ++c) zeile << (gewaehlt.count({c, r}) ? g->Cells(c, r) : QString());
-    zeilen << zeile.join(QLatin1Char('\t'));
+    auto& zeile = block.emplace_back();
+    for (int c = c0; c <= c1; ++c) {
+      if (gewaehlt.count({c, r}))
+        zeile.push_back({g->Cells(c, r), f.Zellwert(g, c, r)});
+      else
+        zeile.push_back({});
+    }
   }
-  return zeilen.join(QLatin1Char('\n'));
+  return block;
 }
 
 // "X1<TAB>exponential<TAB>component" for every row touched by the selection.
-QString ErgebnisZeilen(const TStringGrid* g, const std::vector<std::pair<int, int>>& zellen) {
+KopierBlock ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
+                           const std::vector<std::pair<int, int>>& zellen) {
   std::set<int> reihen;
   for (auto [c, r] : zellen)
     if (r >= 1) reihen.insert(r);
-  QStringList zeilen;
+  KopierBlock block;
   for (int r : reihen) {
     QString name = g->Cells(0, r).trimmed();
     if (name.endsWith(QLatin1Char('='))) name = name.chopped(1).trimmed();
-    zeilen << name + QLatin1Char('\t') + g->Cells(1, r) + QLatin1Char('\t') + g->Cells(2, r);
+    block.push_back({{name, std::nullopt},
+                     {g->Cells(1, r), f.Zellwert(g, 1, r)},
+                     {g->Cells(2, r), f.Zellwert(g, 2, r)}});
   }
-  return zeilen.join(QLatin1Char('\n'));
+  return block;
 }
 
 // Pastes the block at the current cell as if it were typed there: points
@@ -60,6 +70,8 @@ QString ErgebnisZeilen(const TStringGrid* g, const std::vector<std::pair<int, in
 // does not fit 20 equations and 20 unknowns changes nothing.
 bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   TStringGrid* g = f.MatrixTab_StringGrid;
+  // An exercise's task is locked: the block is taken, and nothing changes.
+  if (f.UebungAktiv()) return true;
   QStringList zeilen = text.split(QLatin1Char('\n'));
   std::vector<QStringList> block;
   int breite = 0;
@@ -85,12 +97,18 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
     return true;
   }
   g->SetEditorMode(false);
+  // The values behind copied results, where the block carries them.
+  const auto werte = WerteInZwischenablage();
   for (int i = 0; i < hoehe; ++i)
     for (int k = 0; k < breite; ++k) {
       const QStringList& zeile = block[static_cast<std::size_t>(i)];
-      QString wert = k < zeile.size() ? zeile[k] : QString();
-      wert.replace(QLatin1Char('.'), QLatin1Char(','));
-      g->SetCell(c0 + k, r0 + i, wert);
+      QString zelle = k < zeile.size() ? zeile[k] : QString();
+      zelle.replace(QLatin1Char('.'), QLatin1Char(','));
+      std::optional<ZKZahl> wert;
+      if (static_cast<std::size_t>(i) < werte.size() &&
+          static_cast<std::size_t>(k) < werte[static_cast<std::size_t>(i)].size())
+        wert = werte[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
+      f.SetzeText(g, c0 + k, r0 + i, zelle, wert);
     }
   // Column c holds the coefficient of X(c - 1).
   const int noetig = std::max(letzteZeile, letzteSpalte - 1);
@@ -109,13 +127,14 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
 
 // Several selected cells are copied as `block` writes them; a single one
 // as the grid copied it before.
-void KopiereAuswahl(TStringGrid* g,
-                    QString (*block)(const TStringGrid*, const std::vector<std::pair<int, int>>&)) {
+void KopiereAuswahl(TForm1& f, TStringGrid* g,
+                    KopierBlock (*block)(const TForm1&, const TStringGrid*,
+                                         const std::vector<std::pair<int, int>>&)) {
   auto einzeln = g->OnKopieren;
-  g->OnKopieren = [g, block, einzeln](int c, int r) {
+  g->OnKopieren = [&f, g, block, einzeln](int c, int r) {
     const auto zellen = Auswahl(g);
     if (zellen.size() > 1)
-      QApplication::clipboard()->setText(block(g, zellen));
+      KopiereInZwischenablage(block(f, g, zellen));
     else if (einzeln)
       einzeln(c, r);
   };
@@ -129,7 +148,7 @@ void VerbindeTabellen(TForm1& f) {
   // Several result rows can be chosen for copying, as in the coefficient grid.
   ergebnis->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-  KopiereAuswahl(matrix, MatrixBlock);
-  KopiereAuswahl(ergebnis, ErgebnisZeilen);
+  KopiereAuswahl(f, matrix, MatrixBlock);
+  KopiereAuswahl(f, ergebnis, ErgebnisZeilen);
   matrix->OnBlockEinfuegen = [&f](const QString& text) { return FuegeMatrixBlockEin(f, text); };
 }

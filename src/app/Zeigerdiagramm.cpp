@@ -678,8 +678,9 @@ void TZeigerdiagramm::Ablegen(QWidget* quelle) {
         QStringLiteral("Achtung!"), MB_OK);
     return;
   }
-  // As a drop on the memory's value cell: the comment stays, G follows.
-  k->SetCell(1, frei, text);
+  // As a drop on the memory's value cell: the comment stays, G follows,
+  // and a result's value comes with its text.
+  form_.SetzeText(k, 1, frei, text, form_.Zustand.KopierWert);
   form_.K_ZeileBerechnen(frei);
   haken_[QStringLiteral("K%1").arg(frei)] = true;
   Aktualisiere();

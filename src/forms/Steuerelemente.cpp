@@ -147,11 +147,18 @@ void TEdit::keyPressEvent(QKeyEvent* e) {
     Ereignis(OnKopieren);
     return;
   }
-  if (IstStandardKuerzel(e)) {
-    if (OnKeyPress && e->matches(QKeySequence::Paste))
+  if (e->matches(QKeySequence::Paste)) {
+    const int stelle = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int ersetzt = static_cast<int>(selectedText().size());
+    const QString vorher = text();
+    if (OnKeyPress)
       FuegeGefiltertEin(QApplication::clipboard()->text());
     else
       QLineEdit::keyPressEvent(e);
+    const int laenge = static_cast<int>(text().size() - vorher.size()) + ersetzt;
+    if (text() != vorher) Ereignis(OnEingefuegt, stelle, ersetzt, laenge);
+  } else if (IstStandardKuerzel(e)) {
+    QLineEdit::keyPressEvent(e);
   } else if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) {
     return;
   } else {

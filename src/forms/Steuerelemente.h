@@ -69,6 +69,9 @@ class TEdit : public QLineEdit, public TSteuerung {
   void SetzeTextUeberGrenze(const QString& text);
   // Ctrl+C with nothing selected (a selection is copied as usual).
   std::function<void()> OnKopieren;
+  // After Ctrl+V: `laenge` characters now stand at `stelle`, in place of the
+  // `ersetzt` selected ones.
+  std::function<void(int stelle, int ersetzt, int laenge)> OnEingefuegt;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;

@@ -219,7 +219,11 @@ TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
       {"kein_json", "Das ist keine Aufgabe."},
       {"falscher_typ", "[\"quorvel\"]"},
       {"fehlendes_feld", QByteArray(gut).replace("\"speicher\"", "\"speicha\"")},
-      {"neuer", QByteArray(gut).replace("\"version\": 1", "\"version\": 7")},
+      {"neuer", QByteArray(gut).replace("\"version\": 2", "\"version\": 7")},
+      // An exercise whose task has no unique solution has nothing to hide.
+      {"uebung_ohne_loesung", QByteArray(gut)
+                                  .replace("\"uebung\": null", "\"uebung\": {\"antworten\": []}")
+                                  .replace("\"-1\"", "\"1\"")},
       {"riesig", gut + QByteArray(1100 * 1024, ' ')},
       {"lange_zelle", QByteArray(gut).replace("\"9,5\"", "\"" + QByteArray(10000, '9') + "\"")},
       {"kein_utf8", QByteArray(gut).replace("größer",
