@@ -354,9 +354,9 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
     f.StelleUebung(loesung);
     for (int r = 1; r <= a.dimension; ++r)
       for (int c = 1; c <= 2; ++c)
-        f.KxWerte_StringGrid->SetCell(
-            c, r,
-            U(a.uebung->antworten[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]));
+        f.KxWerte_StringGrid->SetCell(c, r,
+                                      U(a.uebung->antworten[static_cast<std::size_t>(r - 1)]
+                                                           [static_cast<std::size_t>(c - 1)]));
   } else if (a.matrixErgebnisGezeigt) {
     f.Berechnen_BitBtnClick();
   }

@@ -182,7 +182,7 @@ class TForm1 : public TForm,
   // Writes a cell's text, with the value behind it when it has one (a
   // result, or a copy of one dropped or pasted).
   void SetzeText(TStringGrid* g, int ACol, int ARow, const QString& text,
-                    const std::optional<ZKZahl>& wert);
+                 const std::optional<ZKZahl>& wert);
   // A result field or cell now shows `text` for `wert` (none: no value).
   void ZeigtWert(Ort ort, int ACol, int ARow, const QString& text,
                  const std::optional<ZKZahl>& wert);

@@ -117,10 +117,8 @@ void TForm1::Berechnen_BitBtnClick() {
   const std::vector<ZKZahl>& x = loeser.Loesung();
   for (std::size_t i = 0; i < x.size(); ++i) {
     const int r = static_cast<int>(i) + 1;
-    SetzeText(KxWerte_StringGrid, 1, r, AusAnsi(ExponentialText(x[i], Zustand.ZahlenFormat)),
-                 x[i]);
-    SetzeText(KxWerte_StringGrid, 2, r, AusAnsi(KomponentenText(x[i], Zustand.ZahlenFormat)),
-                 x[i]);
+    SetzeText(KxWerte_StringGrid, 1, r, AusAnsi(ExponentialText(x[i], Zustand.ZahlenFormat)), x[i]);
+    SetzeText(KxWerte_StringGrid, 2, r, AusAnsi(KomponentenText(x[i], Zustand.ZahlenFormat)), x[i]);
   }
   RechenwegNachfuehren();
   if (status != Geloest) {

@@ -48,8 +48,7 @@ std::optional<ZKZahl> TForm1::GetragenerWert(const QWidget* Quelle, int ACol, in
   // The value stands behind the whole text shown; a drag carries a part of
   // it (the exponential form of the formula's result), which shows the same.
   QString text;
-  if (const auto* g = qobject_cast<const TStringGrid*>(Quelle))
-    return Zellwert(g, ACol, ARow);
+  if (const auto* g = qobject_cast<const TStringGrid*>(Quelle)) return Zellwert(g, ACol, ARow);
   if (const auto* l = qobject_cast<const TLabel*>(Quelle))
     text = l->text();
   else if (const auto* e = qobject_cast<const TEdit*>(Quelle))
@@ -58,7 +57,7 @@ std::optional<ZKZahl> TForm1::GetragenerWert(const QWidget* Quelle, int ACol, in
 }
 
 void TForm1::SetzeText(TStringGrid* g, int ACol, int ARow, const QString& text,
-                          const std::optional<ZKZahl>& wert) {
+                       const std::optional<ZKZahl>& wert) {
   g->SetCell(ACol, ARow, text);  // forgets the value behind the old text
   ZeigtWert(*OrtVon(g), ACol, ARow, text, wert);
 }
@@ -118,9 +117,8 @@ void TForm1::VerbindeWerte() {
     std::optional<ZKZahl> wert = WertInZwischenablage();
     const QString eingefuegt = ZK_Rechenfeld_Edit->text().mid(stelle, laenge);
     if (!GleicherZahlText(eingefuegt, QApplication::clipboard()->text())) wert.reset();
-    Zustand.Formelteile.Eingefuegt(NachAnsi(ZK_Rechenfeld_Edit->text()),
-                                   static_cast<std::size_t>(stelle),
-                                   static_cast<std::size_t>(ersetzt),
-                                   static_cast<std::size_t>(laenge), wert);
+    Zustand.Formelteile.Eingefuegt(
+        NachAnsi(ZK_Rechenfeld_Edit->text()), static_cast<std::size_t>(stelle),
+        static_cast<std::size_t>(ersetzt), static_cast<std::size_t>(laenge), wert);
   };
 }

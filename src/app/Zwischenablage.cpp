@@ -38,8 +38,7 @@ void KopiereInZwischenablage(const KopierBlock& block) {
   }
   auto* daten = new QMimeData;
   daten->setText(texte.join(QLatin1Char('\n')));
-  if (mitWert)
-    daten->setData(QLatin1String(kWertMime), werte.join(QLatin1Char('\n')).toUtf8());
+  if (mitWert) daten->setData(QLatin1String(kWertMime), werte.join(QLatin1Char('\n')).toUtf8());
   QApplication::clipboard()->setMimeData(daten);
 }
 

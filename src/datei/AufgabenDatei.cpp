@@ -256,8 +256,9 @@ struct Leser {
           !Wert(t.value(QLatin1String("wert")), QStringLiteral("wert"), teil.wert))
         return false;
       if (teil.stelle < frei || teil.stelle + teil.laenge > laenge)
-        return Fehler(QStringLiteral("ein Eintrag in „werte“ liegt nicht in der Formel oder "
-                                     "überlappt den vorigen"));
+        return Fehler(
+            QStringLiteral("ein Eintrag in „werte“ liegt nicht in der Formel oder "
+                           "überlappt den vorigen"));
       frei = teil.stelle + teil.laenge;
       a.formelteile.push_back(teil);
     }
@@ -267,8 +268,7 @@ struct Leser {
   bool Uebung(const QJsonValue& v, Aufgabe& a) {
     if (!v.isObject()) return Fehler(QStringLiteral("„uebung“ ist weder null noch ein Objekt"));
     const QJsonValue av = v.toObject().value(QLatin1String("antworten"));
-    if (!Da(av, QStringLiteral("antworten"),
-            av.isArray() && av.toArray().size() <= kMaxDimension,
+    if (!Da(av, QStringLiteral("antworten"), av.isArray() && av.toArray().size() <= kMaxDimension,
             QStringLiteral("ist keine Liste von höchstens %1 Zeilen").arg(kMaxDimension)))
       return false;
     aufgabe::Uebung u;

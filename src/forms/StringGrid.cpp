@@ -161,8 +161,7 @@ class TZellDelegat : public QStyledItemDelegate {
         const QModelIndex zelle = g_->currentIndex();
         static_cast<QLineEdit*>(editor)->paste();
         if (zelle.isValid())
-          Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_,
-                       zelle.row() + g_->fixedRows_);
+          Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
         return true;
       }
       const int taste = static_cast<QKeyEvent*>(e)->key();

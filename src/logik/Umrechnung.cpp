@@ -14,8 +14,7 @@ bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis, 
   return true;
 }
 
-bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis,
-                   ZKZahl* wert) {
+bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis, ZKZahl* wert) {
   ZKZahl z;
   const ZKForm form = LiesZKZahl(text, z);
   if (form == ZKForm::Keine) return false;
