@@ -32,7 +32,8 @@ std::optional<Ort> TForm1::OrtVon(const QWidget* w) const {
   if (w == XC_Label) return Ort::XC;
   if (w == ZK_Rechenfeld_Label) return Ort::Formelergebnis;
   if (w == Wandel_KE_EK_Edit) return Ort::Wandeln;
-  if (w == Winkel_StringGrid) return Ort::Winkel;
+  // The angle calculator's rows are real numbers from double arithmetic,
+  // shown to ten digits: they carry their text only.
   return std::nullopt;
 }
 
@@ -107,8 +108,7 @@ void TForm1::VerbindeWerte(TStringGrid* g) {
 }
 
 void TForm1::VerbindeWerte() {
-  for (TStringGrid* g : {Variablen_StringGrid, G_Variablen_StringGrid, Winkel_StringGrid})
-    VerbindeWerte(g);
+  for (TStringGrid* g : {Variablen_StringGrid, G_Variablen_StringGrid}) VerbindeWerte(g);
   QObject::connect(Wandel_KE_EK_Edit, &QLineEdit::textChanged, this,
                    [this] { Zustand.Werte.Vergiss(Ort::Wandeln, 0, 0); });
   QObject::connect(ZK_Rechenfeld_Edit, &QLineEdit::textChanged, this,

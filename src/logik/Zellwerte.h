@@ -23,7 +23,7 @@
 
 // The places that show values or take them: grid cells by column and row,
 // single fields at (0, 0).
-enum class Ort { Matrix, Ergebnis, K, G, XL, XC, Formelergebnis, Wandeln, Winkel };
+enum class Ort { Matrix, Ergebnis, K, G, XL, XC, Formelergebnis, Wandeln };
 
 class Zellwerte {
  public:
