@@ -268,7 +268,7 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
   for (const Teilstrich& t : s.teilung.im) {
     p.drawLine(QPointF(s.imAchseX - 3, t.pixel), QPointF(s.imAchseX + 3, t.pixel));
     if (t.wert == 0.0) continue;
-    const QString text = QStringLiteral("j") + QString::fromLatin1(t.text);
+    const QString text = QString::fromLatin1(t.text);
     const double w = fm.horizontalAdvance(text);
     const QRectF r(imLinks ? s.imAchseX - 5 - w : s.imAchseX + 5, t.pixel - fm.height() / 2, w,
                    fm.height());

@@ -25,9 +25,10 @@ const Konstanten& K() {
   return k;
 }
 
-// Cosine and sine of an angle in degrees. The angle is first reduced exactly
-// in degrees, phi = 90 k + rest with |rest| <= 45 (exact in binary floating
-// point), so every multiple of 90 has an exact zero part, and sincosl sees
+// Cosine and sine of an angle in degrees (a quarter turn q = 90) or gon
+// (q = 100). The angle is first reduced exactly in its own unit,
+// phi = q k + rest with |rest| <= q/2 (exact in binary floating point), so
+// every multiple of a quarter turn has an exact zero part, and sincosl sees
 // only |x| up to about pi/4, where it needs no reduction of its own (glibc's
 // general one costs more than the sine itself). `rest` tells the caller which
 // part is the exact zero.
@@ -41,7 +42,11 @@ struct Einheitswerte {
 // The quadrant below is read from the significand of an x87 extended value.
 static_assert(std::numeric_limits<long double>::digits == 64);
 
-Einheitswerte EinheitsKreis(long double phi) {
+// Inlined as it was before it served two units: it sits on the path of every
+// polar value.
+template <int kViertel>
+[[gnu::always_inline]] inline Einheitswerte EinheitsKreis(long double phi, long double einheitNachRad) {
+  constexpr long double viertel = kViertel;
   long double rest;
   long long k;
   // Beyond 2^62 the quotient no longer fits; remquol is exact everywhere and
@@ -53,25 +58,26 @@ Einheitswerte EinheitsKreis(long double phi) {
     // bits of its 64-bit significand are that quotient modulo 4, all the
     // quadrant needs.
     constexpr long double kRunder = 0x1.8p63L;
-    const long double summe = phi * (1.0L / 90.0L) + kRunder;
-    rest = phi - (summe - kRunder) * 90.0L;
+    const long double summe = phi * (1.0L / viertel) + kRunder;
+    rest = phi - (summe - kRunder) * viertel;
     std::uint64_t signifikand = 0;
     std::memcpy(&signifikand, &summe, sizeof signifikand);
     k = static_cast<long long>(signifikand & 3U);
   } else {
     int quotient = 0;
-    rest = std::remquo(phi, 90.0L, &quotient);
+    rest = std::remquo(phi, viertel, &quotient);
     k = quotient;
   }
   long double s = 0.0L;
   long double c = 0.0L;
-  if (std::fabs(rest) == 45.0L) {
-    // Equal parts at the odd multiples of 45, whatever the rounding of pi/4.
+  if (std::fabs(rest) == viertel / 2) {
+    // Equal parts at the odd multiples of an eighth turn, whatever the
+    // rounding of pi/4.
     static const long double kWurzelHalb = std::sqrt(0.5L);
     c = kWurzelHalb;
     s = std::copysign(kWurzelHalb, rest);
   } else {
-    sincosl(rest * K().gradNachRad, &s, &c);
+    sincosl(rest * einheitNachRad, &s, &c);
   }
   switch (((k % 4) + 4) % 4) {
     case 0:
@@ -86,6 +92,19 @@ Einheitswerte EinheitsKreis(long double phi) {
 }
 
 }  // namespace
+
+void SinusKosinusGrad(long double grad, long double& sinus, long double& kosinus) {
+  const Einheitswerte e = EinheitsKreis<90>(grad, K().gradNachRad);
+  sinus = e.sinus;
+  kosinus = e.kosinus;
+}
+
+void SinusKosinusGon(long double gon, long double& sinus, long double& kosinus) {
+  static const long double kGonNachRad = K().pi * (1.0L / 200.0L);
+  const Einheitswerte e = EinheitsKreis<100>(gon, kGonNachRad);
+  sinus = e.sinus;
+  kosinus = e.kosinus;
+}
 
 long double ZK_Pi() {
   return K().pi;
@@ -129,7 +148,7 @@ void ZKZahl::KartesischNachPolar() {
 }
 
 void ZKZahl::PolarNachKartesisch() {
-  const Einheitswerte e = EinheitsKreis(Winkel);
+  const Einheitswerte e = EinheitsKreis<90>(Winkel, K().gradNachRad);
   // At a multiple of 90 (other than 0, which keeps the plain product as it
   // always had) the part that comes from the sine of rest is an exact +0.
   const bool achse = e.rest == 0.0L && Winkel != 0.0L;

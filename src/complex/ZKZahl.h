@@ -16,6 +16,12 @@ long double ZK_Pi();
 long double ZK_GradNachRad();  // pi * (1/180)
 long double ZK_RadNachGrad();  // 180 / pi
 
+// Sine and cosine of an angle in degrees or in gon, reduced exactly to a
+// quarter turn first: a multiple of 90 degrees (100 gon) has an exact zero
+// part, and a huge angle keeps its digits.
+void SinusKosinusGrad(long double grad, long double& sinus, long double& kosinus);
+void SinusKosinusGon(long double gon, long double& sinus, long double& kosinus);
+
 class ZKZahl {
  public:
   long double Realteil = 0.0L;

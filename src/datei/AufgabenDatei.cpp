@@ -132,7 +132,8 @@ struct Leser {
                           .arg(kMatrixSpalten));
       const QJsonArray zellen = zeilen[r].toArray();
       for (qsizetype c = 0; c < zellen.size(); ++c)
-        if (!Zelle(zellen[c], QStringLiteral("Matrixzelle (%1, %2)").arg(c + 1).arg(r + 1),
+        // Row first, as the matrix page names its cells.
+        if (!Zelle(zellen[c], QStringLiteral("Zelle( %1 , %2 )").arg(r + 1).arg(c + 1),
                    a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)],
                    a.zellwerte[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
           return false;
@@ -292,6 +293,27 @@ QJsonValue Q(const std::string& s) {
   return QJsonValue(QString::fromStdString(s));
 }
 
+// A task file that ends too early (a copy or a save cut short): the JSON
+// parser ran out of text, and the beginning names the format.
+bool Abgeschnitten(std::string_view bytes, const QJsonParseError& fehler) {
+  if (fehler.offset < 0 || static_cast<std::size_t>(fehler.offset) < bytes.size()) return false;
+  std::size_t i = bytes.find("\"format\"");
+  if (i == std::string_view::npos) return false;
+  i += 8;
+  auto leer = [&] {
+    while (i < bytes.size() &&
+           (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\n' || bytes[i] == '\r'))
+      ++i;
+  };
+  leer();
+  if (i >= bytes.size() || bytes[i] != ':') return false;
+  ++i;
+  leer();
+  const std::string_view name = kFormatName;
+  return bytes.substr(i).starts_with('"') && bytes.substr(i + 1).starts_with(name) &&
+         bytes.substr(i + 1 + name.size()).starts_with('"');
+}
+
 bool ZuLang(const std::string& s) {
   return QString::fromStdString(s).size() > kMaxTextLaenge;
 }
@@ -312,7 +334,8 @@ Leseergebnis LiesAufgabe(std::string_view bytes) {
   const QJsonDocument doc = QJsonDocument::fromJson(
       QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &fehler);
   if (fehler.error != QJsonParseError::NoError) {
-    e.fehler = Lesefehler::KeinJson;
+    e.fehler = Abgeschnitten(bytes, fehler) ? Lesefehler::Beschaedigt : Lesefehler::KeinJson;
+    if (e.fehler == Lesefehler::Beschaedigt) e.detail = "sie ist abgeschnitten, ihr Ende fehlt";
     return e;
   }
   const QJsonObject o = doc.object();

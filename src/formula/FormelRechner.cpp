@@ -118,7 +118,9 @@ ZKZahl Funktionswert(char symbol, const ZKZahl& a) {
     case 'b':
       return Reell(a.Betrag);
     case 'w':
-      return Reell(Hauptwert(a.Winkel));
+      // A zero has no direction: the angle it carries from its path
+      // (0*j5 keeps 90) is not its angle.
+      return Reell(a.Betrag == 0.0L ? 0.0L : Hauptwert(a.Winkel));
     case 'r':
       return Reell(a.Realteil);
     case 'i':
@@ -136,6 +138,48 @@ ZKZahl Potenz(const ZKZahl& a, long double b) {
   ZKZahl z;
   z.SetzePolar(std::pow(a.Betrag, b), b * phi);
   return z;
+}
+
+// The value with its parts and magnitude times 2^e; exact while nothing
+// leaves the range of normal numbers.
+ZKZahl Skaliert(ZKZahl z, int e) {
+  z.Realteil = std::ldexp(z.Realteil, e);
+  z.Imaginaerteil = std::ldexp(z.Imaginaerteil, e);
+  z.Betrag = std::ldexp(z.Betrag, e);
+  return z;
+}
+
+// a||b = a*b/(a+b). The plain formula overflows in the product or in the
+// squares of the sum's magnitude long before the result leaves the range
+// (6/14||8^3000). Both operands are scaled by one power of two so that the
+// larger has a magnitude near 1, and the sum once more; that scaling is
+// exact, so wherever the plain formula stays in range it gives the same bits.
+ZKZahl Parallel(const ZKZahl& a, const ZKZahl& b) {
+  auto direkt = [&] {
+    ZKZahl summe = a;
+    summe += b;
+    ZKZahl produkt = a * b;
+    produkt /= summe;
+    return produkt;
+  };
+  if (a.Betrag == 0.0L || b.Betrag == 0.0L || !a.IstEndlich() || !b.IstEndlich()) return direkt();
+  const bool aKleiner = a.Betrag <= b.Betrag;
+  const ZKZahl& klein = aKleiner ? a : b;
+  const int k = -std::ilogb(aKleiner ? b.Betrag : a.Betrag);
+  // Beyond this the smaller one is the result to every digit, and scaled it
+  // would no longer be a normal number.
+  if (std::ilogb(klein.Betrag) + k < -16000) return klein;
+  const ZKZahl as = Skaliert(a, k);
+  const ZKZahl bs = Skaliert(b, k);
+  const long double re = as.Realteil + bs.Realteil;
+  const long double im = as.Imaginaerteil + bs.Imaginaerteil;
+  if (re == 0.0L && im == 0.0L) return direkt();  // not finite; the caller reports it
+  const int m = -std::ilogb(std::max(std::fabs(re), std::fabs(im)));
+  ZKZahl summe;
+  summe.SetzeKartesisch(std::ldexp(re, m), std::ldexp(im, m));
+  ZKZahl produkt = as * bs;
+  produkt /= summe;
+  return Skaliert(produkt, m - k);
 }
 
 enum class Art { Exponential, Reell, Imaginaer };
@@ -256,6 +300,11 @@ struct FormelRechner::Daten {
   // operand passes over the code behind it, which may be a group close.
   std::int16_t CodeBei(long pos) const {
     return (pos >= 0 && static_cast<std::size_t>(pos) < kCodePlatz) ? codefolge[pos] : kEnde;
+  }
+
+  // The first fault of an evaluation is the one reported.
+  void Melde(Rechenfehler::Art art) {
+    if (fehler.art == Rechenfehler::Art::Keiner) fehler.art = art;
   }
 
   int& TopMarke() { return gruppenMarke[tiefe][gruppenZahl[tiefe]]; }
@@ -387,6 +436,9 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
   };
 
   int tiefsteKlammer = 0;
+  // A ")" with no "(" open: the groups that "^" and "||" insert could pair
+  // it with a later "(" ("2)^(3" would be 8), so it is caught right here.
+  bool klammerVorAuf = false;
   std::size_t primaer = 0;  // where the operand completed last begins
   char funktion = '\0';     // a function name read, its bracket to come
   std::size_t schritte = 0;
@@ -423,6 +475,10 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
             break;
         }
         if (op.voll) w = op.wert;
+        // Only a memory value is ever not finite: the reciprocal of a zero.
+        if (!w.IstEndlich() && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
+          uebersetzFehler.art = Rechenfehler::Art::DivisionDurchNull;
+        }
         primaer = symbolLaenge;
         Symbol('Z');
         p = ende;
@@ -488,7 +544,13 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
           Symbol(stufen[klammern].funktion);
         }
         if (klammern > 0 && InStufen()) primaer = stufen[klammern].anfang;
-        --klammern;
+        // A stray ")" leaves the depth at 0, so the rest is read as usual and
+        // a formula error behind it still wins.
+        if (klammern == 0) {
+          klammerVorAuf = true;
+        } else {
+          --klammern;
+        }
         Symbol(')');
         ++p;
         operandErwartet = false;
@@ -551,7 +613,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
   Symbol('E');
   if (ueberlauf) return Formelfehler;
   if (schritte > n) return Formelfehler;
-  if (klammern != 0 || tiefsteKlammer > kKlammerTiefe) return Klammerfehler;
+  if (klammern != 0 || klammerVorAuf || tiefsteKlammer > kKlammerTiefe) return Klammerfehler;
   return KeinFehler;
 }
 
@@ -766,27 +828,28 @@ ZKZahl FormelRechner::Daten::Rechnen(ZKZahl akku) {
             akku *= operand;
             break;
           case kDurch:
-            akku /= operand;  // a zero divisor gives a non-finite value
+            if (operand.Betrag == 0.0L) Melde(Rechenfehler::Art::DivisionDurchNull);
+            akku /= operand;
             break;
           case kHoch:
             // A complex exponent has no value here; not-a-number parts
             // go on to the non-finite result.
             if (std::isfinite(operand.Imaginaerteil) && operand.Imaginaerteil != 0.0L) {
-              if (fehler.art == Rechenfehler::Art::Keiner) {
-                fehler.art = Rechenfehler::Art::KomplexerExponent;
-              }
+              Melde(Rechenfehler::Art::KomplexerExponent);
+            }
+            // 0^-n is 1/0^n.
+            if (akku.Betrag == 0.0L && operand.Realteil < 0.0L) {
+              Melde(Rechenfehler::Art::DivisionDurchNull);
             }
             akku = Potenz(akku, operand.Realteil);
             break;
-          default: {
-            // a||b = a*b/(a+b); a zero sum gives a non-finite value.
-            ZKZahl summe = akku;
-            summe += operand;
-            ZKZahl produkt = akku * operand;
-            produkt /= summe;
-            akku = produkt;
+          default:
+            if (akku.Realteil + operand.Realteil == 0.0L &&
+                akku.Imaginaerteil + operand.Imaginaerteil == 0.0L) {
+              Melde(Rechenfehler::Art::DivisionDurchNull);
+            }
+            akku = Parallel(akku, operand);
             break;
-          }
         }
         break;
       }

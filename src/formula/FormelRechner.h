@@ -24,7 +24,11 @@ struct ZKSpeicher : std::array<ZKZahl, 25> {
 
 // Why the evaluation of a translated formula computed nothing.
 struct Rechenfehler {
-  enum class Art { Keiner, VariableOhneWert, KomplexerExponent };
+  // DivisionDurchNull: a divisor, a parallel sum or a power's zero base
+  // with a negative exponent was zero somewhere on the way (also a memory
+  // value that is the reciprocal of a zero), even where later steps would
+  // hide it (1:(1:0)).
+  enum class Art { Keiner, VariableOhneWert, KomplexerExponent, DivisionDurchNull };
   Art art = Art::Keiner;
   // VariableOhneWert: the variable the formula names ('K' or 'G', number)
   // and the side whose cell holds the unreadable text.

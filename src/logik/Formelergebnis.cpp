@@ -53,6 +53,8 @@ std::string Rechenfehlertext(const Rechenfehler& fehler) {
       return {};
     case Rechenfehler::Art::KomplexerExponent:
       return kKomplexerExponent;
+    case Rechenfehler::Art::DivisionDurchNull:
+      return kNichtDefiniert;
     case Rechenfehler::Art::VariableOhneWert:
       break;
   }

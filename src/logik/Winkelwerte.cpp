@@ -34,9 +34,16 @@ void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v) {
   const long double gradNachRad = pi * (1.0L / 180.0L);
   const long double radNachGrad = 180.0L / pi;
   double r = 0.0;
+  // A typed angle in degrees or gon is reduced exactly in its own unit: in
+  // radians, 1e8 degrees would already have lost digits to the rounding of r.
+  bool reduziert = false;
+  long double sinus = 0.0L;
+  long double kosinus = 0.0L;
   switch (k) {
     case Grad:
       r = static_cast<double>(v[Grad] * gradNachRad);
+      SinusKosinusGrad(v[Grad], sinus, kosinus);
+      reduziert = true;
       break;
     case Rad:
       r = v[Rad];
@@ -56,6 +63,8 @@ void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v) {
       break;
     case Gon:
       r = static_cast<double>(0.005L * v[Gon] * pi);
+      SinusKosinusGon(v[Gon], sinus, kosinus);
+      reduziert = true;
       break;
     default:
       return;
@@ -63,13 +72,13 @@ void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v) {
   const double d = (k == Grad) ? v[Grad] : static_cast<double>(r * radNachGrad);
   if (k != Grad) v[Grad] = d;
   if (k != Rad) v[Rad] = r;
-  if (k != Sinus) v[Sinus] = std::sin(r);
-  if (k != Kosinus) v[Kosinus] = std::cos(r);
-  if (k != Tangens) v[Tangens] = std::tan(r);
-  if (k != Kotangens) {
-    const double t = std::tan(r);
-    v[Kotangens] = (t == 0.0) ? HUGE_VAL : 1.0 / t;
-  }
+  // At 90 degrees the reduced cosine is an exact zero and the tangent
+  // infinite: both show as the pole they are.
+  const double t = reduziert ? static_cast<double>(sinus / kosinus) : std::tan(r);
+  if (k != Sinus) v[Sinus] = reduziert ? static_cast<double>(sinus) : std::sin(r);
+  if (k != Kosinus) v[Kosinus] = reduziert ? static_cast<double>(kosinus) : std::cos(r);
+  if (k != Tangens) v[Tangens] = t;
+  if (k != Kotangens) v[Kotangens] = (t == 0.0) ? HUGE_VAL : 1.0 / t;
   if (k != Gon) v[Gon] = d * (1.0 / 360.0) * 400.0;
 }
 

@@ -19,7 +19,8 @@ enum WinkelZeile : int {
 };
 constexpr int kWinkelZeilen = 7;
 
-// From v[k], computes the other six entries (double precision trigonometry).
+// From v[k], computes the other six entries (double precision trigonometry;
+// a typed angle in degrees or gon is reduced exactly to a quarter turn first).
 void BerechneWinkelwerte(int k, std::array<double, kWinkelZeilen>& v);
 
 // Reads a cell text as a number with a decimal comma: blanks around it, a

@@ -177,7 +177,10 @@ Teilung Teile(const Ansicht& a, Flaeche f, double abstand) {
       // k = 0 gives 0 itself, never -0 or a rounding remainder.
       const double wert = k == 0.0 ? 0.0 : k * t.schritt;
       const ZPunkt p = NachPixel(a, f, re ? ZPunkt{wert, 0} : ZPunkt{0, wert});
-      striche.push_back({wert, re ? p.x : p.y, General10(wert)});
+      // The imaginary axis is labelled in the program's own form: -j10, j10.
+      const std::string text =
+          re ? General10(wert) : (wert < 0.0 ? "-j" : "j") + General10(std::fabs(wert));
+      striche.push_back({wert, re ? p.x : p.y, text});
     }
   };
   const ZPunkt obenLinks = NachWert(a, f, {0, 0});

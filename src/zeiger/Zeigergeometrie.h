@@ -58,7 +58,7 @@ Ansicht Zoome(const Ansicht& a, Flaeche f, double faktor, ZPunkt pixel);
 struct Teilstrich {
   double wert;       // on its axis
   double pixel;      // x for the Re axis, y for the Im axis
-  std::string text;  // General-10 with decimal comma
+  std::string text;  // General-10 with decimal comma; "-j10", "j10" on the Im axis
 };
 
 struct Teilung {

@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BoeseDatei{"empty", "", Lesefehler::KeinJson},
         BoeseDatei{"not_json", "Hallo Welt", Lesefehler::KeinJson},
-        BoeseDatei{"cut_off", Schreibe(VolleAufgabe()).substr(0, 200), Lesefehler::KeinJson},
+        BoeseDatei{"cut_off", Schreibe(VolleAufgabe()).substr(0, 200), Lesefehler::Beschaedigt},
+        BoeseDatei{"other_json_cut_off", R"({"name": "x)", Lesefehler::KeinJson},
         BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"newer_version", Ersetzt("\"version\": 2", "\"version\": 3"),
@@ -181,6 +182,9 @@ TEST(AufgabenDatei, DamageNamesTheKey) {
       {Ersetzt("\"speicher\": [", "\"speicher\": 1, \"alt\": ["), "„speicher“ ist keine Liste"},
       {Ersetzt("\"rechenfeld\": {", "\"rechenfeld\": 1, \"alt\": {"),
        "„rechenfeld“ ist kein Objekt"},
+      // Row first, as the page names its cells.
+      {Ersetzt("\"7,5*e^j30\"", "7"), "„Zelle( 20 , 21 )“ ist kein Text"},
+      {Schreibe(VolleAufgabe()).substr(0, 300), "sie ist abgeschnitten, ihr Ende fehlt"},
   };
   for (const auto& f : faelle) {
     const Leseergebnis e = LiesAufgabe(f.bytes);
@@ -206,6 +210,17 @@ TEST(AufgabenDatei, AFirstVersionFileStillOpens) {
   EXPECT_EQ(e.aufgabe.speicher[0].k, "3+j4");
   EXPECT_EQ(e.aufgabe.speicher[0].wert, "");
   EXPECT_FALSE(e.aufgabe.uebung);
+}
+
+// The edges of strict UTF-8: the surrogates end at U+DFFF, and a sequence
+// cut by the end of the input is refused even when the next byte in memory
+// would complete it.
+TEST(AufgabenDatei, Utf8EdgesOfSurrogatesAndOfTheInput) {
+  EXPECT_EQ(LiesAufgabe(Ersetzt("größer", "\xED\xBF\xBF")).fehler, Lesefehler::KeinUtf8);
+  EXPECT_EQ(LiesAufgabe(Ersetzt("größer", "\xEE\x80\x80")).fehler, Lesefehler::Keiner);
+  const std::string mitFolge = Schreibe(VolleAufgabe()) + "\xC3\xA4";
+  EXPECT_EQ(LiesAufgabe(std::string_view(mitFolge).substr(0, mitFolge.size() - 1)).fehler,
+            Lesefehler::KeinUtf8);
 }
 
 TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {

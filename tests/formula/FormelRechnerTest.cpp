@@ -264,13 +264,21 @@ TEST(FormelRechnerVariablen, WithoutValueComputesNothing) {
   EXPECT_EQ(r.Uebersetzen("(K2"), Klammerfehler);
 }
 
-TEST(FormelRechnerDivision, ByZeroIsNotFinite) {
-  ZKSpeicher k{}, g{};
-  FormelRechner r(k, g);
-  for (const char* formel : {"1:0", "1/(3-3)", "K1/K2"}) {
-    EXPECT_FALSE(Wert(r, formel).IstEndlich()) << formel;
+// Also where a later step would turn the non-finite value back into a
+// number: the reciprocal of infinity, the angle of it, a parallel with it.
+TEST(FormelRechnerDivision, ByZeroAnywhereComputesNothing) {
+  Speicher s;
+  s.Setze(2, 0, 0);  // G2 is the reciprocal of zero
+  FormelRechner r(s.k, s.g);
+  for (const char* formel : {"1:0", "1/(3-3)", "K1/K2", "1:(1:0)", "arg(1:0)", "5+1:(0^-1)",
+                             "5||(1:0)", "(1/0)^0", "1:G2", "0^-0.5", "j||-j", "0||0"}) {
+    EXPECT_FALSE(Wert(r, formel) != ZKZahl{}) << formel;
+    EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::DivisionDurchNull) << formel;
   }
-  EXPECT_TRUE(Wert(r, "0:1").IstEndlich());
+  for (const char* formel : {"0:1", "0^2", "0||5", "K2*2"}) {
+    (void)Wert(r, formel);
+    EXPECT_EQ(r.Fehler().art, Rechenfehler::Art::Keiner) << formel;
+  }
 }
 
 // --- Bad input --------------------------------------------------------------
@@ -339,6 +347,11 @@ INSTANTIATE_TEST_SUITE_P(BracketErrors, Fehler,
                                            StatusFall{"close_missing_open", "(3))", 1},
                                            StatusFall{"close_only", "3)", 1},
                                            StatusFall{"close_before_open", "3)+(4", 1},
+                                           // The groups of "^" and "||" must not pair them.
+                                           StatusFall{"close_before_power", "2)^(3", 1},
+                                           StatusFall{"close_before_power_sum", "1+2)^(3*2", 1},
+                                           StatusFall{"power_of_brackets_only", ")^(", 1},
+                                           StatusFall{"close_before_parallel", "2)||(3", 1},
                                            StatusFall{"depth_20", Verschachtelt(20), 1},
                                            StatusFall{"signed_operand_unclosed", "2*-(3", 1}),
                          NachName{});

@@ -79,6 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
             "rad_pi", Rad, "3,141592654", {"180", nullptr, nullptr, "-1", nullptr, nullptr, "200"}},
         WinkelFall{
             "cos_0", Kosinus, "0", {"90", "1,570796327", "1", nullptr, "Error", "0.0", "100"}},
+        // Reduced exactly in degrees or gon: 1e8 degrees is 280 degrees.
+        WinkelFall{"deg_1e8",
+                   Grad,
+                   "100000000",
+                   {nullptr, nullptr, "-0,984807753", "0,1736481777", "-5,67128182",
+                    "-0,1763269807", nullptr}},
+        WinkelFall{"gon_1e8_plus_50",
+                   Gon,
+                   "100000050",
+                   {"90000045", nullptr, "0,7071067812", "0,7071067812", "1", "1", nullptr}},
         WinkelFall{"tiny_angle_scientific",
                    Grad,
                    "0,000001",
@@ -100,6 +110,13 @@ TEST(Winkel, SineAndCosineAreClampedToTheNearestBound) {
   EXPECT_EQ(t.eingabe, "1");
   EXPECT_EQ(t.zeilen[Grad], "0");
   EXPECT_FALSE(WinkelZeileBerechnen(Tangens, "5").eingabeErsetzt);
+  // The bounds themselves are kept as typed.
+  t = WinkelZeileBerechnen(Sinus, "1");
+  EXPECT_FALSE(t.eingabeErsetzt);
+  EXPECT_EQ(t.zeilen[Grad], "90");
+  t = WinkelZeileBerechnen(Sinus, "-1");
+  EXPECT_FALSE(t.eingabeErsetzt);
+  EXPECT_EQ(t.zeilen[Grad], "-90");
 }
 
 TEST(Winkel, TextThatIsNoNumberEmptiesTheOthers) {

@@ -65,6 +65,9 @@ TEST(Bereich, FitsEveryMagnitudeInEveryQuadrantWithRoundTicks) {
       EXPECT_TRUE(ImInneren(NachPixel(a, kFlaeche, {0, 0}), kFlaeche, kRand));
       // The larger part fills its direction: the scale is as large as allowed.
       EXPECT_NEAR(a.massstab, (kFlaeche.hoehe - 2 * kRand) / (4 * b), a.massstab * 1e-9);
+      const ZPunkt breit{q.x * 8 * b, q.y * b};  // here the real part sets the scale
+      const double soll = (kFlaeche.breite - 2 * kRand) / (8 * b);
+      EXPECT_NEAR(Einpassen({breit}, kFlaeche, kRand).massstab, soll, soll * 1e-9);
 
       const Teilung t = Teile(a, kFlaeche, 56);
       ASSERT_GT(t.schritt, 0);
@@ -76,7 +79,9 @@ TEST(Bereich, FitsEveryMagnitudeInEveryQuadrantWithRoundTicks) {
       for (const auto* achse : {&t.re, &t.im}) {
         for (std::size_t i = 0; i < achse->size(); ++i) {
           const Teilstrich& s = (*achse)[i];
-          EXPECT_EQ(s.text, General10(s.wert));
+          const std::string zahl = General10(std::fabs(s.wert));
+          const std::string j = achse == &t.im ? "j" : "";
+          EXPECT_EQ(s.text, (s.wert < 0 ? "-" + j : j) + zahl);
           EXPECT_EQ(s.text.find('.'), std::string::npos) << s.text;
           EXPECT_NEAR(std::remainder(s.wert, t.schritt), 0, t.schritt * 1e-9);
           if (i > 0) {
@@ -97,7 +102,8 @@ TEST(Bereich, TickTextsUseTheDecimalComma) {
   for (const Teilstrich& s : t.re) texte.push_back(s.text);
   EXPECT_EQ(texte, (std::vector<std::string>{"0", "0,5", "1", "1,5", "2"}));
   ASSERT_FALSE(t.im.empty());
-  EXPECT_EQ(t.im.front().text, "-0,5");
+  EXPECT_EQ(t.im.front().text, "-j0,5");
+  EXPECT_EQ(t.im.back().text, "j0,5");
   EXPECT_DOUBLE_EQ(t.im.front().pixel, 200);
 }
 
