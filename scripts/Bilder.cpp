@@ -6,6 +6,14 @@
 //                          (a real X server: QT_QPA_PLATFORM=xcb)
 //   bilder zeiger DIR      the phasor page: the formula field's example 11
 //                          and an example system, alone and as a chain
+//   bilder rechenweg DIR   the Rechenweg window: empty, for the singular
+//                          1 2 3 / 4 5 6 / 7 8 9, for a complex example
+//                          system, and that one's PDF export
+//   bilder fokus DIR       the matrix page in the normal, a dark and a
+//                          high-contrast palette: a block chosen in the
+//                          coefficient grid, then the focus on a result
+//                          cell; the phasor drawing with the focus (a real
+//                          X server: QT_QPA_PLATFORM=xcb)
 //   bilder fokusfolge      what a screen reader reads on the matrix page,
 //                          in focus order
 //   bilder liste           every widget of both windows with its geometry,
@@ -25,12 +33,14 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
+#include "app/RechenwegFenster.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
 
@@ -50,6 +60,34 @@ void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
     form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
   }
   form2.grab().save(ziel + QStringLiteral("/beispiel.png"));
+}
+
+void Rechenwegbilder(TForm1& form1, const QString& ziel) {
+  Seite(form1, 0);
+  QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
+  RechenwegFenster* fenster = form1.Rechenweg_Fenster;
+  auto bild = [&](const char* name) {
+    QApplication::processEvents();
+    fenster->grab().save(ziel + QLatin1Char('/') + QLatin1String(name));
+  };
+  bild("rechenweg-leer.png");
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
+  const char* const kSingulaer[3][4] = {
+      {"1", "1", "2", "3"}, {"2", "4", "5", "6"}, {"3", "7", "8", "9"}};
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 4; ++c)
+      form1.MatrixTab_StringGrid->SetCell(c + 1, r + 1, QString::fromUtf8(kSingulaer[r][c]));
+  TApplication::SetzeMeldungsFunktion(
+      [](const QString&, const QString&, int) { return int(IDOK); });
+  form1.Berechnen_BitBtnClick();
+  fenster->Anzeige->moveCursor(QTextCursor::End);
+  bild("rechenweg-singulaer.png");
+  form1.Zustand.FesterZufallsSamen = 3;
+  form1.Zustand.BeispielZaehler = 2;
+  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  fenster->Anzeige->moveCursor(QTextCursor::Start);
+  bild("rechenweg-beispiel.png");
+  fenster->SpeicherePdf(ziel + QStringLiteral("/rechenweg-beispiel.pdf"));
 }
 
 void Bildschirmfotos(TForm1& form1, const QString& ziel) {
@@ -101,6 +139,73 @@ void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   bild("zeiger_stufe3_n5");
   seite->Kette_CheckBox->setChecked(true);
   bild("zeiger_stufe3_n5_kette");
+}
+
+// The palettes the accessibility tests set: a dark one, and yellow on black.
+QPalette DunklePalette() {
+  QPalette p;
+  p.setColor(QPalette::Window, QColor(53, 53, 53));
+  p.setColor(QPalette::WindowText, Qt::white);
+  p.setColor(QPalette::Base, QColor(35, 35, 35));
+  p.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+  p.setColor(QPalette::Text, Qt::white);
+  p.setColor(QPalette::Button, QColor(53, 53, 53));
+  p.setColor(QPalette::ButtonText, Qt::white);
+  p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+  p.setColor(QPalette::HighlightedText, Qt::black);
+  return p;
+}
+
+QPalette KontrastPalette() {
+  const QColor gelb(255, 255, 0), schwarz(Qt::black);
+  QPalette p(gelb, schwarz, gelb, gelb, gelb, gelb, Qt::white, schwarz, schwarz);
+  p.setColor(QPalette::Highlight, gelb);
+  p.setColor(QPalette::HighlightedText, schwarz);
+  return p;
+}
+
+void Fokusbilder(TForm1& form1, const QString& ziel) {
+  form1.BaueMatrixseite();
+  Seite(form1, 0);
+  form1.activateWindow();
+  if (!QTest::qWaitForWindowActive(&form1)) std::fprintf(stderr, "Fenster nicht aktiv\n");
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* x = form1.KxWerte_StringGrid;
+  const char* zellen[3][4] = {{"6", "1", "2", "3"}, {"3+j1", "1", "j1", "1"}, {"2", "0", "1", "1"}};
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 4; ++c) m->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
+  form1.Berechnen_BitBtnClick();
+  auto mitte = [](TStringGrid* g, int c, int r) {
+    return g->viewport()->mapFrom(g, g->CellRect(c, r).center());
+  };
+  auto foto = [&](const QString& name) {
+    QTest::qWait(300);
+    const QRect r(form1.Matrix_GroupBox->mapToGlobal(QPoint(0, 0)), form1.Matrix_GroupBox->size());
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
+        .save(QStringLiteral("%1/%2.png").arg(ziel, name));
+  };
+  const std::pair<const char*, QPalette> paletten[] = {{"normal", QApplication::palette()},
+                                                       {"dunkel", DunklePalette()},
+                                                       {"kontrast", KontrastPalette()}};
+  for (const auto& [name, palette] : paletten) {
+    QApplication::setPalette(palette);
+    QTest::mouseClick(m->viewport(), Qt::LeftButton, {}, mitte(m, 1, 1));
+    QTest::mouseClick(m->viewport(), Qt::LeftButton, Qt::ShiftModifier, mitte(m, 3, 2));
+    foto(QStringLiteral("block_%1").arg(QLatin1String(name)));
+    QTest::mouseClick(x->viewport(), Qt::LeftButton, {}, mitte(x, 2, 2));
+    foto(QStringLiteral("ergebnis_%1").arg(QLatin1String(name)));
+  }
+  // The phasor drawing with the keyboard focus.
+  QApplication::setPalette(paletten[0].second);
+  Seite(form1, 3);
+  form1.Zeigerdiagramm_Seite->Diagramm->setFocus();
+  QTest::qWait(300);
+  QWidget* seite = form1.Zeigerdiagramm_Seite;
+  const QPoint o = seite->mapToGlobal(QPoint(0, 0));
+  QGuiApplication::primaryScreen()
+      ->grabWindow(0, o.x(), o.y(), seite->width(), seite->height())
+      .save(ziel + QStringLiteral("/zeiger_fokus.png"));
 }
 
 const char* Rolle(QAccessible::Role r) {
@@ -232,9 +337,11 @@ int main(int argc, char** argv) {
   const char* art = argc > 1 ? argv[1] : "";
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
-      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
+      std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
+      std::strcmp(art, "fokus") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
       std::strcmp(art, "liste") != 0) {
-    std::fprintf(stderr, "bilder seiten|bildschirm|zeiger DIR, bilder fokusfolge|liste\n");
+    std::fprintf(stderr,
+                 "bilder seiten|bildschirm|zeiger|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -250,6 +357,10 @@ int main(int argc, char** argv) {
     Bildschirmfotos(form1, ziel);
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
+  else if (std::strcmp(art, "rechenweg") == 0)
+    Rechenwegbilder(form1, ziel);
+  else if (std::strcmp(art, "fokus") == 0)
+    Fokusbilder(form1, ziel);
   else if (std::strcmp(art, "liste") == 0) {
     // The matrix page as the user finds it: built and laid out.
     Seite(form1, 0);

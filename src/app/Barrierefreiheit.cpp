@@ -28,7 +28,8 @@ constexpr Benennung kHauptfenster[] = {
     // Matrix page
     {"MatrixTab_StringGrid", "Koeffizientenmatrix",
      "Spalte Ergebnis: rechte Seite jeder Gleichung, danach die Koeffizienten von X1 bis Xn. "
-     "Strg+C kopiert die Zelle, Strg+V fügt ein."},
+     "Umschalt+Pfeiltasten markieren einen Block, Strg+C kopiert die Zelle oder den Block, "
+     "Strg+V fügt ein, Strg+Tab verlässt die Tabelle."},
     {"AnzahlMatrix_Edit", "Anzahl der Unbekannten", "Dimension des Gleichungssystems, 1 bis 20."},
     {"Berechnen_BitBtn", "Gleichungssystem berechnen", ""},
     {"KxWerte_StringGrid", "Ergebnisse X1 bis Xn",
@@ -76,7 +77,8 @@ constexpr Benennung kHauptfenster[] = {
     // Memory and conversion
     {"Variablen_StringGrid", "Speicher K1 bis K20",
      "Wert und Kommentar jeder Variablen; die Kehrwerte stehen in G1 bis G20. "
-     "Strg+C kopiert die Zelle, Strg+V fügt ein."},
+     "Umschalt+Pfeiltasten markieren einen Block, Strg+C kopiert die Zelle oder den Block, "
+     "Strg+V fügt ein, auch einen Block ab der gewählten Zeile."},
     {"G_Variablen_StringGrid", "Kehrwerte G1 bis G20",
      "Gn = 1/Kn. Strg+C kopiert die Zelle, Strg+V fügt ein."},
     {"Wandel_KE_EK_Edit", "Zahl zum Wandeln",

@@ -223,6 +223,18 @@ void TDateiAktionen::VerfolgeEingaben() {
       if (c == 1 && r >= 1 && r <= aufgabe::kSpeicherZeilen && g->Cells(1, r) != zelle)
         seiten_[static_cast<std::size_t>(r - 1)] = seite;
     };
+    // A pasted block makes this the typed side of each row whose value it wrote.
+    auto altBlock = g->OnBlockEinfuegen;
+    g->OnBlockEinfuegen = [this, g, altBlock, seite](const QString& text) {
+      std::array<QString, aufgabe::kSpeicherZeilen> vorher;
+      for (int r = 1; r <= aufgabe::kSpeicherZeilen; ++r)
+        vorher[static_cast<std::size_t>(r - 1)] = g->Cells(1, r);
+      const bool genommen = altBlock && altBlock(text);
+      for (int r = 1; r <= aufgabe::kSpeicherZeilen; ++r)
+        if (g->Cells(1, r) != vorher[static_cast<std::size_t>(r - 1)])
+          seiten_[static_cast<std::size_t>(r - 1)] = seite;
+      return genommen;
+    };
   };
   merke(f_.Variablen_StringGrid, Seite::K);
   merke(f_.G_Variablen_StringGrid, Seite::G);

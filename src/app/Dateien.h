@@ -102,5 +102,8 @@ TDateiAktionen* Dateiaktionen(TForm1& form);
 
 // Ctrl+C/Ctrl+V of several cells in the matrix and result grids (Tabellen.cpp).
 void VerbindeTabellen(TForm1& form);
+// The same for the memory grids, which exist from the start; after their
+// single-cell copy is wired.
+void VerbindeSpeicherTabellen(TForm1& form);
 
 #endif

@@ -194,6 +194,7 @@ void TForm1::VerbindeEreignisse() {
   ZK_Rechenfeld_Edit->OnDragDrop = ablegen(&TForm1::ZK_Rechenfeld_EditDragDrop);
   VerbindeZwischenablage();
   VerbindeWerte();
+  VerbindeSpeicherTabellen(*this);
 }
 
 void TForm1::VerbindeMatrixseite() {
@@ -203,7 +204,6 @@ void TForm1::VerbindeMatrixseite() {
   Berechnen_BitBtn->OnClick = [this] { Berechnen_BitBtnClick(); };
   Clear_Tabelle_Button->OnClick = [this] { Clear_Tabelle_ButtonClick(); };
   BeispielAufgaben_BitBtn->OnClick = [this] { BeispielAufgaben_BitBtnClick(); };
-  MatrixTab_StringGrid->OnKeyDown = [this](int& k) { MatrixTab_StringGridKeyDown(k); };
   MatrixTab_StringGrid->OnKeyPress = [this](QChar& k) { MatrixTab_StringGridKeyPress(k); };
   MatrixTab_StringGrid->OnSetEditText = [this](int c, int r, const QString& t) {
     MatrixTab_StringGridSetEditText(c, r, t);

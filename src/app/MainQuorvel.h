@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "app/Programmzustand.h"
+#include "app/Zwischenablage.h"
 #include "forms/Formular.h"
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
@@ -96,7 +97,6 @@ class TForm1 : public TForm,
   void AnzahlMatrix_UpDownClick(bool aufwaerts);
   void Berechnen_BitBtnClick();
   void Clear_Tabelle_ButtonClick();
-  void MatrixTab_StringGridKeyDown(int& Key);
   void MatrixTab_StringGridKeyPress(QChar& Key);
   void MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& Value);
   void KxWerte_StringGridKeyDown(int& Key);
@@ -170,6 +170,14 @@ class TForm1 : public TForm,
   void ZK_Rechenfeld_EditDragDrop(QWidget* Source, int X, int Y);
   // The sources whose drag a memory value cell takes.
   bool SpeicherNimmtAn(const QWidget* Source) const;
+  // The text a right-button drag from this source carries (a grid's cell,
+  // or a label's or the conversion edit's whole text); Ctrl+C copies the same.
+  QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
+  // Puts copied texts on the clipboard, each with the value behind it
+  // (Zwischenablage.h): every Ctrl+C and "Kopieren" of the window goes this
+  // way, a block of cells too.
+  void Kopiere(const KopierBlock& block);
+  void Kopiere(const QString& text, const std::optional<ZKZahl>& wert = std::nullopt);
 
   // Values behind texts (Werte.cpp)
   // Where a control keeps the values behind its texts.
@@ -205,7 +213,8 @@ class TForm1 : public TForm,
   // The hidden solution of the exercise set (index 1..n); empty: none.
   std::vector<ZKZahl> UebungsLoesung;
   void Rechenweg_BitBtnClick();
-  // After "=": an open Rechenweg window shows the new solve.
+  // An open Rechenweg window shows the last solve (after "="), or in an
+  // exercise why it shows none.
   void RechenwegNachfuehren();
   // Records the last solve's steps if "=" left them unrecorded.
   void NimmRechenwegAuf();
@@ -237,9 +246,6 @@ class TForm1 : public TForm,
   void WendeDimensionAn();
   // The dimension edit's text as a whole number; a message box when it is none.
   bool LiesDimension(int& n);
-  // The text a right-button drag from this source carries (a grid's cell,
-  // or a label's or the conversion edit's whole text).
-  QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
   // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
   void VerbindeZwischenablage();
   void VerbindeZwischenablage(TStringGrid* g);

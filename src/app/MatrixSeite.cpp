@@ -143,16 +143,15 @@ void TForm1::Clear_Tabelle_ButtonClick() {
   LoescheErgebnisse();
 }
 
-void TForm1::MatrixTab_StringGridKeyDown(int& /*Key*/) {
-  // In an exercise the result grid holds the answers, and no key changes the task.
-  if (!UebungAktiv()) LoescheErgebnisse();
-}
-
 void TForm1::MatrixTab_StringGridKeyPress(QChar& Key) {
   if (Key == QChar(27)) MatrixTab_StringGrid->SetEditorMode(false);
 }
 
+// Runs after every change in a cell's editor, whatever key made it (typing,
+// Backspace, Delete, paste, undo): the shown solution no longer belongs to
+// the matrix. Keys that only move through the grid keep it.
 void TForm1::MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& /*Value*/) {
+  LoescheErgebnisse();
   MatrixTab_StringGrid->ErsterPunktZuKomma(ACol, ARow);
 }
 

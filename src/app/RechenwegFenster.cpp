@@ -28,7 +28,8 @@ QPushButton* Knopf(QWidget* eltern, QLayout* reihe, const QString& text, const Q
 }
 
 // Value columns per block on paper: 4 of the widest numbers (33 characters,
-// as in "-9,866200635E-21+j2,612083826E-22") fit an A4 landscape line at 8 pt.
+// as in "-9,866200635E-21+j2,612083826E-22") fit an A4 landscape line at 8 pt
+// in a monospace font.
 constexpr int kSpaltenJeBlockPapier = 4;
 
 }  // namespace
@@ -84,13 +85,35 @@ RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window
 }
 
 void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
+  if (weg.schritte.empty()) {
+    ZeigeHinweis(
+        QStringLiteral("Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier "
+                       "jeder Schritt der Rechnung."));
+    return;
+  }
+  hinweis_.clear();
   weg_ = weg;
   format_ = zahlenFormat;
   text_ = QString::fromStdString(RechenwegText(weg_, format_));
   Anzeige->setHtml(Html(0));
+  for (QPushButton* knopf : {Kopieren_Button, Html_Button, Pdf_Button, Drucken_Button})
+    knopf->setEnabled(true);
+}
+
+void RechenwegFenster::ZeigeHinweis(const QString& satz) {
+  weg_.Leeren();
+  hinweis_ = satz;
+  text_ = QStringLiteral("Rechenweg\n\n  %1\n").arg(satz);
+  Anzeige->setHtml(Html(0));
+  // Nothing to copy, save or print.
+  for (QPushButton* knopf : {Kopieren_Button, Html_Button, Pdf_Button, Drucken_Button})
+    knopf->setEnabled(false);
 }
 
 QString RechenwegFenster::Html(int spaltenJeBlock) const {
+  if (!hinweis_.isEmpty()) {
+    return QStringLiteral("<h1>Rechenweg</h1>\n<p>%1</p>\n").arg(hinweis_.toHtmlEscaped());
+  }
   return QString::fromStdString(RechenwegHtml(weg_, format_, spaltenJeBlock));
 }
 
@@ -119,8 +142,7 @@ void RechenwegFenster::Drucke(QPrinter& drucker) const {
   QFont schrift(QStringLiteral("Liberation Sans"));
   schrift.setPointSizeF(8.0);
   dokument.setDefaultFont(schrift);
-  dokument.setDefaultStyleSheet(
-      QStringLiteral("td, th { font-family: 'Liberation Mono'; white-space: nowrap; }"));
+  dokument.setDefaultStyleSheet(QStringLiteral("pre { font-family: 'Liberation Mono'; }"));
   dokument.setHtml(Html(kSpaltenJeBlockPapier));
   dokument.print(&drucker);
 }

@@ -23,8 +23,11 @@ class RechenwegFenster : public QWidget {
  public:
   explicit RechenwegFenster(QWidget* eltern = nullptr);
 
-  // Shows this record in this display format (General or Exponent).
+  // Shows this record in this display format (General or Exponent); an
+  // empty record says that nothing has been solved yet.
   void Zeige(const Rechenweg& weg, int zahlenFormat);
+  // Shows no steps, only this sentence saying why.
+  void ZeigeHinweis(const QString& satz);
   // The record as plain text, as "Text kopieren" puts it on the clipboard.
   QString Text() const { return text_; }
   // Writes the document; false (and the file left alone or removed) on failure.
@@ -44,6 +47,7 @@ class RechenwegFenster : public QWidget {
   Rechenweg weg_;
   int format_ = 0;
   QString text_;
+  QString hinweis_;  // shown instead of steps when not empty
 };
 
 #endif

@@ -61,10 +61,9 @@ void TForm1::VerbindeRechenwegUndUebung() {
 
 void TForm1::Rechenweg_BitBtnClick() {
   if (!Rechenweg_Fenster) Rechenweg_Fenster = new RechenwegFenster(this);
-  // An exercise's solve has not happened yet: nothing to show.
   if (!UebungAktiv()) NimmRechenwegAuf();
-  Rechenweg_Fenster->Zeige(UebungAktiv() ? Rechenweg() : LetzterRechenweg, Zustand.ZahlenFormat);
   Rechenweg_Fenster->show();
+  RechenwegNachfuehren();
   Rechenweg_Fenster->raise();
 }
 
@@ -80,8 +79,14 @@ void TForm1::NimmRechenwegAuf() {
 }
 
 void TForm1::RechenwegNachfuehren() {
-  if (Rechenweg_Fenster && Rechenweg_Fenster->isVisible())
+  if (!Rechenweg_Fenster || !Rechenweg_Fenster->isVisible()) return;
+  // An exercise's solve has not happened yet: nothing to show but why.
+  if (UebungAktiv()) {
+    Rechenweg_Fenster->ZeigeHinweis(QStringLiteral(
+        "Im Übungsmodus bleibt der Rechenweg verborgen, bis „Lösung zeigen“ die Aufgabe löst."));
+  } else {
     Rechenweg_Fenster->Zeige(LetzterRechenweg, Zustand.ZahlenFormat);
+  }
 }
 
 bool TForm1::UebungAktiv() const {
@@ -124,6 +129,7 @@ bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
   LoescheErgebnisse();
   SperreUebung(true);
   ZeigeUebungsstand(kEintragen);
+  RechenwegNachfuehren();  // an open window must not keep the last system's steps
   return true;
 }
 

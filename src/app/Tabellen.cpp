@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tables from and to a spreadsheet: a block of tab- and line-separated
-// values pasted into the coefficient grid, and several selected cells of the
-// coefficient or result grid copied as such lines. A single cell keeps the
-// grids' own copy and paste. The values behind copied results travel with
-// the block (Zwischenablage.h).
-#include <QApplication>
-#include <QClipboard>
+// values pasted into the coefficient grid or the memory, and several
+// selected cells of the coefficient grid, the memory or the result grid
+// copied as such lines. A single cell keeps the grids' own copy and paste.
+// The values behind copied results travel with the block (Zwischenablage.h).
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <set>
 
 #include "app/Dateien.h"
 #include "app/MainQuorvel.h"
-#include "app/Zwischenablage.h"
 #include "forms/Anwendung.h"
 
 namespace {
 
 constexpr int kMaxDimension = 20;
+constexpr int kSpeicherZeilen = 20;
 
 // Grid coordinates (column, row) of the selected non-fixed cells.
 std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
@@ -27,8 +25,10 @@ std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
   return zellen;
 }
 
-KopierBlock MatrixBlock(const TForm1& f, const TStringGrid* g,
-                        const std::vector<std::pair<int, int>>& zellen) {
+// The cells the selection spans, each as its own Ctrl+C copies it; cells
+// of the span that are not selected stay empty.
+KopierBlock Block(const TForm1& f, const TStringGrid* g,
+                  const std::vector<std::pair<int, int>>& zellen) {
   int c0 = zellen[0].first, c1 = c0, r0 = zellen[0].second, r1 = r0;
   for (auto [c, r] : zellen) {
     c0 = std::min(c0, c), c1 = std::max(c1, c);
@@ -40,7 +40,7 @@ KopierBlock MatrixBlock(const TForm1& f, const TStringGrid* g,
     auto& zeile = block.emplace_back();
     for (int c = c0; c <= c1; ++c) {
       if (gewaehlt.count({c, r}))
-        zeile.push_back({g->Cells(c, r), f.Zellwert(g, c, r)});
+        zeile.push_back({f.GetragenerText(g, c, r), f.GetragenerWert(g, c, r)});
       else
         zeile.push_back({});
     }
@@ -59,10 +59,34 @@ KopierBlock ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
     QString name = g->Cells(0, r).trimmed();
     if (name.endsWith(QLatin1Char('='))) name = name.chopped(1).trimmed();
     block.push_back({{name, std::nullopt},
-                     {g->Cells(1, r), f.Zellwert(g, 1, r)},
-                     {g->Cells(2, r), f.Zellwert(g, 2, r)}});
+                     {f.GetragenerText(g, 1, r), f.GetragenerWert(g, 1, r)},
+                     {f.GetragenerText(g, 2, r), f.GetragenerWert(g, 2, r)}});
   }
   return block;
+}
+
+// A pasted block as its lines of cells, and its width (the longest line).
+std::vector<QStringList> Zerlege(const QString& text, int& breite) {
+  std::vector<QStringList> block;
+  breite = 0;
+  for (QString z : text.split(QLatin1Char('\n'))) {
+    if (z.endsWith(QLatin1Char('\r'))) z.chop(1);
+    block.push_back(z.split(QLatin1Char('\t')));
+    breite = std::max(breite, static_cast<int>(block.back().size()));
+  }
+  return block;
+}
+
+QString Feld(const std::vector<QStringList>& block, int zeile, int spalte) {
+  const QStringList& z = block[static_cast<std::size_t>(zeile)];
+  return spalte < z.size() ? z[spalte] : QString();
+}
+
+// The value the clipboard carries behind a cell of the pasted block, if any.
+using Blockwerte = std::vector<std::vector<std::optional<ZKZahl>>>;
+std::optional<ZKZahl> Wert(const Blockwerte& werte, int zeile, int spalte) {
+  const auto i = static_cast<std::size_t>(zeile), k = static_cast<std::size_t>(spalte);
+  return i < werte.size() && k < werte[i].size() ? werte[i][k] : std::nullopt;
 }
 
 // Pastes the block at the current cell as if it were typed there: points
@@ -72,14 +96,8 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   TStringGrid* g = f.MatrixTab_StringGrid;
   // An exercise's task is locked: the block is taken, and nothing changes.
   if (f.UebungAktiv()) return true;
-  QStringList zeilen = text.split(QLatin1Char('\n'));
-  std::vector<QStringList> block;
   int breite = 0;
-  for (QString z : zeilen) {
-    if (z.endsWith(QLatin1Char('\r'))) z.chop(1);
-    block.push_back(z.split(QLatin1Char('\t')));
-    breite = std::max(breite, static_cast<int>(block.back().size()));
-  }
+  const std::vector<QStringList> block = Zerlege(text, breite);
   const int hoehe = static_cast<int>(block.size());
   const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
   const int letzteZeile = r0 + hoehe - 1, letzteSpalte = c0 + breite - 1;
@@ -97,19 +115,11 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
     return true;
   }
   g->SetEditorMode(false);
-  // The values behind copied results, where the block carries them.
-  const auto werte = WerteInZwischenablage();
+  const Blockwerte werte = WerteInZwischenablage();
   for (int i = 0; i < hoehe; ++i)
-    for (int k = 0; k < breite; ++k) {
-      const QStringList& zeile = block[static_cast<std::size_t>(i)];
-      QString zelle = k < zeile.size() ? zeile[k] : QString();
-      zelle.replace(QLatin1Char('.'), QLatin1Char(','));
-      std::optional<ZKZahl> wert;
-      if (static_cast<std::size_t>(i) < werte.size() &&
-          static_cast<std::size_t>(k) < werte[static_cast<std::size_t>(i)].size())
-        wert = werte[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)];
-      f.SetzeText(g, c0 + k, r0 + i, zelle, wert);
-    }
+    for (int k = 0; k < breite; ++k)
+      f.SetzeText(g, c0 + k, r0 + i, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')),
+                  Wert(werte, i, k));
   // Column c holds the coefficient of X(c - 1).
   const int noetig = std::max(letzteZeile, letzteSpalte - 1);
   if (noetig > f.Zustand.DimMatrix) {
@@ -125,6 +135,55 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   return true;
 }
 
+// Pastes the block from the current row down, as if each cell were typed:
+// in the K memory value and comment, in the G memory the value. Every row
+// whose value changed is read again. A block that does not fit K20 (or G20)
+// and the grid's columns changes nothing.
+bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
+  int breite = 0;
+  const std::vector<QStringList> block = Zerlege(text, breite);
+  const int hoehe = static_cast<int>(block.size());
+  const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
+  const bool k = g == f.Variablen_StringGrid;
+  if (r0 + hoehe - 1 > kSpeicherZeilen || c0 + breite - 1 > g->ColCount() - 1) {
+    const QString ab = QStringLiteral("%1%2%3")
+                           .arg(k ? u'K' : u'G')
+                           .arg(r0)
+                           .arg(c0 == 2 ? QStringLiteral(" (Kommentar)") : QString());
+    TApplication::MessageBox(
+        QStringLiteral("Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab %3 "
+                       "nicht in den Speicher: %4 Es wurde nichts eingefügt.")
+            .arg(hoehe)
+            .arg(breite)
+            .arg(ab)
+            .arg(k ? QStringLiteral("K1 bis K20 haben je einen Wert und einen Kommentar.")
+                   : QStringLiteral("G1 bis G20 haben je einen Wert.")),
+        QStringLiteral("Einfügen"), MB_OK);
+    return true;
+  }
+  g->SetEditorMode(false);
+  const Blockwerte werte = WerteInZwischenablage();
+  for (int i = 0; i < hoehe; ++i) {
+    for (int s = 0; s < breite; ++s) {
+      QString feld = Feld(block, i, s);
+      if (c0 + s != 1) {
+        g->SetCell(c0 + s, r0 + i, feld);
+        continue;
+      }
+      feld.replace(QLatin1Char('.'), QLatin1Char(','));
+      f.SetzeText(g, 1, r0 + i, feld, Wert(werte, i, s));
+    }
+    if (c0 != 1) continue;  // comments are never read
+    if (k)
+      f.K_ZeileBerechnen(r0 + i);
+    else
+      f.G_ZeileBerechnen(r0 + i);
+  }
+  g->SetCol(c0);
+  g->SetRow(r0);
+  return true;
+}
+
 // Several selected cells are copied as `block` writes them; a single one
 // as the grid copied it before.
 void KopiereAuswahl(TForm1& f, TStringGrid* g,
@@ -134,7 +193,7 @@ void KopiereAuswahl(TForm1& f, TStringGrid* g,
   g->OnKopieren = [&f, g, block, einzeln](int c, int r) {
     const auto zellen = Auswahl(g);
     if (zellen.size() > 1)
-      KopiereInZwischenablage(block(f, g, zellen));
+      f.Kopiere(block(f, g, zellen));
     else if (einzeln)
       einzeln(c, r);
   };
@@ -148,7 +207,15 @@ void VerbindeTabellen(TForm1& f) {
   // Several result rows can be chosen for copying, as in the coefficient grid.
   ergebnis->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-  KopiereAuswahl(f, matrix, MatrixBlock);
+  KopiereAuswahl(f, matrix, Block);
   KopiereAuswahl(f, ergebnis, ErgebnisZeilen);
   matrix->OnBlockEinfuegen = [&f](const QString& text) { return FuegeMatrixBlockEin(f, text); };
+}
+
+void VerbindeSpeicherTabellen(TForm1& f) {
+  KopiereAuswahl(f, f.Variablen_StringGrid, Block);
+  for (TStringGrid* g : {f.Variablen_StringGrid, f.G_Variablen_StringGrid})
+    g->OnBlockEinfuegen = [&f, g](const QString& text) {
+      return FuegeSpeicherBlockEin(f, g, text);
+    };
 }

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QSvgGenerator>
@@ -46,6 +47,8 @@ constexpr double kTrefferToleranz = 5.0;
 constexpr double kRadFaktorProStufe = 1.2;
 // Comments are long; the arrow's label keeps their start.
 constexpr int kKommentarZeichen = 24;
+// A message quotes at most this much of a text that is no value.
+constexpr int kZitatZeichen = 60;
 
 QFont DiagrammSchrift() {
   return Schrift(QStringLiteral("MS Sans Serif"), 12, false);
@@ -116,6 +119,7 @@ QString Gekuerzt(const QString& text, int zeichen) {
 TZeigerFlaeche::TZeigerFlaeche(QWidget* parent) : QWidget(parent) {
   setFont(DiagrammSchrift());
   setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAccessibleName(QStringLiteral("Zeigerdiagramm"));
   setAccessibleDescription(
@@ -381,6 +385,25 @@ void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
   }
   QPainter p(this);
   p.drawPixmap(0, 0, bild_);
+  if (hasFocus()) {
+    // The drawing is always white: a dark frame, in the highlight colour
+    // where that stands out against white.
+    const QColor hervor = palette().color(QPalette::Highlight);
+    const QColor rahmen = Kontrastverhaeltnis(hervor, kHintergrund) >= 3.0 ? hervor : kAchse;
+    p.setPen(QPen(rahmen, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+}
+
+void TZeigerFlaeche::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update();
+}
+
+void TZeigerFlaeche::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  update();
 }
 
 void TZeigerFlaeche::resizeEvent(QResizeEvent* /*e*/) {
@@ -458,7 +481,8 @@ void TZeigerdiagramm::Baue() {
   Werte_Liste->setItemDelegate(new TZeilenDelegat(Werte_Liste));
   Werte_Liste->setAccessibleName(QStringLiteral("Werte im Zeigerdiagramm"));
   Werte_Liste->setAccessibleDescription(
-      QStringLiteral("Jeder angehakte Wert wird als Zeiger gezeichnet."));
+      QStringLiteral("Jeder angehakte Wert wird als Zeiger gezeichnet. Strg+C kopiert den Wert, "
+                     "Strg+V legt einen Wert aus der Zwischenablage im Speicher ab."));
   const char* gruppen[] = {"Speicher K1..K20", "Lösungen X1..Xn", "Rechenfeld"};
   for (int q = 0; q < 3; ++q) {
     gruppen_[q] = new QTreeWidgetItem(Werte_Liste, {QString::fromUtf8(gruppen[q])});
@@ -499,6 +523,13 @@ void TZeigerdiagramm::Baue() {
   connect(Einpassen_Button, &QPushButton::clicked, this, [this] { Diagramm->Einpassen(); });
   connect(Diagramm, &QWidget::customContextMenuRequested, this,
           [this](QPoint p) { ZeigeMenue(p); });
+  // The list's own Ctrl+C would copy the row's text with its name.
+  auto* kopieren = new QShortcut(QKeySequence::Copy, Werte_Liste);
+  kopieren->setContext(Qt::WidgetShortcut);
+  connect(kopieren, &QShortcut::activated, this, [this] { KopiereWert(); });
+  auto* einfuegen = new QShortcut(QKeySequence::Paste, this);
+  einfuegen->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(einfuegen, &QShortcut::activated, this, [this] { Einfuegen(); });
   // Children added to a shown widget stay hidden unless shown themselves.
   for (QWidget* w : {static_cast<QWidget*>(Werte_Liste), static_cast<QWidget*>(Kette_CheckBox),
                      static_cast<QWidget*>(Einpassen_Button), static_cast<QWidget*>(Diagramm)})
@@ -659,11 +690,33 @@ void TZeigerdiagramm::HakenGeaendert(QTreeWidgetItem* item) {
 
 void TZeigerdiagramm::Ablegen(QWidget* quelle) {
   if (!form_.SpeicherNimmtAn(quelle)) return;
-  const QString text = form_.Zustand.KopierText;
+  NimmAuf(form_.Zustand.KopierText, form_.Zustand.KopierWert);
+}
+
+void TZeigerdiagramm::Einfuegen() {
+  QString text = QApplication::clipboard()->text();
+  // A spreadsheet ends even a single cell with a line break.
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
+  if (text.isEmpty()) return;
+  NimmAuf(text, WertInZwischenablage());
+}
+
+void TZeigerdiagramm::KopiereWert() {
+  const QTreeWidgetItem* item = Werte_Liste->currentItem();
+  if (!item || !item->parent()) return;  // a group has no value of its own
+  const QString schluessel = item->data(0, Qt::UserRole).toString();
+  for (const Wert& w : SammleWerte())
+    if (w.schluessel == schluessel) form_.Kopiere(w.exponential);
+}
+
+void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& wert) {
   ZKZahl z;
   if (LiesZKZahl(NachAnsi(text), z, kSpeicherPuffer) == ZKForm::Keine) {
+    // Pasted text can be anything: the message quotes its start.
     TApplication::MessageBox(
-        QStringLiteral("„%1“ ist keine komplexe Zahl und wird nicht gespeichert.").arg(text),
+        QStringLiteral("„%1“ ist keine komplexe Zahl und wird nicht gespeichert.")
+            .arg(Gekuerzt(text, kZitatZeichen)),
         QStringLiteral("Falscheingabe!"), MB_OK);
     return;
   }
@@ -680,7 +733,7 @@ void TZeigerdiagramm::Ablegen(QWidget* quelle) {
   }
   // As a drop on the memory's value cell: the comment stays, G follows,
   // and a result's value comes with its text.
-  form_.SetzeText(k, 1, frei, text, form_.Zustand.KopierWert);
+  form_.SetzeText(k, 1, frei, text, wert);
   form_.K_ZeileBerechnen(frei);
   haken_[QStringLiteral("K%1").arg(frei)] = true;
   Aktualisiere();

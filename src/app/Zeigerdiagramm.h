@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "complex/ZKZahl.h"
 #include "forms/Steuerung.h"
 #include "zeiger/Zeigergeometrie.h"
 
@@ -35,6 +36,7 @@ enum ZeigerQuelle : int { QuelleSpeicher = 0, QuelleLoesung = 1, QuelleRechenfel
 
 // The drawing: axes, ticks, arrows, labels and legend. Paints what it is
 // given; the mouse wheel zooms around the cursor, hovering explains an arrow.
+// It takes the keyboard focus (for Ctrl+V and its menu) and then shows a frame.
 class TZeigerFlaeche : public QWidget {
  public:
   struct Eintrag {
@@ -75,6 +77,8 @@ class TZeigerFlaeche : public QWidget {
   void resizeEvent(QResizeEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   bool event(QEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   Szene BaueSzeneFuer(QSize groesse) const;
@@ -123,6 +127,10 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   // The drop of a right-button drag: the carried value goes into the first
   // memory row whose value cell is empty, as if typed there.
   void Ablegen(QWidget* quelle);
+  // Ctrl+V anywhere on the page: the clipboard's text, as a drop takes it.
+  void Einfuegen();
+  // Ctrl+C on a value of the list: its exponential form as the list shows it.
+  void KopiereWert();
 
   // The picture has the page's size.
   QImage Bild();
@@ -144,6 +152,9 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   std::vector<Wert> SammleWerte() const;
   void FuelleListe(const std::vector<Wert>& werte);
   void HakenGeaendert(QTreeWidgetItem* item);
+  // Stores a value text in the first empty memory row, with the value
+  // behind it if it has one, or says why not.
+  void NimmAuf(const QString& text, const std::optional<ZKZahl>& wert);
   void ZeigeMenue(QPoint p);
   void SpeichereMitDialog(bool svg);
 

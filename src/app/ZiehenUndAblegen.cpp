@@ -8,7 +8,8 @@
 // kZiehRegeln; the drag-over and the drop handlers both read it. How a press
 // on each source behaves stands in kQuellRegeln.
 //
-// The left button never drags; on the grids it switches editor mode on.
+// The left button never drags; on the grids it switches editor mode on,
+// unless it chose a block of cells.
 //
 // The keyboard's way for every drag: Ctrl+C on a source, or its "Kopieren"
 // menu (menu key, Shift+F10; the labels' also on a right click that stays
@@ -180,7 +181,9 @@ void TForm1::ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int 
   }
   auto* grid = static_cast<TStringGrid*>(Quelle);
   if (Button == Qt::LeftButton) {
-    grid->SetEditorMode(true);
+    // A press that chose cells (Shift or Ctrl with it) leaves them chosen
+    // for copying.
+    if (!grid->PresseWaehlt()) grid->SetEditorMode(true);
     return;
   }
   if (Button != Qt::RightButton) return;
@@ -243,6 +246,14 @@ bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
          Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
 }
 
+void TForm1::Kopiere(const KopierBlock& block) {
+  KopiereInZwischenablage(block);
+}
+
+void TForm1::Kopiere(const QString& text, const std::optional<ZKZahl>& wert) {
+  KopiereInZwischenablage(text, wert);
+}
+
 namespace {
 
 QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
@@ -256,7 +267,7 @@ QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
 
 void TForm1::VerbindeZwischenablage(TStringGrid* g) {
   g->OnKopieren = [this, g](int c, int r) {
-    KopiereInZwischenablage(GetragenerText(g, c, r), GetragenerWert(g, c, r));
+    Kopiere(GetragenerText(g, c, r), GetragenerWert(g, c, r));
   };
   // The key menu only: a right click on a grid is a drag.
   g->TastenMenue = KopierMenue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
@@ -266,12 +277,12 @@ void TForm1::VerbindeZwischenablage() {
   for (TStringGrid* g : {Variablen_StringGrid, G_Variablen_StringGrid, Winkel_StringGrid})
     VerbindeZwischenablage(g);
   for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
-    l->OnKopieren = [this, l] { KopiereInZwischenablage(GetragenerText(l), GetragenerWert(l)); };
+    l->OnKopieren = [this, l] { Kopiere(GetragenerText(l), GetragenerWert(l)); };
     l->PopupMenu = l->TastenMenue = KopierMenue(l, l->OnKopieren);
   }
   // A selection is copied as usual; without one, what a drag carries.
   Wandel_KE_EK_Edit->OnKopieren = [this] {
-    KopiereInZwischenablage(GetragenerText(Wandel_KE_EK_Edit), GetragenerWert(Wandel_KE_EK_Edit));
+    Kopiere(GetragenerText(Wandel_KE_EK_Edit), GetragenerWert(Wandel_KE_EK_Edit));
   };
 }
 

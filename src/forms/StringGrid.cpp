@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
 #include "forms/Anwendung.h"
+#include "forms/Steuerelemente.h"
 
 // The view sees only the scrollable cells; the fixed row and column are its
 // header sections and the corner label.
@@ -140,6 +143,31 @@ class TZellDelegat : public QStyledItemDelegate {
   void setModelData(QWidget* w, QAbstractItemModel* m, const QModelIndex& i) const override {
     m->setData(i, static_cast<QLineEdit*>(w)->text());
   }
+  // The focused grid's current cell gets a frame: the selection's colour
+  // alone marks the current cell of every grid, focused or not.
+  void paint(QPainter* p, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(p, option, index);
+    if (!(option.state & QStyle::State_HasFocus)) return;
+    QColor grund = option.palette.color(QPalette::Base);
+    if (option.state & QStyle::State_Selected) {
+      const bool aktiv = option.state & QStyle::State_Active;
+      grund =
+          option.palette.color(aktiv ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    } else if (const QVariant eigene = index.data(Qt::BackgroundRole); eigene.isValid()) {
+      grund = eigene.value<QColor>();
+    }
+    // Black or white, whichever stands out more: the palette's own colours
+    // can all be near the selection's (yellow on yellow in high contrast).
+    const QColor schwarz(Qt::black), weiss(Qt::white);
+    const QColor rahmen =
+        Kontrastverhaeltnis(schwarz, grund) >= Kontrastverhaeltnis(weiss, grund) ? schwarz : weiss;
+    p->save();
+    p->setPen(QPen(rahmen, 2));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    p->restore();
+  }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
@@ -152,23 +180,25 @@ class TZellDelegat : public QStyledItemDelegate {
       return false;
     if (e->type() == QEvent::KeyPress) {
       auto* editor = static_cast<QWidget*>(o);
-      if (static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste) && g_->FuegeBlockEin())
-        return true;
-      if (VerarbeiteTaste(editor, static_cast<QKeyEvent*>(e), g_->OnKeyDown, g_->OnKeyPress))
-        return true;
+      auto* k = static_cast<QKeyEvent*>(e);
+      if (g_->VerlassePerStrgTab(k)) return true;
+      if (k->matches(QKeySequence::Paste) && g_->FuegeBlockEin()) return true;
+      if (VerarbeiteTaste(editor, k, g_->OnKeyDown, g_->OnKeyPress)) return true;
       if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
-      if (static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+      if (g_->IstBlockTaste(k, g_->editor_)) {
+        g_->ErweitereBlock(k);
+        return true;
+      }
+      if (k->matches(QKeySequence::Paste)) {
         const QModelIndex zelle = g_->currentIndex();
-        static_cast<QLineEdit*>(editor)->paste();
+        g_->editor_->insert(TStringGrid::EinzelneZelle(QApplication::clipboard()->text()));
         if (zelle.isValid())
           Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
         return true;
       }
-      const int taste = static_cast<QKeyEvent*>(e)->key();
-      if ((taste == Qt::Key_Tab || taste == Qt::Key_Backtab) &&
-          !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ControlModifier)) {
-        const bool vor =
-            taste == Qt::Key_Tab && !(static_cast<QKeyEvent*>(e)->modifiers() & Qt::ShiftModifier);
+      const int taste = k->key();
+      if (taste == Qt::Key_Tab || taste == Qt::Key_Backtab) {
+        const bool vor = taste == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
         if (g_->AmRand(vor)) {
           g_->Verlasse(vor);
           return true;
@@ -493,8 +523,8 @@ bool TStringGrid::MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool d
 bool TStringGrid::event(QEvent* e) {
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-        !(k->modifiers() & Qt::ControlModifier)) {
+    if (VerlassePerStrgTab(k)) return true;
+    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
       const bool vor = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
       const bool verworfen = VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress);
       if (verworfen || AmRand(vor)) {
@@ -517,6 +547,39 @@ bool TStringGrid::AmRand(bool vorwaerts) const {
 void TStringGrid::Verlasse(bool vorwaerts) {
   SetEditorMode(false);
   QWidget::focusNextPrevChild(vorwaerts);
+}
+
+bool TStringGrid::VerlassePerStrgTab(const QKeyEvent* k) {
+  if (!(k->modifiers() & Qt::ControlModifier)) return false;
+  if (k->key() != Qt::Key_Tab && k->key() != Qt::Key_Backtab) return false;
+  Verlasse(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
+  return true;
+}
+
+bool TStringGrid::IstBlockTaste(const QKeyEvent* k, const QLineEdit* editor) const {
+  const Qt::KeyboardModifiers m = k->modifiers() & ~Qt::KeypadModifier;
+  if (!optionen_.Bereiche || m != Qt::ShiftModifier) return false;
+  switch (k->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    case Qt::Key_Left:
+      return !editor || editor->cursorPosition() == 0;
+    case Qt::Key_Right:
+      return !editor || editor->cursorPosition() == editor->text().size();
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      return !editor;  // in the editor they select text
+    default:
+      return false;
+  }
+}
+
+void TStringGrid::ErweitereBlock(QKeyEvent* k) {
+  SetEditorMode(false);
+  QTableView::keyPressEvent(k);
 }
 
 void TStringGrid::SetSpaltenTitel(int col, const QString& titel) {
@@ -562,22 +625,31 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
     FuegeEin();
     return;
   }
+  if (IstBlockTaste(e, nullptr)) {
+    ErweitereBlock(e);
+    return;
+  }
   QTableView::keyPressEvent(e);
 }
 
 // Pastes as if the text were typed into the current cell: the editor opens
 // on it, the text replaces the cell's, and OnSetEditText follows as after
-// any keystroke. In editor mode the open editor pastes by itself.
+// any keystroke. In editor mode the open editor takes the same one cell.
 void TStringGrid::FuegeEin() {
   const QModelIndex i = currentIndex();
-  const QString text = QApplication::clipboard()->text();
+  const QString text = EinzelneZelle(QApplication::clipboard()->text());
   if (!optionen_.Editieren || !i.isValid() || text.isEmpty()) return;
   scrollTo(i);
   SetEditorMode(true);
   if (!editor_ || state() != EditingState) return;
   editor_->selectAll();
-  editor_->paste();
+  editor_->insert(text);
   Ereignis(OnEingefuegt, Col(), Row());
+}
+
+QString TStringGrid::EinzelneZelle(QString text) {
+  const qsizetype ende = text.indexOf(QRegularExpression(QStringLiteral("[\t\r\n]")));
+  return ende < 0 ? text : text.left(ende);
 }
 
 bool TStringGrid::FuegeBlockEin() {
@@ -597,10 +669,33 @@ bool TStringGrid::FuegeBlockEin() {
 // then open the editor there); the other buttons leave the current cell.
 void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
+  // Shift or Ctrl with the press chooses cells, which the open editor of
+  // another cell would not let Qt do.
+  const bool mitAuswahl = e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  const bool waehlt = optionen_.Bereiche && mitAuswahl;
+  if (waehlt) SetEditorMode(false);
   QTableView::mousePressEvent(e);
+  gedrueckt_ = indexAt(e->position().toPoint());
+  // Qt leaves a block chosen until the release (which the editor a handler
+  // opens then swallows) when the press falls inside it.
+  if (!mitAuswahl && gedrueckt_.isValid())
+    selectionModel()->select(gedrueckt_, QItemSelectionModel::ClearAndSelect);
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
   const QPoint p = viewport()->mapTo(this, e->position().toPoint());
+  presseWaehlt_ = waehlt;
   Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+  presseWaehlt_ = false;
+}
+
+// Qt selects while the left button drags, but not while an editor is open:
+// the one the press opened closes once the mouse leaves the pressed cell.
+void TStringGrid::mouseMoveEvent(QMouseEvent* e) {
+  if (optionen_.Bereiche && (e->buttons() & Qt::LeftButton) && gedrueckt_.isValid() &&
+      state() == EditingState) {
+    const QModelIndex i = indexAt(e->position().toPoint());
+    if (i.isValid() && i != gedrueckt_) SetEditorMode(false);
+  }
+  QTableView::mouseMoveEvent(e);
 }
 
 void TStringGrid::focusInEvent(QFocusEvent* e) {

@@ -58,6 +58,11 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool ImmerEditor() const { return optionen_.ImmerEditor; }
   void SetzeBereiche(bool ja);
   bool Bereiche() const { return optionen_.Bereiche; }
+  // With ranges on, a block is chosen by Shift+click (Ctrl+click adds a
+  // cell), Shift+arrows or a left drag over several cells; each closes the
+  // cell editor (its text kept), so that Ctrl+C reaches the grid. True
+  // while OnMouseDown reports a left press that is such a choice.
+  bool PresseWaehlt() const { return presseWaehlt_; }
   // A cell's own background (an invalid colour: the grid's).
   void SetzeZellfarbe(int col, int row, const QColor& farbe);
   // What assistive technology reads as a cell's description (empty: none),
@@ -126,8 +131,8 @@ class TStringGrid : public QTableView, public TSteuerung {
   std::function<void(int col, int row)> OnKopieren;
   // Ctrl+V with a clipboard text of several cells (tabs or more than one
   // line), in and out of editor mode, before the key handlers; true when it
-  // took the text. Without it, or when it returns false, the grid pastes as
-  // for a single value.
+  // took the text. Without it, or when it returns false, the grid pastes the
+  // block's first cell: no cell ever takes a tab or a line break.
   std::function<bool(const QString& text)> OnBlockEinfuegen;
   // After Ctrl+V put the clipboard's text into a cell: in place of its text,
   // or at the caret of its open editor.
@@ -144,6 +149,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher) override;
   void updateGeometries() override;
@@ -174,6 +180,17 @@ class TStringGrid : public QTableView, public TSteuerung {
   // of wrapping round, so that the keyboard can always go on.
   bool AmRand(bool vorwaerts) const;
   void Verlasse(bool vorwaerts);
+  // Ctrl+Tab and Ctrl+Shift+Tab, Qt's keys for leaving a widget that uses
+  // Tab itself: true when the key was one of them and the grid was left.
+  bool VerlassePerStrgTab(const QKeyEvent* k);
+  // Shift with a key that moves the current cell, in a grid with ranges:
+  // the block grows from the current cell. From the open editor only the
+  // keys it has no use for (up and down, left and right at the text's end).
+  bool IstBlockTaste(const QKeyEvent* k, const QLineEdit* editor) const;
+  void ErweitereBlock(QKeyEvent* k);
+  // The clipboard's text for one cell: a spreadsheet's closing line break
+  // off, and of a block only its first cell.
+  static QString EinzelneZelle(QString text);
   QString Titel(Qt::Orientation o, int abschnitt) const;
   bool FuegeBlockEin();
   void WendeBreitenAn();
@@ -197,6 +214,9 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool editorModus_ = false;
   // Set while SetRowCount or SetColCount changes the model.
   bool groesseAendern_ = false;
+  // The cell a left press went down on; a drag from it to another selects.
+  QPersistentModelIndex gedrueckt_;
+  bool presseWaehlt_ = false;
 };
 
 #endif

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
+#include "complex/ZKText.h"
 #include "solver/Rechenweg.h"
 
 namespace {
@@ -42,18 +44,33 @@ constexpr long double kSingulaerSchwelle = 1e-13L;
 // catches any system where steps like that pile up.
 constexpr long double kTauschFaktor = 1e-6L;
 
-// Results are shown with 10 significant digits. An unknown is written only
-// when the bound on its error is at most this fraction of its magnitude: an
-// order of magnitude to spare for the bound's own rounding, so the shown
-// digits are off by at most one unit in the last place.
+// A solution is trusted at all only when the bound on its error is at most
+// this fraction of its largest unknown (the largest unknown sets the scale:
+// an unknown that is zero has no magnitude of its own to measure against).
 constexpr long double kFehlerGrenze = 1e-11L;
 
-// An unknown that lies within its error bound of zero, the bound being at
-// most this fraction of the terms that cancel in it, is shown as zero: the
-// doubles the cells are read into carry the typed decimals only to 1e-16,
-// so such an unknown is zero as far as the typed system can say. The
-// measure is a ratio, so no scaling of an equation or an unknown moves it.
-constexpr long double kNullGrenze = 1e-15L;
+// Results are shown with 10 significant digits. A part (real or imaginary
+// part of an unknown) that is not zero is given out only when the bound on
+// its error is at most this fraction of its magnitude: its digits are then
+// off by at most one unit in the last place, and only next to a rounding
+// tie. The refinement aims further, at digits that no value within the
+// bound would show differently.
+constexpr long double kTeilGrenze = 5e-11L;
+
+// A part below this fraction of its weight (the terms that cancel in it) is
+// zero: the doubles the cells are read into carry each typed decimal to
+// 2^-53 (1.1e-16) of itself, which moves a part by up to that fraction of
+// its weight, so such a part is zero as far as the typed system can say.
+// Twice that, for the weight's own approximation; no more, for a part just
+// above it is not zero in the typed system either. The measure is a ratio,
+// so no scaling of an equation or an unknown moves it.
+constexpr long double kNullGrenze = 2.3e-16L;
+
+// Refinement steps at most. Each step multiplies the error by about the
+// condition number times 1e-19; from the 1e-11 the first check allows, three
+// steps reach the limit of twice the working precision for condition
+// numbers up to 1e10.
+constexpr int kVerfeinerungen = 3;
 
 // What one ZKZahl operation may be off by, relative to the magnitudes it
 // combines: 80-bit rounding (5e-20) and the conversions between the polar
@@ -78,11 +95,6 @@ Komplex MalMinus(Komplex a, Komplex b, Komplex c) {  // a - b * c
 Komplex Durch(Komplex a, Komplex b) {
   const long double n = b.re * b.re + b.im * b.im;
   return {(a.re * b.re + a.im * b.im) / n, (a.im * b.re - a.re * b.im) / n};
-}
-
-// |re| + |im|: at least the magnitude, at most 1.42 times it.
-long double Betrag1(Komplex a) {
-  return std::fabs(a.re) + std::fabs(a.im);
 }
 
 // The power of two that brings a positive magnitude into [1, 2); 1 for zero.
@@ -111,16 +123,23 @@ void ZweiProdukt(long double a, long double b, long double& p, long double& fehl
 }
 
 // A sum of long doubles and products kept with its rounding errors, so that
-// a residual that nearly cancels is still right to almost all its digits.
+// a residual that nearly cancels is still right to almost all its digits;
+// Terme() is the sum of the terms' magnitudes, what its own rounding is
+// measured against.
 class GenaueSumme {
  public:
-  void Plus(long double a) { Addiere(a, 0.0L); }
+  void Plus(long double a) {
+    Addiere(a, 0.0L);
+    terme_ += std::fabs(a);
+  }
   void PlusProdukt(long double a, long double b) {
     long double p = 0.0L, fehler = 0.0L;
     ZweiProdukt(a, b, p, fehler);
     Addiere(p, fehler);
+    terme_ += std::fabs(p);
   }
   long double Wert() const { return summe_ + fehler_; }
+  long double Terme() const { return terme_; }
 
  private:
   void Addiere(long double wert, long double wertFehler) {
@@ -131,7 +150,80 @@ class GenaueSumme {
   }
   long double summe_ = 0.0L;
   long double fehler_ = 0.0L;
+  long double terme_ = 0.0L;
 };
+
+// A value to about twice the working precision: hoch + tief, |tief| at most
+// half a unit in the last place of hoch.
+struct Doppelt {
+  long double hoch = 0.0L;
+  long double tief = 0.0L;
+
+  Doppelt& operator+=(long double d) {
+    long double s = 0.0L, fehler = 0.0L;
+    ZweiSumme(hoch, d, s, fehler);
+    ZweiSumme(s, fehler + tief, hoch, tief);
+    return *this;
+  }
+};
+
+// The real and imaginary part of one unknown during the refinement.
+struct Teile {
+  Doppelt re, im;
+};
+
+// One equation's residual and, by part, the sum of the magnitudes of its
+// terms.
+struct Rest {
+  Komplex wert;
+  Komplex terme;
+};
+
+// Whether every value within schranke of x shows the same ten significant
+// digits as x (both display formats round to ten). Decided by arithmetic
+// where x lies clearly inside a rounding interval, by the text itself near
+// an edge.
+bool ZiffernSicher(long double x, long double schranke) {
+  const long double a = std::fabs(x);
+  if (!(schranke < a)) return false;  // reaches zero (or is no number)
+  if (schranke == 0.0L) return true;
+  // a scaled into [1e9, 1e10): one unit is then the last shown digit. The
+  // decimal exponent is estimated from the binary one (off by one at most,
+  // mended below); powers of ten up to 10^27 are exact in long double.
+  static constexpr auto kZehnHoch = [] {
+    std::array<long double, 28> p{};
+    p[0] = 1.0L;
+    for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10.0L;
+    return p;
+  }();
+  int zweier = 0;
+  std::frexp(a, &zweier);
+  const int e = static_cast<int>(std::floor((zweier - 1) * 0.30102999566398120L));
+  const int k = 9 - e;
+  long double y = std::numeric_limits<long double>::infinity(), bs = y;
+  if (k >= 0 && k < static_cast<int>(kZehnHoch.size())) {
+    y = a * kZehnHoch[static_cast<std::size_t>(k)];
+    bs = schranke * kZehnHoch[static_cast<std::size_t>(k)];
+  } else if (k < 0 && -k < static_cast<int>(kZehnHoch.size())) {
+    y = a / kZehnHoch[static_cast<std::size_t>(-k)];
+    bs = schranke / kZehnHoch[static_cast<std::size_t>(-k)];
+  }
+  if (y >= 1e10L) {
+    y /= 10;
+    bs /= 10;
+  } else if (y < 1e9L) {
+    y *= 10;
+    bs *= 10;
+  }
+  // The scaling is off by a few units of 1e-19 of y, far below this margin.
+  constexpr long double kRand = 1e-6L;
+  if (std::isfinite(y) && std::isfinite(bs) && y - bs - kRand >= 1e9L && y + bs + kRand < 1e10L) {
+    const long double rest = y - std::floor(y);
+    if (bs + kRand < std::fabs(rest - 0.5L)) return true;
+  }
+  const std::string text = General10(a);
+  return General10(a - schranke) == text && General10(a + schranke) == text;
+}
 
 }  // namespace
 
@@ -149,12 +241,21 @@ struct GleichungsLoeser::Daten {
   // before anything reads it.
   std::vector<std::array<bool, kGroesse>> ohnePolar;
 
+  // For the record only: working entries that the elimination makes zero
+  // (kNullGebaut) or one (kEinsGebaut) by construction. The arithmetic
+  // leaves rounding residue there, which the solution never reads; the
+  // record shows what the step means.
+  static constexpr char kNullGebaut = 1;
+  static constexpr char kEinsGebaut = 2;
+  std::vector<std::array<char, kGroesse>> gebaut;
+
   void Zeilen(int zeilen) {
     const auto anzahl = static_cast<std::size_t>(zeilen) + 1;
     if (matrix.size() < anzahl) matrix.resize(anzahl);
     if (arbeitsmatrix.size() < anzahl) {
       arbeitsmatrix.resize(anzahl);
       ohnePolar.resize(anzahl);
+      gebaut.resize(anzahl);
     }
   }
   std::array<int, kGroesse> zeilenfolge{};
@@ -179,8 +280,9 @@ struct GleichungsLoeser::Daten {
   // Power-of-two scale of each equation of `matrix` and of each unknown.
   std::array<long double, kGroesse> zeilenFaktor{};
   std::array<long double, kGroesse> spaltenFaktor{};
-  // Row exchanges, residues set to zero and refinements in the last solve:
-  // the steps where it left the plain elimination in the arrangement's order.
+  // Row exchanges, residues set to zero and parts refined or set to zero in
+  // the last solve: the steps where it left the plain elimination in the
+  // arrangement's order.
   int eingriffe = 0;
   // The factors of the elimination, by working position: row s holds the
   // pivot at (s, s), the normalised pivot row right of it and, left of the
@@ -190,6 +292,9 @@ struct GleichungsLoeser::Daten {
   Komplex& Faktor(int zeile, int spalte) {
     return faktoren[static_cast<std::size_t>(zeile) * kGroesse + static_cast<std::size_t>(spalte)];
   }
+  // The inverse that the factors give, entry (i, k) at (k - 1) * n + i - 1:
+  // the magnitudes of its real and imaginary parts.
+  std::vector<long double> inverseRe, inverseIm;
 
   // The record being filled (null: none) and the steps of the current
   // elimination, kept apart until it is known whether its result stands.
@@ -212,7 +317,21 @@ struct GleichungsLoeser::Daten {
     schritt.nachOperation = nachOperation;
     schritt.matrix.reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1));
     for (int r = 1; r <= n; ++r) {
-      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(MitPolar(r, c));
+      for (int c = 0; c <= n; ++c) schritt.matrix.push_back(Gezeigt(r, c));
+    }
+  }
+  // A working entry as the record shows it.
+  ZKZahl Gezeigt(int zeile, int spalte) {
+    switch (gebaut[zeile][spalte]) {
+      case kNullGebaut:
+        return ZKZahl();
+      case kEinsGebaut: {
+        ZKZahl eins;
+        eins.SetzeKartesisch(1.0L, 0.0L);
+        return eins;
+      }
+      default:
+        return MitPolar(zeile, spalte);
     }
   }
   void NotiereLoesung(RechenSchritt::Art art, int n) {
@@ -356,8 +475,9 @@ struct GleichungsLoeser::Daten {
       const int k = zeilenfolge[i];
       for (int c = 1; c <= n; ++c) arbeitsmatrix[i][c] = matrix[k][c];
       arbeitsmatrix[i][0] = matrix[k][0];
-      for (int c = 1; c <= n; ++c) Wucht(i, c) = matrix[k][c].Betrag;
+      for (int c = 0; c <= n; ++c) Wucht(i, c) = matrix[k][c].Betrag;
       ohnePolar[i].fill(false);
+      gebaut[i].fill(0);
     }
   }
 
@@ -368,18 +488,22 @@ struct GleichungsLoeser::Daten {
     for (int c = 0; c <= n; ++c) {
       if (!IstNull(arbeitsmatrix[s][c])) arbeitsmatrix[s][c] /= p;
     }
+    gebaut[s][s] = kEinsGebaut;
   }
 
   void EliminiereUnterhalb(int s, int n) {
     for (int r = s + 1; r <= n; ++r) {
       const ZKZahl f = MitPolar(r, s);
       if (weg) Notiere(RechenSchritt::Art::Elimination, r, s).wert = f;
-      Abziehen(r, 0, arbeitsmatrix[s][0] * f);
+      const ZKZahl rechts = arbeitsmatrix[s][0] * f;
+      Abziehen(r, 0, rechts);
+      Wucht(r, 0) = std::max(Wucht(r, 0), rechts.Betrag);
       for (int c = s; c <= n; ++c) {
         const ZKZahl produkt = arbeitsmatrix[s][c] * f;
         Abziehen(r, c, produkt);
         Wucht(r, c) = std::max(Wucht(r, c), produkt.Betrag);
       }
+      gebaut[r][s] = kNullGebaut;
       if (weg) NotiereStand(s, n, true);
     }
   }
@@ -395,6 +519,7 @@ struct GleichungsLoeser::Daten {
       }
       Abziehen(r, 0, arbeitsmatrix[s][0] * f);
       for (int c = n; c >= 1; --c) Abziehen(r, c, arbeitsmatrix[s][c] * f);
+      gebaut[r][s] = kNullGebaut;
       if (weg && s > 1) NotiereStand(s, n, true);
     }
   }
@@ -431,16 +556,22 @@ struct GleichungsLoeser::Daten {
   // kSingulaerSchwelle). Written as "not above" so that a NaN counts too.
   bool IstRest(int r, int s) { return !(MitPolar(r, s).Betrag > kSingulaerSchwelle * Wucht(r, s)); }
 
-  // Exchanges working rows s and r, with their arrangement entries and the
-  // multipliers already recorded for them.
-  void TauscheZeilen(int s, int r, int n) {
+  // Exchanges working rows s and r with their arrangement entries.
+  void TauscheNurZeilen(int s, int r, int n) {
     std::swap(arbeitsmatrix[s], arbeitsmatrix[r]);
     std::swap(ohnePolar[s], ohnePolar[r]);
     std::swap(zeilenfolge[s], zeilenfolge[r]);
-    for (int c = 1; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
+    std::swap(gebaut[s], gebaut[r]);
+    for (int c = 0; c <= n; ++c) std::swap(Wucht(s, c), Wucht(r, c));
+  }
+
+  // Exchanges working rows s and r, with the multipliers already recorded
+  // for them, as a step of the elimination.
+  void TauscheZeilen(int s, int r, int n, bool rest) {
+    TauscheNurZeilen(s, r, n);
     for (int j = 1; j < s; ++j) std::swap(Faktor(s, j), Faktor(r, j));
     ++eingriffe;
-    if (weg) Notiere(RechenSchritt::Art::Tausch, s, r);
+    if (weg) Notiere(RechenSchritt::Art::Tausch, s, r).rest = rest;
   }
 
   // Threshold partial pivoting in column s. Keeps the arrangement's pivot
@@ -459,12 +590,90 @@ struct GleichungsLoeser::Daten {
       }
     }
     if (beste == 0) {
-      grund = Abbruchgrund::KeinPivot;
-      if (weg) NotiereStand(s - 1, n, false);
+      grund = OhnePivot(s, n);
       return false;
     }
-    if (IstRest(s, s) || !(Skaliert(s, s) >= tauschFaktor * groesste)) TauscheZeilen(s, beste, n);
+    if (IstRest(s, s)) {
+      TauscheZeilen(s, beste, n, true);
+    } else if (!(Skaliert(s, s) >= tauschFaktor * groesste)) {
+      TauscheZeilen(s, beste, n, false);
+    }
     return true;
+  }
+
+  // Column s has no pivot left: the system has no unique solution. Which of
+  // the two it is, none or infinitely many, the rows without a pivot tell
+  // once nothing is left of their coefficients. So the elimination goes on
+  // over the later columns, the same way but passing over a column without
+  // pivot, and the rows left over read 0 = their right-hand side: all of
+  // them 0 = 0 (rounding residue counts as zero, see kSingulaerSchwelle)
+  // leaves unknowns free, any other is a contradiction.
+  Abbruchgrund OhnePivot(int s, int n) {
+    int p = s;  // the next row to take a pivot
+    bool geaendert = false;
+    auto raeume = [&](int r, int c) {
+      if (IstNull(arbeitsmatrix[r][c])) return;
+      arbeitsmatrix[r][c] = ZKZahl();
+      ohnePolar[r][c] = false;
+      geaendert = true;
+    };
+    for (int c = s; c <= n && p <= n; ++c) {
+      int beste = 0;
+      long double groesste = 0.0L;
+      for (int r = p; r <= n; ++r) {
+        if (IstRest(r, c)) continue;
+        const long double kandidat = Skaliert(r, c);
+        if (beste == 0 || kandidat > groesste) {
+          groesste = kandidat;
+          beste = r;
+        }
+      }
+      if (beste == 0) {
+        for (int r = p; r <= n; ++r) raeume(r, c);
+        continue;
+      }
+      geaendert = true;
+      if (beste != p) TauscheNurZeilen(p, beste, n);
+      ZeileMitPolar(p, n);
+      const ZKZahl pivot = arbeitsmatrix[p][c];
+      for (int k = 0; k <= n; ++k) {
+        if (!IstNull(arbeitsmatrix[p][k])) arbeitsmatrix[p][k] /= pivot;
+      }
+      gebaut[p][c] = kEinsGebaut;
+      for (int r = p + 1; r <= n; ++r) {
+        const ZKZahl f = MitPolar(r, c);
+        for (int k = 0; k <= n; ++k) {
+          if (k != 0 && k < c) continue;
+          const ZKZahl produkt = MitPolar(p, k) * f;
+          Abziehen(r, k, produkt);
+          Wucht(r, k) = std::max(Wucht(r, k), produkt.Betrag);
+        }
+        gebaut[r][c] = kNullGebaut;
+      }
+      ++p;
+    }
+    bool widerspruch = false;
+    for (int r = p; r <= n; ++r) {
+      if (IstRest(r, 0)) {
+        raeume(r, 0);
+      } else {
+        widerspruch = true;
+      }
+    }
+    const Abbruchgrund urteil =
+        widerspruch ? Abbruchgrund::Widerspruch : Abbruchgrund::UnendlichViele;
+    if (weg) {
+      RechenSchritt& schritt = Notiere(RechenSchritt::Art::OhnePivot, p, s);
+      schritt.grund = urteil;
+      if (geaendert) {
+        for (int r = 1; r <= n; ++r) {
+          for (int c = 0; c <= n; ++c) schritt.matrix.push_back(Gezeigt(r, c));
+        }
+      }
+      // The rows left over, with their right-hand sides, for the text.
+      for (int r = p; r <= n; ++r) schritt.werte.push_back(MitPolar(r, 0));
+    }
+    return urteil;
   }
 
   // Sets the entries below pivot s that count as zero without being zero to
@@ -490,26 +699,33 @@ struct GleichungsLoeser::Daten {
     for (int r = s + 1; r <= n; ++r) Faktor(r, s) = AlsKomplex(arbeitsmatrix[r][s]);
   }
 
-  // The residual of every equation for the solution in column 0 of the
-  // working matrix, with products and sums kept exact to twice the working
-  // precision, so its own rounding is negligible beside what it measures.
-  std::vector<Komplex> Residuum(int n) const {
-    std::vector<Komplex> residuum(static_cast<std::size_t>(n) + 1);
+  // The residual of every equation for the solution x (unknowns 1..n), with
+  // products and sums kept exact to about twice the working precision, so
+  // its own rounding is negligible beside what it measures; and by part
+  // the size of its terms.
+  std::vector<Rest> Residuum(int n, const std::vector<Teile>& x) const {
+    std::vector<Rest> rest(static_cast<std::size_t>(n) + 1);
     for (int k = 1; k <= n; ++k) {
       GenaueSumme re, im;
       re.Plus(matrix[k][0].Realteil);
       im.Plus(matrix[k][0].Imaginaerteil);
       for (int c = 1; c <= n; ++c) {
         const ZKZahl& a = matrix[k][c];
-        const ZKZahl& x = arbeitsmatrix[c][0];
-        re.PlusProdukt(-a.Realteil, x.Realteil);
-        re.PlusProdukt(a.Imaginaerteil, x.Imaginaerteil);
-        im.PlusProdukt(-a.Realteil, x.Imaginaerteil);
-        im.PlusProdukt(-a.Imaginaerteil, x.Realteil);
+        if (a.Realteil == 0.0L && a.Imaginaerteil == 0.0L) continue;
+        const Teile& xc = x[static_cast<std::size_t>(c)];
+        re.PlusProdukt(-a.Realteil, xc.re.hoch);
+        re.PlusProdukt(a.Imaginaerteil, xc.im.hoch);
+        im.PlusProdukt(-a.Realteil, xc.im.hoch);
+        im.PlusProdukt(-a.Imaginaerteil, xc.re.hoch);
+        if (xc.re.tief == 0.0L && xc.im.tief == 0.0L) continue;
+        re.PlusProdukt(-a.Realteil, xc.re.tief);
+        re.PlusProdukt(a.Imaginaerteil, xc.im.tief);
+        im.PlusProdukt(-a.Realteil, xc.im.tief);
+        im.PlusProdukt(-a.Imaginaerteil, xc.re.tief);
       }
-      residuum[static_cast<std::size_t>(k)] = {re.Wert(), im.Wert()};
+      rest[static_cast<std::size_t>(k)] = {{re.Wert(), im.Wert()}, {re.Terme(), im.Terme()}};
     }
-    return residuum;
+    return rest;
   }
 
   // Solves the system for other right-hand sides (rechts[k] for equation
@@ -528,88 +744,97 @@ struct GleichungsLoeser::Daten {
     }
   }
 
-  // One step of iterative refinement: the solution's error, solved from its
-  // residual, is added to it. With the residual exact to twice the working
-  // precision, this leaves small unknowns right to nearly all their digits
-  // where the elimination left them only right against the largest one.
-  void VerbessereLoesung(int n) {
-    std::vector<Komplex> korrektur(static_cast<std::size_t>(n) + 1);
-    LoeseMitFaktoren(Residuum(n), n, korrektur);
-    for (int i = 1; i <= n; ++i) {
-      ZKZahl d;
-      d.SetzeKartesisch(korrektur[static_cast<std::size_t>(i)].re,
-                        korrektur[static_cast<std::size_t>(i)].im);
-      arbeitsmatrix[i][0] += d;
-    }
-    if (weg) {
-      RechenSchritt& schritt = Notiere(RechenSchritt::Art::Verfeinerung);
-      schritt.werte.resize(static_cast<std::size_t>(n) + 1);
-      for (int i = 1; i <= n; ++i) {
-        schritt.werte[static_cast<std::size_t>(i)].SetzeKartesisch(
-            korrektur[static_cast<std::size_t>(i)].re, korrektur[static_cast<std::size_t>(i)].im);
-      }
-    }
-  }
-
-  // The error of unknown i is (inverse times residual)_i; bounded by
-  // |inverse| times |residual| taken entry by entry, that bound holds for
-  // every unknown on its own, small ones included. Fills schranke[1..n],
-  // gewicht[1..n] = (|inverse| (|b| + |A| |x|))_i, the size of the terms
-  // that cancel in unknown i, and two n x n products (row-major, from index 0): |inverse| |A|, and
-  // |inverse| times the magnitudes the elimination combined in each entry.
-  void Fehlerschranken(int n, std::vector<long double>& schranke, std::vector<long double>& gewicht,
-                       std::vector<long double>& betragsprodukt,
-                       std::vector<long double>& wuchtprodukt) {
-    const std::vector<Komplex> residuum = Residuum(n);
+  // The inverse Z that the kept factors give, one column per unit
+  // right-hand side, kept as the magnitudes of its parts.
+  void Inverse(int n) {
     const auto un = static_cast<std::size_t>(n);
-    schranke.assign(un + 1, 0.0L);
-    gewicht.assign(un + 1, 0.0L);
-    // |b| + |A| |x| by equation: the sizes of the terms of each equation.
-    std::vector<long double> terme(un + 1, 0.0L);
-    for (int k = 1; k <= n; ++k) {
-      long double summe = matrix[k][0].Betrag;
-      for (int j = 1; j <= n; ++j) summe += matrix[k][j].Betrag * arbeitsmatrix[j][0].Betrag;
-      terme[static_cast<std::size_t>(k)] = summe;
-    }
-    betragsprodukt.assign(un * un, 0.0L);
-    wuchtprodukt.assign(un * un, 0.0L);
-    std::vector<int> position(un + 1, 0);
-    for (int i = 1; i <= n; ++i) position[static_cast<std::size_t>(zeilenfolge[i])] = i;
+    inverseRe.assign(un * un, 0.0L);
+    inverseIm.assign(un * un, 0.0L);
     std::vector<Komplex> z(un + 1);
     std::vector<Komplex> einheit(un + 1);
-    // |inverse| by column: entry (i, k) at (k - 1) * n + i - 1.
-    std::vector<long double> inverse(un * un);
     for (int k = 1; k <= n; ++k) {
       const auto uk = static_cast<std::size_t>(k);
       einheit[uk] = {1.0L, 0.0L};
       LoeseMitFaktoren(einheit, n, z);
       einheit[uk] = {};
-      const long double rk = Betrag1(residuum[uk]);
-      for (int i = 1; i <= n; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        const long double zik = Betrag1(z[ui]);
-        inverse[(uk - 1) * un + ui - 1] = zik;
-        schranke[ui] += zik * rk;
-        gewicht[ui] += zik * terme[uk];
+      for (std::size_t i = 1; i <= un; ++i) {
+        inverseRe[(uk - 1) * un + i - 1] = std::fabs(z[i].re);
+        inverseIm[(uk - 1) * un + i - 1] = std::fabs(z[i].im);
       }
     }
+  }
+
+  // The error of x is Z times its residual; bounded entry by entry with
+  // |Z| and |residual| taken by parts, that bound holds for every part on
+  // its own, small ones included. Fills schranke[1..n] (re: the real part's
+  // bound, im: the imaginary part's) and, when asked, gewicht[1..n]: the
+  // same sum over the sizes of the residual's terms, the size of the terms
+  // that cancel in each part.
+  void Schranken(int n, const std::vector<Rest>& rest, std::vector<Komplex>& schranke,
+                 std::vector<Komplex>* gewicht) const {
+    const auto un = static_cast<std::size_t>(n);
+    // The residual is exact but for its final rounding and the roundings,
+    // at twice the working precision, of the sum of its 8n + 1 terms.
+    const long double gamma = std::ldexp(16.0L * static_cast<long double>(n + 1), -128);
+    constexpr long double kEigeneRundung = 1.0L + 0x1p-62L;
+    schranke.assign(un + 1, Komplex{});
+    if (gewicht) gewicht->assign(un + 1, Komplex{});
+    for (std::size_t k = 1; k <= un; ++k) {
+      const Rest& r = rest[k];
+      const long double rr = std::fabs(r.wert.re) * kEigeneRundung + gamma * r.terme.re;
+      const long double ri = std::fabs(r.wert.im) * kEigeneRundung + gamma * r.terme.im;
+      const long double* zr = &inverseRe[(k - 1) * un];
+      const long double* zi = &inverseIm[(k - 1) * un];
+      for (std::size_t i = 1; i <= un; ++i) {
+        schranke[i].re += zr[i - 1] * rr + zi[i - 1] * ri;
+        schranke[i].im += zr[i - 1] * ri + zi[i - 1] * rr;
+        if (gewicht) {
+          (*gewicht)[i].re += zr[i - 1] * r.terme.re + zi[i - 1] * r.terme.im;
+          (*gewicht)[i].im += zr[i - 1] * r.terme.im + zi[i - 1] * r.terme.re;
+        }
+      }
+    }
+  }
+
+  // Whether the elimination's factors can be trusted at all. A system is
+  // singular when a relative change of its coefficients of about
+  // kSingulaerSchwelle can make it so: the spectral radius of |Z| |A|
+  // measures the inverse of that distance, whatever the units of equations
+  // and unknowns (a singular system whose rounding residue slipped past the
+  // pivot test, having been multiplied up by a small pivot, shows here).
+  // That verdict and the error bounds rest on Z; they hold for the system
+  // only when the elimination's own rounding (kRundung of the magnitudes it
+  // combined) stays far below that distance, else this order of pivots
+  // cannot tell.
+  LoeseStatus PruefeFaktoren(int n) {
+    const auto un = static_cast<std::size_t>(n);
+    std::vector<long double> betragsprodukt(un * un), wuchtprodukt(un * un);
+    std::vector<int> position(un + 1, 0);
+    for (int i = 1; i <= n; ++i) position[static_cast<std::size_t>(zeilenfolge[i])] = i;
     // Each entry of the products summed over k in ascending order, as a
     // register sum rather than through memory; the digits are the same.
-    for (int i = 1; i <= n; ++i) {
+    for (std::size_t i = 1; i <= un; ++i) {
       for (int j = 1; j <= n; ++j) {
         long double summe = 0.0L, wuchtsumme = 0.0L;
-        for (int k = 1; k <= n; ++k) {
-          const long double zik =
-              inverse[static_cast<std::size_t>(k - 1) * un + static_cast<std::size_t>(i - 1)];
+        for (std::size_t k = 1; k <= un; ++k) {
+          const long double zik = inverseRe[(k - 1) * un + i - 1] + inverseIm[(k - 1) * un + i - 1];
           summe += zik * matrix[k][j].Betrag;
-          wuchtsumme += zik * Wucht(position[static_cast<std::size_t>(k)], j);
+          wuchtsumme += zik * Wucht(position[k], j);
         }
-        const std::size_t ij =
-            static_cast<std::size_t>(i - 1) * un + static_cast<std::size_t>(j - 1);
+        const std::size_t ij = (i - 1) * un + static_cast<std::size_t>(j - 1);
         betragsprodukt[ij] = summe;
         wuchtprodukt[ij] = wuchtsumme;
       }
     }
+    if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) {
+      grund = Abbruchgrund::Ungenau;
+      return SchlechtKonditioniert;
+    }
+    if (!(Spektralradius(betragsprodukt, n) < 1.0L / kSingulaerSchwelle)) {
+      grund = Abbruchgrund::Singulaer;
+      return KeineEindeutigeLoesung;
+    }
+    return Geloest;
   }
 
   // The largest eigenvalue of a non-negative n x n matrix, by power
@@ -632,78 +857,226 @@ struct GleichungsLoeser::Daten {
     return radius;
   }
 
-  // Whether x's shown digits are certain with an error of at most schranke,
-  // measured against x's magnitude: the exponential form shows it, and the
-  // component form's larger part. (A part below 1e-10 of the magnitude,
-  // which the component form still writes with ten digits, is not covered:
-  // no bound from the residual resolves it, and a zero part computed as
-  // rounding residue would otherwise refuse countless sound systems.)
-  static bool Genau(const ZKZahl& x, long double schranke) {
-    return schranke <= kFehlerGrenze * x.Betrag;
+  // The bound of the whole solution against its largest unknown; the
+  // solution is trusted when it is at most kFehlerGrenze (NaN is not).
+  static long double NormFehler(int n, const std::vector<Teile>& x,
+                                const std::vector<Komplex>& schranke) {
+    long double groesste = 0.0L, fehler = 0.0L;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) {
+      groesste = std::max(groesste, std::hypot(x[i].re.hoch, x[i].im.hoch));
+      const long double f = schranke[i].re + schranke[i].im;
+      fehler = (f > fehler || f != f) ? f : fehler;
+    }
+    return groesste > 0.0L ? fehler / groesste : fehler;
   }
 
-  // The checks before anything is shown. A system is singular when a
-  // relative change of its coefficients of about kSingulaerSchwelle can make
-  // it so: the spectral radius of |inverse| |A| measures the inverse of that
-  // distance, whatever the units of equations and unknowns (a singular
-  // system whose rounding residue slipped past the pivot test, having been
-  // multiplied up by a small pivot, shows here). That verdict and the error
-  // bounds rest on the inverse of the factors; they hold for the system only
-  // when the elimination's own rounding (kRundung of the magnitudes it
-  // combined) stays far below that distance, else this order of pivots
-  // cannot tell. Then every unknown's error bound must be within
-  // kFehlerGrenze of its magnitude (an unknown that is exactly zero needs a
-  // bound of zero).
-  LoeseStatus PruefeGenauigkeit(int n, const std::vector<bool>& nullErlaubt) {
-    std::vector<long double> schranke, gewicht, betragsprodukt, wuchtprodukt;
-    Fehlerschranken(n, schranke, gewicht, betragsprodukt, wuchtprodukt);
-    const LoeseStatus status =
-        PruefeSchranken(n, nullErlaubt, schranke, gewicht, betragsprodukt, wuchtprodukt);
-    if (weg) {
-      RechenSchritt& schritt = Notiere(RechenSchritt::Art::Pruefung);
-      schritt.bestanden = status == Geloest;
-      schritt.grund = status == Geloest ? Abbruchgrund::Keiner : grund;
-      for (int i = 1; i <= n; ++i) {
-        const auto ui = static_cast<std::size_t>(i);
-        const long double b = arbeitsmatrix[i][0].Betrag;
-        const long double relativ = b > 0.0L ? schranke[ui] / b : schranke[ui];
-        schritt.fehler = std::max(schritt.fehler, relativ);
-      }
-    }
-    return status;
+  // A part's weight is capped by the largest unknown: where the terms
+  // cancelling in a part exceed every unknown, the part is ill-determined
+  // by the typed decimals, and showing it as zero would hide that, not
+  // remove a rounding residue. Such a part is judged by its bound alone.
+  static void Deckle(int n, const std::vector<Teile>& x, std::vector<Komplex>& gewicht) {
+    long double groesste = 0.0L;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i)
+      groesste = std::max(groesste, std::hypot(x[i].re.hoch, x[i].im.hoch));
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i)
+      gewicht[i] = {std::min(gewicht[i].re, groesste), std::min(gewicht[i].im, groesste)};
   }
 
-  LoeseStatus PruefeSchranken(int n, const std::vector<bool>& nullErlaubt,
-                              const std::vector<long double>& schranke,
-                              const std::vector<long double>& gewicht,
-                              const std::vector<long double>& betragsprodukt,
-                              const std::vector<long double>& wuchtprodukt) {
-    if (!(Spektralradius(wuchtprodukt, n) * kRundung < 1e-3L)) {
-      grund = Abbruchgrund::Ungenau;
-      return SchlechtKonditioniert;
+  // Where a part of the solution stands.
+  enum Stand : char {
+    kOffen,       // not settled yet
+    kEliminiert,  // the elimination's value, its digits certain
+    kNull,        // zero
+    kVerfeinert,  // the refined value
+  };
+
+  // A part settled as zero: within its bound of zero, the bound itself
+  // below what the typed decimals tell from zero, or the part and its bound
+  // together below that.
+  static bool NullFest(long double wert, long double schranke, long double gewicht) {
+    const long double a = std::fabs(wert), lesen = kNullGrenze * gewicht;
+    return a + schranke <= lesen || (a <= schranke && schranke <= lesen);
+  }
+
+  // A part settled with this value: every value within its bound shows the
+  // same digits, and the bound meets kTeilGrenze.
+  static bool WertFest(long double wert, long double schranke) {
+    return schranke <= kTeilGrenze * std::fabs(wert) && ZiffernSicher(wert, schranke);
+  }
+
+  // The checks before anything is shown, after an elimination that left
+  // its solution in column 0 of the working matrix. The factors must be
+  // sound and the solution's bound within kFehlerGrenze of its largest
+  // unknown. Each part then keeps the elimination's value where its digits
+  // are certain, and is zero where NullFest holds; the others are refined
+  // (at most kVerfeinerungen steps, the solution and its residual in about
+  // twice the working precision) until they are settled, and at the end
+  // UrteileTeil decides. The solution is then written back; an unknown none
+  // of whose parts changed keeps the elimination's value bit for bit.
+  LoeseStatus PruefeUndVerbessere(int n) {
+    const auto un = static_cast<std::size_t>(n);
+    std::vector<Teile> x(un + 1);
+    for (std::size_t i = 1; i <= un; ++i) {
+      x[i].re.hoch = arbeitsmatrix[i][0].Realteil;
+      x[i].im.hoch = arbeitsmatrix[i][0].Imaginaerteil;
     }
-    if (!(Spektralradius(betragsprodukt, n) < 1.0L / kSingulaerSchwelle)) {
-      grund = Abbruchgrund::Singulaer;
-      return KeineEindeutigeLoesung;
-    }
-    std::vector<int> nullen;
-    for (int i = 1; i <= n; ++i) {
-      const auto ui = static_cast<std::size_t>(i);
-      if (Genau(arbeitsmatrix[i][0], schranke[ui])) continue;
-      if (nullErlaubt[ui] && arbeitsmatrix[i][0].Betrag <= schranke[ui] &&
-          schranke[ui] <= kNullGrenze * gewicht[ui]) {
-        nullen.push_back(i);
-        continue;
+    std::vector<Rest> rest = Residuum(n, x);
+    Inverse(n);
+    const LoeseStatus sinnvoll = PruefeFaktoren(n);
+    std::vector<Komplex> schranke, gewicht;
+    Schranken(n, rest, schranke, &gewicht);
+    Deckle(n, x, gewicht);
+    long double normFehler = NormFehler(n, x, schranke);
+    bool getraut = normFehler <= kFehlerGrenze;
+    const bool zuerstGetraut = getraut;
+    if (weg) NotierePruefung(sinnvoll == Geloest && getraut, sinnvoll, normFehler);
+    if (sinnvoll != Geloest) return sinnvoll;
+
+    // Part j = 2 (i - 1) + t of unknown i, t = 0 real, 1 imaginary.
+    auto teil = [](const Komplex& z, std::size_t t) { return t == 0 ? z.re : z.im; };
+    auto teilDoppelt = [](const Teile& z, std::size_t t) -> const Doppelt& {
+      return t == 0 ? z.re : z.im;
+    };
+    std::vector<Komplex> eliminiert(un + 1);
+    for (std::size_t i = 1; i <= un; ++i) eliminiert[i] = {x[i].re.hoch, x[i].im.hoch};
+    std::vector<Stand> stand(2 * un, kOffen);
+    bool offen = false;
+    for (std::size_t i = 1; i <= un; ++i) {
+      for (std::size_t t = 0; t < 2; ++t) {
+        const long double v = teil(eliminiert[i], t), b = teil(schranke[i], t);
+        Stand& st = stand[2 * (i - 1) + t];
+        if (NullFest(v, b, teil(gewicht[i], t))) {
+          st = kNull;
+        } else if (WertFest(v, b)) {
+          st = kEliminiert;
+        } else {
+          offen = true;
+        }
       }
+    }
+
+    int schritte = 0;
+    std::vector<Komplex> korrektur(un + 1);
+    std::vector<Komplex> residuum(un + 1);
+    while ((offen || !getraut) && schritte < kVerfeinerungen) {
+      ++schritte;
+      for (std::size_t k = 1; k <= un; ++k) residuum[k] = rest[k].wert;
+      LoeseMitFaktoren(residuum, n, korrektur);
+      for (std::size_t i = 1; i <= un; ++i) {
+        x[i].re += korrektur[i].re;
+        x[i].im += korrektur[i].im;
+        if (!std::isfinite(x[i].re.hoch) || !std::isfinite(x[i].im.hoch)) {
+          grund = Abbruchgrund::ErgebnisNichtEndlich;
+          return KeineEindeutigeLoesung;
+        }
+      }
+      rest = Residuum(n, x);
+      std::vector<Komplex> fein;
+      Schranken(n, rest, fein, &gewicht);
+      Deckle(n, x, gewicht);
+      // What is given out is the refined value rounded to the working
+      // precision (or the elimination's value): its bound adds the
+      // distance to the refined value.
+      for (std::size_t i = 1; i <= un; ++i) {
+        schranke[i] = {fein[i].re + std::fabs(x[i].re.tief), fein[i].im + std::fabs(x[i].im.tief)};
+      }
+      normFehler = NormFehler(n, x, schranke);
+      getraut = normFehler <= kFehlerGrenze;
+      offen = false;
+      for (std::size_t i = 1; i <= un; ++i) {
+        for (std::size_t t = 0; t < 2; ++t) {
+          Stand& st = stand[2 * (i - 1) + t];
+          if (st == kEliminiert || st == kNull) continue;
+          const Doppelt& verfeinert = teilDoppelt(x[i], t);
+          const long double v0 = teil(eliminiert[i], t), b = teil(schranke[i], t);
+          const long double b0 =
+              std::fabs((v0 - verfeinert.hoch) - verfeinert.tief) + teil(fein[i], t);
+          if (WertFest(v0, b0)) {
+            st = kEliminiert;
+          } else if (NullFest(verfeinert.hoch, b, teil(gewicht[i], t))) {
+            st = kNull;
+          } else if (WertFest(verfeinert.hoch, b)) {
+            st = kVerfeinert;
+          } else {
+            st = kOffen;
+            offen = true;
+          }
+        }
+      }
+    }
+    if (weg && schritte > 0) Notiere(RechenSchritt::Art::Verfeinerung).versuch = schritte;
+
+    for (std::size_t i = 1; i <= un && offen; ++i) {
+      for (std::size_t t = 0; t < 2; ++t) {
+        Stand& st = stand[2 * (i - 1) + t];
+        if (st != kOffen) continue;
+        switch (UrteileTeil(teilDoppelt(x[i], t).hoch, teil(schranke[i], t), teil(gewicht[i], t))) {
+          case TeilUrteil::Null:
+            st = kNull;
+            break;
+          case TeilUrteil::Gezeigt:
+            st = kVerfeinert;
+            break;
+          case TeilUrteil::Abgelehnt:
+            grund = Abbruchgrund::Ungenau;
+            if (weg) {
+              RechenSchritt& schritt = Notiere(RechenSchritt::Art::Pruefung, static_cast<int>(i));
+              schritt.teil = static_cast<int>(t) + 1;
+              schritt.grund = grund;
+              schritt.fehler = normFehler;
+            }
+            return SchlechtKonditioniert;
+        }
+      }
+    }
+    if (!getraut) {
       grund = Abbruchgrund::Ungenau;
+      if (weg) NotierePruefung(false, SchlechtKonditioniert, normFehler);
       return SchlechtKonditioniert;
     }
-    for (const int i : nullen) {
-      arbeitsmatrix[i][0] = ZKZahl();
-      if (weg) Notiere(RechenSchritt::Art::NullGesetzt, i);
+    // The first check failed and the refined solution passes it.
+    if (weg && !zuerstGetraut) NotierePruefung(true, Geloest, normFehler);
+
+    for (std::size_t i = 1; i <= un; ++i) {
+      long double neu[2];
+      for (std::size_t t = 0; t < 2; ++t) {
+        switch (stand[2 * (i - 1) + t]) {
+          case kNull:
+            neu[t] = 0.0L;
+            break;
+          case kVerfeinert:
+            neu[t] = teilDoppelt(x[i], t).hoch;
+            break;
+          default:
+            neu[t] = teil(eliminiert[i], t);
+        }
+      }
+      bool geaendert = false;
+      for (std::size_t t = 0; t < 2; ++t) {
+        const long double alt = teil(eliminiert[i], t);
+        if (neu[t] == alt) continue;
+        geaendert = true;
+        ++eingriffe;
+        if (weg) {
+          RechenSchritt& schritt = Notiere(
+              neu[t] == 0.0L ? RechenSchritt::Art::NullGesetzt : RechenSchritt::Art::Nachgebessert,
+              static_cast<int>(i));
+          schritt.teil = static_cast<int>(t) + 1;
+          schritt.alt = alt;
+          schritt.neu = neu[t];
+        }
+      }
+      if (geaendert) arbeitsmatrix[i][0].SetzeKartesisch(neu[0], neu[1]);
     }
-    eingriffe += static_cast<int>(nullen.size());
     return Geloest;
+  }
+
+  void NotierePruefung(bool bestanden, LoeseStatus status, long double fehler) {
+    RechenSchritt& schritt = Notiere(RechenSchritt::Art::Pruefung);
+    schritt.bestanden = bestanden;
+    schritt.grund =
+        bestanden ? Abbruchgrund::Keiner : (status == Geloest ? Abbruchgrund::Ungenau : grund);
+    schritt.fehler = fehler;
   }
 
   // One elimination from the arrangement found by the search, with pivots
@@ -732,17 +1105,7 @@ struct GleichungsLoeser::Daten {
     for (int r = 1; r <= n; ++r) MitPolar(r, 0);
 
     if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
-    std::vector<bool> nullErlaubt(static_cast<std::size_t>(n) + 1, false);
-    if (PruefeGenauigkeit(n, nullErlaubt) == Geloest) return Geloest;
-    // Only a result that would not be shown is refined, so every system
-    // shown before keeps its digits. An unknown the elimination left exactly
-    // zero may be shown as zero afterwards (see PruefeGenauigkeit).
-    for (int i = 1; i <= n; ++i)
-      nullErlaubt[static_cast<std::size_t>(i)] = IstNull(arbeitsmatrix[i][0]);
-    VerbessereLoesung(n);
-    ++eingriffe;
-    if (!LoesungEndlich(n)) return KeineEindeutigeLoesung;
-    return PruefeGenauigkeit(n, nullErlaubt);
+    return PruefeUndVerbessere(n);
   }
 
   bool LoesungEndlich(int n) {
@@ -893,4 +1256,11 @@ int GleichungsLoeser::Dimension() const {
 
 int GleichungsLoeser::Eingriffe() const {
   return d_->eingriffe;
+}
+
+TeilUrteil UrteileTeil(long double wert, long double schranke, long double gewicht) {
+  const long double a = std::fabs(wert);
+  if (!(schranke >= 0.0L) || !std::isfinite(a)) return TeilUrteil::Abgelehnt;
+  if (a <= schranke || a + schranke <= kNullGrenze * gewicht) return TeilUrteil::Null;
+  return schranke <= kTeilGrenze * a ? TeilUrteil::Gezeigt : TeilUrteil::Abgelehnt;
 }

@@ -6,8 +6,11 @@
 // pivot that order offers is tiny against its column. All elimination
 // arithmetic is that of the ZKZahl operators, digit for digit; a difference
 // derives its polar form only once something reads it. Before a solution is
-// given out, a bound on each unknown's error decides whether its shown
-// digits can be trusted.
+// given out, an error bound on the whole solution decides whether the
+// elimination can be trusted, and a bound on each part (real and imaginary
+// part of each unknown) whether its ten shown digits are certain; a part
+// that is not is refined in about twice the working precision, and a part
+// within its bound of zero is zero.
 #ifndef QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 #define QUORVEL_SOLVER_GLEICHUNGSLOESER_H
 
@@ -24,6 +27,15 @@ enum LoeseStatus : int {
   KeineEindeutigeLoesung = 1,  // singular or not arrangeable: nothing written
   SchlechtKonditioniert = 2,   // error may reach the shown digits: nothing written
 };
+
+// How one part of an unknown (its real or imaginary part) is given out,
+// from its value, the bound on its error and its weight (the size of the
+// terms that cancel in it): zero when the bound reaches zero or the part
+// is below what the typed decimals can tell from zero; shown when the
+// bound is at most 5e-11 of it (its ten digits are then right); otherwise
+// the system is refused.
+enum class TeilUrteil { Gezeigt, Null, Abgelehnt };
+TeilUrteil UrteileTeil(long double wert, long double schranke, long double gewicht);
 
 class GleichungsLoeser {
  public:
@@ -51,8 +63,8 @@ class GleichungsLoeser {
   const ZKZahl& Arbeitswert(int zeile, int spalte) const;
   int Dimension() const;
   // Steps of the last solve that left the plain elimination in the
-  // arrangement's order (row exchanges, rounding residue set to zero, a
-  // refinement of the solution).
+  // arrangement's order (row exchanges, rounding residue set to zero,
+  // parts of the solution refined or set to zero).
   int Eingriffe() const;
 
  private:

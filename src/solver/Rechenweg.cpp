@@ -48,6 +48,33 @@ std::string Rechts(const std::string& text, std::size_t breite) {
   return std::string(breite > z ? breite - z : 0, ' ') + text;
 }
 
+// One part of an unknown, in the display format.
+std::string Teilzahl(long double x, int format) {
+  return Utf8(format == Exponent ? Exponent10(x) : General10(x));
+}
+
+std::string TeilName(const RechenSchritt& s) {
+  return "X" + std::to_string(s.zeile) + (s.teil == 1 ? ", Realteil" : ", Imaginärteil");
+}
+
+// The heading over the reason a solve ended: what the user is told about
+// the solutions.
+std::string AbbruchUeberschrift(Abbruchgrund grund) {
+  switch (grund) {
+    case Abbruchgrund::UnendlichViele:
+      return "Unendlich viele Lösungen";
+    case Abbruchgrund::Widerspruch:
+      return "Keine Lösung";
+    case Abbruchgrund::KeineAnordnung:
+    case Abbruchgrund::Singulaer:
+      return "Keine eindeutige Lösung";
+    case Abbruchgrund::Ungenau:
+      return "Lösung nicht genau bestimmbar";
+    default:
+      return "Rechnung abgebrochen";
+  }
+}
+
 std::string Zahl(long double x) {
   char puffer[32];
   std::snprintf(puffer, sizeof puffer, "%.1Le", x);
@@ -69,26 +96,37 @@ class Ausgabe {
   virtual std::string Ergebnis() = 0;
 };
 
+// Lines of right-aligned columns: the row names (column 0), then columns
+// von..bis-1 of the cells; the last column of all (the right-hand side)
+// stands after a bar.
+std::vector<std::string> Spaltentext(const std::vector<std::vector<std::string>>& zellen,
+                                     std::size_t von, std::size_t bis) {
+  const std::size_t letzte = zellen.front().size() - 1;
+  std::vector<std::size_t> breite(bis, 0);
+  for (const auto& zeile : zellen) {
+    breite[0] = std::max(breite[0], Zeichen(zeile[0]));
+    for (std::size_t c = von; c < bis; ++c) breite[c] = std::max(breite[c], Zeichen(zeile[c]));
+  }
+  std::vector<std::string> zeilen;
+  for (const auto& zeile : zellen) {
+    std::string text = "     " + Rechts(zeile[0], breite[0]);
+    for (std::size_t c = von; c < bis; ++c) {
+      text += (c == letzte && c > 1) ? "  | " : "  ";
+      text += Rechts(zeile[c], breite[c]);
+    }
+    zeilen.push_back(text);
+  }
+  return zeilen;
+}
+
 class TextAusgabe : public Ausgabe {
  public:
   void Titel(const std::string& text) override { text_ += text + "\n"; }
   void Ueberschrift(const std::string& text) override { text_ += "\n" + text + "\n"; }
   void Zeile(const std::string& text) override { text_ += "  " + text + "\n"; }
   void Tabelle(const std::vector<std::vector<std::string>>& zellen) override {
-    std::vector<std::size_t> breite;
-    for (const auto& zeile : zellen) {
-      breite.resize(std::max(breite.size(), zeile.size()), 0);
-      for (std::size_t c = 0; c < zeile.size(); ++c)
-        breite[c] = std::max(breite[c], Zeichen(zeile[c]));
-    }
-    for (const auto& zeile : zellen) {
-      std::string text = "   ";
-      for (std::size_t c = 0; c < zeile.size(); ++c) {
-        text += (c + 1 == zeile.size() && c > 1) ? "  | " : "  ";
-        text += Rechts(zeile[c], breite[c]);
-      }
-      text_ += text + "\n";
-    }
+    for (const std::string& zeile : Spaltentext(zellen, 1, zellen.front().size()))
+      text_ += zeile + "\n";
   }
   std::string Ergebnis() override { return text_; }
 
@@ -122,33 +160,25 @@ class HtmlAusgabe : public Ausgabe {
   void Titel(const std::string& text) override { text_ += "<h1>" + Html(text) + "</h1>\n"; }
   void Ueberschrift(const std::string& text) override { text_ += "<h2>" + Html(text) + "</h2>\n"; }
   void Zeile(const std::string& text) override { text_ += "<p>" + Html(text) + "</p>\n"; }
-  // A wide matrix is split into blocks of columns, each with the row names,
-  // so that a page never cuts one off.
+  // A matrix as aligned monospace text, which a text document lays out far
+  // faster than a table of as many cells (at n = 20 the steps hold some
+  // 18000). A wide one is split into blocks of columns, each with the row
+  // names, so that a page never cuts one off.
   void Tabelle(const std::vector<std::vector<std::string>>& zellen) override {
     const std::size_t spalten = zellen.front().size();
     const std::size_t block = block_ > 0 ? static_cast<std::size_t>(block_) : spalten;
     for (std::size_t von = 1; von < spalten; von += block) {
-      const std::size_t bis = std::min(spalten, von + block);
-      text_ += "<table class=\"matrix\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n";
-      for (std::size_t z = 0; z < zellen.size(); ++z) {
-        const std::string zelle = z == 0 ? "th" : "td";
-        text_ += "<tr><" + zelle + ">" + Html(zellen[z][0]) + "</" + zelle + ">";
-        for (std::size_t c = von; c < bis; ++c) {
-          text_ +=
-              "<" + zelle + " align=\"right\" nowrap>" + Html(zellen[z][c]) + "</" + zelle + ">";
-        }
-        text_ += "</tr>\n";
-      }
-      text_ += "</table>\n";
+      text_ += "<pre class=\"matrix\">";
+      for (const std::string& zeile : Spaltentext(zellen, von, std::min(spalten, von + block)))
+        text_ += Html(zeile) + "\n";
+      text_ += "</pre>\n";
     }
   }
   std::string Ergebnis() override {
     return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
            "<title>Rechenweg</title>\n<style>\n"
            "body { font-family: sans-serif; }\n"
-           "table.matrix { border-collapse: collapse; margin: 0.3em 0 0.8em 1em; }\n"
-           "table.matrix td, table.matrix th { border: 1px solid #999; padding: 1px 6px;"
-           " text-align: right; font-family: monospace; }\n"
+           "pre.matrix { margin: 0.3em 0 0.8em 0; font-family: monospace; }\n"
            "h2 { font-size: 1.1em; margin-bottom: 0.2em; }\n"
            "p { margin: 0.15em 0 0.15em 1em; }\n"
            "</style>\n</head>\n<body>\n" +
@@ -189,13 +219,15 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
   aus.Titel("Rechenweg");
   bool rueckwaerts = false;
   int spalte = 0;
+  int versuch = 1;
   const RechenSchritt* vorher = nullptr;
   for (const RechenSchritt& s : weg.schritte) {
     using Art = RechenSchritt::Art;
     switch (s.art) {
       case Art::Gleichungen: {
-        aus.Ueberschrift("Aufgabe: " + Nr(n) + (n == 1 ? " Gleichung" : " Gleichungen") +
-                         ", wie sie gelesen wurden");
+        aus.Ueberschrift("Aufgabe: " + Nr(n) +
+                         (n == 1 ? " Gleichung, wie sie gelesen wurde"
+                                 : " Gleichungen, wie sie gelesen wurden"));
         for (int r = 1; r <= n; ++r) {
           std::string text = "Gleichung " + Nr(r) + ":  ";
           for (int c = 1; c <= n; ++c) {
@@ -217,10 +249,17 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
         if (!getauscht) aus.Zeile("Die Gleichungen bleiben in ihrer Reihenfolge.");
         break;
       }
-      case Art::Wiederholung:
+      case Art::Wiederholung: {
+        versuch = s.versuch;
         aus.Ueberschrift("Wiederholte Rechnung");
+        // A column without pivot in the first elimination may come of its
+        // pivot order: what it would say of the solutions is not the verdict.
+        const bool ohnePivot =
+            s.grund == Abbruchgrund::UnendlichViele || s.grund == Abbruchgrund::Widerspruch;
         aus.Zeile("Das Ergebnis der ersten Elimination bestand die Prüfung nicht (" +
-                  AbbruchText(s.grund) + ").");
+                  (ohnePivot ? std::string("in einer Spalte blieb kein Pivot ungleich null")
+                             : AbbruchText(s.grund)) +
+                  ").");
         aus.Zeile(s.versuch == 2
                       ? "Die Elimination wurde wiederholt, mit dem betragsgrößten Pivot jeder "
                         "Spalte (Zeilentausch). Gezeigt wird diese Rechnung."
@@ -228,9 +267,14 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
                         "Pivot und danach noch einmal mit den Pivots der Anordnung, wo sie nicht "
                         "null sind. Gezeigt wird die letzte Rechnung, deren Ergebnis besteht.");
         break;
+      }
       case Art::Tausch:
-        aus.Zeile("Zeile " + Nr(s.zeile) + " und Zeile " + Nr(s.mit) + " getauscht (der Pivot " +
-                  Nr(s.zeile) + " ist zu klein gegen seine Spalte).");
+        aus.Zeile("Zeile " + Nr(s.zeile) + " und Zeile " + Nr(s.mit) + " getauscht (" +
+                  (s.rest ? "der Pivot in Zeile " + Nr(s.zeile) + " ist null oder Rundungsrest"
+                   : versuch == 2
+                       ? "Zeile " + Nr(s.mit) + " hat den betragsgrößten Pivot der Spalte"
+                       : "der Pivot " + Nr(s.zeile) + " ist zu klein gegen seine Spalte") +
+                  ").");
         break;
       case Art::Normierung:
         if (s.zeile != spalte) {
@@ -260,25 +304,55 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
           Matrix(aus, weg, s, format, "Z");
         }
         break;
+      case Art::OhnePivot: {
+        if (s.mit != spalte) {
+          spalte = s.mit;
+          aus.Ueberschrift("Spalte " + Nr(spalte));
+        }
+        aus.Zeile("In Spalte " + Nr(s.mit) + " ist jeder mögliche Pivot null.");
+        if (!s.matrix.empty()) {
+          aus.Zeile(
+              "Die übrigen Spalten, ebenso eliminiert (eine Spalte ohne Pivot wird "
+              "übergangen):");
+          Matrix(aus, weg, s, format, "Z");
+        }
+        for (std::size_t k = 0; k < s.werte.size(); ++k) {
+          aus.Zeile("Zeile " + Nr(s.zeile + static_cast<int>(k)) +
+                    " lautet jetzt 0 = " + Komponenten(s.werte[k], format) + ".");
+        }
+        aus.Zeile(s.grund == Abbruchgrund::Widerspruch
+                      ? "Eine Gleichung 0 = c mit c ungleich 0 ist ein Widerspruch: das System "
+                        "hat keine Lösung."
+                      : "Eine Gleichung 0 = 0 gilt für alle Werte der Unbekannten: mindestens eine "
+                        "bleibt frei wählbar, das System hat unendlich viele Lösungen.");
+        break;
+      }
       case Art::Pruefung:
         aus.Ueberschrift("Probe");
         if (s.bestanden) {
           aus.Zeile("Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens " +
-                    Zahl(s.fehler) + " ihres Betrags.");
+                    Zahl(s.fehler) + " des größten Betrags der Unbekannten.");
+        } else if (s.teil != 0) {
+          aus.Zeile("Nicht bestanden: " + TeilName(s) + ": " + AbbruchText(s.grund) + ".");
         } else {
           aus.Zeile("Nicht bestanden: " + AbbruchText(s.grund) + ".");
         }
         break;
       case Art::Verfeinerung:
-        aus.Zeile("Die Lösung wird einmal nachgebessert (Korrektur aus dem Rest der Gleichungen):");
-        for (int i = 1; i <= n; ++i) {
-          aus.Zeile("X" + Nr(i) + " + (" +
-                    Komponenten(s.werte[static_cast<std::size_t>(i)], format) + ")");
-        }
+        aus.Zeile(std::string("Die Lösung wird nachgebessert (") +
+                  (s.versuch == 1 ? "ein Schritt" : Nr(s.versuch) + " Schritte") +
+                  "): der Rest der Gleichungen, mit etwa 38 Stellen gerechnet, ergibt ihre "
+                  "Korrektur.");
         break;
+      case Art::Nachgebessert: {
+        const std::string neu = Teilzahl(s.neu, format), alt = Teilzahl(s.alt, format);
+        aus.Zeile(TeilName(s) + ": " + neu +
+                  (neu == alt ? " (dieselben Stellen, nun gesichert)" : " statt " + alt));
+        break;
+      }
       case Art::NullGesetzt:
-        aus.Zeile("X" + Nr(s.zeile) +
-                  " liegt innerhalb seiner Fehlerschranke bei null und wird 0.");
+        aus.Zeile(TeilName(s) + ": " + Teilzahl(s.alt, format) +
+                  " ist von null nicht zu unterscheiden und wird 0.");
         break;
       case Art::Loesung:
         aus.Ueberschrift("Lösung");
@@ -288,7 +362,7 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
         }
         break;
       case Art::Abbruch:
-        aus.Ueberschrift("Keine Lösung");
+        aus.Ueberschrift(AbbruchUeberschrift(s.grund));
         aus.Zeile(AbbruchText(s.grund) + ".");
         break;
     }
@@ -309,9 +383,12 @@ std::string AbbruchText(Abbruchgrund grund) {
     case Abbruchgrund::KeineAnordnung:
       return "Keine Reihenfolge der Gleichungen gibt eine Diagonale ohne Null: das System hat "
              "keine eindeutige Lösung";
-    case Abbruchgrund::KeinPivot:
-      return "In der nächsten Spalte ist jeder mögliche Pivot null: das System hat keine "
-             "eindeutige Lösung";
+    case Abbruchgrund::UnendlichViele:
+      return "Eine Spalte hat keinen Pivot, und jede Gleichung ohne Pivot lautet 0 = 0: das "
+             "System hat unendlich viele Lösungen";
+    case Abbruchgrund::Widerspruch:
+      return "Eine Spalte hat keinen Pivot, und eine Gleichung ohne Pivot lautet 0 = c mit c "
+             "ungleich 0: das System hat keine Lösung";
     case Abbruchgrund::ErgebnisNichtEndlich:
       return "Die Elimination ergab einen unendlichen oder unbestimmten Wert";
     case Abbruchgrund::Singulaer:

@@ -21,7 +21,8 @@ enum class Abbruchgrund {
   Dimension,             // n outside 0..capacity
   NichtEndlich,          // a typed value is infinite or undefined
   KeineAnordnung,        // no order of the equations gives a non-zero diagonal
-  KeinPivot,             // every candidate in a column is zero after elimination
+  UnendlichViele,        // a column without pivot, every equation left says 0 = 0
+  Widerspruch,           // a column without pivot, an equation left says 0 = c, c not 0
   ErgebnisNichtEndlich,  // the elimination left an infinite or undefined unknown
   Singulaer,             // a tiny change of the coefficients makes the system singular
   Ungenau,               // the error may reach the shown digits
@@ -29,29 +30,40 @@ enum class Abbruchgrund {
 
 struct RechenSchritt {
   enum class Art {
-    Gleichungen,   // matrix: the system as read (rows 1..n)
-    Anordnung,     // folge: folge[i] = equation at position i
-    Wiederholung,  // versuch: 2 or 3; grund: why the elimination before failed
-    Tausch,        // zeile and mit exchanged
-    Normierung,    // zeile divided by wert (its pivot)
-    Rest,          // entry (zeile, mit) was rounding residue and is set to zero
-    Elimination,   // zeile minus wert times row mit; oberhalb: back substitution
-    Stand,         // matrix after column mit (nachOperation: after one operation)
-    Pruefung,      // the check: bestanden, grund, fehler (largest relative bound)
-    Verfeinerung,  // werte[i]: correction added to unknown i
-    NullGesetzt,   // unknown zeile within its error bound of zero, set to zero
-    Loesung,       // werte[i] = Xi
-    Abbruch,       // grund
+    Gleichungen,    // matrix: the system as read (rows 1..n)
+    Anordnung,      // folge: folge[i] = equation at position i
+    Wiederholung,   // versuch: 2 or 3; grund: why the elimination before failed
+    Tausch,         // zeile and mit exchanged (rest: zeile's pivot was zero or residue)
+    Normierung,     // zeile divided by wert (its pivot)
+    Rest,           // entry (zeile, mit) was rounding residue and is set to zero
+    Elimination,    // zeile minus wert times row mit; oberhalb: back substitution
+    Stand,          // matrix after column mit (nachOperation: after one operation)
+    OhnePivot,      // column mit has no pivot; grund: the verdict; rows zeile..n
+                    // are left without coefficients, werte their right-hand
+                    // sides; matrix: after the later columns were eliminated
+                    // too (empty when that changed nothing)
+    Pruefung,       // the check: bestanden, grund, fehler (bound of the whole
+                    // solution against its largest unknown); not passed for a
+                    // single part: zeile and teil name it
+    Verfeinerung,   // versuch: refinement steps taken, in about twice the precision
+    Nachgebessert,  // part teil of unknown zeile: alt replaced by the refined neu
+    NullGesetzt,    // part teil of unknown zeile (value alt) cannot be told from 0: 0
+    Loesung,        // werte[i] = Xi
+    Abbruch,        // grund
   };
   Art art = Art::Gleichungen;
   int zeile = 0;
   int mit = 0;
   int versuch = 0;
+  int teil = 0;  // 1: real part, 2: imaginary part
   bool oberhalb = false;
   bool nachOperation = false;
   bool bestanden = false;
+  bool rest = false;
   Abbruchgrund grund = Abbruchgrund::Keiner;
   long double fehler = 0.0L;
+  long double alt = 0.0L;
+  long double neu = 0.0L;
   ZKZahl wert;
   std::vector<int> folge;
   std::vector<ZKZahl> werte;   // index 1..n

@@ -261,6 +261,27 @@ TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
   }
 }
 
+// Tab moves between cells; Ctrl+Tab and Ctrl+Shift+Tab leave any grid from
+// any cell, its open editor too.
+TEST_F(BarrierefreiheitTest, CtrlTabLeavesEveryGrid) {
+  Seite(kMatrixSeite);
+  for (TStringGrid* g : {form1.MatrixTab_StringGrid, form1.KxWerte_StringGrid,
+                         form1.Variablen_StringGrid, form1.G_Variablen_StringGrid}) {
+    for (Qt::KeyboardModifiers mit :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+      Waehle(g, 1, 2);
+      if (g->Editieren()) g->SetEditorMode(true);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, mit);
+      EXPECT_NE(Fokus(), g) << g->objectName().toStdString() << " " << int(mit);
+      EXPECT_FALSE(g->EditorMode());
+    }
+  }
+  Seite(kRechenSeite);
+  Waehle(form1.Winkel_StringGrid, 1, 3);
+  Strg(Qt::Key_Tab);
+  EXPECT_NE(Fokus(), form1.Winkel_StringGrid);
+}
+
 TEST_F(BarrierefreiheitTest, EscapeLeavesTheFocusOnANamedControl) {
   KlickeZelle(form1.Variablen_StringGrid, 1, 2);
   Taste(Qt::Key_Escape);
@@ -487,6 +508,36 @@ TEST_P(FarbTest, ResultFieldsAreYellowOnlyWhereTheTextStaysLegible) {
   QApplication::setPalette(Palette(GetParam()));
   PruefeKontrast(&form1);
   EXPECT_EQ(form1.XL_Edit->palette().color(QPalette::Base) == kErgebnisGelb, GetParam() == 0);
+}
+
+// The current cell of the grid with the focus has a frame that stands out
+// from the same cell without the focus, whatever the palette.
+TEST_P(FarbTest, TheFocusedCellShowsAFrame) {
+  QApplication::setPalette(Palette(GetParam()));
+  Meldungen meldungen;
+  TForm1 form1;
+  form1.BaueMatrixseite();
+  form1.TabbedNotebook->SetPageIndex(0);
+  form1.show();
+  form1.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  for (TStringGrid* g : {form1.KxWerte_StringGrid, form1.MatrixTab_StringGrid}) {
+    SCOPED_TRACE(g->objectName().toStdString());
+    g->SetCell(1, 1, QStringLiteral("3+j4"));
+    g->SetCol(1);
+    g->SetRow(1);
+    const QRect zelle = g->CellRect(1, 1);
+    form1.AnzahlMatrix_Edit->setFocus();
+    const QImage ohne = g->grab(zelle).toImage();
+    g->setFocus();
+    const QImage mit = g->grab(zelle).toImage();
+    int deutlich = 0;
+    for (int y = 0; y < ohne.height(); ++y)
+      for (int x = 0; x < ohne.width(); ++x)
+        deutlich += Kontrastverhaeltnis(ohne.pixelColor(x, y), mit.pixelColor(x, y)) >= 3.0;
+    // At least one ring of pixels round the cell.
+    EXPECT_GE(deutlich, 2 * (zelle.width() + zelle.height()) - 8);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,7 +2,7 @@
 // Saving and opening the work through the window: the round trip of every
 // control, bad files that change nothing, the atomic save, the save
 // question, the recent list, F1 and the menu bar; and the block copy and
-// paste of the matrix and result grids.
+// paste of the matrix, result and memory grids.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -237,7 +237,8 @@ TEST_F(DateiTest, AnExerciseIsSavedAndOpenedAsAnExercise) {
 
 TEST_F(DateiTest, ResultsThatWereEmptyStayEmpty) {
   FuelleAlles(form1);
-  form1.MatrixTab_StringGridKeyDown(*std::make_unique<int>(0));  // any key clears the results
+  // An edited cell clears the results.
+  form1.MatrixTab_StringGridSetEditText(1, 1, form1.MatrixTab_StringGrid->Cells(1, 1));
   form1.Loesche_Rechenfeld_ButtonClick();
   form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1"));
   ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("a.quorvel"))));
@@ -554,6 +555,87 @@ TEST_F(DateiTest, SeveralSelectedCellsCopyAsTabSeparatedLines) {
                               QItemSelectionModel::ClearAndSelect);
   QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5\t1\t1\n1\t1\t-1"));
+}
+
+// A plain click edits its cell; Shift+click, Shift+arrows (also from the
+// open editor) and a drag choose a block, which Ctrl+C copies whole.
+TEST_F(DateiTest, ABlockIsChosenByShiftClickShiftArrowsOrADrag) {
+  Seite(0);
+  TStringGrid* m = form1.MatrixTab_StringGrid;
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  const char* zellen[2][3] = {{"5", "1", "2"}, {"1", "3", "-1"}};
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
+  auto kopiert = [this] {
+    QApplication::clipboard()->clear();
+    QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+    return QApplication::clipboard()->text();
+  };
+
+  KlickeZelle(m, 1, 1);
+  ASSERT_TRUE(m->EditorMode());
+  QTest::mouseClick(m->viewport(), Qt::LeftButton, Qt::ShiftModifier, Mitte(m, 2, 2));
+  EXPECT_FALSE(m->EditorMode());
+  EXPECT_EQ(kopiert(), QStringLiteral("5\t1\n1\t3"));
+
+  KlickeZelle(m, 2, 1);
+  ASSERT_TRUE(m->EditorMode()) << "a plain click edits again";
+  for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down})
+    QTest::keyClick(QApplication::focusWidget(), k, Qt::ShiftModifier);
+  EXPECT_FALSE(m->EditorMode());
+  EXPECT_EQ(kopiert(), QStringLiteral("1\t2\n3\t-1"));
+
+  QTest::mousePress(m->viewport(), Qt::LeftButton, {}, Mitte(m, 3, 2));
+  QTest::mouseMove(m->viewport(), Mitte(m, 1, 1));
+  QTest::mouseRelease(m->viewport(), Qt::LeftButton, {}, Mitte(m, 1, 1));
+  EXPECT_FALSE(m->EditorMode());
+  EXPECT_EQ(kopiert(), QStringLiteral("5\t1\t2\n1\t3\t-1"));
+  EXPECT_EQ(m->Cells(3, 2), QStringLiteral("-1")) << "the editor the press opened kept its text";
+}
+
+// A spreadsheet block fills the memory from the current row: values (as if
+// typed, each row read) and comments; G takes values only. A block that
+// does not fit changes nothing.
+TEST_F(DateiTest, ABlockFillsTheMemoryRowByRow) {
+  TStringGrid* k = form1.Variablen_StringGrid;
+  TStringGrid* g = form1.G_Variablen_StringGrid;
+  Waehle(k, 1, 2);
+  Kopiere(QStringLiteral("4\tMotor\r\n2.5\n"));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(k->Cells(1, 2), QStringLiteral("4"));
+  EXPECT_EQ(k->Cells(2, 2), QStringLiteral("Motor"));
+  EXPECT_EQ(k->Cells(1, 3), QStringLiteral("2,5"));
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[3].Realteil), 2.5);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[2].Realteil), 0.25);
+
+  // In the open editor of a comment, and into G.
+  KlickeZelle(k, 2, 5);
+  ASSERT_TRUE(k->EditorMode());
+  Kopiere(QStringLiteral("Last\nQuelle"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(k->Cells(2, 6), QStringLiteral("Quelle"));
+  EXPECT_TRUE(k->Cells(1, 6).isEmpty());
+  Waehle(g, 1, 7);
+  Kopiere(QStringLiteral("2\n0,5"));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[8].Realteil), 2);
+
+  const std::string vorher = Texte(form1);
+  struct Fall {
+    TStringGrid* grid;
+    int c, r;
+    const char* block;
+  };
+  for (const Fall& f : {Fall{k, 1, 20, "1\n2"}, Fall{k, 2, 1, "a\tb"}, Fall{g, 1, 1, "1\t2"}}) {
+    Waehle(f.grid, f.c, f.r);
+    Kopiere(QString::fromUtf8(f.block));
+    meldungen.Erwarte();
+    QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(meldungen.gezeigt.size(), 1u) << f.block;
+    EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("nichts eingefügt")));
+    meldungen.gezeigt.clear();
+  }
+  EXPECT_EQ(Texte(form1), vorher);
 }
 
 }  // namespace

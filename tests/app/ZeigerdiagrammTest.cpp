@@ -267,6 +267,34 @@ TEST_F(ZeigerdiagrammTest, ADropOnAFullMemoryIsRefusedWithAMessage) {
     EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, r), QString::number(r));
 }
 
+// Ctrl+C on a listed value copies a text the readers take back; Ctrl+V
+// anywhere on the page stores the clipboard's value as a drop does, also
+// with the focus on the drawing, which Tab reaches.
+TEST_F(ZeigerdiagrammTest, CtrlCCopiesAValueThatReadsBackAndCtrlVAddsOne) {
+  Speicher(1, QStringLiteral("42,01190308*e^j1,4"));
+  Warte();
+  seite->Werte_Liste->setFocus();
+  seite->Werte_Liste->setCurrentItem(Gruppe(0)->child(0));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+  const ZKZahl k1 = form1.Zustand.K_VarSpeicher[1];
+  ErwarteWert(QApplication::clipboard()->text(), k1.Realteil, k1.Imaginaerteil);
+
+  seite->Einpassen_Button->setFocus();
+  Taste(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), seite->Diagramm);
+  QApplication::clipboard()->setText(QStringLiteral("3+j4\n"));
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 2), QStringLiteral("3+j4"));
+  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[2].Imaginaerteil), 4);
+
+  QApplication::clipboard()->setText(QString(500, QLatin1Char('x')));
+  meldungen.Erwarte();
+  QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_LT(meldungen.gezeigt[0].text.size(), 120) << "quotes only the start";
+  EXPECT_TRUE(form1.Variablen_StringGrid->Cells(1, 3).isEmpty());
+}
+
 TEST_F(ZeigerdiagrammTest, ARightClickOffersCopyAndBothExports) {
   Speicher(1, QStringLiteral("3+j4"));
   Warte();

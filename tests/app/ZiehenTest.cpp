@@ -2,6 +2,7 @@
 // Right-button drag and drop between the window's controls, and the
 // clipboard paths that carry the same texts.
 #include <QClipboard>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -440,6 +441,9 @@ class KopierterWertTest : public ZiehenTest {
   void SetUp() override {
     ZiehenTest::SetUp();
     Seite(kMatrixSeite);
+    Loese();
+  }
+  void Loese() {
     form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
     const char* zellen[2][3] = {{"3", "1", "1"}, {"1+j2", "1", "-1"}};
     for (int r = 1; r <= 2; ++r)
@@ -497,6 +501,19 @@ TEST_F(KopierterWertTest, KeepsItsNumberWhenDraggedOrCopiedUntilItsTextIsEdited)
   Taste(Qt::Key_Escape);
   EXPECT_EQ(V()->Cells(1, 1), QStringLiteral("2,236067977*e^j26,57"));
   EXPECT_EQ(Formel(QStringLiteral("K1*2")), kGerundet);
+
+  // A block copy carries a value per cell, and a block paste keeps them.
+  Loese();
+  X()->setFocus();
+  for (int r = 0; r < 2; ++r)
+    X()->selectionModel()->select(X()->model()->index(r, 0), QItemSelectionModel::Select);
+  Tastenkombination(Qt::Key_C);
+  Waehle(M(), 1, 1);
+  Tastenkombination(Qt::Key_V);
+  ASSERT_EQ(M()->Cells(2, 1), QStringLiteral("2,236067977*e^j26,57"));
+  const std::optional<ZKZahl> wert = form1.Zellwert(M(), 2, 1);
+  ASSERT_TRUE(wert);
+  EXPECT_NEAR(double(wert->Realteil), 2.0, 1e-15);
 }
 
 }  // namespace

@@ -267,6 +267,23 @@ TEST_F(FormularTest, CtrlCComesBeforeTheKeyHandlersCtrlVIsTypedIntoTheCell) {
             QStringList({"down", "kopieren 2,1", "down", "down", "down", "down", "2,1:neu"}));
 }
 
+// A spreadsheet's cell ends with a line break, and a grid that takes no
+// blocks gets a block's first cell: no cell takes a tab or a line break.
+TEST_F(FormularTest, CtrlVPastesOneCellWithoutTabsOrLineBreaks) {
+  grid->setFocus();
+  grid->SetCol(1);
+  grid->SetRow(1);
+  QApplication::clipboard()->setText(QStringLiteral("1\t2\n3"));
+  QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("1"));
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->selectAll();
+  QApplication::clipboard()->setText(QStringLiteral("8\r\n"));
+  QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("8"));
+}
+
 TEST_F(FormularTest, APressOnAFixedCellKeepsTheEditorOpen) {
   KlickeZelle(2, 1);
   grid->SetEditorMode(true);

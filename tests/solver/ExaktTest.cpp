@@ -6,15 +6,18 @@
 // complex forms, zeros, repeated and scaled equations), read as the matrix
 // page reads them, and the reference solves the exact rationals that the
 // read values are (every long double is one), with GMP. Whenever the solver
-// shows a result, every unknown must be within 1e-9 of its exact value's
-// magnitude, or, shown as zero, smaller than 1e-14 of the terms that cancel
-// in it (zero as far as doubles read from decimals can tell); whenever it
+// shows a result, every part (real and imaginary part of each unknown)
+// must show its exact value's ten digits, or be 0 where that value is 0 or
+// below what doubles read from decimals can tell from 0; whenever it
 // refuses, the exact system must be singular or so ill-conditioned that 10
-// digits cannot be carried.
+// digits cannot be carried. Besides the typed systems: integer systems with
+// zero unknowns, and the nodal analysis of random RLC circuits.
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <complex>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
@@ -24,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "SystemBau.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKZahl.h"
 #include "solver/GleichungsLoeser.h"
@@ -209,37 +213,61 @@ std::string Beschreibung(const TippSystem& s) {
   return text;
 }
 
-// (|A^-1| (|b| + |A| |x|))_i for every unknown: the size of the terms that
-// cancel in it.
-std::vector<double> Gewichte(const ZKMatrix& w, int n, const std::vector<Q>& x) {
+// The exact inverse, or nothing for a singular matrix.
+std::optional<QMatrix> Inverse(const ZKMatrix& w, int n) {
   QMatrix m(static_cast<std::size_t>(n), std::vector<Q>(static_cast<std::size_t>(2 * n)));
   for (int r = 0; r < n; ++r) {
     for (int c = 0; c < n; ++c) m[r][c] = Exakt(w[r + 1][c + 1]);
     m[r][n + r] = {1, 0};
   }
-  EXPECT_TRUE(LoeseExakt(m, n));
-  std::vector<double> gewicht(static_cast<std::size_t>(n), 0.0);
+  if (!LoeseExakt(m, n)) return std::nullopt;
+  return m;  // A^-1 in columns n..2n-1
+}
+
+// Each part's weight: the size of the terms that cancel in it, by parts
+// (|A^-1| by parts times the terms of b - A x by parts), capped by the
+// largest unknown. [i][0] real part, [i][1] imaginary part.
+std::vector<std::array<double, 2>> Gewichte(const ZKMatrix& w, int n, const std::vector<Q>& x) {
+  const QMatrix m = *Inverse(w, n);
+  double groesste = 0;
+  for (const Q& xi : x) groesste = std::max(groesste, Betrag(xi));
+  std::vector<std::array<double, 2>> gewicht(static_cast<std::size_t>(n), {0.0, 0.0});
   for (int k = 0; k < n; ++k) {
-    double terme = static_cast<double>(w[k + 1][0].Betrag);
-    for (int c = 0; c < n; ++c) terme += static_cast<double>(w[k + 1][c + 1].Betrag) * Betrag(x[c]);
-    for (int i = 0; i < n; ++i) gewicht[i] += Betrag(m[i][n + k]) * terme;
+    const ZKZahl& b = w[k + 1][0];
+    double tre = std::fabs(static_cast<double>(b.Realteil));
+    double tim = std::fabs(static_cast<double>(b.Imaginaerteil));
+    for (int c = 0; c < n; ++c) {
+      const double are = std::fabs(static_cast<double>(w[k + 1][c + 1].Realteil));
+      const double aim = std::fabs(static_cast<double>(w[k + 1][c + 1].Imaginaerteil));
+      const double xre = std::fabs(x[c].re.get_d()), xim = std::fabs(x[c].im.get_d());
+      tre += are * xre + aim * xim;
+      tim += are * xim + aim * xre;
+    }
+    for (int i = 0; i < n; ++i) {
+      const double zre = std::fabs(m[i][n + k].re.get_d()), zim = std::fabs(m[i][n + k].im.get_d());
+      gewicht[i][0] += zre * tre + zim * tim;
+      gewicht[i][1] += zre * tim + zim * tre;
+    }
   }
+  for (auto& g : gewicht) g = {std::min(g[0], groesste), std::min(g[1], groesste)};
   return gewicht;
 }
 
-// The larger of two condition numbers, both blind to how the equations are
-// scaled: Skeel's || |A^-1| |A| || of the matrix with every unknown's column
-// scaled to a largest magnitude of 1 (how far the matrix is from a singular
-// one), and the largest over the unknowns of (|A^-1| (|A| |x| + |b|))_i /
-// |x_i| (how much this solution's unknowns move; infinite for a zero one
-// that moves at all). Needs the exact inverse; only refused systems pay it.
-double Kondition(const ZKMatrix& w, int n, const std::vector<Q>& x) {
-  QMatrix m(static_cast<std::size_t>(n), std::vector<Q>(static_cast<std::size_t>(2 * n)));
-  for (int r = 0; r < n; ++r) {
-    for (int c = 0; c < n; ++c) m[r][c] = Exakt(w[r + 1][c + 1]);
-    m[r][n + r] = {1, 0};
-  }
-  if (!LoeseExakt(m, n)) return std::numeric_limits<double>::infinity();
+// Two condition numbers, both blind to how the equations are scaled:
+// Skeel's || |A^-1| |A| || of the matrix with every unknown's column scaled
+// to a largest magnitude of 1 (how far the matrix is from a singular one),
+// and the largest over the unknowns of (|A^-1| (|A| |x| + |b|))_i / |x_i|
+// (how much this solution's unknowns move; infinite for a zero one that
+// moves at all). Needs the exact inverse; only refused systems pay it.
+struct Konditionen {
+  double matrix = HUGE_VAL;
+  double loesung = HUGE_VAL;
+  double Groesste() const { return std::max(matrix, loesung); }
+};
+
+Konditionen Kondition(const ZKMatrix& w, int n, const std::vector<Q>& x) {
+  const std::optional<QMatrix> m = Inverse(w, n);
+  if (!m) return {};
   auto a = [&](int r, int c) { return static_cast<double>(w[r + 1][c + 1].Betrag); };
   std::vector<double> spalte(static_cast<std::size_t>(n), 0.0);
   for (int c = 0; c < n; ++c)
@@ -250,79 +278,330 @@ double Kondition(const ZKMatrix& w, int n, const std::vector<Q>& x) {
     daten[k] = static_cast<double>(w[k + 1][0].Betrag);
     for (int c = 0; c < n; ++c) daten[k] += a(k, c) * Betrag(x[c]);
   }
-  double groesste = 0;
+  Konditionen k{0, 0};
   for (int i = 0; i < n; ++i) {
     double summe = 0, skeel = 0;
-    for (int k = 0; k < n; ++k) {
-      const double z = Betrag(m[i][n + k]);
-      summe += z * daten[k];
-      for (int c = 0; c < n; ++c) skeel += z * a(k, c) * spalte[c] / spalte[i];
+    for (int j = 0; j < n; ++j) {
+      const double z = Betrag((*m)[i][n + j]);
+      summe += z * daten[j];
+      for (int c = 0; c < n; ++c) skeel += z * a(j, c) * spalte[c] / spalte[i];
     }
     const double xi = Betrag(x[i]);
-    groesste = std::max({groesste, skeel, xi == 0 ? (summe == 0 ? 0 : HUGE_VAL) : summe / xi});
+    k.matrix = std::max(k.matrix, skeel);
+    k.loesung = std::max(k.loesung, xi == 0 ? (summe == 0 ? 0 : HUGE_VAL) : summe / xi);
   }
-  return groesste;
+  return k;
+}
+
+// |q| rounded once to ten significant digits, half away from zero, as both
+// display formats round: the digits (10^9..10^10-1), the decimal exponent
+// and the sign. Two values show the same digits exactly when these agree.
+struct ZehnStellen {
+  mpz_class ziffern;
+  long exponent = 0;
+  int vorzeichen = 0;
+  bool operator==(const ZehnStellen&) const = default;
+};
+
+ZehnStellen Runde(const mpq_class& q) {
+  ZehnStellen z;
+  z.vorzeichen = sgn(q);
+  if (z.vorzeichen == 0) return z;
+  const mpq_class a = abs(q);
+  // From a guess of the exponent, scale into [10^9, 10^10).
+  const double d = a.get_d();
+  long e = d > 0 && std::isfinite(d) ? static_cast<long>(std::floor(std::log10(d))) : 0;
+  const mpz_class milliarde("1000000000"), zehnMilliarden("10000000000");
+  mpq_class skaliert;
+  for (;;) {
+    mpz_class zehn;
+    mpz_ui_pow_ui(zehn.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(9 - e)));
+    skaliert = 9 - e >= 0 ? mpq_class(a * zehn) : mpq_class(a / zehn);
+    if (skaliert >= zehnMilliarden) {
+      ++e;
+    } else if (skaliert < milliarde) {
+      --e;
+    } else {
+      break;
+    }
+  }
+  const mpq_class halb(1, 2);
+  const mpq_class aufgerundet = skaliert + halb;
+  z.ziffern = aufgerundet.get_num() / aufgerundet.get_den();
+  if (z.ziffern == zehnMilliarden) {
+    z.ziffern = milliarde;
+    ++e;
+  }
+  z.exponent = e;
+  return z;
+}
+
+std::string Text(const ZehnStellen& z) {
+  return (z.vorzeichen < 0 ? "-" : "") + z.ziffern.get_str() + "E" + std::to_string(z.exponent);
+}
+
+// What one batch of systems came to.
+struct Bilanz {
+  int gezeigt = 0, keineLoesung = 0, schlecht = 0, singulaerExakt = 0, mitEingriff = 0;
+  int nullTeile = 0, nullExakt = 0;
+  double kleinsteAbgelehnteKondition = HUGE_VAL;
+
+  void Drucke(const char* name, int systeme) const {
+    std::cout << "[ " << name << " ] " << systeme << " systems: " << gezeigt << " shown, "
+              << keineLoesung << " reported singular, " << schlecht << " reported ill-conditioned; "
+              << singulaerExakt << " exactly singular; " << mitEingriff
+              << " left the plain elimination; " << nullTeile << " parts shown as 0, " << nullExakt
+              << " of them exactly 0; smallest condition number of a refused regular system "
+              << kleinsteAbgelehnteKondition << "\n";
+  }
+};
+
+// Solves the system with the solver and exactly. Shown: every part that is
+// not 0 shows the exact part's ten digits, every part whose exact value is
+// 0 is 0, and a part shown as 0 otherwise is below 1e-15 of its weight
+// (zero as far as doubles read from decimals can tell). Refused: the exact
+// system is singular, or its condition number (`Konditionen::matrix` with
+// nurMatrix, else the larger of the two) is at least schwelle.
+LoeseStatus PruefeGegenExakt(const ZKMatrix& werte, int n, double schwelle, bool nurMatrix,
+                             Bilanz& bilanz) {
+  QMatrix m(static_cast<std::size_t>(n), std::vector<Q>(static_cast<std::size_t>(n + 1)));
+  for (int r = 0; r < n; ++r) {
+    for (int c = 0; c < n; ++c) m[r][c] = Exakt(werte[r + 1][c + 1]);
+    m[r][n] = Exakt(werte[r + 1][0]);
+  }
+  const bool regulaer = LoeseExakt(m, n);
+  std::vector<Q> x;
+  for (int i = 0; i < n && regulaer; ++i) x.push_back(m[i][n]);
+
+  GleichungsLoeser l;
+  l.SetzeDimension(n);
+  l.UebernehmeMatrix(n, n, werte);
+  const LoeseStatus status = l.Loese();
+  bilanz.mitEingriff += l.Eingriffe() > 0;
+  if (!regulaer) ++bilanz.singulaerExakt;
+
+  if (status == Geloest) {
+    ++bilanz.gezeigt;
+    EXPECT_TRUE(regulaer) << "a singular system was shown as solved";
+    if (!regulaer) return status;
+    std::vector<std::array<double, 2>> gewicht;
+    for (int i = 0; i < n; ++i) {
+      const ZKZahl& gezeigt = l.Loesung()[static_cast<std::size_t>(i)];
+      for (int t = 0; t < 2; ++t) {
+        const long double teil = t == 0 ? gezeigt.Realteil : gezeigt.Imaginaerteil;
+        const mpq_class& exakt = t == 0 ? x[i].re : x[i].im;
+        const char* name = t == 0 ? ", real part" : ", imaginary part";
+        if (teil == 0.0L) {
+          ++bilanz.nullTeile;
+          if (sgn(exakt) == 0) {
+            ++bilanz.nullExakt;
+            continue;
+          }
+          if (gewicht.empty()) gewicht = Gewichte(werte, n, x);
+          EXPECT_LE(std::fabs(exakt.get_d()), 1e-15 * gewicht[i][t])
+              << "X" << i + 1 << name << " shown as 0";
+          continue;
+        }
+        EXPECT_EQ(Text(Runde(Exakt(teil))), Text(Runde(exakt))) << "X" << i + 1 << name;
+      }
+    }
+  } else {
+    (status == KeineEindeutigeLoesung ? bilanz.keineLoesung : bilanz.schlecht) += 1;
+    if (regulaer) {
+      const Konditionen k = Kondition(werte, n, x);
+      const double kondition = nurMatrix ? k.matrix : k.Groesste();
+      bilanz.kleinsteAbgelehnteKondition = std::min(bilanz.kleinsteAbgelehnteKondition, kondition);
+      EXPECT_GE(kondition, schwelle) << "a regular system was refused with status " << status;
+    }
+  }
+  return status;
+}
+
+// Gaussian integers a[r][c] / teiler, x[c] and the right-hand sides made
+// from them in integer arithmetic, so that the system holds exactly.
+ZKMatrix GanzzahligesSystem(const std::vector<std::vector<std::complex<long>>>& a,
+                            const std::vector<std::complex<long>>& x, long teiler) {
+  const int n = static_cast<int>(a.size());
+  ZKMatrix m(n + 1, n + 1);
+  for (int r = 1; r <= n; ++r) {
+    std::complex<long> b;
+    for (int c = 1; c <= n; ++c) {
+      const std::complex<long>& arc = a[r - 1][c - 1];
+      m[r][c] = systembau::Kartesisch(static_cast<long double>(arc.real()) / teiler,
+                                      static_cast<long double>(arc.imag()) / teiler);
+      b += arc * x[c - 1];
+    }
+    m[r][0] = systembau::Kartesisch(static_cast<long double>(b.real()) / teiler,
+                                    static_cast<long double>(b.imag()) / teiler);
+  }
+  return m;
 }
 
 class GegenExakt : public ::testing::TestWithParam<int> {};
 
 TEST_P(GegenExakt, ShownDigitsAreRightAndEveryRefusalIsJustified) {
   Tipper tipper(20261207u + static_cast<std::uint32_t>(GetParam()));
-  int gezeigt = 0, keineLoesung = 0, schlecht = 0, singulaerExakt = 0, mitEingriff = 0;
-  double kleinsteAbgelehnteKondition = HUGE_VAL;
+  Bilanz bilanz;
   for (int nummer = 0; nummer < kSystemeJeTeil; ++nummer) {
     const TippSystem s = Tippe(tipper);
-    const int n = s.n;
     SCOPED_TRACE(Beschreibung(s));
-
-    QMatrix m(static_cast<std::size_t>(n), std::vector<Q>(static_cast<std::size_t>(n + 1)));
-    for (int r = 0; r < n; ++r) {
-      for (int c = 0; c < n; ++c) m[r][c] = Exakt(s.werte[r + 1][c + 1]);
-      m[r][n] = Exakt(s.werte[r + 1][0]);
-    }
-    const bool regulaer = LoeseExakt(m, n);
-    std::vector<Q> x;
-    for (int i = 0; i < n && regulaer; ++i) x.push_back(m[i][n]);
-
-    GleichungsLoeser l;
-    l.SetzeDimension(n);
-    l.UebernehmeMatrix(n, n, s.werte);
-    const LoeseStatus status = l.Loese();
-    mitEingriff += l.Eingriffe() > 0;
-    if (!regulaer) ++singulaerExakt;
-
-    if (status == Geloest) {
-      ++gezeigt;
-      ASSERT_TRUE(regulaer) << "a singular system was shown as solved";
-      std::vector<double> gewicht;
-      for (int i = 0; i < n; ++i) {
-        const Q ist = Exakt(l.Arbeitswert(i + 1, 0));
-        if (IstNull(ist) && !IstNull(x[i])) {
-          // Shown as zero: the terms cancelling in it must be 1e14 times larger.
-          if (gewicht.empty()) gewicht = Gewichte(s.werte, n, x);
-          EXPECT_LE(Betrag(x[i]), 1e-14 * gewicht[i]) << "X" << i + 1 << " shown as zero";
-          continue;
-        }
-        const Q fehler{ist.re - x[i].re, ist.im - x[i].im};
-        EXPECT_LE(Betrag(fehler), 1e-9 * Betrag(x[i])) << "X" << i + 1;
-      }
-    } else {
-      (status == KeineEindeutigeLoesung ? keineLoesung : schlecht) += 1;
-      if (regulaer) {
-        const double kondition = Kondition(s.werte, n, x);
-        kleinsteAbgelehnteKondition = std::min(kleinsteAbgelehnteKondition, kondition);
-        EXPECT_GE(kondition, kKonditionFuerAblehnung)
-            << "a well-conditioned system was refused with status " << status;
-      }
-    }
+    PruefeGegenExakt(s.werte, s.n, kKonditionFuerAblehnung, false, bilanz);
   }
-  std::cout << "[ Exakt    ] " << kSystemeJeTeil << " systems: " << gezeigt << " shown, "
-            << keineLoesung << " reported singular, " << schlecht << " reported ill-conditioned; "
-            << singulaerExakt << " exactly singular; " << mitEingriff
-            << " left the plain elimination; smallest condition number of a refused regular system "
-            << kleinsteAbgelehnteKondition << "\n";
+  bilanz.Drucke("Exakt   ", kSystemeJeTeil);
 }
 
 INSTANTIATE_TEST_SUITE_P(Teile, GegenExakt, ::testing::Range(0, kTeile));
+
+// Integer coefficients and integer solutions, a third of the unknowns 0
+// and many parts 0 besides: every part must come out exactly, zeros as 0.
+TEST(GegenExakt, IntegerSystemsWithZeroUnknownsComeOutExactly) {
+  std::mt19937 zufall(25);
+  auto ganz = [&](int von, int bis) {
+    return std::uniform_int_distribution<int>(von, bis)(zufall);
+  };
+  Bilanz bilanz;
+  constexpr int kSysteme = 300;
+  for (int nummer = 0; nummer < kSysteme; ++nummer) {
+    const int n = ganz(2, 8);
+    std::vector<std::complex<long>> x;
+    for (int i = 0; i < n; ++i) {
+      x.emplace_back(ganz(0, 2) == 0 ? 0 : ganz(0, 1) * ganz(-9, 9),
+                     ganz(0, 2) == 0 ? 0 : ganz(0, 1) * ganz(-9, 9));
+      if (ganz(0, 2) == 0) x.back() = 0;
+    }
+    std::vector<std::vector<std::complex<long>>> a(static_cast<std::size_t>(n));
+    for (int r = 0; r < n; ++r) {
+      long summe = 0;
+      for (int c = 0; c < n; ++c) {
+        a[r].emplace_back(ganz(-9, 9), ganz(-9, 9));
+        summe += std::abs(a[r].back().real()) + std::abs(a[r].back().imag());
+      }
+      a[r][r] = {summe + ganz(1, 9), ganz(-9, 9)};  // diagonal-dominant
+    }
+    const ZKMatrix m = GanzzahligesSystem(a, x, 1);
+    SCOPED_TRACE("system " + std::to_string(nummer));
+    EXPECT_EQ(PruefeGegenExakt(m, n, HUGE_VAL, false, bilanz), Geloest);
+  }
+  bilanz.Drucke("Ganzzahl", kSysteme);
+  EXPECT_GT(bilanz.nullExakt, kSysteme);
+}
+
+// 20 unknowns, X7 = 0, coefficients in eighths and integer solutions, so
+// that the right-hand sides are exact (a condition number of a few hundred).
+TEST(GegenExakt, TwentyUnknownsOneOfThemZero) {
+  std::mt19937 zufall(400);
+  auto ganz = [&](int von, int bis) {
+    return std::uniform_int_distribution<int>(von, bis)(zufall);
+  };
+  constexpr int n = 20;
+  std::vector<std::vector<std::complex<long>>> a(n);
+  std::vector<std::complex<long>> x;
+  for (int r = 0; r < n; ++r) {
+    x.emplace_back(r == 6 ? 0 : ganz(-20, 20), r == 6 ? 0 : ganz(-20, 20));
+    for (int c = 0; c < n; ++c) a[r].emplace_back(ganz(-80, 80), ganz(-80, 80));
+  }
+  int nullen = 0;
+  for (const auto& xi : x) nullen += (xi.real() == 0) + (xi.imag() == 0);
+  Bilanz bilanz;
+  EXPECT_EQ(PruefeGegenExakt(GanzzahligesSystem(a, x, 8), n, HUGE_VAL, false, bilanz), Geloest);
+  EXPECT_EQ(bilanz.nullExakt, nullen);
+}
+
+// The typed systems of LoeseTest whose decimals give a zero unknown: the
+// doubles leave a trace of it, which is below what they can tell from 0.
+TEST(GegenExakt, TypedDecimalsWithAZeroUnknown) {
+  Bilanz bilanz;
+  for (const auto& gleichungen : std::vector<std::vector<std::string>>{
+           {"1,1-j0,7; 0,5+j0,3; 1,2", "0,7-j1,4; 0,7; -0,4+j1"},
+           {"0,8+j4,2; 1,5-j0,5; 0,3; -0,7+j1,1", "1,88-j0,7; 0,2; 2,4-j1,3; 0,9",
+            "1,96-j1,88; -0,6+j1,8; 1,1+j0,1; 2"}}) {
+    const int n = static_cast<int>(gleichungen.size());
+    EXPECT_EQ(PruefeGegenExakt(systembau::AusTexten(gleichungen), n, HUGE_VAL, false, bilanz),
+              Geloest);
+  }
+  EXPECT_EQ(bilanz.nullTeile, 4);
+}
+
+// Nodal analysis of a random RLC network: n nodes besides ground, joined by
+// a spanning tree and some more branches, each a resistor, coil,
+// capacitor, R and L in series or R parallel to C, with values as catalogues
+// list them (1 Ω .. 10 MΩ, 1 µH .. 1 H, 1 pF .. 100 µF) and a frequency of
+// 10 Hz .. 1 MHz; one or two current sources into nodes. The admittances
+// are what a student types: doubles.
+ZKMatrix Knotenanalyse(std::mt19937& zufall, int& n) {
+  using K = std::complex<long double>;
+  auto gleich = [&](long double von, long double bis) {
+    return std::uniform_real_distribution<long double>(von, bis)(zufall);
+  };
+  auto ganz = [&](int von, int bis) {
+    return std::uniform_int_distribution<int>(von, bis)(zufall);
+  };
+  static const int kE12[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
+  auto wert = [&](int von, int bis) {  // E12 value times 10^(von..bis)
+    return kE12[ganz(0, 11)] / 10.0L * std::pow(10.0L, static_cast<long double>(ganz(von, bis)));
+  };
+  n = ganz(2, 12);
+  const long double omega = 2 * std::acos(-1.0L) * std::pow(10.0L, gleich(1, 6));
+  std::vector<std::vector<K>> y(static_cast<std::size_t>(n + 1), std::vector<K>(n + 1));
+  auto zweig = [&](int p, int q) {
+    K admittanz;
+    switch (ganz(0, 4)) {
+      case 0:
+        admittanz = 1.0L / wert(0, 6);
+        break;
+      case 1:
+        admittanz = 1.0L / K(0, omega * wert(-6, -1));
+        break;
+      case 2:
+        admittanz = K(0, omega * wert(-12, -5));
+        break;
+      case 3:
+        admittanz = 1.0L / K(wert(0, 6), omega * wert(-6, -1));
+        break;
+      default:
+        admittanz = K(1.0L / wert(0, 6), omega * wert(-12, -5));
+    }
+    y[p][p] += admittanz;
+    y[q][q] += admittanz;
+    y[p][q] -= admittanz;
+    y[q][p] -= admittanz;
+  };
+  for (int k = 1; k <= n; ++k) zweig(k, ganz(0, k - 1));
+  for (int weitere = ganz(n / 2, 2 * n); weitere > 0; --weitere) {
+    const int p = ganz(0, n), q = ganz(0, n);
+    if (p != q) zweig(p, q);
+  }
+  ZKMatrix m(n + 1, n + 1);
+  auto alsDouble = [](const K& z) {
+    return systembau::Kartesisch(static_cast<double>(z.real()), static_cast<double>(z.imag()));
+  };
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n; ++c) m[r][c] = alsDouble(y[r][c]);
+  for (int quellen = ganz(1, 2); quellen > 0; --quellen) {
+    ZKZahl strom;
+    strom.SetzePolar(static_cast<double>(wert(-3, 1)), ganz(-179, 180));
+    m[ganz(1, n)][0] += alsDouble(K(strom.Realteil, strom.Imaginaerteil));
+  }
+  return m;
+}
+
+class Schaltungen : public ::testing::TestWithParam<int> {};
+
+// A circuit whose matrix has a condition number below 1e10 is never
+// refused, and every shown part is right.
+TEST_P(Schaltungen, AreSolvedBelowAConditionNumberOf1e10WithEveryDigitRight) {
+  std::mt19937 zufall(2500u + static_cast<std::uint32_t>(GetParam()));
+  Bilanz bilanz;
+  constexpr int kSysteme = 60;
+  for (int nummer = 0; nummer < kSysteme; ++nummer) {
+    int n = 0;
+    const ZKMatrix m = Knotenanalyse(zufall, n);
+    SCOPED_TRACE("circuit " + std::to_string(nummer) + ", n = " + std::to_string(n));
+    PruefeGegenExakt(m, n, 1e10, true, bilanz);
+  }
+  bilanz.Drucke("Schaltung", kSysteme);
+}
+
+INSTANTIATE_TEST_SUITE_P(Teile, Schaltungen, ::testing::Range(0, 4));
 
 }  // namespace

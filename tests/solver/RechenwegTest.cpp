@@ -56,12 +56,12 @@ std::vector<ZKZahl> Nachrechnen(const Rechenweg& weg) {
           zelle(s.zeile, c) = zelle(s.zeile, c) - (zelle(s.mit, c) * s.wert);
         }
         break;
-      case Art::Verfeinerung:
-        for (int i = 1; i <= n; ++i) zelle(i, 0) += s.werte[static_cast<std::size_t>(i)];
+      case Art::Nachgebessert:
+      case Art::NullGesetzt: {
+        ZKZahl& x = zelle(s.zeile, 0);
+        x.SetzeKartesisch(s.teil == 1 ? s.neu : x.Realteil, s.teil == 2 ? s.neu : x.Imaginaerteil);
         break;
-      case Art::NullGesetzt:
-        zelle(s.zeile, 0) = ZKZahl();
-        break;
+      }
       default:
         break;
     }
@@ -147,17 +147,20 @@ TEST(Rechenweg, RecordsTheFallbackArrangementAndARowExchangeAndStillReplays) {
   EXPECT_NE(RechenwegText(weg, General).find("Zeile 2 und Zeile 3 getauscht"), std::string::npos);
 }
 
-// The first elimination of this system fails its check, and so does the
-// second, with the largest pivots; the third, with the arrangement's own
-// pivots, passes. The record holds only that one, after saying why.
+// The first elimination of this system finds no pivot in a column, and the
+// second, with the largest pivots, fails its check; the third, with the
+// arrangement's own pivots, passes, though one of them is zero after
+// column 1 and gives way to the row below. The record holds only that
+// elimination, after saying why.
 TEST(Rechenweg, ARepeatedEliminationIsSaidAndOnlyTheShownOneIsKept) {
-  const ZKMatrix system = AusTexten({"1; 1e-8; 0; 1", "2; 7; 1e-12; 1e-12", "3; 7; 1e-12; 5"});
+  const ZKMatrix system = AusTexten({"2; 7e-7; -5,4; 0; 0", "9; -3; 0; 0; 3e-17",
+                                     "5; 7e-7; -5,4; -2; 6", "8; 0; -1,1; 2e-17; 0"});
   PruefeNachrechnung(system);
   GleichungsLoeser l;
   Rechenweg weg;
   l.SetzeRechenweg(&weg);
   ASSERT_EQ(systembau::Loese(l, system), Geloest);
-  int wiederholungen = 0, normierungen = 0, proben = 0;
+  int wiederholungen = 0, normierungen = 0, proben = 0, resteGetauscht = 0;
   for (const RechenSchritt& s : weg.schritte) {
     if (s.art == Art::Wiederholung) {
       ++wiederholungen;
@@ -166,17 +169,132 @@ TEST(Rechenweg, ARepeatedEliminationIsSaidAndOnlyTheShownOneIsKept) {
     }
     normierungen += s.art == Art::Normierung;
     proben += s.art == Art::Pruefung;
+    resteGetauscht += s.art == Art::Tausch && s.rest;
   }
   EXPECT_EQ(wiederholungen, 1);
-  EXPECT_EQ(normierungen, 3);  // one elimination, not three
+  EXPECT_EQ(normierungen, 4);  // one elimination, not three
   EXPECT_GE(proben, 1);
-  EXPECT_NE(RechenwegText(weg, General).find("wiederholt"), std::string::npos);
+  EXPECT_EQ(resteGetauscht, 1);
+  const std::string text = RechenwegText(weg, General);
+  EXPECT_NE(text.find("in einer Spalte blieb kein Pivot ungleich null"), std::string::npos);
+  EXPECT_NE(text.find("und danach noch einmal mit den Pivots der Anordnung"), std::string::npos);
+  EXPECT_NE(text.find("(der Pivot in Zeile 2 ist null oder Rundungsrest)"), std::string::npos);
+}
+
+// Whether the arrangement keeps the order, and which elimination is shown,
+// is said in so many words.
+TEST(Rechenweg, SaysWhetherTheOrderIsKeptAndWhichEliminationIsShown) {
+  auto text = [](const std::vector<std::string>& gleichungen) {
+    GleichungsLoeser l;
+    Rechenweg weg;
+    l.SetzeRechenweg(&weg);
+    EXPECT_EQ(systembau::Loese(l, AusTexten(gleichungen)), Geloest);
+    return RechenwegText(weg, General);
+  };
+  const std::string kBleibt = "Die Gleichungen bleiben in ihrer Reihenfolge.";
+  EXPECT_NE(text({"5; 1; 1", "1; 1; -1"}).find(kBleibt), std::string::npos);
+  EXPECT_EQ(text({"3; 0; 1", "5; 1; 1"}).find(kBleibt), std::string::npos);
+  // The threshold pivoting finds no pivot in column 2; the largest pivots do.
+  const std::string zweiter = text({"8; 3; -2; -5", "3; 3; 0; 1e-19", "6; 6; 8e-16; 9e-14"});
+  EXPECT_NE(zweiter.find("Die Elimination wurde wiederholt, mit dem betragsgrößten Pivot jeder "
+                         "Spalte (Zeilentausch). Gezeigt wird diese Rechnung."),
+            std::string::npos)
+      << zweiter;
+  EXPECT_NE(zweiter.find("Zeile 1 und Zeile 2 getauscht (Zeile 2 hat den betragsgrößten Pivot "
+                         "der Spalte)."),
+            std::string::npos);
+}
+
+// X1 = 3 + j, X2 = 0: the elimination's values pass the check as they are;
+// nothing is refined, and the record says nothing of refining.
+TEST(Rechenweg, AnExactZeroUnknownNeedsNoRefinement) {
+  GleichungsLoeser l;
+  Rechenweg weg;
+  l.SetzeRechenweg(&weg);
+  ASSERT_EQ(systembau::Loese(l, AusTexten({"2+j4; 1+j1; 3", "4-j2; 1-j1; -2+j1"})), Geloest);
+  for (const RechenSchritt& s : weg.schritte) {
+    EXPECT_NE(s.art, Art::Verfeinerung);
+    EXPECT_NE(s.art, Art::Nachgebessert);
+  }
+  EXPECT_EQ(RechenwegText(weg, General).find("nachgebessert"), std::string::npos);
+  EXPECT_EQ(KomponentenText(l.Loesung()[0], General), "3+j1");
+  EXPECT_EQ(l.Loesung()[1].Realteil, 0.0L);
+  EXPECT_EQ(l.Loesung()[1].Imaginaerteil, 0.0L);
+}
+
+// The arithmetic leaves rounding residue where the elimination makes an
+// entry zero or one; the record shows what the step makes of it.
+TEST(Rechenweg, EntriesTheEliminationClearsAreShownAsZeroAndOne) {
+  std::mt19937 zufall(23);
+  const ZKMatrix system = Zufallssystem(3, 4, zufall);
+  GleichungsLoeser l;
+  Rechenweg weg;
+  l.SetzeRechenweg(&weg);
+  ASSERT_EQ(systembau::Loese(l, system), Geloest);
+  bool rest = false;
+  for (int r = 1; r <= 4; ++r) {
+    for (int c = 1; c <= 4; ++c) {
+      const ZKZahl& z = l.Arbeitswert(r, c);
+      rest = rest || (r == c ? z.Realteil != 1.0L || z.Imaginaerteil != 0.0L : z != ZKZahl());
+    }
+  }
+  EXPECT_TRUE(rest) << "the working matrix should hold residue for this test to mean anything";
+  const RechenSchritt* letzter = nullptr;
+  for (const RechenSchritt& s : weg.schritte) {
+    if (s.art == Art::Stand) letzter = &s;
+  }
+  ASSERT_NE(letzter, nullptr);
+  for (int r = 1; r <= 4; ++r) {
+    for (int c = 1; c <= 4; ++c) {
+      const ZKZahl& z = weg.Eintrag(*letzter, r, c);
+      EXPECT_EQ(z.Realteil, r == c ? 1.0L : 0.0L) << r << ", " << c;
+      EXPECT_EQ(z.Imaginaerteil, 0.0L) << r << ", " << c;
+    }
+  }
+}
+
+// A wide matrix in the HTML splits into blocks of columns, each with the
+// row names; the right-hand side comes with the last block.
+TEST(Rechenweg, HtmlSplitsWideMatricesIntoColumnBlocks) {
+  GleichungsLoeser l;
+  Rechenweg weg;
+  l.SetzeRechenweg(&weg);
+  ASSERT_EQ(systembau::Loese(l, AusTexten({"4; 2; 1; 1", "5; 1; 3; 1", "6; 1; 1; 4"})), Geloest);
+  const std::string html = RechenwegHtml(weg, General, 2);
+  const std::size_t erste = html.find("<pre");
+  const std::size_t zweite = html.find("<pre", erste + 1);
+  const std::size_t dritte = html.find("<pre", zweite + 1);
+  ASSERT_NE(dritte, std::string::npos);
+  const std::string block1 = html.substr(erste, zweite - erste);
+  const std::string block2 = html.substr(zweite, dritte - zweite);
+  for (const std::string& block : {block1, block2}) EXPECT_NE(block.find("Z3"), std::string::npos);
+  EXPECT_NE(block1.find("X2"), std::string::npos);
+  EXPECT_EQ(block1.find("X3"), std::string::npos);
+  EXPECT_EQ(block1.find("rechte Seite"), std::string::npos);
+  EXPECT_NE(block2.find("X3  | rechte Seite"), std::string::npos);
+  // The same matrix whole when no block size is given.
+  const std::string ganz = RechenwegHtml(weg, General);
+  const std::size_t matrix = ganz.find("<pre");
+  EXPECT_NE(ganz.substr(matrix, ganz.find("</pre>", matrix) - matrix).find("X3  | rechte Seite"),
+            std::string::npos);
+}
+
+// One equation is one: "wie sie gelesen wurde".
+TEST(Rechenweg, OneEquationIsSingular) {
+  GleichungsLoeser l;
+  Rechenweg weg;
+  l.SetzeRechenweg(&weg);
+  ASSERT_EQ(systembau::Loese(l, AusTexten({"5; 2"})), Geloest);
+  EXPECT_NE(RechenwegText(weg, General).find("Aufgabe: 1 Gleichung, wie sie gelesen wurde\n"),
+            std::string::npos);
 }
 
 struct Unloesbar {
   const char* name;
   std::vector<std::string> gleichungen;
   Abbruchgrund grund;
+  const char* ueberschrift;
+  const char* zeile;  // what the elimination shows, or ""
 };
 
 class RechenwegUnloesbar : public ::testing::TestWithParam<Unloesbar> {};
@@ -192,18 +310,50 @@ TEST_P(RechenwegUnloesbar, EndsWithItsReason) {
   EXPECT_EQ(weg.schritte.back().art, Art::Abbruch);
   EXPECT_EQ(weg.schritte.back().grund, GetParam().grund);
   const std::string text = RechenwegText(weg, General);
-  EXPECT_NE(text.find("Keine Lösung"), std::string::npos);
-  EXPECT_NE(text.find(AbbruchText(GetParam().grund)), std::string::npos);
+  EXPECT_NE(text.find(std::string("\n") + GetParam().ueberschrift + "\n  " +
+                      AbbruchText(GetParam().grund) + ".\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(GetParam().zeile), std::string::npos);
+  // Every column is finished once.
+  for (int s = 1; s <= weg.n; ++s) {
+    const std::string fertig = "Spalte " + std::to_string(s) + " ist fertig.";
+    const std::size_t erste = text.find(fertig);
+    if (erste != std::string::npos) {
+      EXPECT_EQ(text.find(fertig, erste + 1), std::string::npos) << fertig;
+    }
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, RechenwegUnloesbar,
-    ::testing::Values(Unloesbar{"ZeroColumn", {"1; 1; 0", "2; 3; 0"}, Abbruchgrund::KeineAnordnung},
-                      Unloesbar{"DependentRows", {"1; 1; 2", "2; 2; 4"}, Abbruchgrund::KeinPivot},
-                      Unloesbar{"OneTwoThree",
-                                {"1; 1; 2; 3", "2; 4; 5; 6", "3; 7; 8; 9"},
-                                Abbruchgrund::KeinPivot}),
-    [](const auto& fall) { return std::string(fall.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faelle, RechenwegUnloesbar,
+                         ::testing::Values(Unloesbar{"ZeroColumn",
+                                                     {"1; 1; 0", "2; 3; 0"},
+                                                     Abbruchgrund::KeineAnordnung,
+                                                     "Keine eindeutige Lösung",
+                                                     ""},
+                                           Unloesbar{"DependentRows",
+                                                     {"1; 1; 2", "2; 2; 4"},
+                                                     Abbruchgrund::UnendlichViele,
+                                                     "Unendlich viele Lösungen",
+                                                     "Zeile 2 lautet jetzt 0 = 0."},
+                                           Unloesbar{"OneTwoThree",
+                                                     {"1; 1; 2; 3", "2; 4; 5; 6", "3; 7; 8; 9"},
+                                                     Abbruchgrund::UnendlichViele,
+                                                     "Unendlich viele Lösungen",
+                                                     "Zeile 3 lautet jetzt 0 = 0."},
+                                           Unloesbar{"OneTwoThreeContradicted",
+                                                     {"1; 1; 2; 3", "2; 4; 5; 6", "4; 7; 8; 9"},
+                                                     Abbruchgrund::Widerspruch,
+                                                     "Keine Lösung",
+                                                     "Zeile 3 lautet jetzt 0 = 1."},
+                                           // X2 never stands alone: column 2 has no pivot, column 3
+                                           // has one further down, and what is left says 0 = 0.
+                                           Unloesbar{"PivotOnlyInALaterColumn",
+                                                     {"1; 1; 1; 1", "2; 1; 1; 2", "3; 1; 1; 3"},
+                                                     Abbruchgrund::UnendlichViele,
+                                                     "Unendlich viele Lösungen",
+                                                     "Die übrigen Spalten, ebenso eliminiert"}),
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 // Without a record the solve is the same: same unknowns, same interventions.
 TEST(Rechenweg, RecordingChangesNothingInTheSolve) {
