@@ -30,7 +30,8 @@ Feld Gesucht(const Rechner& r) {
 
 using Berechnung = BlindErgebnis (*)(Feld, const std::string_view[3], int);
 
-void Berechne(const Rechner& r, Berechnung berechnung, int zahlenFormat) {
+// Returns the value the label shows, if it shows one.
+std::optional<ZKZahl> Berechne(const Rechner& r, Berechnung berechnung, int zahlenFormat) {
   std::array<std::string, 3> bytes;
   std::string_view texte[3];
   for (std::size_t i = 0; i < 3; ++i) {
@@ -46,7 +47,7 @@ void Berechne(const Rechner& r, Berechnung berechnung, int zahlenFormat) {
       // leading digits, not a bare exponent.
       ziel->setCursorPosition(0);
       r.label->setText(AusAnsi(ExponentialText(e.zeiger, zahlenFormat)));
-      return;
+      return e.zeiger;
     }
     case BlindErgebnis::Eingabefehler:
       r.label->setText(QStringLiteral("Eingabe Fehler!"));
@@ -57,6 +58,7 @@ void Berechne(const Rechner& r, Berechnung berechnung, int zahlenFormat) {
       break;
   }
   r.edits[static_cast<std::size_t>(e.fehlerFeld)]->setFocus();
+  return std::nullopt;
 }
 
 // The clicked quantity becomes the result field; the former one keeps its
@@ -97,11 +99,13 @@ void Tastenfilter(TButton* istGleich, QChar& key) {
 }  // namespace
 
 void TForm1::istGleichXL_ButtonClick() {
-  Berechne(InduktiverRechner(*this), &BerechneXL, Zustand.ZahlenFormat);
+  const auto wert = Berechne(InduktiverRechner(*this), &BerechneXL, Zustand.ZahlenFormat);
+  ZeigtWert(Ort::XL, 0, 0, XL_Label->text(), wert);
 }
 
 void TForm1::istGleichXC_ButtonClick() {
-  Berechne(KapazitiverRechner(*this), &BerechneXC, Zustand.ZahlenFormat);
+  const auto wert = Berechne(KapazitiverRechner(*this), &BerechneXC, Zustand.ZahlenFormat);
+  ZeigtWert(Ort::XC, 0, 0, XC_Label->text(), wert);
 }
 
 void TForm1::C_f_XL_RadioButtonClick(QObject* Sender) {

@@ -13,8 +13,11 @@
 #include <QSettings>
 
 #include "app/MainQuorvel.h"
+#include "complex/ZKGenau.h"
+#include "complex/ZKLesen.h"
 #include "datei/AufgabenDatei.h"
 #include "forms/Anwendung.h"
+#include "solver/GleichungsLoeser.h"
 
 using aufgabe::Aufgabe;
 using aufgabe::Seite;
@@ -61,6 +64,45 @@ aufgabe::Blindrechner ErfasseRechner(const Rechnerteile& t) {
   }
   b.ergebnisGezeigt = !t.label->text().isEmpty();
   return b;
+}
+
+// The value behind a text, as the file keeps it ("" for none).
+std::string Genau(const std::optional<ZKZahl>& wert) {
+  return wert ? GenauerText(*wert) : std::string();
+}
+std::optional<ZKZahl> AusGenau(const std::string& text) {
+  ZKZahl z;
+  if (text.empty() || !LiesGenauenText(text, z)) return std::nullopt;
+  return z;
+}
+
+// Solves the task of an exercise as "=" would: X1..Xn at 1..n (0 unused).
+// False with the German reason when it has no unique solution.
+bool LoeseUebung(const Aufgabe& a, std::vector<ZKZahl>& loesung, QString& grund) {
+  const int n = a.dimension;
+  ZKMatrix m = ErzeugeMatrix(25, 25);
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c <= n + 1; ++c) {
+      const auto i = static_cast<std::size_t>(r - 1), k = static_cast<std::size_t>(c - 1);
+      ZKZahl z;
+      if (const auto wert = AusGenau(a.zellwerte[i][k]))
+        z = *wert;
+      else if (LiesZKZahl(NachAnsi(U(a.zellen[i][k])), z, kZellPuffer) == ZKForm::Keine) {
+        grund = QStringLiteral("in Zelle( %1 , %2 ) steht keine Zahl").arg(r).arg(c);
+        return false;
+      }
+      m[r][c - 1] = z;
+    }
+  GleichungsLoeser loeser;
+  loeser.SetzeDimension(n);
+  loeser.UebernehmeMatrix(n, n, m);
+  if (loeser.Loese() != Geloest) {
+    grund = QStringLiteral("ihr Gleichungssystem hat keine eindeutige, genau bestimmbare Lösung");
+    return false;
+  }
+  loesung.assign(1, ZKZahl());
+  loesung.insert(loesung.end(), loeser.Loesung().begin(), loeser.Loesung().end());
+  return true;
 }
 
 // What the user typed, without what the program computed from it: the
@@ -217,16 +259,28 @@ Aufgabe TDateiAktionen::Erfasse() const {
   // A matrix page not yet built is in its start state: no cells, no result.
   if (f.MatrixseiteGebaut()) {
     for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
-      for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
-        a.zellen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
-            S(f.MatrixTab_StringGrid->Cells(c, r));
+      for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c) {
+        const auto i = static_cast<std::size_t>(r - 1), k = static_cast<std::size_t>(c - 1);
+        a.zellen[i][k] = S(f.MatrixTab_StringGrid->Cells(c, r));
+        a.zellwerte[i][k] = Genau(f.Zellwert(f.MatrixTab_StringGrid, c, r));
+      }
     for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r)
       a.matrixErgebnisGezeigt |= !f.KxWerte_StringGrid->Cells(1, r).isEmpty() ||
                                  !f.KxWerte_StringGrid->Cells(2, r).isEmpty();
   }
   // An exercise's grid holds the student's answers, no result: opening the
-  // file must not solve the task in view.
-  if (f.UebungAktiv()) a.matrixErgebnisGezeigt = false;
+  // file must not solve the task in view. It is kept as an exercise, with
+  // the answers and without the solution.
+  if (f.UebungAktiv()) {
+    a.matrixErgebnisGezeigt = false;
+    aufgabe::Uebung u;
+    const int n = static_cast<int>(f.UebungsLoesung.size()) - 1;
+    for (int r = 1; r <= n && r <= aufgabe::kMaxDimension; ++r)
+      for (int c = 1; c <= 2; ++c)
+        u.antworten[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] =
+            S(f.KxWerte_StringGrid->Cells(c, r));
+    a.uebung = u;
+  }
 
   for (int n = 1; n <= aufgabe::kSpeicherZeilen; ++n) {
     aufgabe::SpeicherZeile& z = a.speicher[static_cast<std::size_t>(n - 1)];
@@ -237,9 +291,15 @@ Aufgabe TDateiAktionen::Erfasse() const {
     // A side without text cannot have been the typed one.
     if (z.getippt == Seite::K && z.k.empty() && !z.g.empty()) z.getippt = Seite::G;
     if (z.getippt == Seite::G && z.g.empty()) z.getippt = Seite::K;
+    z.wert = Genau(f.Zellwert(
+        z.getippt == Seite::K ? f.Variablen_StringGrid : f.G_Variablen_StringGrid, 1, n));
   }
 
   a.formel = S(f.ZK_Rechenfeld_Edit->text());
+  // The formula's byte text has a byte for each UTF-16 unit of its text.
+  for (const Festwert& t : f.Zustand.Formelteile.Fuer(NachAnsi(f.ZK_Rechenfeld_Edit->text())))
+    a.formelteile.push_back(
+        {static_cast<int>(t.anfang), static_cast<int>(t.laenge), GenauerText(t.wert)});
   a.formelErgebnisGezeigt = !f.ZK_Rechenfeld_Label->text().isEmpty();
   a.induktiv = ErfasseRechner(Induktiv(f));
   a.kapazitiv = ErfasseRechner(Kapazitiv(f));
@@ -267,6 +327,10 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
   for (TStringGrid* g : {f.MatrixTab_StringGrid, f.Winkel_StringGrid, f.Variablen_StringGrid,
                          f.G_Variablen_StringGrid})
     g->SetEditorMode(false);
+  // The work in view goes, its exercise included; the file's comes whole.
+  f.Uebung_CheckBox->setChecked(false);
+  f.Uebung_CheckBoxClick();
+  f.Zustand.Werte = Zellwerte{};
 
   (a.zahlenFormat == 1 ? f.Exponent_RadioButton : f.General_RadioButton)->setChecked(true);
   f.ZahlenFormat_RadioButtonClick();
@@ -278,23 +342,44 @@ void TDateiAktionen::Wende(const Aufgabe& a) {
     seiten_[static_cast<std::size_t>(n - 1)] = z.getippt;
     f.Variablen_StringGrid->SetCell(2, n, U(z.kommentar));
     if (z.getippt == Seite::K) {
-      f.Variablen_StringGrid->SetCell(1, n, U(z.k));
+      f.SetzeText(f.Variablen_StringGrid, 1, n, U(z.k), AusGenau(z.wert));
       f.K_ZeileBerechnen(n);
     } else {
-      f.G_Variablen_StringGrid->SetCell(1, n, U(z.g));
+      f.SetzeText(f.G_Variablen_StringGrid, 1, n, U(z.g), AusGenau(z.wert));
       f.G_ZeileBerechnen(n);
     }
   }
 
   for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
-    for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
-      f.MatrixTab_StringGrid->SetCell(
-          c, r, U(a.zellen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]));
+    for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c) {
+      const auto i = static_cast<std::size_t>(r - 1), k = static_cast<std::size_t>(c - 1);
+      f.SetzeText(f.MatrixTab_StringGrid, c, r, U(a.zellen[i][k]), AusGenau(a.zellwerte[i][k]));
+    }
   f.AnzahlMatrix_Edit->setText(QString::number(a.dimension));
   f.AnzahlMatrix_EditChange();  // also when the text was already this number
-  if (a.matrixErgebnisGezeigt) f.Berechnen_BitBtnClick();
+  std::vector<ZKZahl> loesung;
+  QString grund;
+  if (a.uebung && LoeseUebung(a, loesung, grund)) {
+    // Set as "Beispiele" sets one, with the answers typed so far.
+    f.Uebung_CheckBox->setChecked(true);
+    f.Uebung_CheckBoxClick();
+    f.StelleUebung(loesung);
+    for (int r = 1; r <= a.dimension; ++r)
+      for (int c = 1; c <= 2; ++c)
+        f.KxWerte_StringGrid->SetCell(c, r,
+                                      U(a.uebung->antworten[static_cast<std::size_t>(r - 1)]
+                                                           [static_cast<std::size_t>(c - 1)]));
+  } else if (a.matrixErgebnisGezeigt) {
+    f.Berechnen_BitBtnClick();
+  }
 
   f.ZK_Rechenfeld_Edit->SetzeTextUeberGrenze(U(a.formel));
+  std::vector<Festwert> teile;
+  for (const aufgabe::Formelteil& t : a.formelteile)
+    if (const auto wert = AusGenau(t.wert))
+      teile.push_back(
+          {static_cast<std::size_t>(t.stelle), static_cast<std::size_t>(t.laenge), *wert});
+  f.Zustand.Formelteile.Setze(NachAnsi(f.ZK_Rechenfeld_Edit->text()), std::move(teile));
   f.ZK_Rechenfeld_Label->clear();
   if (a.formelErgebnisGezeigt) f.ist_gleich_ButtonClick();
 
@@ -381,6 +466,18 @@ bool TDateiAktionen::Oeffne(const QString& pfad) {
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (e.fehler != aufgabe::Lesefehler::Keiner) {
     TApplication::MessageBox(U(aufgabe::Lesemeldung(e, S(name))), kDateiTitel, MB_OK);
+    return false;
+  }
+  // An exercise hides a solution that opening computes: without one it
+  // cannot be set, and the file is not opened.
+  std::vector<ZKZahl> loesung;
+  QString grund;
+  if (e.aufgabe.uebung && !LoeseUebung(e.aufgabe, loesung, grund)) {
+    TApplication::MessageBox(
+        QStringLiteral("Die Übung in der Datei „%1“ lässt sich nicht stellen: %2. Sie wurde "
+                       "nicht geöffnet.")
+            .arg(name, grund),
+        kDateiTitel, MB_OK);
     return false;
   }
   Wende(e.aufgabe);

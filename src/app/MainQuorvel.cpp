@@ -193,6 +193,7 @@ void TForm1::VerbindeEreignisse() {
   ZK_Rechenfeld_Edit->OnDragOver = ueber(&TForm1::ZK_Rechenfeld_EditDragOver);
   ZK_Rechenfeld_Edit->OnDragDrop = ablegen(&TForm1::ZK_Rechenfeld_EditDragDrop);
   VerbindeZwischenablage();
+  VerbindeWerte();
   VerbindeSpeicherTabellen(*this);
 }
 
@@ -215,7 +216,10 @@ void TForm1::VerbindeMatrixseite() {
   MatrixTab_StringGrid->OnDragDrop = Ablegen(this, &TForm1::MatrixTab_StringGridDragDrop);
   KxWerte_StringGrid->OnMouseDown = Maus(this, &TForm1::KxWerte_StringGridMouseDown);
   KxWerte_StringGrid->OnDragOver = Ueber(this, &TForm1::KxWerte_StringGridDragOver);
-  for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid}) VerbindeZwischenablage(g);
+  for (TStringGrid* g : {MatrixTab_StringGrid, KxWerte_StringGrid}) {
+    VerbindeZwischenablage(g);
+    VerbindeWerte(g);
+  }
 }
 
 void TForm1::SetzeAnfangszustand() {

@@ -14,18 +14,27 @@
 // box; the controls keep what the user typed. The shared state lives in
 // Zustand; the right-button drag carries Zustand.KopierText.
 //
+// A shown result is text rounded to ten digits; the number behind it is
+// recorded beside the text in Zustand.Werte. A drag or Ctrl+C carries it
+// with the text, the place it is dropped or pasted into keeps it, and the
+// readers above take it instead of the text's digits until the text is
+// edited (Werte.cpp).
+//
 // The handlers are split by page, one source file each: MainQuorvel.cpp
 // (frame, Escape), MatrixSeite.cpp, Blindwiderstand.cpp, Rechenfeld.cpp,
 // Variablenspeicher.cpp, Wandeln.cpp, Winkelrechner.cpp,
-// ZiehenUndAblegen.cpp, Beispielaufgaben.cpp, Zeigerdiagramm.cpp (a page
-// of its own class, fed from the memory, the results and the formula field).
+// ZiehenUndAblegen.cpp, Werte.cpp, Beispielaufgaben.cpp, Zeigerdiagramm.cpp
+// (a page of its own class, fed from the memory, the results and the
+// formula field).
 #ifndef QUORVEL_APP_MAINQUORVEL_H
 #define QUORVEL_APP_MAINQUORVEL_H
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Programmzustand.h"
+#include "app/Zwischenablage.h"
 #include "forms/Formular.h"
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
@@ -164,9 +173,31 @@ class TForm1 : public TForm,
   // The text a right-button drag from this source carries (a grid's cell,
   // or a label's or the conversion edit's whole text); Ctrl+C copies the same.
   QString GetragenerText(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
-  // Puts a copied value's text on the clipboard: every Ctrl+C and "Kopieren"
-  // of the window goes this way, a block of cells too.
-  void Kopiere(const QString& text);
+  // Puts copied texts on the clipboard, each with the value behind it
+  // (Zwischenablage.h): every Ctrl+C and "Kopieren" of the window goes this
+  // way, a block of cells too.
+  void Kopiere(const KopierBlock& block);
+  void Kopiere(const QString& text, const std::optional<ZKZahl>& wert = std::nullopt);
+
+  // Values behind texts (Werte.cpp)
+  // Where a control keeps the values behind its texts.
+  std::optional<Ort> OrtVon(const QWidget* w) const;
+  // The full value behind what a source shows at a cell (a field: its text):
+  // a result computed there, or a value dropped or pasted there.
+  std::optional<ZKZahl> GetragenerWert(const QWidget* Quelle, int ACol = 0, int ARow = 0) const;
+  // The value behind a cell's text, while it is the text the value came with.
+  std::optional<ZKZahl> Zellwert(const TStringGrid* g, int ACol, int ARow) const;
+  // Writes a cell's text, with the value behind it when it has one (a
+  // result, or a copy of one dropped or pasted).
+  void SetzeText(TStringGrid* g, int ACol, int ARow, const QString& text,
+                 const std::optional<ZKZahl>& wert);
+  // A result field or cell now shows `text` for `wert` (none: no value).
+  void ZeigtWert(Ort ort, int ACol, int ARow, const QString& text,
+                 const std::optional<ZKZahl>& wert);
+  // Puts `text` into the formula at `stelle` in place of `ersetzt`
+  // characters (a drop appends), the pasted values of the rest kept.
+  void FuegeInFormelEin(int stelle, int ersetzt, const QString& text,
+                        const std::optional<ZKZahl>& wert);
 
   // Example tasks (Beispielaufgaben.cpp)
   void BeispielAufgaben_BitBtnClick();
@@ -194,10 +225,14 @@ class TForm1 : public TForm,
   bool UebungAktiv() const;
   void Pruefen_BitBtnClick();
   void LoesungZeigen_BitBtnClick();
+  // The student changed the answer in a row of the result grid.
+  void AntwortGeaendert(int ARow);
 
  private:
   void VerbindeRechenwegUndUebung();
   void SperreUebung(bool gesperrt);
+  // The exercise label's text, also for screen readers.
+  void ZeigeUebungsstand(const QString& text);
   void VerbindeEreignisse();
   void SetzeAnfangszustand();
   void VerbindeMatrixseite();
@@ -214,6 +249,9 @@ class TForm1 : public TForm,
   // Ctrl+C in the grids and the labels' "Kopieren" menu (ZiehenUndAblegen.cpp).
   void VerbindeZwischenablage();
   void VerbindeZwischenablage(TStringGrid* g);
+  // The values behind the texts of a grid, and of the fields (Werte.cpp).
+  void VerbindeWerte(TStringGrid* g);
+  void VerbindeWerte();
   // The drag rules' three moments, read from the tables in ZiehenUndAblegen.cpp:
   // a press on a source, a target asked while the drag passes, a drop.
   void ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int Y);

@@ -32,6 +32,12 @@ void TForm1::AnzahlMatrix_EditKeyPress(QChar& Key) {
 }
 
 void TForm1::AnzahlMatrix_EditChange() {
+  // An exercise's dimension is its task's (the box on page 2 runs this too).
+  if (UebungAktiv()) {
+    AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
+    AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
+    return;
+  }
   if (AnzahlMatrix_Edit->text().isEmpty()) {
     AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
     return;
@@ -47,6 +53,10 @@ void TForm1::AnzahlMatrix_EditChange() {
 }
 
 void TForm1::AnzahlMatrix_UpDownClick(bool /*aufwaerts*/) {
+  if (UebungAktiv()) {
+    AnzahlMatrix_UpDown->SetPosition(Zustand.DimMatrix);
+    return;
+  }
   Zustand.DimMatrix = AnzahlMatrix_UpDown->Position();
   AnzahlMatrix_Edit->setText(QString::number(Zustand.DimMatrix));
   WendeDimensionAn();
@@ -61,6 +71,7 @@ void TForm1::WendeDimensionAn() {
 }
 
 void TForm1::Berechnen_BitBtnClick() {
+  if (UebungAktiv()) return;  // would show the hidden solution
   int n = 0;
   if (!LiesDimension(n)) return;
   n = std::clamp(n, 1, 20);  // the grids and the input table hold no more
@@ -75,8 +86,11 @@ void TForm1::Berechnen_BitBtnClick() {
   for (int r = 1; r < grid->RowCount(); ++r) {
     for (int c = 1; c < grid->ColCount(); ++c) {
       ZKZahl z;
+      // A pasted result counts with its full value; other texts are read.
       // Texts longer than the working buffer are bad cells, never cut.
-      if (LiesZKZahl(NachAnsi(grid->Cells(c, r)), z, kZellPuffer) == ZKForm::Keine) {
+      if (const std::optional<ZKZahl> voll = Zellwert(grid, c, r)) {
+        z = *voll;
+      } else if (LiesZKZahl(NachAnsi(grid->Cells(c, r)), z, kZellPuffer) == ZKForm::Keine) {
         grid->SetTopRow(r);
         grid->SetLeftCol(c);
         TApplication::MessageBox(
@@ -103,8 +117,8 @@ void TForm1::Berechnen_BitBtnClick() {
   const std::vector<ZKZahl>& x = loeser.Loesung();
   for (std::size_t i = 0; i < x.size(); ++i) {
     const int r = static_cast<int>(i) + 1;
-    KxWerte_StringGrid->SetCell(1, r, AusAnsi(ExponentialText(x[i], Zustand.ZahlenFormat)));
-    KxWerte_StringGrid->SetCell(2, r, AusAnsi(KomponentenText(x[i], Zustand.ZahlenFormat)));
+    SetzeText(KxWerte_StringGrid, 1, r, AusAnsi(ExponentialText(x[i], Zustand.ZahlenFormat)), x[i]);
+    SetzeText(KxWerte_StringGrid, 2, r, AusAnsi(KomponentenText(x[i], Zustand.ZahlenFormat)), x[i]);
   }
   RechenwegNachfuehren();
   if (status != Geloest) {
@@ -119,6 +133,7 @@ void TForm1::Berechnen_BitBtnClick() {
 }
 
 void TForm1::Clear_Tabelle_ButtonClick() {
+  if (UebungAktiv()) return;  // the exercise's task
   if (TApplication::MessageBox(QStringLiteral("Wollen Sie wirklich die Tabelle Löschen?"),
                                QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
     return;

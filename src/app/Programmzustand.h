@@ -11,6 +11,7 @@
 #include "complex/ZKText.h"
 #include "complex/ZKZahl.h"
 #include "formula/FormelRechner.h"
+#include "logik/Zellwerte.h"
 
 struct Programmzustand {
   // K1..K20 and G1..G20 (entries 1..20); the evaluator reads them.
@@ -19,6 +20,14 @@ struct Programmzustand {
   FormelRechner Rechner{K_VarSpeicher, G_VarSpeicher};
   // The text a right-button drag carries; set by every drag start.
   QString KopierText = QString(27, QLatin1Char(' '));
+  // The full value behind that text, when it shows one (a result).
+  std::optional<ZKZahl> KopierWert;
+
+  // The full values behind shown and pasted texts: each cell's and field's
+  // (keyed by their texts as UTF-8), and the pasted parts of the formula
+  // (keyed by its byte text, see NachAnsi).
+  Zellwerte Werte;
+  Formelwerte Formelteile;
 
   int ZahlenFormat = General;
   int DimMatrix = 0;

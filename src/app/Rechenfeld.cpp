@@ -28,8 +28,11 @@ void TForm1::ist_gleich_ButtonClick() {
   // The edit keeps the text as typed; the label gets the result or the
   // error text, so the user can correct the formula.
   const std::string formel = NachAnsi(ZK_Rechenfeld_Edit->text());
-  ZK_Rechenfeld_Label->setText(
-      AusAnsi(RechenfeldErgebnis(Zustand.Rechner, formel, Zustand.ZahlenFormat)));
+  const std::vector<Festwert> teile = Zustand.Formelteile.Fuer(formel);
+  const Formelwert e = BerechneFormel(Zustand.Rechner, formel, Zustand.ZahlenFormat, teile);
+  ZK_Rechenfeld_Label->setText(AusAnsi(e.text));
+  ZeigtWert(Ort::Formelergebnis, 0, 0, ZK_Rechenfeld_Label->text(),
+            e.berechnet ? std::optional(e.wert) : std::nullopt);
   Zeigerdiagramm_Seite->Vormerken();
 }
 

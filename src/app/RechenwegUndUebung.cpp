@@ -2,9 +2,11 @@
 // The matrix page's "Rechenweg" button and its exercise mode.
 //
 // In exercise mode "Beispiele" sets a system whose solution stays hidden:
-// the coefficient grid, the dimension and "=" are locked, and the result
-// grid takes the student's answers until "Prüfen" marks them or "Lösung
-// zeigen" solves the system as usual.
+// the task is locked (the coefficient grid against typing, pasting,
+// dropping and clearing, the dimension, and "="), and the result grid takes
+// the student's answers until "Prüfen" marks them or "Lösung zeigen" solves
+// the system as usual. A mark says its verdict in words as well as in
+// colour, and goes as soon as its answer changes.
 #include <QCheckBox>
 #include <QLabel>
 #include <algorithm>
@@ -22,6 +24,14 @@ namespace {
 
 const QColor kRichtig(150, 230, 150);
 const QColor kFalsch(255, 150, 150);
+
+const QString kEintragen = QStringLiteral("Lösungen eintragen, dann „Prüfen“.");
+
+// A cell's verdict, in colour and in words for screen readers.
+void Markiere(TStringGrid* g, int c, int r, const QColor& farbe, const QString& worte) {
+  g->SetzeZellfarbe(c, r, farbe);
+  g->SetzeZellBeschreibung(c, r, worte);
+}
 
 }  // namespace
 
@@ -45,6 +55,7 @@ void TForm1::VerbindeRechenwegUndUebung() {
   Rechenweg_BitBtn->OnClick = [this] { Rechenweg_BitBtnClick(); };
   Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
   LoesungZeigen_BitBtn->OnClick = [this] { LoesungZeigen_BitBtnClick(); };
+  KxWerte_StringGrid->OnSetEditText = [this](int, int r, const QString&) { AntwortGeaendert(r); };
   QObject::connect(Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
 }
 
@@ -85,12 +96,29 @@ bool TForm1::UebungAktiv() const {
 void TForm1::SperreUebung(bool gesperrt) {
   MatrixTab_StringGrid->SetzeEditieren(!gesperrt);
   Berechnen_BitBtn->setEnabled(!gesperrt);
+  Clear_Tabelle_Button->setEnabled(!gesperrt);
   GroupBox3->setEnabled(!gesperrt);
   KxWerte_StringGrid->SetzeEditieren(gesperrt);
   for (int r = 1; r < KxWerte_StringGrid->RowCount(); ++r) {
-    KxWerte_StringGrid->SetzeZellfarbe(1, r, QColor());
-    KxWerte_StringGrid->SetzeZellfarbe(2, r, QColor());
+    Markiere(KxWerte_StringGrid, 1, r, QColor(), QString());
+    Markiere(KxWerte_StringGrid, 2, r, QColor(), QString());
   }
+}
+
+void TForm1::ZeigeUebungsstand(const QString& text) {
+  if (Uebung_Label->text() == text) return;
+  Uebung_Label->setText(text);
+  // The label's name is „Übungsstand“; what it says is its description.
+  Uebung_Label->setAccessibleDescription(text);
+  if (!text.isEmpty()) MeldeNeuenWert(Uebung_Label, text);
+}
+
+void TForm1::AntwortGeaendert(int ARow) {
+  if (!UebungAktiv()) return;
+  // The row's marks and the count were about the answer before.
+  Markiere(KxWerte_StringGrid, 1, ARow, QColor(), QString());
+  Markiere(KxWerte_StringGrid, 2, ARow, QColor(), QString());
+  ZeigeUebungsstand(kEintragen);
 }
 
 bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
@@ -100,7 +128,7 @@ bool TForm1::StelleUebung(const std::vector<ZKZahl>& loesung) {
   LetzteDimension = 0;
   LoescheErgebnisse();
   SperreUebung(true);
-  Uebung_Label->setText(QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
+  ZeigeUebungsstand(kEintragen);
   RechenwegNachfuehren();  // an open window must not keep the last system's steps
   return true;
 }
@@ -110,13 +138,13 @@ void TForm1::Uebung_CheckBoxClick() {
   Pruefen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
   LoesungZeigen_BitBtn->setVisible(Uebung_CheckBox->isChecked());
   if (Uebung_CheckBox->isChecked()) {
-    Uebung_Label->setText(QStringLiteral("„Beispiele“ stellt eine Aufgabe."));
+    ZeigeUebungsstand(QStringLiteral("„Beispiele“ stellt eine Aufgabe."));
     return;
   }
   if (UebungAktiv()) LoescheErgebnisse();
   UebungsLoesung.clear();
   SperreUebung(false);
-  Uebung_Label->clear();
+  ZeigeUebungsstand(QString());
 }
 
 void TForm1::Pruefen_BitBtnClick() {
@@ -129,24 +157,25 @@ void TForm1::Pruefen_BitBtnClick() {
     for (int c = 1; c <= 2; ++c) {
       const QString text = KxWerte_StringGrid->Cells(c, r).trimmed();
       if (text.isEmpty()) {
-        KxWerte_StringGrid->SetzeZellfarbe(c, r, QColor());
+        Markiere(KxWerte_StringGrid, c, r, QColor(), QString());
         continue;
       }
       ZKZahl z;
       const bool gut = LiesZKZahl(NachAnsi(text), z) != ZKForm::Keine &&
                        AntwortRichtig(z, UebungsLoesung[static_cast<std::size_t>(r)]);
-      KxWerte_StringGrid->SetzeZellfarbe(c, r, gut ? kRichtig : kFalsch);
+      Markiere(KxWerte_StringGrid, c, r, gut ? kRichtig : kFalsch,
+               gut ? QStringLiteral("richtig") : QStringLiteral("falsch"));
       zeileRichtig = etwas ? (zeileRichtig && gut) : gut;
       etwas = true;
     }
     if (!etwas) {
-      KxWerte_StringGrid->SetzeZellfarbe(1, r, kFalsch);
-      KxWerte_StringGrid->SetzeZellfarbe(2, r, kFalsch);
+      Markiere(KxWerte_StringGrid, 1, r, kFalsch, QStringLiteral("falsch: keine Antwort"));
+      Markiere(KxWerte_StringGrid, 2, r, kFalsch, QStringLiteral("falsch: keine Antwort"));
     }
     richtig += zeileRichtig ? 1 : 0;
   }
   KxWerte_StringGrid->clearSelection();  // the marks show, not the selection
-  Uebung_Label->setText(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(n));
+  ZeigeUebungsstand(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(n));
 }
 
 void TForm1::LoesungZeigen_BitBtnClick() {
@@ -163,7 +192,7 @@ void TForm1::LoesungZeigen_BitBtnClick() {
   }
   UebungsLoesung.clear();
   SperreUebung(false);
-  Uebung_Label->setText(QStringLiteral("Lösung gezeigt."));
+  ZeigeUebungsstand(QStringLiteral("Lösung gezeigt."));
   // "=" fills the result grid and the Rechenweg.
   Berechnen_BitBtn->click();
 }

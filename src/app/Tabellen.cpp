@@ -3,6 +3,7 @@
 // values pasted into the coefficient grid or the memory, and several
 // selected cells of the coefficient grid, the memory or the result grid
 // copied as such lines. A single cell keeps the grids' own copy and paste.
+// The values behind copied results travel with the block (Zwischenablage.h).
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <set>
@@ -26,38 +27,42 @@ std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
 
 // The cells the selection spans, each as its own Ctrl+C copies it; cells
 // of the span that are not selected stay empty.
-QString Block(const TForm1& f, const TStringGrid* g,
-              const std::vector<std::pair<int, int>>& zellen) {
+KopierBlock Block(const TForm1& f, const TStringGrid* g,
+                  const std::vector<std::pair<int, int>>& zellen) {
   int c0 = zellen[0].first, c1 = c0, r0 = zellen[0].second, r1 = r0;
   for (auto [c, r] : zellen) {
     c0 = std::min(c0, c), c1 = std::max(c1, c);
     r0 = std::min(r0, r), r1 = std::max(r1, r);
   }
   const std::set<std::pair<int, int>> gewaehlt(zellen.begin(), zellen.end());
-  QStringList zeilen;
+  KopierBlock block;
   for (int r = r0; r <= r1; ++r) {
-    QStringList zeile;
-    for (int c = c0; c <= c1; ++c)
-      zeile << (gewaehlt.count({c, r}) ? f.GetragenerText(g, c, r) : QString());
-    zeilen << zeile.join(QLatin1Char('\t'));
+    auto& zeile = block.emplace_back();
+    for (int c = c0; c <= c1; ++c) {
+      if (gewaehlt.count({c, r}))
+        zeile.push_back({f.GetragenerText(g, c, r), f.GetragenerWert(g, c, r)});
+      else
+        zeile.push_back({});
+    }
   }
-  return zeilen.join(QLatin1Char('\n'));
+  return block;
 }
 
 // "X1<TAB>exponential<TAB>component" for every row touched by the selection.
-QString ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
-                       const std::vector<std::pair<int, int>>& zellen) {
+KopierBlock ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
+                           const std::vector<std::pair<int, int>>& zellen) {
   std::set<int> reihen;
   for (auto [c, r] : zellen)
     if (r >= 1) reihen.insert(r);
-  QStringList zeilen;
+  KopierBlock block;
   for (int r : reihen) {
     QString name = g->Cells(0, r).trimmed();
     if (name.endsWith(QLatin1Char('='))) name = name.chopped(1).trimmed();
-    zeilen << name + QLatin1Char('\t') + f.GetragenerText(g, 1, r) + QLatin1Char('\t') +
-                  f.GetragenerText(g, 2, r);
+    block.push_back({{name, std::nullopt},
+                     {f.GetragenerText(g, 1, r), f.GetragenerWert(g, 1, r)},
+                     {f.GetragenerText(g, 2, r), f.GetragenerWert(g, 2, r)}});
   }
-  return zeilen.join(QLatin1Char('\n'));
+  return block;
 }
 
 // A pasted block as its lines of cells, and its width (the longest line).
@@ -77,11 +82,20 @@ QString Feld(const std::vector<QStringList>& block, int zeile, int spalte) {
   return spalte < z.size() ? z[spalte] : QString();
 }
 
+// The value the clipboard carries behind a cell of the pasted block, if any.
+using Blockwerte = std::vector<std::vector<std::optional<ZKZahl>>>;
+std::optional<ZKZahl> Wert(const Blockwerte& werte, int zeile, int spalte) {
+  const auto i = static_cast<std::size_t>(zeile), k = static_cast<std::size_t>(spalte);
+  return i < werte.size() && k < werte[i].size() ? werte[i][k] : std::nullopt;
+}
+
 // Pastes the block at the current cell as if it were typed there: points
 // become commas, the dimension grows if the block needs it. A block that
 // does not fit 20 equations and 20 unknowns changes nothing.
 bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   TStringGrid* g = f.MatrixTab_StringGrid;
+  // An exercise's task is locked: the block is taken, and nothing changes.
+  if (f.UebungAktiv()) return true;
   int breite = 0;
   const std::vector<QStringList> block = Zerlege(text, breite);
   const int hoehe = static_cast<int>(block.size());
@@ -101,9 +115,11 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
     return true;
   }
   g->SetEditorMode(false);
+  const Blockwerte werte = WerteInZwischenablage();
   for (int i = 0; i < hoehe; ++i)
     for (int k = 0; k < breite; ++k)
-      g->SetCell(c0 + k, r0 + i, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')));
+      f.SetzeText(g, c0 + k, r0 + i, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')),
+                  Wert(werte, i, k));
   // Column c holds the coefficient of X(c - 1).
   const int noetig = std::max(letzteZeile, letzteSpalte - 1);
   if (noetig > f.Zustand.DimMatrix) {
@@ -146,11 +162,16 @@ bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
     return true;
   }
   g->SetEditorMode(false);
+  const Blockwerte werte = WerteInZwischenablage();
   for (int i = 0; i < hoehe; ++i) {
     for (int s = 0; s < breite; ++s) {
       QString feld = Feld(block, i, s);
-      if (c0 + s == 1) feld.replace(QLatin1Char('.'), QLatin1Char(','));
-      g->SetCell(c0 + s, r0 + i, feld);
+      if (c0 + s != 1) {
+        g->SetCell(c0 + s, r0 + i, feld);
+        continue;
+      }
+      feld.replace(QLatin1Char('.'), QLatin1Char(','));
+      f.SetzeText(g, 1, r0 + i, feld, Wert(werte, i, s));
     }
     if (c0 != 1) continue;  // comments are never read
     if (k)
@@ -166,8 +187,8 @@ bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
 // Several selected cells are copied as `block` writes them; a single one
 // as the grid copied it before.
 void KopiereAuswahl(TForm1& f, TStringGrid* g,
-                    QString (*block)(const TForm1&, const TStringGrid*,
-                                     const std::vector<std::pair<int, int>>&)) {
+                    KopierBlock (*block)(const TForm1&, const TStringGrid*,
+                                         const std::vector<std::pair<int, int>>&)) {
   auto einzeln = g->OnKopieren;
   g->OnKopieren = [&f, g, block, einzeln](int c, int r) {
     const auto zellen = Auswahl(g);

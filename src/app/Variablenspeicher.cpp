@@ -16,25 +16,29 @@ bool IstSpeicherZeile(int n) {
   return n >= kErsteZeile && n <= kLetzteZeile;
 }
 
-// Row n read from the side typed into; the other side gets the reciprocal.
-void ZeileBerechnen(TStringGrid* getippt, ZKSpeicher& eigen, TStringGrid* andere,
-                    ZKSpeicher& gegenueber, int zahlenFormat, int n) {
+// Row n read from the side typed into (the value behind its text if it has
+// one); the other side shows the reciprocal, with its value behind it.
+void ZeileBerechnen(TForm1& f, TStringGrid* getippt, ZKSpeicher& eigen, TStringGrid* andere,
+                    ZKSpeicher& gegenueber, int n) {
   if (!IstSpeicherZeile(n)) return;
   const std::string text =
-      SpeicherZeileBerechnen(NachAnsi(getippt->Cells(1, n)), zahlenFormat, eigen, gegenueber, n);
-  andere->SetCell(1, n, AusAnsi(text));
+      SpeicherZeileBerechnen(NachAnsi(getippt->Cells(1, n)), f.Zustand.ZahlenFormat, eigen,
+                             gegenueber, n, f.Zellwert(getippt, 1, n));
+  const bool kehrwert = !text.empty() && eigen[static_cast<std::size_t>(n)] != ZKZahl();
+  f.SetzeText(andere, 1, n, AusAnsi(text),
+              kehrwert ? std::optional(gegenueber[static_cast<std::size_t>(n)]) : std::nullopt);
 }
 
 }  // namespace
 
 void TForm1::K_ZeileBerechnen(int n) {
-  ZeileBerechnen(Variablen_StringGrid, Zustand.K_VarSpeicher, G_Variablen_StringGrid,
-                 Zustand.G_VarSpeicher, Zustand.ZahlenFormat, n);
+  ZeileBerechnen(*this, Variablen_StringGrid, Zustand.K_VarSpeicher, G_Variablen_StringGrid,
+                 Zustand.G_VarSpeicher, n);
 }
 
 void TForm1::G_ZeileBerechnen(int n) {
-  ZeileBerechnen(G_Variablen_StringGrid, Zustand.G_VarSpeicher, Variablen_StringGrid,
-                 Zustand.K_VarSpeicher, Zustand.ZahlenFormat, n);
+  ZeileBerechnen(*this, G_Variablen_StringGrid, Zustand.G_VarSpeicher, Variablen_StringGrid,
+                 Zustand.K_VarSpeicher, n);
 }
 
 void TForm1::SpeicherZellenLeeren() {

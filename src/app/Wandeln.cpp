@@ -5,17 +5,20 @@
 
 namespace {
 
-using Umformung = bool (*)(std::string_view, int, std::string&);
+using Umformung = bool (*)(std::string_view, int, std::string&, ZKZahl*);
 
 // Unreadable text stays as the user typed it; only the focus shows that
-// nothing happened.
-void Forme(TEdit* edit, Umformung umformung, int zahlenFormat) {
+// nothing happened. The result's text stands for the value computed.
+void Forme(TForm1& f, Umformung umformung) {
+  TEdit* edit = f.Wandel_KE_EK_Edit;
   std::string ergebnis;
-  if (!umformung(NachAnsi(edit->text()), zahlenFormat, ergebnis)) {
+  ZKZahl wert;
+  if (!umformung(NachAnsi(edit->text()), f.Zustand.ZahlenFormat, ergebnis, &wert)) {
     edit->setFocus();
     return;
   }
   edit->setText(AusAnsi(ergebnis));
+  f.ZeigtWert(Ort::Wandeln, 0, 0, edit->text(), wert);
   // Long component forms do not fit: show the start, where the sign is.
   edit->setCursorPosition(0);
 }
@@ -23,11 +26,11 @@ void Forme(TEdit* edit, Umformung umformung, int zahlenFormat) {
 }  // namespace
 
 void TForm1::Wandeln_EK_KE_ButtonClick() {
-  Forme(Wandel_KE_EK_Edit, &WandleForm, Zustand.ZahlenFormat);
+  Forme(*this, &WandleForm);
 }
 
 void TForm1::Kehrwert_ButtonClick() {
-  Forme(Wandel_KE_EK_Edit, &BildeKehrwert, Zustand.ZahlenFormat);
+  Forme(*this, &BildeKehrwert);
 }
 
 // Enter presses no button here: the edit is a scratch field, and a number

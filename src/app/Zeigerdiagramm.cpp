@@ -690,7 +690,7 @@ void TZeigerdiagramm::HakenGeaendert(QTreeWidgetItem* item) {
 
 void TZeigerdiagramm::Ablegen(QWidget* quelle) {
   if (!form_.SpeicherNimmtAn(quelle)) return;
-  NimmAuf(form_.Zustand.KopierText);
+  NimmAuf(form_.Zustand.KopierText, form_.Zustand.KopierWert);
 }
 
 void TZeigerdiagramm::Einfuegen() {
@@ -699,7 +699,7 @@ void TZeigerdiagramm::Einfuegen() {
   if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
   if (text.isEmpty()) return;
-  NimmAuf(text);
+  NimmAuf(text, WertInZwischenablage());
 }
 
 void TZeigerdiagramm::KopiereWert() {
@@ -710,7 +710,7 @@ void TZeigerdiagramm::KopiereWert() {
     if (w.schluessel == schluessel) form_.Kopiere(w.exponential);
 }
 
-void TZeigerdiagramm::NimmAuf(const QString& text) {
+void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& wert) {
   ZKZahl z;
   if (LiesZKZahl(NachAnsi(text), z, kSpeicherPuffer) == ZKForm::Keine) {
     // Pasted text can be anything: the message quotes its start.
@@ -731,8 +731,9 @@ void TZeigerdiagramm::NimmAuf(const QString& text) {
         QStringLiteral("Achtung!"), MB_OK);
     return;
   }
-  // As a drop on the memory's value cell: the comment stays, G follows.
-  k->SetCell(1, frei, text);
+  // As a drop on the memory's value cell: the comment stays, G follows,
+  // and a result's value comes with its text.
+  form_.SetzeText(k, 1, frei, text, wert);
   form_.K_ZeileBerechnen(frei);
   haken_[QStringLiteral("K%1").arg(frei)] = true;
   Aktualisiere();

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "complex/ZKZahl.h"
 #include "forms/Steuerung.h"
 #include "zeiger/Zeigergeometrie.h"
 
@@ -151,8 +152,9 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   std::vector<Wert> SammleWerte() const;
   void FuelleListe(const std::vector<Wert>& werte);
   void HakenGeaendert(QTreeWidgetItem* item);
-  // Stores a value text in the first empty memory row, or says why not.
-  void NimmAuf(const QString& text);
+  // Stores a value text in the first empty memory row, with the value
+  // behind it if it has one, or says why not.
+  void NimmAuf(const QString& text, const std::optional<ZKZahl>& wert);
   void ZeigeMenue(QPoint p);
   void SpeichereMitDialog(bool svg);
 

@@ -13,7 +13,8 @@
 //
 // The keyboard's way for every drag: Ctrl+C on a source, or its "Kopieren"
 // menu (menu key, Shift+F10; the labels' also on a right click that stays
-// on them), puts on the clipboard the text a drag from there would carry.
+// on them), puts on the clipboard the text a drag from there would carry,
+// and beside it the value behind that text (Zwischenablage.h).
 // Ctrl+V on a target is typing that text: into the current cell of a grid
 // (whose own handlers then read it), or at the caret of an edit.
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <array>
 
 #include "app/MainQuorvel.h"
+#include "app/Zwischenablage.h"
 
 namespace {
 
@@ -173,6 +175,7 @@ void TForm1::ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int 
   if (!regel.tabelle) {
     if (Button != Qt::RightButton) return;
     Zustand.KopierText = GetragenerText(Quelle);
+    Zustand.KopierWert = GetragenerWert(Quelle);
     steuerung->BeginDrag();
     return;
   }
@@ -190,20 +193,24 @@ void TForm1::ZiehenBeginnen(QWidget* Quelle, Qt::MouseButton Button, int X, int 
   if (c < regel.abSpalte || r < regel.abZeile) return;
   if (regel.editor == Editor::AusBeimZiehen) grid->SetEditorMode(false);
   Zustand.KopierText = GetragenerText(grid, c, r);
+  Zustand.KopierWert = GetragenerWert(grid, c, r);
   grid->BeginDrag();
 }
 
 bool TForm1::ZiehenAnnehmen(const QWidget* Ziel, const QWidget* Quelle) const {
+  // An exercise's task takes nothing.
+  if (Ziel == MatrixTab_StringGrid && UebungAktiv()) return false;
   return Regel(*this, Ziel, Quelle) != Folge::Nein;
 }
 
 void TForm1::ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y) {
+  if (!ZiehenAnnehmen(Ziel, Quelle)) return;
   const Folge folge = Regel(*this, Ziel, Quelle);
   if (folge == Folge::Anhaengen) {
     // A value is added to the formula being written: at its end, whatever
     // the caret, and past the typing limit if need be.
-    auto* edit = static_cast<TEdit*>(Ziel);
-    edit->SetzeTextUeberGrenze(edit->text() + Zustand.KopierText);
+    const auto ende = static_cast<int>(static_cast<TEdit*>(Ziel)->text().size());
+    FuegeInFormelEin(ende, 0, Zustand.KopierText, Zustand.KopierWert);
     return;
   }
   if (folge != Folge::Kopie) return;
@@ -215,7 +222,7 @@ void TForm1::ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y) {
   int c = -1, r = -1;
   grid->MouseToCell(X, Y, c, r);
   if (grid == MatrixTab_StringGrid) {
-    if (c >= 1 && r >= 1) grid->SetCell(c, r, Zustand.KopierText);
+    if (c >= 1 && r >= 1) SetzeText(grid, c, r, Zustand.KopierText, Zustand.KopierWert);
     // The shown solution no longer belongs to the matrix, even when the
     // drop missed every cell.
     LoescheErgebnisse();
@@ -223,7 +230,7 @@ void TForm1::ZiehenAblegen(QWidget* Ziel, const QWidget* Quelle, int X, int Y) {
   }
   // The memory grids take a value only in their value column.
   if (c != 1 || r < 1 || r > 20) return;
-  grid->SetCell(1, r, Zustand.KopierText);
+  SetzeText(grid, 1, r, Zustand.KopierText, Zustand.KopierWert);
   if (grid == Variablen_StringGrid)
     K_ZeileBerechnen(r);
   else
@@ -239,8 +246,12 @@ bool TForm1::SpeicherNimmtAn(const QWidget* Source) const {
          Source == Winkel_StringGrid || Source == G_Variablen_StringGrid;
 }
 
-void TForm1::Kopiere(const QString& text) {
-  QApplication::clipboard()->setText(text);
+void TForm1::Kopiere(const KopierBlock& block) {
+  KopiereInZwischenablage(block);
+}
+
+void TForm1::Kopiere(const QString& text, const std::optional<ZKZahl>& wert) {
+  KopiereInZwischenablage(text, wert);
 }
 
 namespace {
@@ -255,7 +266,9 @@ QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
 }  // namespace
 
 void TForm1::VerbindeZwischenablage(TStringGrid* g) {
-  g->OnKopieren = [this, g](int c, int r) { Kopiere(GetragenerText(g, c, r)); };
+  g->OnKopieren = [this, g](int c, int r) {
+    Kopiere(GetragenerText(g, c, r), GetragenerWert(g, c, r));
+  };
   // The key menu only: a right click on a grid is a drag.
   g->TastenMenue = KopierMenue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
 }
@@ -264,11 +277,13 @@ void TForm1::VerbindeZwischenablage() {
   for (TStringGrid* g : {Variablen_StringGrid, G_Variablen_StringGrid, Winkel_StringGrid})
     VerbindeZwischenablage(g);
   for (TLabel* l : {XL_Label, XC_Label, ZK_Rechenfeld_Label}) {
-    l->OnKopieren = [this, l] { Kopiere(GetragenerText(l)); };
+    l->OnKopieren = [this, l] { Kopiere(GetragenerText(l), GetragenerWert(l)); };
     l->PopupMenu = l->TastenMenue = KopierMenue(l, l->OnKopieren);
   }
   // A selection is copied as usual; without one, what a drag carries.
-  Wandel_KE_EK_Edit->OnKopieren = [this] { Kopiere(GetragenerText(Wandel_KE_EK_Edit)); };
+  Wandel_KE_EK_Edit->OnKopieren = [this] {
+    Kopiere(GetragenerText(Wandel_KE_EK_Edit), GetragenerWert(Wandel_KE_EK_Edit));
+  };
 }
 
 // The handlers the window names, one line each.

@@ -3,10 +3,15 @@
 // every typed input, which side of the memory each row was typed on, and
 // whether a result was shown. Results themselves are not kept; opening
 // computes them again. Texts are UTF-8.
+//
+// A text pasted from a shown result stands for the full value it was copied
+// from; that value is kept beside the text as a lossless text of the value
+// (complex/ZKGenau.h), empty where the text is read as it stands.
 #ifndef QUORVEL_DATEI_AUFGABE_H
 #define QUORVEL_DATEI_AUFGABE_H
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +34,7 @@ struct SpeicherZeile {
   std::string g;          // value cell of Gn
   std::string kommentar;  // comment of Kn
   Seite getippt = Seite::K;
+  std::string wert;  // behind the text on the typed side
 
   bool operator==(const SpeicherZeile&) const = default;
   bool Leer() const { return k.empty() && g.empty() && kommentar.empty(); }
@@ -44,16 +50,38 @@ struct Blindrechner {
   bool operator==(const Blindrechner&) const = default;
 };
 
+// A value pasted into the formula: characters [stelle, stelle + laenge) of
+// its text, counted in UTF-16 units.
+struct Formelteil {
+  int stelle = 0;
+  int laenge = 0;
+  std::string wert;
+
+  bool operator==(const Formelteil&) const = default;
+};
+
+// An exercise set on the matrix page: the task is the coefficient grid, its
+// solution is not kept (opening solves the task again and hides it).
+struct Uebung {
+  // antworten[r - 1]: the student's answer for Xr, exponential and component
+  // column of the result grid.
+  std::array<std::array<std::string, 2>, kMaxDimension> antworten{};
+
+  bool operator==(const Uebung&) const = default;
+};
+
 struct Aufgabe {
   int zahlenFormat = 0;  // 0 General, 1 Exponent
   int dimension = 3;
   // zellen[r - 1][c - 1] is the coefficient grid's cell (c, r).
   std::array<std::array<std::string, kMatrixSpalten>, kMatrixZeilen> zellen{};
+  std::array<std::array<std::string, kMatrixSpalten>, kMatrixZeilen> zellwerte{};
   bool matrixErgebnisGezeigt = false;
 
   std::array<SpeicherZeile, kSpeicherZeilen> speicher{};  // K1..K20
 
   std::string formel;
+  std::vector<Formelteil> formelteile;  // in order, not overlapping
   bool formelErgebnisGezeigt = false;
 
   Blindrechner induktiv{{"", "50", ""}};
@@ -62,6 +90,8 @@ struct Aufgabe {
 
   int winkelZeile = -1;  // the angle grid's typed row, -1 for none
   std::string winkelText;
+
+  std::optional<Uebung> uebung;
 
   bool operator==(const Aufgabe&) const = default;
 };

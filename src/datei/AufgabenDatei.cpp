@@ -9,6 +9,8 @@
 #include <QString>
 #include <array>
 
+#include "complex/ZKGenau.h"
+
 namespace aufgabe {
 
 namespace {
@@ -131,11 +133,29 @@ struct Leser {
       const QJsonArray zellen = zeilen[r].toArray();
       for (qsizetype c = 0; c < zellen.size(); ++c)
         // Row first, as the matrix page names its cells.
-        if (!Text(zellen[c], QStringLiteral("Zelle( %1 , %2 )").arg(r + 1).arg(c + 1),
-                  a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
+        if (!Zelle(zellen[c], QStringLiteral("Zelle( %1 , %2 )").arg(r + 1).arg(c + 1),
+                   a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)],
+                   a.zellwerte[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
           return false;
     }
     return true;
+  }
+
+  // A lossless value text ("Realteil Imaginärteil", complex/ZKGenau.h).
+  bool Wert(const QJsonValue& v, const QString& name, std::string& aus) {
+    if (!Text(v, name, aus)) return false;
+    ZKZahl z;
+    if (!LiesGenauenText(aus, z))
+      return Fehler(QStringLiteral("„%1“ ist kein Wert aus Real- und Imaginärteil").arg(name));
+    return true;
+  }
+
+  // A cell is its text, or an object of the text and the value behind it.
+  bool Zelle(const QJsonValue& v, const QString& name, std::string& text, std::string& wert) {
+    if (!v.isObject()) return Text(v, name, text);
+    const QJsonObject o = v.toObject();
+    return Text(o.value(QLatin1String("text")), name, text) &&
+           Wert(o.value(QLatin1String("wert")), QStringLiteral("wert“ von „%1").arg(name), wert);
   }
 
   bool Speicher(const QJsonObject& o, Aufgabe& a) {
@@ -160,6 +180,9 @@ struct Leser {
       if (seite != "K" && seite != "G")
         return Fehler(QStringLiteral("„getippt“ von K%1 ist weder „K“ noch „G“").arg(nr));
       zeile.getippt = seite == "K" ? Seite::K : Seite::G;
+      const QJsonValue wert = z.value(QLatin1String("wert"));
+      if (!wert.isUndefined() && !Wert(wert, QStringLiteral("wert“ von „K%1").arg(nr), zeile.wert))
+        return false;
     }
     return true;
   }
@@ -192,7 +215,8 @@ struct Leser {
 
     QJsonObject rf;
     if (!Objekt(o, "rechenfeld", rf) || !Text(rf, "formel", a.formel) ||
-        !Wahr(rf, "ergebnis_gezeigt", a.formelErgebnisGezeigt))
+        !Wahr(rf, "ergebnis_gezeigt", a.formelErgebnisGezeigt) ||
+        !Formelteile(rf.value(QLatin1String("werte")), a))
       return false;
     if (!Rechner(o, "induktiv", kInduktiv, a.induktiv) ||
         !Rechner(o, "kapazitiv", kKapazitiv, a.kapazitiv) || !Text(o, "wandeln", a.wandeln))
@@ -209,13 +233,58 @@ struct Leser {
         return false;
     }
 
-    // Reserved for the exercise mode, which will hide a task's solution.
-    // This version knows none, and a file that asks for one must not be
-    // opened with its solution in view.
     const QJsonValue u = o.value(QLatin1String("uebung"));
     if (u.isUndefined()) return Fehler(QStringLiteral("„uebung“ fehlt"));
-    if (!u.isNull())
-      return Fehler(QStringLiteral("die Datei ist eine Übung, die diese Version nicht kennt"));
+    return u.isNull() || Uebung(u, a);
+  }
+
+  // The pasted parts lie within the formula, in order and apart, so that
+  // each number of the text belongs to at most one.
+  bool Formelteile(const QJsonValue& v, Aufgabe& a) {
+    if (v.isUndefined()) return true;
+    const QString name = QStringLiteral("werte");
+    if (!Da(v, name, v.isArray(), QStringLiteral("ist keine Liste"))) return false;
+    const int laenge = static_cast<int>(QString::fromStdString(a.formel).size());
+    int frei = 0;
+    for (const QJsonValue& tv : v.toArray()) {
+      if (!tv.isObject()) return Fehler(QStringLiteral("ein Eintrag in „werte“ ist kein Objekt"));
+      const QJsonObject t = tv.toObject();
+      Formelteil teil;
+      if (!Zahl(t.value(QLatin1String("stelle")), QStringLiteral("stelle"), 0, kMaxTextLaenge,
+                teil.stelle) ||
+          !Zahl(t.value(QLatin1String("laenge")), QStringLiteral("laenge"), 1, kMaxTextLaenge,
+                teil.laenge) ||
+          !Wert(t.value(QLatin1String("wert")), QStringLiteral("wert"), teil.wert))
+        return false;
+      if (teil.stelle < frei || teil.stelle + teil.laenge > laenge)
+        return Fehler(
+            QStringLiteral("ein Eintrag in „werte“ liegt nicht in der Formel oder "
+                           "überlappt den vorigen"));
+      frei = teil.stelle + teil.laenge;
+      a.formelteile.push_back(teil);
+    }
+    return true;
+  }
+
+  bool Uebung(const QJsonValue& v, Aufgabe& a) {
+    if (!v.isObject()) return Fehler(QStringLiteral("„uebung“ ist weder null noch ein Objekt"));
+    const QJsonValue av = v.toObject().value(QLatin1String("antworten"));
+    if (!Da(av, QStringLiteral("antworten"), av.isArray() && av.toArray().size() <= kMaxDimension,
+            QStringLiteral("ist keine Liste von höchstens %1 Zeilen").arg(kMaxDimension)))
+      return false;
+    aufgabe::Uebung u;
+    const QJsonArray zeilen = av.toArray();
+    for (qsizetype r = 0; r < zeilen.size(); ++r) {
+      if (!zeilen[r].isArray() || zeilen[r].toArray().size() > 2)
+        return Fehler(
+            QStringLiteral("Antwort X%1 ist keine Liste von höchstens 2 Texten").arg(r + 1));
+      const QJsonArray spalten = zeilen[r].toArray();
+      for (qsizetype c = 0; c < spalten.size(); ++c)
+        if (!Text(spalten[c], QStringLiteral("Antwort X%1").arg(r + 1),
+                  u.antworten[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
+          return false;
+    }
+    a.uebung = u;
     return true;
   }
 };
@@ -313,7 +382,18 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     for (int c = 0; c < kMatrixSpalten; ++c)
       if (!zeile[static_cast<std::size_t>(c)].empty()) letzte = c + 1;
     QJsonArray zellen;
-    for (int c = 0; c < letzte; ++c) zellen.append(Q(zeile[static_cast<std::size_t>(c)]));
+    for (int c = 0; c < letzte; ++c) {
+      const auto i = static_cast<std::size_t>(c);
+      const std::string& wert = a.zellwerte[static_cast<std::size_t>(r)][i];
+      if (wert.empty()) {
+        zellen.append(Q(zeile[i]));
+      } else {
+        QJsonObject zelle;
+        zelle.insert(QLatin1String("text"), Q(zeile[i]));
+        zelle.insert(QLatin1String("wert"), Q(wert));
+        zellen.append(zelle);
+      }
+    }
     zeilen.append(zellen);
     if (letzte > 0) letzteZeile = r + 1;
   }
@@ -335,6 +415,7 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     e.insert(QLatin1String("k"), Q(z.k));
     e.insert(QLatin1String("g"), Q(z.g));
     e.insert(QLatin1String("kommentar"), Q(z.kommentar));
+    if (!z.wert.empty()) e.insert(QLatin1String("wert"), Q(z.wert));
     speicher.append(e);
   }
   o.insert(QLatin1String("speicher"), speicher);
@@ -342,6 +423,23 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
   QJsonObject rf;
   rf.insert(QLatin1String("formel"), Q(a.formel));
   rf.insert(QLatin1String("ergebnis_gezeigt"), a.formelErgebnisGezeigt);
+  // Only parts the reader takes: in order, inside the formula, with a value.
+  QJsonArray teile;
+  int frei = 0;
+  const int formelLaenge = static_cast<int>(QString::fromStdString(a.formel).size());
+  for (const Formelteil& t : a.formelteile) {
+    ZKZahl z;
+    if (t.stelle < frei || t.laenge < 1 || t.stelle + t.laenge > formelLaenge ||
+        !LiesGenauenText(t.wert, z))
+      continue;
+    frei = t.stelle + t.laenge;
+    QJsonObject teil;
+    teil.insert(QLatin1String("stelle"), t.stelle);
+    teil.insert(QLatin1String("laenge"), t.laenge);
+    teil.insert(QLatin1String("wert"), Q(t.wert));
+    teile.append(teil);
+  }
+  if (!teile.isEmpty()) rf.insert(QLatin1String("werte"), teile);
   o.insert(QLatin1String("rechenfeld"), rf);
 
   auto rechner = [](const Blindrechner& b, const std::array<const char*, 3>& felder) {
@@ -364,7 +462,25 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
   } else {
     o.insert(QLatin1String("winkelrechner"), QJsonValue::Null);
   }
-  o.insert(QLatin1String("uebung"), QJsonValue::Null);
+  if (a.uebung) {
+    // Rows and cells without text at their end are left out, as in the matrix.
+    QJsonArray antworten;
+    int letzteAntwort = 0;
+    for (int r = 0; r < kMaxDimension; ++r) {
+      const auto& antwort = a.uebung->antworten[static_cast<std::size_t>(r)];
+      QJsonArray zeile;
+      if (!antwort[0].empty() || !antwort[1].empty()) zeile.append(Q(antwort[0]));
+      if (!antwort[1].empty()) zeile.append(Q(antwort[1]));
+      antworten.append(zeile);
+      if (!zeile.isEmpty()) letzteAntwort = r + 1;
+    }
+    while (antworten.size() > letzteAntwort) antworten.removeLast();
+    QJsonObject u;
+    u.insert(QLatin1String("antworten"), antworten);
+    o.insert(QLatin1String("uebung"), u);
+  } else {
+    o.insert(QLatin1String("uebung"), QJsonValue::Null);
+  }
 
   // The writer must never make a file that the reader refuses.
   auto pruefe = [&fehler](const std::string& s, const std::string& wo) {
@@ -385,6 +501,10 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
         !pruefe(z.kommentar, "dem Kommentar zu " + wo))
       return false;
   }
+  if (a.uebung)
+    for (int r = 0; r < kMaxDimension; ++r)
+      for (const std::string& antwort : a.uebung->antworten[static_cast<std::size_t>(r)])
+        if (!pruefe(antwort, "der Antwort für X" + std::to_string(r + 1))) return false;
   for (const std::string* s :
        {&a.formel, &a.wandeln, &a.winkelText, &a.induktiv.texte[0], &a.induktiv.texte[1],
         &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2]})

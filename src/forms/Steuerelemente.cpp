@@ -147,17 +147,30 @@ void TEdit::keyPressEvent(QKeyEvent* e) {
     Ereignis(OnKopieren);
     return;
   }
-  if (IstStandardKuerzel(e)) {
-    if (OnKeyPress && e->matches(QKeySequence::Paste))
-      FuegeGefiltertEin(QApplication::clipboard()->text());
-    else
-      QLineEdit::keyPressEvent(e);
+  if (e->matches(QKeySequence::Paste)) {
+    FuegeEinUndMelde([this, e] {
+      if (OnKeyPress)
+        FuegeGefiltertEin(QApplication::clipboard()->text());
+      else
+        QLineEdit::keyPressEvent(e);
+    });
+  } else if (IstStandardKuerzel(e)) {
+    QLineEdit::keyPressEvent(e);
   } else if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) {
     return;
   } else {
     QLineEdit::keyPressEvent(e);
   }
   PasseGrenzeAn();
+}
+
+void TEdit::FuegeEinUndMelde(const std::function<void()>& einfuegen) {
+  const int stelle = hasSelectedText() ? selectionStart() : cursorPosition();
+  const int ersetzt = static_cast<int>(selectedText().size());
+  const QString vorher = text();
+  einfuegen();
+  const int laenge = static_cast<int>(text().size() - vorher.size()) + ersetzt;
+  if (text() != vorher) Ereignis(OnEingefuegt, stelle, ersetzt, laenge);
 }
 
 QString TEdit::Gefiltert(const QString& text) {
@@ -187,8 +200,9 @@ void TEdit::contextMenuEvent(QContextMenuEvent* e) {
     // Replaced, not rewired: how Qt connects its action is its own business.
     auto* ersatz = new QAction(a->icon(), a->text(), menue);
     ersatz->setEnabled(a->isEnabled());
-    connect(ersatz, &QAction::triggered, this,
-            [this] { FuegeGefiltertEin(QApplication::clipboard()->text()); });
+    connect(ersatz, &QAction::triggered, this, [this] {
+      FuegeEinUndMelde([this] { FuegeGefiltertEin(QApplication::clipboard()->text()); });
+    });
     menue->insertAction(a, ersatz);
     menue->removeAction(a);
   }

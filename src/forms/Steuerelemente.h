@@ -69,6 +69,9 @@ class TEdit : public QLineEdit, public TSteuerung {
   void SetzeTextUeberGrenze(const QString& text);
   // Ctrl+C with nothing selected (a selection is copied as usual).
   std::function<void()> OnKopieren;
+  // After Ctrl+V or the menu's paste: `laenge` characters now stand at
+  // `stelle`, in place of the `ersetzt` selected ones.
+  std::function<void(int stelle, int ersetzt, int laenge)> OnEingefuegt;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -81,6 +84,8 @@ class TEdit : public QLineEdit, public TSteuerung {
   // characters: a pasted line break is no Enter key).
   QString Gefiltert(const QString& text);
   void FuegeGefiltertEin(const QString& text);
+  // Runs a paste of the clipboard and reports it to OnEingefuegt.
+  void FuegeEinUndMelde(const std::function<void()>& einfuegen);
   // Qt cuts any text to its own limit, so that one is raised to a longer
   // text set by the program and lowered again as the user shortens it.
   void PasseGrenzeAn();

@@ -37,6 +37,11 @@ class TZellModell : public QAbstractTableModel {
       const auto farbe = g_->farben_.find({i.column() + g_->fixedCols_, i.row() + g_->fixedRows_});
       return farbe == g_->farben_.end() ? QVariant() : QVariant(farbe->second);
     }
+    if (role == Qt::AccessibleDescriptionRole) {
+      const auto b =
+          g_->beschreibungen_.find({i.column() + g_->fixedCols_, i.row() + g_->fixedRows_});
+      return b == g_->beschreibungen_.end() ? QVariant() : QVariant(b->second);
+    }
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     return g_->Cells(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
   }
@@ -56,7 +61,10 @@ class TZellModell : public QAbstractTableModel {
   }
   bool setData(const QModelIndex& i, const QVariant& v, int role) override {
     if (role != Qt::EditRole) return false;
-    g_->SetCell(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_, v.toString());
+    // A closing editor hands back the text it already put there: that is
+    // no new text (OnZelleGeschrieben must not follow).
+    const int col = i.column() + g_->fixedCols_, row = i.row() + g_->fixedRows_;
+    if (g_->Cells(col, row) != v.toString()) g_->SetCell(col, row, v.toString());
     return true;
   }
 
@@ -182,7 +190,10 @@ class TZellDelegat : public QStyledItemDelegate {
         return true;
       }
       if (k->matches(QKeySequence::Paste)) {
+        const QModelIndex zelle = g_->currentIndex();
         g_->editor_->insert(TStringGrid::EinzelneZelle(QApplication::clipboard()->text()));
+        if (zelle.isValid())
+          Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
         return true;
       }
       const int taste = k->key();
@@ -308,6 +319,7 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     return;
   }
   modell_->ZelleGeaendert(col, row);
+  Ereignis(OnZelleGeschrieben, col, row);
 }
 
 QModelIndex TStringGrid::Index(int col, int row) const {
@@ -632,6 +644,7 @@ void TStringGrid::FuegeEin() {
   if (!editor_ || state() != EditingState) return;
   editor_->selectAll();
   editor_->insert(text);
+  Ereignis(OnEingefuegt, Col(), Row());
 }
 
 QString TStringGrid::EinzelneZelle(QString text) {
@@ -716,6 +729,13 @@ void TStringGrid::SetzeEditieren(bool ja) {
   if (!ja) SetEditorMode(false);
   optionen_.Editieren = ja;
   setEditTriggers(ja ? AnyKeyPressed | DoubleClicked | EditKeyPressed : NoEditTriggers);
+}
+
+void TStringGrid::SetzeZellBeschreibung(int col, int row, const QString& text) {
+  if (text.isEmpty())
+    beschreibungen_.erase({col, row});
+  else
+    beschreibungen_[{col, row}] = text;
 }
 
 void TStringGrid::SetzeZellfarbe(int col, int row, const QColor& farbe) {

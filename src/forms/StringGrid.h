@@ -65,6 +65,9 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool PresseWaehlt() const { return presseWaehlt_; }
   // A cell's own background (an invalid colour: the grid's).
   void SetzeZellfarbe(int col, int row, const QColor& farbe);
+  // What assistive technology reads as a cell's description (empty: none),
+  // e.g. the words for what its colour shows.
+  void SetzeZellBeschreibung(int col, int row, const QString& text);
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return rowCount_; }
@@ -131,6 +134,11 @@ class TStringGrid : public QTableView, public TSteuerung {
   // took the text. Without it, or when it returns false, the grid pastes the
   // block's first cell: no cell ever takes a tab or a line break.
   std::function<bool(const QString& text)> OnBlockEinfuegen;
+  // After Ctrl+V put the clipboard's text into a cell: in place of its text,
+  // or at the caret of its open editor.
+  std::function<void(int col, int row)> OnEingefuegt;
+  // After every change of a cell's text, by the editor or by code.
+  std::function<void(int col, int row)> OnZelleGeschrieben;
 
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
@@ -192,6 +200,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   QPointer<QLineEdit> editor_;
   std::map<std::pair<int, int>, QString> zellen_;
   std::map<std::pair<int, int>, QColor> farben_;
+  std::map<std::pair<int, int>, QString> beschreibungen_;
   std::map<int, QString> spaltenTitel_, zeilenTitel_;
   std::vector<int> breiten_;
   int colCount_;

@@ -191,7 +191,39 @@ struct Operand {
   // A variable whose row has no value: the side of the unreadable cell.
   char ohneWertZelle = '\0';
   int nummer = 0;
+  // Read from digits (not a variable or pi): a pasted value may stand behind it.
+  bool zahl = false;
+  // The whole value, taken as it is (a pasted exponential form).
+  bool voll = false;
+  ZKZahl wert;
 };
+
+// The digits of a pasted value for a number read from the characters
+// [von, bis) of the formula (see Festwert).
+void WendeFestwertAn(Operand& op, std::size_t von, std::size_t bis,
+                     std::span<const Festwert> festwerte) {
+  for (const Festwert& f : festwerte) {
+    const std::size_t ende = f.anfang + f.laenge;
+    if (von < f.anfang || bis > ende) continue;
+    const long double vorzeichen = std::signbit(op.a) ? -1.0L : 1.0L;
+    switch (op.art) {
+      case Art::Exponential:
+        // A shown exponential form has a magnitude without sign.
+        if (von == f.anfang && bis == ende && vorzeichen > 0) {
+          op.voll = true;
+          op.wert = f.wert;
+        }
+        break;
+      case Art::Reell:
+        if (von == f.anfang) op.a = vorzeichen * std::fabs(f.wert.Realteil);
+        break;
+      case Art::Imaginaer:
+        if (bis == ende) op.a = vorzeichen * std::fabs(f.wert.Imaginaerteil);
+        break;
+    }
+    return;
+  }
+}
 
 }  // namespace
 
@@ -220,6 +252,10 @@ struct FormelRechner::Daten {
 
   // Working copy of the text and the symbol/code write positions.
   char kopie[kMaxText + 1] = {};
+  // The pasted values of the text being translated, and for each character
+  // of the copy (which has no blanks) its place in that text.
+  std::span<const Festwert> festwerte;
+  std::size_t herkunft[kMaxText + 1] = {};
   std::size_t symbolLaenge = 0;
   std::size_t codeLaenge = 0;
   bool ueberlauf = false;
@@ -303,8 +339,9 @@ const Rechenfehler& FormelRechner::Fehler() const {
   return d_->fehler;
 }
 
-int FormelRechner::Uebersetzen(const char* text) {
+int FormelRechner::Uebersetzen(const char* text, std::span<const Festwert> festwerte) {
   Daten& d = *d_;
+  d.festwerte = festwerte;
   d.werteZeiger = 0;
   // Clearing only what the last formula wrote leaves the same all-zero table
   // as clearing all 256 entries, at a fraction of the cost.
@@ -318,6 +355,7 @@ int FormelRechner::Uebersetzen(const char* text) {
   d.fehler = Rechenfehler{};
   d.status = d.Zerlegen(text == nullptr ? "" : text);
   d.werteBelegt = d.werteZeiger;
+  d.festwerte = {};
   if (d.status == KeinFehler) d.status = d.CodeErzeugen();
   return d.status;
 }
@@ -343,6 +381,12 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
   std::memcpy(kopie, text, laenge + 1);
   EntferneLeerzeichen(kopie);
   const std::size_t n = std::strlen(kopie);
+  if (!festwerte.empty()) {
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < laenge; ++i)
+      if (text[i] != ' ') herkunft[k++] = i;
+    herkunft[k] = laenge;
+  }
 
   const char* p = kopie;
 
@@ -413,6 +457,11 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
         if (op.ohneWertZelle != '\0' && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
           uebersetzFehler = {Rechenfehler::Art::VariableOhneWert, *p, op.nummer, op.ohneWertZelle};
         }
+        if (op.zahl && !festwerte.empty()) {
+          const auto von = static_cast<std::size_t>(p - kopie);
+          const auto bis = static_cast<std::size_t>(ende - kopie);
+          WendeFestwertAn(op, herkunft[von], herkunft[bis - 1] + 1, festwerte);
+        }
         ZKZahl& w = werte[werteZeiger++];
         switch (op.art) {
           case Art::Exponential:
@@ -425,6 +474,7 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
             w.SetzeKartesisch(0.0L, op.a);
             break;
         }
+        if (op.voll) w = op.wert;
         // Only a memory value is ever not finite: the reciprocal of a zero.
         if (!w.IstEndlich() && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
           uebersetzFehler.art = Rechenfehler::Art::DivisionDurchNull;
@@ -610,6 +660,7 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
       return p;
     }
     op.art = Art::Imaginaer;
+    op.zahl = true;
     double y = 0.0;
     const char* hinter = (*q == '+' || *q == '-') ? q : LiesZahl(q, y);
     if (hinter == q) {
@@ -625,6 +676,7 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
     std::size_t laenge;
     long double vorzeichen;
   };
+  op.zahl = true;
   static constexpr Marke kMarken[] = {{"*e^+j", 5, 1.0L}, {"*e^-j", 5, -1.0L}, {"*e^j", 4, 1.0L}};
   for (const Marke& m : kMarken) {
     if (std::strncmp(ende, m.text, m.laenge) != 0) continue;

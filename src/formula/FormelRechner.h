@@ -7,8 +7,10 @@
 #define QUORVEL_FORMULA_FORMELRECHNER_H
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "complex/ZKZahl.h"
 
@@ -35,6 +37,19 @@ struct Rechenfehler {
   char zelle = '\0';
 };
 
+// A value pasted into the formula with its full digits: the text's
+// characters [anfang, anfang + laenge) were written from `wert`. A number
+// read wholly inside them takes its digits from `wert` instead of the text:
+// an exponential form that is the whole part takes the value itself; the
+// first number of the part its real part, the last one its imaginary part,
+// each with the sign the text gives it. The text's operators and their
+// order stay as written ("K1*3+j4" is still K1*3 plus j4).
+struct Festwert {
+  std::size_t anfang = 0;
+  std::size_t laenge = 0;
+  ZKZahl wert;
+};
+
 enum UebersetzStatus : int { KeinFehler = 0, Klammerfehler = 1, Formelfehler = 2 };
 
 class FormelRechner {
@@ -45,7 +60,8 @@ class FormelRechner {
   FormelRechner& operator=(const FormelRechner&) = delete;
 
   // Text uses the point as decimal separator (the caller turns commas).
-  int Uebersetzen(const char* text);
+  // The parts in `festwerte` count in characters of `text`, blanks included.
+  int Uebersetzen(const char* text, std::span<const Festwert> festwerte = {});
   // Meaningful after Uebersetzen returned 0; may be repeated. When the
   // formula cannot be computed (Fehler() says why) the result is zero.
   ZKZahl Auswerten();

@@ -67,20 +67,32 @@ std::string Rechenfehlertext(const Rechenfehler& fehler) {
 }
 
 std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, int zahlenFormat) {
+  return BerechneFormel(rechner, formel, zahlenFormat).text;
+}
+
+Formelwert BerechneFormel(FormelRechner& rechner, std::string_view formel, int zahlenFormat,
+                          std::span<const Festwert> festwerte) {
+  const auto nurText = [](std::string text) {
+    Formelwert f;
+    f.text = std::move(text);
+    return f;
+  };
   char arbeit[kZellPuffer];
   if (formel.size() + 1 > sizeof arbeit || formel.find('\0') != std::string_view::npos) {
-    return kFormelfehler;
+    return nurText(kFormelfehler);
   }
   std::memcpy(arbeit, formel.data(), formel.size());
   arbeit[formel.size()] = '\0';
+  // Commas become points in place: the pasted parts keep their places.
   KommaNachPunkt(arbeit);
-  const int status = rechner.Uebersetzen(arbeit);
+  const int status = rechner.Uebersetzen(arbeit, festwerte);
   if (status == KeinFehler) {
     const ZKZahl wert = rechner.Auswerten();
     if (rechner.Fehler().art != Rechenfehler::Art::Keiner)
-      return Rechenfehlertext(rechner.Fehler());
-    if (!wert.IstEndlich()) return kNichtDefiniert;
-    return ExponentialText(wert, zahlenFormat) + kTrenner + KomponentenText(wert, zahlenFormat);
+      return nurText(Rechenfehlertext(rechner.Fehler()));
+    if (!wert.IstEndlich()) return nurText(kNichtDefiniert);
+    return {ExponentialText(wert, zahlenFormat) + kTrenner + KomponentenText(wert, zahlenFormat),
+            true, wert};
   }
-  return status == Klammerfehler ? kKlammerfehler : kFormelfehler;
+  return nurText(status == Klammerfehler ? kKlammerfehler : kFormelfehler);
 }

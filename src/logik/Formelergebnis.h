@@ -4,6 +4,7 @@
 #ifndef QUORVEL_LOGIK_FORMELERGEBNIS_H
 #define QUORVEL_LOGIK_FORMELERGEBNIS_H
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,16 @@ std::string Rechenfehlertext(const Rechenfehler& fehler);
 // value joined by "  =  ", or one of the error texts. Formulas longer than 255
 // characters are formula errors, never cut.
 std::string RechenfeldErgebnis(FormelRechner& rechner, std::string_view formel, int zahlenFormat);
+
+// The same, with the values pasted into the formula (see Festwert), and the
+// value the text shows when there is one.
+struct Formelwert {
+  std::string text;
+  bool berechnet = false;
+  ZKZahl wert;
+};
+Formelwert BerechneFormel(FormelRechner& rechner, std::string_view formel, int zahlenFormat,
+                          std::span<const Festwert> festwerte = {});
 
 struct SpeicherBeispiel {
   int zeile;

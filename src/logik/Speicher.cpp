@@ -28,13 +28,15 @@ void SpeicherZeileLeeren(ZKSpeicher& k, ZKSpeicher& g, int n) {
 }
 
 std::string SpeicherZeileBerechnen(std::string_view text, int zahlenFormat, ZKSpeicher& eigen,
-                                   ZKSpeicher& anderer, int n) {
+                                   ZKSpeicher& anderer, int n, const std::optional<ZKZahl>& voll) {
   if (!IstZeile(n)) return {};
   SpeicherZeileLeeren(eigen, anderer, n);
   if (SpeicherZelleLeer(text)) return {};
   const auto i = static_cast<std::size_t>(n);
   ZKZahl wert;
-  if (LiesZKZahl(text, wert, kSpeicherPuffer) == ZKForm::Keine) {
+  if (voll) {
+    wert = *voll;
+  } else if (LiesZKZahl(text, wert, kSpeicherPuffer) == ZKForm::Keine) {
     eigen.unlesbar[i] = true;
     return {};
   }

@@ -4,6 +4,7 @@
 #ifndef QUORVEL_LOGIK_SPEICHER_H
 #define QUORVEL_LOGIK_SPEICHER_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,11 @@
 //   any more, on either side (a value the user can no longer see must not
 //   live on in formulas); it is marked unreadable on this side, the other
 //   cell empty.
+// A `wert` given stands behind the text (a pasted value with its full
+// digits): it is taken as the row's value instead of reading the text.
 std::string SpeicherZeileBerechnen(std::string_view text, int zahlenFormat, ZKSpeicher& eigen,
-                                   ZKSpeicher& anderer, int n);
+                                   ZKSpeicher& anderer, int n,
+                                   const std::optional<ZKZahl>& wert = std::nullopt);
 
 // Row n of both sides becomes zero and readable: the cells were emptied.
 void SpeicherZeileLeeren(ZKSpeicher& k, ZKSpeicher& g, int n);

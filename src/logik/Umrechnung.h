@@ -7,13 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include "complex/ZKZahl.h"
+
 // "Wandeln  Ex <-> Kom": exponential form becomes component form, every other
-// readable form becomes exponential form. False for unreadable text.
-bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis);
+// readable form becomes exponential form. False for unreadable text. `wert`,
+// if given, gets the value the result shows (in both functions).
+bool WandleForm(std::string_view text, int zahlenFormat, std::string& ergebnis,
+                ZKZahl* wert = nullptr);
 
 // "1/X": the reciprocal in the form the text was written in (exponential
 // stays exponential, everything else comes out in component form). Zero is
 // written back as zero. False for unreadable text.
-bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis);
+bool BildeKehrwert(std::string_view text, int zahlenFormat, std::string& ergebnis,
+                   ZKZahl* wert = nullptr);
 
 #endif

@@ -173,6 +173,68 @@ TEST_F(DateiTest, RoundTripRestoresEveryControlAndRecomputesTheResults) {
   EXPECT_TRUE(meldungen.gezeigt.empty());
 }
 
+// A copied result keeps its full value in the memory, the matrix and the
+// formula after saving and opening.
+TEST_F(DateiTest, ValuesBehindCopiedResultsComeBackBitForBit) {
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  const char* zellen[2][3] = {{"3", "1", "1"}, {"1+j2", "1", "-1"}};
+  for (int r = 1; r <= 2; ++r)
+    for (int c = 1; c <= 3; ++c)
+      form1.MatrixTab_StringGrid->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
+  form1.Berechnen_BitBtnClick();
+  const QString x1 = form1.KxWerte_StringGrid->Cells(1, 1);
+  const std::optional<ZKZahl> wert = form1.Zellwert(form1.KxWerte_StringGrid, 1, 1);
+  ASSERT_TRUE(wert);
+  form1.SetzeText(form1.Variablen_StringGrid, 1, 1, x1, wert);
+  form1.K_ZeileBerechnen(1);
+  form1.SetzeText(form1.MatrixTab_StringGrid, 5, 5, x1, wert);
+  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("*2"));
+  form1.FuegeInFormelEin(0, 0, x1, wert);
+  form1.ist_gleich_ButtonClick();
+  ASSERT_TRUE(form1.ZK_Rechenfeld_Label->text().endsWith(QStringLiteral("=  4+j2")));
+  ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("w.quorvel"))));
+
+  TForm1 neu;
+  ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("w.quorvel"))));
+  EXPECT_EQ(neu.ZK_Rechenfeld_Label->text(), form1.ZK_Rechenfeld_Label->text());
+  EXPECT_EQ(neu.Zustand.K_VarSpeicher[1].Realteil, wert->Realteil);
+  EXPECT_EQ(neu.Zustand.K_VarSpeicher[1].Imaginaerteil, wert->Imaginaerteil);
+  const std::optional<ZKZahl> zelle = neu.Zellwert(neu.MatrixTab_StringGrid, 5, 5);
+  ASSERT_TRUE(zelle);
+  EXPECT_EQ(zelle->Imaginaerteil, wert->Imaginaerteil);
+  EXPECT_FALSE(Dateiaktionen(neu)->Geaendert());
+}
+
+// Saved in the middle of an exercise, the file opens as that exercise: the
+// task locked, the answers typed so far, the solution hidden (and computed
+// again, not read from the file).
+TEST_F(DateiTest, AnExerciseIsSavedAndOpenedAsAnExercise) {
+  form1.Uebung_CheckBox->click();
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  form1.Zustand.FesterZufallsSamen = 7;
+  form1.BeispielAufgaben_BitBtnClick();
+  ASSERT_TRUE(form1.UebungAktiv());
+  const QString richtig = AusAnsi(ExponentialText(form1.UebungsLoesung[1], General));
+  form1.KxWerte_StringGrid->SetCell(1, 1, richtig);
+  ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("u.quorvel"))));
+  EXPECT_TRUE(Lies(Pfad(QStringLiteral("u.quorvel"))).contains("\"antworten\""));
+
+  TForm1 neu;
+  ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("u.quorvel"))));
+  ASSERT_TRUE(neu.UebungAktiv());
+  EXPECT_TRUE(neu.Uebung_CheckBox->isChecked());
+  EXPECT_FALSE(neu.Berechnen_BitBtn->isEnabled());
+  EXPECT_EQ(neu.KxWerte_StringGrid->Cells(1, 1), richtig);
+  EXPECT_TRUE(neu.KxWerte_StringGrid->Cells(2, 2).isEmpty());
+  neu.Pruefen_BitBtnClick();
+  EXPECT_EQ(neu.Uebung_Label->text(), QStringLiteral("1 von 2 richtig"));
+  EXPECT_FALSE(Dateiaktionen(neu)->Geaendert());
+  // A plain task opened over it ends the exercise.
+  ASSERT_TRUE(Dateiaktionen(neu)->Neu());
+  EXPECT_FALSE(neu.UebungAktiv());
+  EXPECT_TRUE(neu.Berechnen_BitBtn->isEnabled());
+}
+
 TEST_F(DateiTest, ResultsThatWereEmptyStayEmpty) {
   FuelleAlles(form1);
   // An edited cell clears the results.
@@ -220,7 +282,11 @@ TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
       {"kein_json", "Das ist keine Aufgabe."},
       {"falscher_typ", "[\"quorvel\"]"},
       {"fehlendes_feld", QByteArray(gut).replace("\"speicher\"", "\"speicha\"")},
-      {"neuer", QByteArray(gut).replace("\"version\": 1", "\"version\": 7")},
+      {"neuer", QByteArray(gut).replace("\"version\": 2", "\"version\": 7")},
+      // An exercise whose task has no unique solution has nothing to hide.
+      {"uebung_ohne_loesung", QByteArray(gut)
+                                  .replace("\"uebung\": null", "\"uebung\": {\"antworten\": []}")
+                                  .replace("\"-1\"", "\"1\"")},
       {"riesig", gut + QByteArray(1100 * 1024, ' ')},
       {"lange_zelle", QByteArray(gut).replace("\"9,5\"", "\"" + QByteArray(10000, '9') + "\"")},
       {"kein_utf8", QByteArray(gut).replace("größer",

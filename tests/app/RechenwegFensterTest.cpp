@@ -2,7 +2,9 @@
 // The Rechenweg window and the exercise mode on the real main window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -12,7 +14,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "Fenster.h"
+#include "ZiehFixture.h"
 #include "app/Beispiel.h"
 #include "app/Dateien.h"
 #include "app/MainQuorvel.h"
@@ -372,6 +374,145 @@ TEST_F(RechenwegFensterTest, WithTheBoxOffExamplesAreSolvedAsBefore) {
   EXPECT_FALSE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
   EXPECT_TRUE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X2 =")));
   EXPECT_TRUE(form1.Berechnen_BitBtn->isEnabled());
+}
+
+// --- The exercise's task is locked, whatever way tries to change it -------
+
+enum class Weg {
+  Typing,
+  Paste,
+  BlockPaste,
+  Drop,
+  ClearTable,
+  DimensionEdit,
+  UpDown,
+  InductiveBoxOnPage2,
+  Solve
+};
+
+class UebungsSperre : public ZiehFixture, public ::testing::WithParamInterface<Weg> {
+ protected:
+  void TearDown() override { QApplication::clipboard()->clear(); }
+  void Strg(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); }
+
+  void Versuche(Weg weg) {
+    TStringGrid* m = form1.MatrixTab_StringGrid;
+    switch (weg) {
+      case Weg::Typing:
+        KlickeZelle(m, 2, 1);
+        Tippe(QStringLiteral("7"));
+        break;
+      case Weg::Paste:
+        QApplication::clipboard()->setText(QStringLiteral("7"));
+        Waehle(m, 2, 1);
+        Strg(Qt::Key_V);
+        break;
+      case Weg::BlockPaste:
+        QApplication::clipboard()->setText(QStringLiteral("7\t8\n9\t1\t2\t3\t4"));
+        Waehle(m, 1, 1);
+        Strg(Qt::Key_V);
+        break;
+      case Weg::Drop:
+        form1.Variablen_StringGrid->SetCell(1, 1, QStringLiteral("7"));
+        EXPECT_NE(
+            Ziehe(Zelle(form1.Variablen_StringGrid, 1, 1, kUeberall), Zelle(m, 2, 1, kMatrixSeite)),
+            Qt::DragCopyCursor);
+        break;
+      case Weg::ClearTable:
+        EXPECT_FALSE(form1.Clear_Tabelle_Button->isEnabled());
+        form1.Clear_Tabelle_ButtonClick();
+        break;
+      case Weg::DimensionEdit:
+        EXPECT_FALSE(form1.AnzahlMatrix_Edit->isEnabled());
+        form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+        break;
+      case Weg::UpDown:
+        form1.AnzahlMatrix_UpDown->SetPosition(4);
+        form1.AnzahlMatrix_UpDownClick(true);
+        break;
+      case Weg::InductiveBoxOnPage2:
+        form1.ExpotentialForm_GroupBox2->OnClick();
+        break;
+      case Weg::Solve:
+        form1.Berechnen_BitBtnClick();
+        break;
+    }
+  }
+};
+
+TEST_P(UebungsSperre, LeavesTaskDimensionAndAnswersAsTheyWere) {
+  Seite(kMatrixSeite);
+  form1.Uebung_CheckBox->click();
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
+  form1.Zustand.FesterZufallsSamen = 3;
+  form1.BeispielAufgaben_BitBtnClick();
+  ASSERT_TRUE(form1.UebungAktiv());
+  form1.activateWindow();  // the example window took the focus
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  form1.KxWerte_StringGrid->SetCell(1, 1, QStringLiteral("5"));
+  auto aufgabe = [this] {
+    QStringList zellen;
+    for (int r = 1; r <= 3; ++r)
+      for (int c = 1; c <= 4; ++c) zellen << form1.MatrixTab_StringGrid->Cells(c, r);
+    return zellen;
+  };
+  const QStringList vorher = aufgabe();
+
+  Versuche(GetParam());
+
+  EXPECT_EQ(aufgabe(), vorher);
+  EXPECT_EQ(form1.Zustand.DimMatrix, 3);
+  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("3"));
+  EXPECT_EQ(form1.MatrixTab_StringGrid->ColCount(), 5);
+  EXPECT_EQ(form1.KxWerte_StringGrid->Cells(1, 1), QStringLiteral("5"));
+  EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty()) << "the solution stays hidden";
+  EXPECT_TRUE(form1.UebungAktiv());
+}
+
+std::string WegName(const ::testing::TestParamInfo<Weg>& info) {
+  const char* const namen[] = {"Typing",     "Paste",         "BlockPaste", "Drop",
+                               "ClearTable", "DimensionEdit", "UpDown",     "InductiveBoxOnPage2",
+                               "Solve"};
+  return namen[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Uebung, UebungsSperre,
+                         ::testing::Values(Weg::Typing, Weg::Paste, Weg::BlockPaste, Weg::Drop,
+                                           Weg::ClearTable, Weg::DimensionEdit, Weg::UpDown,
+                                           Weg::InductiveBoxOnPage2, Weg::Solve),
+                         WegName);
+
+// After "Prüfen" each mark says its verdict in words too; changing an answer
+// takes its row's marks and the count away, the other marks stay.
+TEST_F(RechenwegFensterTest, MarksSayTheirVerdictAndGoWhenTheirAnswerChanges) {
+  Seite(0);
+  form1.Uebung_CheckBox->click();
+  Beispiel(2, 2, 11);
+  form1.activateWindow();  // the example window took the focus
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
+  TStringGrid* kx = form1.KxWerte_StringGrid;
+  kx->SetCell(1, 1, AusAnsi(ExponentialText(form1.UebungsLoesung[1], General)));
+  kx->SetCell(1, 2, QStringLiteral("1"));
+  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
+  auto beschreibung = [kx](int c, int r) {
+    return kx->model()
+        ->data(kx->model()->index(r - 1, c - 1), Qt::AccessibleDescriptionRole)
+        .toString();
+  };
+  EXPECT_EQ(beschreibung(1, 1), QStringLiteral("richtig"));
+  EXPECT_EQ(beschreibung(1, 2), QStringLiteral("falsch"));
+  QAccessibleInterface* stand = QAccessible::queryAccessibleInterface(form1.Uebung_Label);
+  EXPECT_EQ(stand->text(QAccessible::Description), QStringLiteral("1 von 2 richtig"));
+
+  // X2's answer typed anew.
+  Waehle(kx, 1, 2);
+  Tippe(QStringLiteral("2"));
+  ASSERT_EQ(kx->Cells(1, 2), QStringLiteral("2"));
+  EXPECT_FALSE(Farbe(kx, 1, 2).isValid());
+  EXPECT_TRUE(beschreibung(1, 2).isEmpty());
+  EXPECT_TRUE(Farbe(kx, 1, 1).isValid());
+  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
+  EXPECT_EQ(stand->text(QAccessible::Description), form1.Uebung_Label->text());
 }
 
 }  // namespace

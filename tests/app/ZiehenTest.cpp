@@ -2,8 +2,10 @@
 // Right-button drag and drop between the window's controls, and the
 // clipboard paths that carry the same texts.
 #include <QClipboard>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <array>
 
 #include "ZiehFixture.h"
@@ -425,6 +427,93 @@ TEST_F(ZiehenTest, AResultLabelOffersKopierenOnARightClickThatStaysOnIt) {
   QTest::mouseClick(menue, Qt::LeftButton, {}, menue->actionGeometry(kopieren).center());
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5*e^j53,13"));
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// X1 + X2 = 3, X1 - X2 = 1+j2 gives X1 = 2+j1, shown as 2,236067977*e^j26,57:
+// its angle has two decimals, so the text alone stands for 3,999827238+...
+// when doubled.
+class KopierterWertTest : public ZiehenTest {
+ protected:
+  void SetUp() override {
+    ZiehenTest::SetUp();
+    Seite(kMatrixSeite);
+    Loese();
+  }
+  void Loese() {
+    form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+    const char* zellen[2][3] = {{"3", "1", "1"}, {"1+j2", "1", "-1"}};
+    for (int r = 1; r <= 2; ++r)
+      for (int c = 1; c <= 3; ++c) M()->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
+    form1.Berechnen_BitBtnClick();
+    ASSERT_EQ(X()->Cells(1, 1), QStringLiteral("2,236067977*e^j26,57"));
+  }
+  void TearDown() override { QApplication::clipboard()->clear(); }
+  QString Formel(const QString& formel) {
+    form1.ZK_Rechenfeld_Edit->setText(formel);
+    form1.ist_gleich_ButtonClick();
+    return form1.ZK_Rechenfeld_Label->text();
+  }
+  const QString kVoll = QStringLiteral("4,472135955*e^j26,57  =  4+j2");
+  const QString kGerundet = QStringLiteral("4,472135954*e^j26,57  =  3,999827238+j2,000345485");
+};
+
+TEST_F(KopierterWertTest, KeepsItsNumberWhenDraggedOrCopiedUntilItsTextIsEdited) {
+  Ziehe(Zelle(X(), 1, 1, kMatrixSeite), Zelle(V(), 1, 1, kUeberall));
+  Waehle(X(), 1, 1);
+  Tastenkombination(Qt::Key_C);
+  EXPECT_EQ(QApplication::clipboard()->text(), X()->Cells(1, 1)) << "other programs get the text";
+  EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat("application/x-quorvel-wert"));
+  Waehle(V(), 1, 2);
+  Tastenkombination(Qt::Key_V);
+  Taste(Qt::Key_Escape);
+  EXPECT_EQ(V()->Cells(1, 2), X()->Cells(1, 1));
+  EXPECT_EQ(Formel(QStringLiteral("K1*2")), kVoll);
+  EXPECT_EQ(Formel(QStringLiteral("K2*2")), kVoll);
+
+  // In the formula, a pasted operand until the formula is edited.
+  Formel(QStringLiteral("2*"));
+  form1.ZK_Rechenfeld_Edit->setFocus();
+  form1.ZK_Rechenfeld_Edit->end(false);
+  Tastenkombination(Qt::Key_V);
+  Taste(Qt::Key_Return);
+  EXPECT_EQ(form1.ZK_Rechenfeld_Label->text(), kVoll);
+  Taste(Qt::Key_Space);
+  Taste(Qt::Key_Return);
+  EXPECT_EQ(form1.ZK_Rechenfeld_Label->text(), kGerundet);
+
+  // A matrix cell solves with the value dropped there.
+  Ziehe(Zelle(X(), 1, 1, kMatrixSeite), Zelle(M(), 1, 1, kMatrixSeite));
+  form1.AnzahlMatrix_Edit->setText(QStringLiteral("1"));
+  M()->SetCell(2, 1, QStringLiteral("1"));
+  form1.Berechnen_BitBtnClick();
+  EXPECT_EQ(X()->Cells(2, 1), QStringLiteral("2+j1"));
+
+  // Edited back to the same text, K1 is read from its text again.
+  Waehle(V(), 1, 1);
+  V()->SetEditorMode(true);
+  Taste(Qt::Key_End);
+  Tippe(QStringLiteral("0"));
+  Taste(Qt::Key_Backspace);
+  Taste(Qt::Key_Escape);
+  EXPECT_EQ(V()->Cells(1, 1), QStringLiteral("2,236067977*e^j26,57"));
+  EXPECT_EQ(Formel(QStringLiteral("K1*2")), kGerundet);
+
+  // A block copy carries a value per cell, and a block paste keeps them.
+  Loese();
+  X()->setFocus();
+  for (int r = 0; r < 2; ++r)
+    X()->selectionModel()->select(X()->model()->index(r, 0), QItemSelectionModel::Select);
+  Tastenkombination(Qt::Key_C);
+  Waehle(M(), 1, 1);
+  Tastenkombination(Qt::Key_V);
+  ASSERT_EQ(M()->Cells(2, 1), QStringLiteral("2,236067977*e^j26,57"));
+  const std::optional<ZKZahl> wert = form1.Zellwert(M(), 2, 1);
+  ASSERT_TRUE(wert);
+  EXPECT_NEAR(double(wert->Realteil), 2.0, 1e-15);
 }
 
 }  // namespace

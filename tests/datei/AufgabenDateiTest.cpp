@@ -19,8 +19,8 @@ Aufgabe VolleAufgabe() {
   a.zellen[1] = {"1", "1", "-1"};
   a.zellen[19][20] = "7,5*e^j30";  // far outside the dimension
   a.matrixErgebnisGezeigt = true;
-  a.speicher[0] = {"3+j4", "2,0000E-1*e^j-5,3130E+1", "Zuleitung „Ä“ größer", Seite::K};
-  a.speicher[19] = {"5", "0,2", "", Seite::G};
+  a.speicher[0] = {"3+j4", "2,0000E-1*e^j-5,3130E+1", "Zuleitung „Ä“ größer", Seite::K, ""};
+  a.speicher[19] = {"5", "0,2", "", Seite::G, ""};
   a.formel = "K1*2+(3.5-j2):G20";
   a.formelErgebnisGezeigt = true;
   a.induktiv = {{"10m", "50", "3,14"}, 0, true};
@@ -28,6 +28,20 @@ Aufgabe VolleAufgabe() {
   a.wandeln = "5*e^j53,13";
   a.winkelZeile = 6;
   a.winkelText = "100";
+  // Values behind pasted texts.
+  a.zellen[0][1] = "2,236067977*e^j26,57";
+  a.zellwerte[0][1] = "2.00000000000000000000e+00 1.00000000000000000000e+00";
+  a.speicher[0].wert = "3.00000000000000000000e+00 4.00000000000000000000e+00";
+  a.formelteile = {{10, 3, "-2.00000000000000000000e+00 0.00000000000000000000e+00"}};
+  return a;
+}
+
+Aufgabe Uebungsaufgabe() {
+  Aufgabe a = VolleAufgabe();
+  a.matrixErgebnisGezeigt = false;
+  a.uebung = Uebung{};
+  a.uebung->antworten[0] = {"5*e^j0", ""};
+  a.uebung->antworten[2] = {"", "2"};
   return a;
 }
 
@@ -38,7 +52,7 @@ std::string Schreibe(const Aufgabe& a) {
 }
 
 TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
-  for (const Aufgabe& a : {Aufgabe{}, VolleAufgabe()}) {
+  for (const Aufgabe& a : {Aufgabe{}, VolleAufgabe(), Uebungsaufgabe()}) {
     const Leseergebnis e = LiesAufgabe(Schreibe(a));
     ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
     EXPECT_TRUE(e.aufgabe == a);
@@ -48,7 +62,7 @@ TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
 TEST(AufgabenDatei, IsReadableJsonWithFormatAndVersion) {
   const std::string bytes = Schreibe(VolleAufgabe());
   EXPECT_NE(bytes.find("\"format\": \"quorvel\""), std::string::npos);
-  EXPECT_NE(bytes.find("\"version\": 1"), std::string::npos);
+  EXPECT_NE(bytes.find("\"version\": 2"), std::string::npos);
   // Umlauts as they are, not escaped.
   EXPECT_NE(bytes.find("größer"), std::string::npos);
   EXPECT_NE(bytes.find("\"uebung\": null"), std::string::npos);
@@ -99,17 +113,22 @@ INSTANTIATE_TEST_SUITE_P(
         BoeseDatei{"other_json_cut_off", R"({"name": "x)", Lesefehler::KeinJson},
         BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
-        BoeseDatei{"newer_version", Ersetzt("\"version\": 1", "\"version\": 2"),
+        BoeseDatei{"newer_version", Ersetzt("\"version\": 2", "\"version\": 3"),
                    Lesefehler::NeuereVersion},
-        BoeseDatei{"version_text", Ersetzt("\"version\": 1", "\"version\": \"1\""),
+        BoeseDatei{"version_text", Ersetzt("\"version\": 2", "\"version\": \"2\""),
                    Lesefehler::Beschaedigt},
-        BoeseDatei{"version_fraction", Ersetzt("\"version\": 1", "\"version\": 0.5"),
+        BoeseDatei{"version_fraction", Ersetzt("\"version\": 2", "\"version\": 0.5"),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"missing_matrix", Ersetzt("\"matrix\"", "\"matrixx\""), Lesefehler::Beschaedigt},
         BoeseDatei{"missing_formula", Ersetzt("\"formel\"", "\"formal\""), Lesefehler::Beschaedigt},
         BoeseDatei{"missing_exercise_field", Ersetzt("\"uebung\"", "\"uebungX\""),
                    Lesefehler::Beschaedigt},
-        BoeseDatei{"exercise_of_a_later_version", Ersetzt("\"uebung\": null", "\"uebung\": {}"),
+        BoeseDatei{"exercise_without_answers", Ersetzt("\"uebung\": null", "\"uebung\": {}"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"value_not_two_parts", Ersetzt("e+00 1.0", "e+00,1.0"), Lesefehler::Beschaedigt},
+        BoeseDatei{"value_infinite", Ersetzt("3.00000000000000000000e+00 4", "inf 4"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"formula_part_beyond_the_formula", Ersetzt("\"stelle\": 10", "\"stelle\": 15"),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"dimension_21", Ersetzt("\"dimension\": 2", "\"dimension\": 21"),
                    Lesefehler::Beschaedigt},
@@ -172,6 +191,25 @@ TEST(AufgabenDatei, DamageNamesTheKey) {
     EXPECT_EQ(e.fehler, Lesefehler::Beschaedigt);
     EXPECT_EQ(e.detail, f.detail);
   }
+}
+
+// A file of the first version, as it wrote them: no values behind texts,
+// no exercise.
+TEST(AufgabenDatei, AFirstVersionFileStillOpens) {
+  const Leseergebnis e = LiesAufgabe(R"({
+    "format": "quorvel", "version": 1, "zahlendarstellung": "General",
+    "matrix": {"dimension": 2, "zeilen": [["5", "1", "1"], ["1", "1", "-1"]],
+               "ergebnis_gezeigt": true},
+    "speicher": [{"nr": 1, "getippt": "K", "k": "3+j4", "g": "0,2*e^-j53,13", "kommentar": ""}],
+    "rechenfeld": {"formel": "K1*2", "ergebnis_gezeigt": true},
+    "induktiv": {"L": "10m", "f": "50", "XL": "", "gesucht": "XL", "ergebnis_gezeigt": false},
+    "kapazitiv": {"C": "", "f": "50", "XC": "", "gesucht": "XC", "ergebnis_gezeigt": false},
+    "wandeln": "", "winkelrechner": {"zeile": 0, "text": "30"}, "uebung": null})");
+  ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
+  EXPECT_EQ(e.aufgabe.zellen[1][2], "-1");
+  EXPECT_EQ(e.aufgabe.speicher[0].k, "3+j4");
+  EXPECT_EQ(e.aufgabe.speicher[0].wert, "");
+  EXPECT_FALSE(e.aufgabe.uebung);
 }
 
 // The edges of strict UTF-8: the surrogates end at U+DFFF, and a sequence

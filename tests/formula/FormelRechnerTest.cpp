@@ -376,3 +376,41 @@ TEST(FormelRechnerGrenzen, ErrorLeavesNoStaleResult) {
   ASSERT_EQ(r.Uebersetzen("5x"), Formelfehler);
   EXPECT_FALSE(r.Auswerten() != ZKZahl{});
 }
+
+// --- Values pasted with their full digits -----------------------------------
+
+// The numbers inside a pasted part take their digits from its value; the
+// text's operators keep their order, and a number that reaches beyond the
+// part is read from the text.
+TEST(FormelRechner, NumbersInsideAPastedPartTakeItsDigits) {
+  ZKSpeicher k{}, g{};
+  FormelRechner r(k, g);
+  ZKZahl x1, drittel;
+  x1.SetzeKartesisch(2.0L, 1.0L);
+  drittel.SetzeKartesisch(1.0L / 3.0L, -2.0L / 3.0L);
+  const struct {
+    const char* formel;
+    std::size_t anfang, laenge;
+    ZKZahl wert;
+    long double re, im, toleranz;
+  } faelle[] = {
+      // The exponential text of 2+j1 stands for 2+j1, not for its rounded angle.
+      {"2.236067977*e^j26.57*2", 0, 20, x1, 4.0L, 2.0L, 1e-15L},
+      // 3 times the real part, plus the imaginary part: the sum stays a sum.
+      {"3*0.3333333333-j0.6666666667", 2, 26, drittel, 1.0L, -2.0L / 3.0L, 1e-15L},
+      // Blanks count as characters of the text.
+      {" 3 * 0.3333333333 - j0.6666666667 ", 5, 28, drittel, 1.0L, -2.0L / 3.0L, 1e-15L},
+      {"-j0.6666666667*3", 0, 14, drittel, 0.0L, -2.0L, 1e-15L},
+      // A digit typed before the part makes another number: the text counts.
+      {"32.236067977*e^j26.57", 1, 20, x1, 28.8315704, 14.4188982, 1e-6L},
+  };
+  for (const auto& f : faelle) {
+    const Festwert teil{f.anfang, f.laenge, f.wert};
+    ASSERT_EQ(r.Uebersetzen(f.formel, std::span(&teil, 1)), KeinFehler) << f.formel;
+    const ZKZahl z = r.Auswerten();
+    EXPECT_NEAR(double(z.Realteil), double(f.re), double(f.toleranz)) << f.formel;
+    EXPECT_NEAR(double(z.Imaginaerteil), double(f.im), double(f.toleranz)) << f.formel;
+  }
+  // Without the part, the rounded angle shows in the fifth digit.
+  EXPECT_GT(std::fabs(Wert(r, "2.236067977*e^j26.57*2").Realteil - 4.0L), 1e-4L);
+}
