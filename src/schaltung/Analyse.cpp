@@ -2,6 +2,7 @@
 #include "Analyse.h"
 
 #include <algorithm>
+#include <cmath>
 #include <complex>
 #include <numeric>
 #include <utility>
@@ -24,6 +25,55 @@ ZKZahl AlsZK(Komplex k) {
 
 std::size_t U(int i) {
   return static_cast<std::size_t>(i);
+}
+
+// A part of a sum below this fraction of its weight (the sizes of the terms
+// that cancel in it) is zero: the netlist's values are read into doubles,
+// which carry each to 2^-53 of itself, so such a part is zero as far as the
+// circuit as typed can say (the solver settles its unknowns by the same
+// rule). Without it a balanced bridge shows 1E-19 V and a resonance 1E-17 S.
+constexpr long double kNullGrenze = 2.3e-16L;
+
+// A sum that remembers the sizes of its terms, part by part.
+class Summe {
+ public:
+  Summe& operator+=(Komplex t) {
+    wert_ += t;
+    gewichtRe_ += std::fabs(t.real());
+    gewichtIm_ += std::fabs(t.imag());
+    return *this;
+  }
+  Summe& operator-=(Komplex t) { return *this += -t; }
+  // The product's parts are sums of two terms each, which may cancel too.
+  Summe& AddiereProdukt(Komplex a, Komplex b) {
+    wert_ += a * b;
+    gewichtRe_ += std::fabs(a.real() * b.real()) + std::fabs(a.imag() * b.imag());
+    gewichtIm_ += std::fabs(a.real() * b.imag()) + std::fabs(a.imag() * b.real());
+    return *this;
+  }
+  Komplex Wert() const {
+    const long double re =
+        std::fabs(wert_.real()) <= kNullGrenze * gewichtRe_ ? 0.0L : wert_.real();
+    const long double im =
+        std::fabs(wert_.imag()) <= kNullGrenze * gewichtIm_ ? 0.0L : wert_.imag();
+    return {re, im};
+  }
+
+ private:
+  Komplex wert_;
+  long double gewichtRe_ = 0.0L;
+  long double gewichtIm_ = 0.0L;
+};
+
+Komplex Differenz(Komplex a, Komplex b) {
+  Summe d;
+  d += a;
+  d -= b;
+  return d.Wert();
+}
+
+Komplex Produkt(Komplex a, Komplex b) {
+  return Summe().AddiereProdukt(a, b).Wert();
 }
 
 Komplex Impedanz(const Element& e, long double omega) {
@@ -88,9 +138,9 @@ Komplex TermWert(const Term& t, const Schaltung& s, long double omega) {
 }
 
 void Bewerte(Eintrag& e, const Schaltung& s, long double omega) {
-  Komplex summe;
+  Summe summe;
   for (const Term& t : e.terme) summe += TermWert(t, s, omega);
-  e.wert = AlsZK(summe);
+  e.wert = AlsZK(summe.Wert());
 }
 
 bool IstPassiv(const Element& e) {
@@ -334,11 +384,11 @@ void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::ve
   for (std::size_t k = 0; k < s.elemente.size(); ++k) {
     const Element& e = s.elemente[k];
     u[k] = e.art == ElementArt::Spannungsquelle ? AlsKomplex(e.wert)
-                                                : phi[U(e.knoten1)] - phi[U(e.knoten2)];
+                                                : Differenz(phi[U(e.knoten1)], phi[U(e.knoten2)]);
     if (e.art == ElementArt::Stromquelle) {
       i[k] = AlsKomplex(e.wert);
     } else if (e.art != ElementArt::Spannungsquelle) {
-      i[k] = Admittanz(e, g.omega) * u[k];
+      i[k] = Produkt(Admittanz(e, g.omega), u[k]);
     }
   }
   const std::size_t erste = s.knoten.size() - 1;
@@ -351,29 +401,32 @@ void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::ve
 void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std::vector<ZKZahl>& x,
                         std::vector<Komplex>& phi, std::vector<Komplex>& u,
                         std::vector<Komplex>& i) {
-  std::vector<Komplex> strom(g.maschen.size());
+  // A branch in several meshes carries the sum of their currents.
+  std::vector<Summe> zweigstrom(s.elemente.size());
   for (std::size_t m = 0; m < g.maschen.size(); ++m) {
     const Masche& masche = g.maschen[m];
-    strom[m] = masche.unbekannte >= 0 ? AlsKomplex(x[U(masche.unbekannte)])
-                                      : AlsKomplex(s.elemente[U(masche.verbindung)].wert);
-    for (const auto& [e, r] : masche.zweige) i[U(e)] += r > 0 ? strom[m] : -strom[m];
+    const Komplex strom = masche.unbekannte >= 0
+                              ? AlsKomplex(x[U(masche.unbekannte)])
+                              : AlsKomplex(s.elemente[U(masche.verbindung)].wert);
+    for (const auto& [e, r] : masche.zweige) zweigstrom[U(e)] += r > 0 ? strom : -strom;
   }
   for (std::size_t k = 0; k < s.elemente.size(); ++k) {
+    i[k] = zweigstrom[k].Wert();
     const Element& e = s.elemente[k];
     if (e.art == ElementArt::Spannungsquelle)
       u[k] = AlsKomplex(e.wert);
     else if (e.art != ElementArt::Stromquelle)
-      u[k] = Impedanz(e, g.omega) * i[k];
+      u[k] = Produkt(Impedanz(e, g.omega), i[k]);
   }
   // A current source's voltage closes its loop: the drops around it sum to 0.
   for (const Masche& masche : g.maschen) {
     if (masche.unbekannte >= 0) continue;
-    Komplex summe;
+    Summe summe;
     for (std::size_t z = 1; z < masche.zweige.size(); ++z) {
       const auto& [e, r] = masche.zweige[z];
       summe += r > 0 ? u[U(e)] : -u[U(e)];
     }
-    u[U(masche.verbindung)] = -summe;
+    u[U(masche.verbindung)] = -summe.Wert();
   }
   std::vector<std::vector<std::pair<int, int>>> nachbarn(s.knoten.size());
   for (std::size_t k = 0; k < s.elemente.size(); ++k) {
@@ -391,7 +444,8 @@ void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std
       if (erreicht[U(b)]) continue;
       erreicht[U(b)] = true;
       // u = phi(first) - phi(second)
-      phi[U(b)] = s.elemente[U(e)].knoten1 == b ? phi[U(a)] + u[U(e)] : phi[U(a)] - u[U(e)];
+      phi[U(b)] = s.elemente[U(e)].knoten1 == b ? Differenz(phi[U(a)], -u[U(e)])
+                                                : Differenz(phi[U(a)], u[U(e)]);
       offen.push_back(b);
     }
   }
@@ -415,13 +469,13 @@ Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
     AusMaschenstroemen(s, g, erg.loesung, phi, u, i);
   }
   for (const Komplex& p : phi) erg.potentiale.push_back(AlsZK(p));
-  Komplex bilanz;
+  Summe bilanz;
   for (std::size_t k = 0; k < anzahl; ++k) {
     const Element& el = s.elemente[k];
     // A passive element's power from the quantity the analysis knows it by,
     // conj(Y)·|U|² or Z·|I|²: a resistor's is then real and a reactance's
     // imaginary, without rounding residue in the other part.
-    Komplex leistung = u[k] * std::conj(i[k]);
+    Komplex leistung = Produkt(u[k], std::conj(i[k]));
     if (!IstQuelle(el.art)) {
       leistung = g.verfahren == Verfahren::Knoten
                      ? std::conj(Admittanz(el, g.omega)) * std::norm(u[k])
@@ -430,7 +484,7 @@ Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
     bilanz += leistung;
     erg.elemente.push_back({AlsZK(u[k]), AlsZK(i[k]), AlsZK(leistung)});
   }
-  erg.leistungsbilanz = AlsZK(bilanz);
+  erg.leistungsbilanz = AlsZK(bilanz.Wert());
   return erg;
 }
 
@@ -455,7 +509,7 @@ Kennwert ImpedanzZwischen(const Schaltung& s, int a, int b, long double omega) {
   if (k.status != Geloest) return k;
   const Komplex ua = a > 0 ? AlsKomplex(x[U(a - 1)]) : Komplex();
   const Komplex ub = b > 0 ? AlsKomplex(x[U(b - 1)]) : Komplex();
-  k.wert = AlsZK(ua - ub);
+  k.wert = AlsZK(Differenz(ua, ub));
   return k;
 }
 

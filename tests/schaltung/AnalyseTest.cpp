@@ -120,8 +120,21 @@ TEST(Lehrbuchschaltung, SeriesResonanceAtResonance) {
 TEST(Lehrbuchschaltung, WheatstoneBridgeInBalance) {
   const Beide g("U1 1 0 10\nR1 1 2 100\nR2 2 0 200\nR3 1 3 300\nR4 3 0 600\nR5 2 3 50\n");
   ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
-  for (const Ergebnis& e : g.e)
-    EXPECT_LE(e.elemente[g.Index("R5")].i.Betrag, 1e-15L * e.elemente[g.Index("R1")].i.Betrag);
+  // Zero, not the residue of U2 - U3 or of two mesh currents (1E-19 V).
+  for (const Ergebnis& e : g.e) {
+    EXPECT_EQ(e.elemente[g.Index("R5")].u.Betrag, 0.0L);
+    EXPECT_EQ(e.elemente[g.Index("R5")].i.Betrag, 0.0L);
+    EXPECT_EQ(e.leistungsbilanz.Betrag, 0.0L);
+  }
+}
+
+// jωC1 and 1/(jωL1) cancel at resonance: the entry is 1/R1, not 0,1+j1E-18.
+TEST(Lehrbuchschaltung, ParallelResonanceEntryHasNoImaginaryResidue) {
+  const Beide g("w = 1000\nU1 1 0 10\nR1 1 2 10\nL1 2 0 0,1\nC1 2 0 10\xC2\xB5\n");
+  ASSERT_NO_FATAL_FAILURE(g.PruefeBeide());
+  const Aufstellung k = StelleAuf(g.s, Verfahren::Knoten, 1000.0L);
+  EXPECT_EQ(k.system.A(1, 1).wert.Imaginaerteil, 0.0L);
+  EXPECT_EQ(k.system.A(1, 1).wert.Realteil, 0.1L);
 }
 
 TEST(Lehrbuchschaltung, BalancedStarLoadHasNoNeutralCurrent) {
