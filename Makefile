@@ -48,7 +48,7 @@ fuzz: deps
 format:
 	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-screenshot: build
+screenshot: deps build
 	@scripts/screenshot
 
 package: build
