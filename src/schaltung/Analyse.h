@@ -25,7 +25,9 @@
 #ifndef QUORVEL_SCHALTUNG_ANALYSE_H
 #define QUORVEL_SCHALTUNG_ANALYSE_H
 
+#include <complex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -98,6 +100,10 @@ inline Aufstellung StelleAuf(const Schaltung& s, Verfahren verfahren) {
 }
 // The same system with every value taken at another ω.
 void BewerteBei(Gleichungssystem& g, const Schaltung& s, long double omega);
+// The values BewerteBei gives, as plain complex numbers (a row-major, then
+// b), without the polar form a ZKZahl derives: for a sweep's fast solve.
+void WerteBei(const Gleichungssystem& g, const Schaltung& s, long double omega,
+              std::span<std::complex<long double>> a, std::span<std::complex<long double>> b);
 
 // Texts of entry (zeile, spalte), 0-based; spalte -1 is the right-hand side.
 // The name as textbooks write it ("Y₁₂", "Z₂₂", "Iq₁", "Uq₃"; "a₁₄" where
@@ -106,6 +112,10 @@ std::string Bezeichnung(const Gleichungssystem& g, int zeile, int spalte);
 std::string Herleitung(const Gleichungssystem& g, const Schaltung& s, int zeile, int spalte);
 // What row `zeile` says, e.g. "Knoten 2: Summe der abfließenden Ströme = 0".
 std::string ZeilenBedeutung(const Gleichungssystem& g, const Schaltung& s, int zeile);
+
+// a - b, and 0 in each part where the two cancel to rounding residue (below
+// 2.3e-16 of their size): the difference of two potentials.
+std::complex<long double> Differenz(std::complex<long double> a, std::complex<long double> b);
 
 // The value as a matrix cell holds it once written as the shortest text
 // that reads back to the same doubles.
@@ -132,12 +142,14 @@ struct Ergebnis {
 };
 
 Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung = Rundung::Keine);
+// The unknowns alone, solved by GleichungsLoeser; empty unless solved.
+LoeseStatus LoeseGleichungen(const Gleichungssystem& g, Rundung rundung, std::vector<ZKZahl>& x);
 
-// For a frequency sweep, by nodal analysis: the impedance between nodes a and
-// b with every source set to zero (voltage sources short, current sources
-// open), and the ratio of the potentials U(a) / U(b) with the sources as
-// given. The status is the solver's; a zero denominator of the ratio counts
-// as no unique solution.
+// By nodal analysis: the impedance between nodes a and b with every source
+// set to zero (voltage sources short, current sources open), and the ratio
+// of the potentials U(a) / U(b) with the sources as given. The status is the
+// solver's; a zero denominator of the ratio counts as no unique solution.
+// For many frequencies, Kennwertrechner (Kennwert.h) sets up once.
 struct Kennwert {
   LoeseStatus status = KeineEindeutigeLoesung;
   ZKZahl wert;
