@@ -32,9 +32,8 @@ TMatrixseite::TMatrixseite(QWidget* eltern) : QWidget(eltern) {}
 
 TMatrixseite::~TMatrixseite() = default;
 
-void TMatrixseite::SetzeModell(Modell& m) {
-  m_ = &m;
-  Gleichungssystem& s = m.System();
+void TMatrixseite::VerbindeModell() {
+  Gleichungssystem& s = m_->System();
   connect(&s, &Gleichungssystem::DimensionGeaendert, this, [this] { ZeigeDimension(); });
   connect(&s, &Gleichungssystem::UebungGeaendert, this, [this] { ZeigeUebung(); });
   connect(&s, &Gleichungssystem::LoesungGeaendert, this, [this] { RechenwegNachfuehren(); });

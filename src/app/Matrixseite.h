@@ -14,7 +14,8 @@
 #include <QWidget>
 #include <memory>
 
-class Modell;
+#include "app/Modellansicht.h"
+
 class RechenwegFenster;
 class TForm2;
 class QCheckBox;
@@ -22,15 +23,13 @@ namespace Ui {
 class Matrixseite;
 }
 
-class TMatrixseite : public QWidget {
+class TMatrixseite : public QWidget, public Modellansicht {
   Q_OBJECT
 
  public:
   explicit TMatrixseite(QWidget* eltern = nullptr);
   ~TMatrixseite() override;
 
-  // Once, after the window's form is set up.
-  void SetzeModell(Modell& m);
   // The example window, whose memo explains each example task.
   void SetzeBeispielfenster(TForm2* beispiel) { beispiel_ = beispiel; }
 
@@ -62,6 +61,7 @@ class TMatrixseite : public QWidget {
   void LoesungZeigen_BitBtnClick();
 
  private:
+  void VerbindeModell() override;
   void Verbinde();
   // Puts the page's controls where the Tab key found them when the page
   // was built with the window: after the tab bar, before page 2.
@@ -75,7 +75,6 @@ class TMatrixseite : public QWidget {
   void RechenwegNachfuehren();
 
   std::unique_ptr<Ui::Matrixseite> ui_;
-  Modell* m_ = nullptr;
   TForm2* beispiel_ = nullptr;
   RechenwegFenster* rechenweg_ = nullptr;
   QString stand_;

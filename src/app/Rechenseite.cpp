@@ -39,17 +39,14 @@ TRechenseite::TRechenseite(QWidget* eltern)
 
 TRechenseite::~TRechenseite() = default;
 
-TRechenseite::Rechner TRechenseite::Induktiv() const {
+TRechenseite::Rechner TRechenseite::RechnerFuer(Blindrechner::Art art) const {
   const Ui::Rechenseite& u = *ui_;
-  return {&m_->Induktiv(),
-          {u.L_Edit, u.fL_Edit, u.XL_Edit},
-          {u.L_RadioButton, u.fL_RadioButton, u.XL_RadioButton},
-          u.XL_Label,
-          u.istGleichXL_Button};
-}
-
-TRechenseite::Rechner TRechenseite::Kapazitiv() const {
-  const Ui::Rechenseite& u = *ui_;
+  if (art == Blindrechner::Art::Induktiv)
+    return {&m_->Induktiv(),
+            {u.L_Edit, u.fL_Edit, u.XL_Edit},
+            {u.L_RadioButton, u.fL_RadioButton, u.XL_RadioButton},
+            u.XL_Label,
+            u.istGleichXL_Button};
   return {&m_->Kapazitiv(),
           {u.C_Edit, u.fC_Edit, u.XC_Edit},
           {u.C_RadioButton, u.fC_RadioButton, u.XC_RadioButton},
@@ -57,8 +54,8 @@ TRechenseite::Rechner TRechenseite::Kapazitiv() const {
           u.istGleichXC_Button};
 }
 
-void TRechenseite::SetzeModell(Modell& m) {
-  m_ = &m;
+void TRechenseite::VerbindeModell() {
+  Modell& m = *m_;
   Ui::Rechenseite& u = *ui_;
   u.ExpotentialForm_GroupBox2->OnClick = [this] { emit DimensionAnwendenVerlangt(); };
 
@@ -73,8 +70,8 @@ void TRechenseite::SetzeModell(Modell& m) {
     e->OnKeyPress = [this, e](QChar& k) { L_fL_XL_EditKeyPress(e, k); };
   for (TEdit* e : {u.C_Edit, u.fC_Edit, u.XC_Edit})
     e->OnKeyPress = [this, e](QChar& k) { C_fc_Xc_EditKeyPress(e, k); };
-  VerbindeRechner(Induktiv());
-  VerbindeRechner(Kapazitiv());
+  VerbindeRechner(RechnerFuer(Blindrechner::Art::Induktiv));
+  VerbindeRechner(RechnerFuer(Blindrechner::Art::Kapazitiv));
 
   // Formula field.
   u.ist_gleich_Button->OnClick = [this] { ist_gleich_ButtonClick(); };
@@ -116,7 +113,8 @@ void TRechenseite::SetzeModell(Modell& m) {
 
   // Results are announced where they appear, also when the focus stays on
   // the button or the formula.
-  for (const Rechner& r : {Induktiv(), Kapazitiv()})
+  for (const Rechner& r :
+       {RechnerFuer(Blindrechner::Art::Induktiv), RechnerFuer(Blindrechner::Art::Kapazitiv)})
     connect(r.istGleich, &QPushButton::clicked, this, [r] {
       for (TEdit* e : r.edits)
         if (e->isReadOnly()) MeldeNeuenWert(e, e->text());
@@ -179,19 +177,19 @@ void TRechenseite::WaehleGesucht(const Rechner& r, QObject* sender) {
 }
 
 void TRechenseite::istGleichXL_ButtonClick() {
-  Berechne(Induktiv());
+  Berechne(RechnerFuer(Blindrechner::Art::Induktiv));
 }
 
 void TRechenseite::istGleichXC_ButtonClick() {
-  Berechne(Kapazitiv());
+  Berechne(RechnerFuer(Blindrechner::Art::Kapazitiv));
 }
 
 void TRechenseite::C_f_XL_RadioButtonClick(QObject* Sender) {
-  WaehleGesucht(Induktiv(), Sender);
+  WaehleGesucht(RechnerFuer(Blindrechner::Art::Induktiv), Sender);
 }
 
 void TRechenseite::C_f_XC_RadioButtonClick(QObject* Sender) {
-  WaehleGesucht(Kapazitiv(), Sender);
+  WaehleGesucht(RechnerFuer(Blindrechner::Art::Kapazitiv), Sender);
 }
 
 namespace {

@@ -10,21 +10,19 @@
 #include <QWidget>
 #include <memory>
 
-class Blindrechner;
-class Modell;
+#include "app/Modellansicht.h"
+#include "modell/Rechenfelder.h"
+
 namespace Ui {
 class Rechenseite;
 }
 
-class TRechenseite : public QWidget {
+class TRechenseite : public QWidget, public Modellansicht {
   Q_OBJECT
 
  public:
   explicit TRechenseite(QWidget* eltern = nullptr);
   ~TRechenseite() override;
-
-  // Once, after the window's form is set up.
-  void SetzeModell(Modell& m);
 
  signals:
   // A click on the XL calculator's box: the matrix page applies its
@@ -45,9 +43,9 @@ class TRechenseite : public QWidget {
   void Winkel_StringGridSetEditText(int ACol, int ARow, const QString& Value);
 
  private:
+  void VerbindeModell() override;
   struct Rechner;
-  Rechner Induktiv() const;
-  Rechner Kapazitiv() const;
+  Rechner RechnerFuer(Blindrechner::Art art) const;
   void VerbindeRechner(const Rechner& r);
   void ZeigeRechner(const Rechner& r);
   void Berechne(const Rechner& r);
@@ -55,7 +53,6 @@ class TRechenseite : public QWidget {
   void ZeigeFormel();
 
   std::unique_ptr<Ui::Rechenseite> ui_;
-  Modell* m_ = nullptr;
 };
 
 #endif

@@ -16,8 +16,8 @@ TSpeicherleiste::TSpeicherleiste(QWidget* eltern)
 
 TSpeicherleiste::~TSpeicherleiste() = default;
 
-void TSpeicherleiste::SetzeModell(Modell& m) {
-  m_ = &m;
+void TSpeicherleiste::VerbindeModell() {
+  Modell& m = *m_;
   Ui::Speicher& u = *ui_;
   TStringGrid* k = u.Variablen_StringGrid;
   TStringGrid* g = u.G_Variablen_StringGrid;

@@ -9,22 +9,20 @@
 #include <QPoint>
 #include <memory>
 
+#include "app/Modellansicht.h"
 #include "forms/Steuerelemente.h"
 
-class Modell;
 namespace Ui {
 class Speicher;
 }
 
-class TSpeicherleiste : public TGroupBox {
+class TSpeicherleiste : public TGroupBox, public Modellansicht {
   Q_OBJECT
 
  public:
   explicit TSpeicherleiste(QWidget* eltern = nullptr);
   ~TSpeicherleiste() override;
 
-  // Once, after the window's form is set up.
-  void SetzeModell(Modell& m);
   // The cell of the last mouse press in the K grid (what a double click
   // reads); -1 off every cell.
   QPoint KlickZelle() const { return {klickSpalte_, klickZeile_}; }
@@ -42,11 +40,11 @@ class TSpeicherleiste : public TGroupBox {
   void ZahlenFormat_RadioButtonClick();
 
  private:
+  void VerbindeModell() override;
   void ZeigeWandeln();
   void ZeigeFormat();
 
   std::unique_ptr<Ui::Speicher> ui_;
-  Modell* m_ = nullptr;
   int klickSpalte_ = 0, klickZeile_ = 0;
 };
 

@@ -405,16 +405,6 @@ void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
   }
 }
 
-void TZeigerFlaeche::focusInEvent(QFocusEvent* e) {
-  QWidget::focusInEvent(e);
-  update();
-}
-
-void TZeigerFlaeche::focusOutEvent(QFocusEvent* e) {
-  QWidget::focusOutEvent(e);
-  update();
-}
-
 void TZeigerFlaeche::resizeEvent(QResizeEvent* /*e*/) {
   szene_.reset();
   bild_ = QPixmap();
@@ -432,6 +422,8 @@ void TZeigerFlaeche::wheelEvent(QWheelEvent* e) {
 }
 
 bool TZeigerFlaeche::event(QEvent* e) {
+  // The frame that shows the focus comes and goes with it.
+  if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) update();
   if (e->type() == QEvent::ToolTip) {
     auto* hilfe = static_cast<QHelpEvent*>(e);
     const QString text = ErklaerungAn(hilfe->pos());
@@ -455,8 +447,8 @@ TZeigerdiagramm::TZeigerdiagramm(QWidget* eltern) : QWidget(eltern) {
   OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
 }
 
-void TZeigerdiagramm::SetzeModell(Modell& m) {
-  m_ = &m;
+void TZeigerdiagramm::VerbindeModell() {
+  Modell& m = *m_;
   // The model reports every change of the values, whoever makes it
   // (typing, drops, examples, deleting, solving, a file). Before this page
   // is built there is nothing to follow: it reads every value when built.

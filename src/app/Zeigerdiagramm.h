@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Modellansicht.h"
 #include "complex/ZKZahl.h"
 #include "forms/Steuerung.h"
 #include "zeiger/Zeigergeometrie.h"
@@ -28,7 +29,6 @@ class QPainter;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class Modell;
 
 // Where a value comes from; each source has its own colour.
 enum ZeigerQuelle : int { QuelleSpeicher = 0, QuelleLoesung = 1, QuelleRechenfeld = 2 };
@@ -76,8 +76,6 @@ class TZeigerFlaeche : public QWidget {
   void resizeEvent(QResizeEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   bool event(QEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   Szene BaueSzeneFuer(QSize groesse) const;
@@ -105,14 +103,11 @@ class TZeigerFlaeche : public QWidget {
 // picture's copy and export menu. The page is hidden when the window opens:
 // its list, buttons and drawing are built when it is first shown (or a
 // picture is asked for), and follow the values from then on.
-class TZeigerdiagramm : public QWidget, public TSteuerung {
+class TZeigerdiagramm : public QWidget, public TSteuerung, public Modellansicht {
   Q_OBJECT
 
  public:
   explicit TZeigerdiagramm(QWidget* eltern = nullptr);
-
-  // Once, after the window's form is set up.
-  void SetzeModell(Modell& m);
 
   // Null until the page is first shown.
   QTreeWidget* Werte_Liste = nullptr;
@@ -146,6 +141,7 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   void showEvent(QShowEvent* e) override;
 
  private:
+  void VerbindeModell() override;
   void Baue();
   struct Wert {
     QString schluessel;  // K3, X2, ZK
@@ -162,7 +158,6 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   void ZeigeMenue(QPoint p);
   void SpeichereMitDialog(bool svg);
 
-  Modell* m_ = nullptr;
   QTreeWidgetItem* gruppen_[3];
   // Ticked or not, per value, for the whole run: a value that disappears
   // while being retyped comes back as it was. New values start ticked.

@@ -85,23 +85,18 @@ class TTextTabelle : public QAbstractTableModel {
       emit dataChanged(index(r, c), index(r, c));
     }
   }
-  int Zeilen() const { return zeilen_; }
-  int Spalten() const { return spalten_; }
-  void SetzeZeilen(int n) {
-    const int alt = rowCount(), neu = std::max(0, n - g_->fixedRows_);
-    if (neu < alt) beginRemoveRows({}, neu, alt - 1);
-    if (neu > alt) beginInsertRows({}, alt, neu - 1);
-    zeilen_ = n;
-    if (neu < alt) endRemoveRows();
-    if (neu > alt) endInsertRows();
-  }
-  void SetzeSpalten(int n) {
-    const int alt = columnCount(), neu = std::max(0, n - g_->fixedCols_);
-    if (neu < alt) beginRemoveColumns({}, neu, alt - 1);
-    if (neu > alt) beginInsertColumns({}, alt, neu - 1);
-    spalten_ = n;
-    if (neu < alt) endRemoveColumns();
-    if (neu > alt) endInsertColumns();
+  // The rows (Vertical) or columns (Horizontal), headers included, to n.
+  void SetzeAnzahl(Qt::Orientation o, int n) {
+    const bool zeilen = o == Qt::Vertical;
+    const int alt = zeilen ? rowCount() : columnCount();
+    const int neu = std::max(0, n - (zeilen ? g_->fixedRows_ : g_->fixedCols_));
+    if (neu < alt)
+      zeilen ? beginRemoveRows({}, neu, alt - 1) : beginRemoveColumns({}, neu, alt - 1);
+    if (neu > alt)
+      zeilen ? beginInsertRows({}, alt, neu - 1) : beginInsertColumns({}, alt, neu - 1);
+    (zeilen ? zeilen_ : spalten_) = n;
+    if (neu < alt) zeilen ? endRemoveRows() : endRemoveColumns();
+    if (neu > alt) zeilen ? endInsertRows() : endInsertColumns();
   }
   // Which cells are headers changes every index: the view starts afresh.
   template <class F>
@@ -425,12 +420,12 @@ QModelIndex TStringGrid::Index(int col, int row) const {
 
 void TStringGrid::SetColCount(int n) {
   if (!EigeneTabelle()) return;
-  tabelle_->SetzeSpalten(std::max(n, fixedCols_ + 1));
+  tabelle_->SetzeAnzahl(Qt::Horizontal, std::max(n, fixedCols_ + 1));
 }
 
 void TStringGrid::SetRowCount(int n) {
   if (!EigeneTabelle()) return;
-  tabelle_->SetzeZeilen(std::max(n, fixedRows_ + 1));
+  tabelle_->SetzeAnzahl(Qt::Vertical, std::max(n, fixedRows_ + 1));
 }
 
 void TStringGrid::VorGroessenaenderung(bool entferntAktuelle) {

@@ -78,23 +78,16 @@ bool LiesSystem(int n, const Text& text, const Wert& wert, ZKMatrix& m, int& zei
 }  // namespace
 
 Gleichungssystem::Gleichungssystem(const int& zahlenFormat, QObject* eltern)
-    : QAbstractTableModel(eltern), format_(zahlenFormat), ergebnisse_(new Ergebnistabelle(*this)) {}
+    : Texttabelle(eltern, 3, 4), format_(zahlenFormat), ergebnisse_(new Ergebnistabelle(*this)) {}
 
 Gleichungssystem::~Gleichungssystem() = default;
 
-int Gleichungssystem::rowCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : zeilen_;
+QString Gleichungssystem::Zelltext(int zeile, int spalte) const {
+  return Z(zeile + 1, spalte + 1).text;
 }
 
-int Gleichungssystem::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : spalten_;
-}
-
-QVariant Gleichungssystem::data(const QModelIndex& i, int rolle) const {
-  if (!i.isValid()) return {};
-  const Zelleintrag& z = Z(i.row() + 1, i.column() + 1);
-  if (rolle == Qt::DisplayRole || rolle == Qt::EditRole) return z.text;
-  if (rolle == kHerleitungRolle) return z.herleitung;
+QVariant Gleichungssystem::Zellrolle(int zeile, int spalte, int rolle) const {
+  if (rolle == kHerleitungRolle) return Z(zeile + 1, spalte + 1).herleitung;
   return {};
 }
 
@@ -111,20 +104,8 @@ QVariant Gleichungssystem::headerData(int abschnitt, Qt::Orientation o, int roll
   return QStringLiteral("Koeffizient von X%1").arg(abschnitt);
 }
 
-Qt::ItemFlags Gleichungssystem::flags(const QModelIndex& i) const {
-  if (!i.isValid()) return Qt::NoItemFlags;
-  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (!UebungAktiv()) f |= Qt::ItemIsEditable;
-  return f;
-}
-
-bool Gleichungssystem::setData(const QModelIndex& i, const QVariant& wert, int rolle) {
-  if (!i.isValid() || rolle != Qt::EditRole) return false;
-  const int zeile = i.row() + 1, spalte = i.column() + 1;
-  const QString text = wert.toString();
-  // A closing editor hands back the text it already put there.
-  if (text == Z(zeile, spalte).text) return true;
-  return SetzeZelle(zeile, spalte, text);
+bool Gleichungssystem::Tippe(int zeile, int spalte, const QString& text) {
+  return SetzeZelle(zeile + 1, spalte + 1, text);
 }
 
 bool Gleichungssystem::SetzeDimension(int n) {
@@ -138,30 +119,29 @@ bool Gleichungssystem::SetzeDimension(int n) {
 // Rows, columns and the results' rows change one after the other: a view
 // sees each count change only inside its own begin and end.
 void Gleichungssystem::Groesse(int n) {
-  if (n == n_) return;
-  const int alt = n_;
   n_ = n;
-  if (n < alt) {
-    beginRemoveRows({}, n, alt - 1);
-    zeilen_ = n;
-    endRemoveRows();
-    beginRemoveColumns({}, n + 1, alt);
+  auto zeilen = [n](auto& tabelle, int& anzahl) {
+    if (n < anzahl) {
+      tabelle.beginRemoveRows({}, n, anzahl - 1);
+      anzahl = n;
+      tabelle.endRemoveRows();
+    } else if (n > anzahl) {
+      tabelle.beginInsertRows({}, anzahl, n - 1);
+      anzahl = n;
+      tabelle.endInsertRows();
+    }
+  };
+  zeilen(*this, zeilen_);
+  if (n + 1 < spalten_) {
+    beginRemoveColumns({}, n + 1, spalten_ - 1);
     spalten_ = n + 1;
     endRemoveColumns();
-    ergebnisse_->beginRemoveRows({}, n, alt - 1);
-    ergebnisse_->zeilen_ = n;
-    ergebnisse_->endRemoveRows();
-  } else {
-    beginInsertRows({}, alt, n - 1);
-    zeilen_ = n;
-    endInsertRows();
-    beginInsertColumns({}, alt + 1, n);
+  } else if (n + 1 > spalten_) {
+    beginInsertColumns({}, spalten_, n);
     spalten_ = n + 1;
     endInsertColumns();
-    ergebnisse_->beginInsertRows({}, alt, n - 1);
-    ergebnisse_->zeilen_ = n;
-    ergebnisse_->endInsertRows();
   }
+  zeilen(*ergebnisse_, ergebnisse_->zeilen_);
 }
 
 QString Gleichungssystem::Zelle(int zeile, int spalte) const {
@@ -179,7 +159,8 @@ QString Gleichungssystem::Herleitung(int zeile, int spalte) const {
 void Gleichungssystem::Schreibe(int zeile, int spalte, const QString& text,
                                 const std::optional<ZKZahl>& wert, const QString& herleitung) {
   if (!IstZelle(zeile, spalte)) return;
-  Z(zeile, spalte) = {text, text.isEmpty() ? std::nullopt : wert, herleitung};
+  Z(zeile, spalte).Setze(text, wert);
+  Z(zeile, spalte).herleitung = herleitung;
   if (zeile <= zeilen_ && spalte <= spalten_) {
     const QModelIndex i = index(zeile - 1, spalte - 1);
     emit dataChanged(i, i);
@@ -455,30 +436,14 @@ bool AntwortRichtig(const ZKZahl& antwort, const ZKZahl& loesung) {
 // ---------------------------------------------------------------------------
 
 Ergebnistabelle::Ergebnistabelle(Gleichungssystem& system)
-    : QAbstractTableModel(&system), s_(system) {}
+    : Texttabelle(&system, system.Dimension(), 2), s_(system) {}
 
-int Ergebnistabelle::rowCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : zeilen_;
-}
-
-int Ergebnistabelle::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : 2;
-}
-
-QVariant Ergebnistabelle::data(const QModelIndex& i, int rolle) const {
-  if (!i.isValid()) return {};
-  const Eintrag& e = E(i.row() + 1, i.column() + 1);
-  switch (rolle) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-      return e.text;
-    case Qt::AccessibleDescriptionRole:
-      return e.urteil.isEmpty() ? QVariant() : QVariant(e.urteil);
-    case kMarkeRolle:
-      return static_cast<int>(e.marke);
-    default:
-      return {};
-  }
+QVariant Ergebnistabelle::Zellrolle(int zeile, int spalte, int rolle) const {
+  const Eintrag& e = E(zeile + 1, spalte + 1);
+  if (rolle == Qt::AccessibleDescriptionRole)
+    return e.urteil.isEmpty() ? QVariant() : QVariant(e.urteil);
+  if (rolle == kMarkeRolle) return static_cast<int>(e.marke);
+  return {};
 }
 
 QVariant Ergebnistabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
@@ -489,20 +454,9 @@ QVariant Ergebnistabelle::headerData(int abschnitt, Qt::Orientation o, int rolle
   return {};
 }
 
-Qt::ItemFlags Ergebnistabelle::flags(const QModelIndex& i) const {
-  if (!i.isValid()) return Qt::NoItemFlags;
-  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (s_.UebungAktiv()) f |= Qt::ItemIsEditable;  // the student types the answers here
-  return f;
-}
-
-bool Ergebnistabelle::setData(const QModelIndex& i, const QVariant& wert, int rolle) {
-  if (!i.isValid() || rolle != Qt::EditRole) return false;
-  const int zeile = i.row() + 1;
-  const QString text = wert.toString();
-  if (text == E(zeile, i.column() + 1).text) return true;
-  Setze(zeile, i.column() + 1, text, std::nullopt);
-  s_.AntwortGeaendert(zeile);
+bool Ergebnistabelle::Tippe(int zeile, int spalte, const QString& text) {
+  Setze(zeile + 1, spalte + 1, text, std::nullopt);
+  s_.AntwortGeaendert(zeile + 1);
   return true;
 }
 
@@ -533,9 +487,7 @@ bool Ergebnistabelle::Leer() const {
 void Ergebnistabelle::Setze(int zeile, int spalte, const QString& text,
                             const std::optional<ZKZahl>& wert) {
   if (!IstZelle(zeile, spalte)) return;
-  Eintrag& e = E(zeile, spalte);
-  e.text = text;
-  e.wert = text.isEmpty() ? std::nullopt : wert;
+  E(zeile, spalte).Setze(text, wert);
   Geaendert(zeile);
 }
 

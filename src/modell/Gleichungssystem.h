@@ -14,13 +14,13 @@
 #ifndef QUORVEL_MODELL_GLEICHUNGSSYSTEM_H
 #define QUORVEL_MODELL_GLEICHUNGSSYSTEM_H
 
-#include <QAbstractTableModel>
 #include <QString>
 #include <array>
 #include <optional>
 #include <vector>
 
 #include "complex/ZKZahl.h"
+#include "modell/Texttabelle.h"
 #include "solver/GleichungsLoeser.h"
 #include "solver/Rechenweg.h"
 
@@ -32,7 +32,7 @@ inline constexpr int kHerleitungRolle = Qt::UserRole + 1;
 inline constexpr int kMarkeRolle = Qt::UserRole + 2;
 enum class Marke : int { Keine = 0, Richtig = 1, Falsch = 2 };
 
-class Gleichungssystem : public QAbstractTableModel {
+class Gleichungssystem : public Texttabelle {
   Q_OBJECT
 
  public:
@@ -44,13 +44,8 @@ class Gleichungssystem : public QAbstractTableModel {
   explicit Gleichungssystem(const int& zahlenFormat, QObject* eltern = nullptr);
   ~Gleichungssystem() override;
 
-  int rowCount(const QModelIndex& eltern = {}) const override;
-  int columnCount(const QModelIndex& eltern = {}) const override;
-  QVariant data(const QModelIndex& i, int rolle = Qt::DisplayRole) const override;
   // Titles exist for every row and column up to the largest dimension.
   QVariant headerData(int abschnitt, Qt::Orientation o, int rolle = Qt::DisplayRole) const override;
-  Qt::ItemFlags flags(const QModelIndex& i) const override;
-  bool setData(const QModelIndex& i, const QVariant& wert, int rolle = Qt::EditRole) override;
 
   int Dimension() const { return n_; }
   // 1 to 20 (clamped); the results go. False in an exercise.
@@ -137,11 +132,15 @@ class Gleichungssystem : public QAbstractTableModel {
   void LoesungGeaendert();
   void UebungGeaendert();
 
+ protected:
+  QString Zelltext(int zeile, int spalte) const override;
+  QVariant Zellrolle(int zeile, int spalte, int rolle) const override;
+  bool Editierbar(int, int) const override { return !UebungAktiv(); }
+  bool Tippe(int zeile, int spalte, const QString& text) override;
+
  private:
   friend class Ergebnistabelle;
-  struct Zelleintrag {
-    QString text;
-    std::optional<ZKZahl> wert;
+  struct Zelleintrag : Textwert {
     QString herleitung;
   };
   static bool IstZelle(int zeile, int spalte) {
@@ -165,9 +164,8 @@ class Gleichungssystem : public QAbstractTableModel {
   std::array<std::array<Zelleintrag, kSpalten>, kZeilen> zellen_{};
   std::array<QString, kZeilen> zeilentitel_;
   std::array<QString, kSpalten> spaltentitel_;
+  // The counts views see (zeilen_, spalten_) follow it step by step (Groesse).
   int n_ = 3;
-  // The counts views see; they follow n_ step by step (Groesse).
-  int zeilen_ = 3, spalten_ = 4;
   Ergebnistabelle* ergebnisse_;
   ZKMatrix eingabe_ = ErzeugeMatrix(25, 25);
   // The system the last solve read (dimension 0: none), for its record.
@@ -181,19 +179,13 @@ class Gleichungssystem : public QAbstractTableModel {
 
 // The results X1..Xn in both forms, each with the full value behind it; in
 // an exercise the student's answers with their verdicts.
-class Ergebnistabelle : public QAbstractTableModel {
+class Ergebnistabelle : public Texttabelle {
   Q_OBJECT
 
  public:
   explicit Ergebnistabelle(Gleichungssystem& system);
 
-  int rowCount(const QModelIndex& eltern = {}) const override;
-  int columnCount(const QModelIndex& eltern = {}) const override;
-  QVariant data(const QModelIndex& i, int rolle = Qt::DisplayRole) const override;
   QVariant headerData(int abschnitt, Qt::Orientation o, int rolle = Qt::DisplayRole) const override;
-  Qt::ItemFlags flags(const QModelIndex& i) const override;
-  // An answer typed in an exercise; its marks and the count go.
-  bool setData(const QModelIndex& i, const QVariant& wert, int rolle = Qt::EditRole) override;
 
   // Row 1..20, column 1 (exponential form) or 2 (component form).
   QString Text(int zeile, int spalte) const;
@@ -203,11 +195,17 @@ class Ergebnistabelle : public QAbstractTableModel {
   void SetzeAntwort(int zeile, int spalte, const QString& text);
   bool Leer() const;
 
+ protected:
+  QString Zelltext(int zeile, int spalte) const override { return Text(zeile + 1, spalte + 1); }
+  QVariant Zellrolle(int zeile, int spalte, int rolle) const override;
+  // The student types the answers here, in an exercise.
+  bool Editierbar(int, int) const override { return s_.UebungAktiv(); }
+  // An answer typed; its marks and the count go.
+  bool Tippe(int zeile, int spalte, const QString& text) override;
+
  private:
   friend class Gleichungssystem;
-  struct Eintrag {
-    QString text;
-    std::optional<ZKZahl> wert;
+  struct Eintrag : Textwert {
     Marke marke = Marke::Keine;
     QString urteil;  // the verdict in words, for screen readers
   };
@@ -225,7 +223,6 @@ class Ergebnistabelle : public QAbstractTableModel {
   void Geaendert(int zeile);
 
   Gleichungssystem& s_;
-  int zeilen_ = 3;
   std::array<std::array<Eintrag, 2>, Gleichungssystem::kZeilen> e_{};
 };
 

@@ -145,20 +145,7 @@ bool Wandelfeld::Forme(bool (*umformung)(std::string_view, int, std::string&, ZK
   return true;
 }
 
-Winkeltabelle::Winkeltabelle(QObject* eltern) : QAbstractTableModel(eltern) {}
-
-int Winkeltabelle::rowCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : kWinkelZeilen;
-}
-
-int Winkeltabelle::columnCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : 1;
-}
-
-QVariant Winkeltabelle::data(const QModelIndex& i, int rolle) const {
-  if (!i.isValid() || (rolle != Qt::DisplayRole && rolle != Qt::EditRole)) return {};
-  return Text(i.row());
-}
+Winkeltabelle::Winkeltabelle(QObject* eltern) : Texttabelle(eltern, kWinkelZeilen, 1) {}
 
 QVariant Winkeltabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
   static const char* const kTitel[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
@@ -168,14 +155,8 @@ QVariant Winkeltabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) 
   return QLatin1String(kTitel[abschnitt]);
 }
 
-Qt::ItemFlags Winkeltabelle::flags(const QModelIndex& i) const {
-  if (!i.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-bool Winkeltabelle::setData(const QModelIndex& i, const QVariant& wert, int rolle) {
-  if (!i.isValid() || rolle != Qt::EditRole) return false;
-  if (wert.toString() != Text(i.row())) Setze(i.row(), wert.toString());
+bool Winkeltabelle::Tippe(int zeile, int, const QString& text) {
+  Setze(zeile, text);
   return true;
 }
 

@@ -6,7 +6,6 @@
 #ifndef QUORVEL_MODELL_RECHENFELDER_H
 #define QUORVEL_MODELL_RECHENFELDER_H
 
-#include <QAbstractTableModel>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -18,6 +17,7 @@
 #include "logik/Formelwerte.h"
 #include "logik/Reaktanz.h"
 #include "logik/Winkelwerte.h"
+#include "modell/Texttabelle.h"
 
 // The formula, the values pasted into it (as parts of its text, for as long
 // as it is not edited), and its result.
@@ -126,24 +126,23 @@ class Wandelfeld : public QObject {
 // The angle calculator as a table of seven rows (degrees, radians, sine,
 // cosine, tangent, cotangent, gon) and one value column: the typed row is
 // read, the others are derived from it.
-class Winkeltabelle : public QAbstractTableModel {
+class Winkeltabelle : public Texttabelle {
   Q_OBJECT
 
  public:
   explicit Winkeltabelle(QObject* eltern = nullptr);
 
-  int rowCount(const QModelIndex& eltern = {}) const override;
-  int columnCount(const QModelIndex& eltern = {}) const override;
-  QVariant data(const QModelIndex& i, int rolle = Qt::DisplayRole) const override;
   QVariant headerData(int abschnitt, Qt::Orientation o, int rolle = Qt::DisplayRole) const override;
-  Qt::ItemFlags flags(const QModelIndex& i) const override;
-  bool setData(const QModelIndex& i, const QVariant& wert, int rolle = Qt::EditRole) override;
 
   QString Text(int zeile) const;
   // The row typed last (-1: none).
   int Getippt() const { return getippt_; }
   void Setze(int zeile, const QString& text);
   void Leere();
+
+ protected:
+  QString Zelltext(int zeile, int) const override { return Text(zeile); }
+  bool Tippe(int zeile, int, const QString& text) override;
 
  private:
   std::array<QString, kWinkelZeilen> texte_;

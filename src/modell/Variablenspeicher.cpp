@@ -16,8 +16,7 @@ Variablenspeicher::Variablenspeicher(const int& zahlenFormat, QObject* eltern)
 Variablenspeicher::~Variablenspeicher() = default;
 
 QString Variablenspeicher::Text(Seite seite, int n) const {
-  if (!IstZeile(n)) return {};
-  return seite == Seite::K ? Z(n).k : Z(n).g;
+  return IstZeile(n) ? Z(n).Von(seite).text : QString();
 }
 
 QString Variablenspeicher::Kommentar(int n) const {
@@ -25,8 +24,7 @@ QString Variablenspeicher::Kommentar(int n) const {
 }
 
 std::optional<ZKZahl> Variablenspeicher::Wert(Seite seite, int n) const {
-  if (!IstZeile(n)) return std::nullopt;
-  return seite == Seite::K ? Z(n).kWert : Z(n).gWert;
+  return IstZeile(n) ? Z(n).Von(seite).wert : std::nullopt;
 }
 
 Variablenspeicher::Seite Variablenspeicher::Getippt(int n) const {
@@ -46,11 +44,9 @@ void Variablenspeicher::Setze(Seite seite, int n, const QString& text,
   const auto i = static_cast<std::size_t>(n);
   // The reciprocal's text stands for its full value; "ERROR" for none.
   const bool kehrwert = !anderer.empty() && eigen[i] != ZKZahl();
-  const std::optional<ZKZahl> andererWert = kehrwert ? std::optional(gegenueber[i]) : std::nullopt;
-  (k ? z.k : z.g) = text;
-  (k ? z.kWert : z.gWert) = eigenerWert;
-  (k ? z.g : z.k) = AusAnsi(anderer);
-  (k ? z.gWert : z.kWert) = andererWert;
+  z.Von(seite).Setze(text, eigenerWert);
+  z.Von(k ? Seite::G : Seite::K)
+      .Setze(AusAnsi(anderer), kehrwert ? std::optional(gegenueber[i]) : std::nullopt);
   z.getippt = seite;
   Geaendert(n);
 }
@@ -75,13 +71,13 @@ void Variablenspeicher::LeereAlles() {
 
 int Variablenspeicher::ErsteFreieZeile() const {
   for (int n = 1; n <= kZeilen; ++n)
-    if (SpeicherZelleLeer(NachAnsi(Z(n).k))) return n;
+    if (SpeicherZelleLeer(NachAnsi(Z(n).k.text))) return n;
   return 0;
 }
 
 std::optional<ZKZahl> Variablenspeicher::Zahl(int n) const {
   ZKZahl z;
-  if (!IstZeile(n) || LiesZKZahl(NachAnsi(Z(n).k), z, kSpeicherPuffer) == ZKForm::Keine)
+  if (!IstZeile(n) || LiesZKZahl(NachAnsi(Z(n).k.text), z, kSpeicherPuffer) == ZKForm::Keine)
     return std::nullopt;
   return k_[static_cast<std::size_t>(n)];
 }
@@ -109,21 +105,13 @@ void Variablenspeicher::Geaendert(int n) {
 }
 
 Speichertabelle::Speichertabelle(Variablenspeicher& speicher, Variablenspeicher::Seite seite)
-    : QAbstractTableModel(&speicher), s_(speicher), seite_(seite) {}
+    : Texttabelle(&speicher, Variablenspeicher::kZeilen,
+                  seite == Variablenspeicher::Seite::K ? 2 : 1),
+      s_(speicher),
+      seite_(seite) {}
 
-int Speichertabelle::rowCount(const QModelIndex& eltern) const {
-  return eltern.isValid() ? 0 : Variablenspeicher::kZeilen;
-}
-
-int Speichertabelle::columnCount(const QModelIndex& eltern) const {
-  if (eltern.isValid()) return 0;
-  return seite_ == Variablenspeicher::Seite::K ? 2 : 1;
-}
-
-QVariant Speichertabelle::data(const QModelIndex& i, int rolle) const {
-  if (!i.isValid() || (rolle != Qt::DisplayRole && rolle != Qt::EditRole)) return {};
-  const int n = i.row() + 1;
-  return i.column() == 0 ? s_.Text(seite_, n) : s_.Kommentar(n);
+QString Speichertabelle::Zelltext(int zeile, int spalte) const {
+  return spalte == 0 ? s_.Text(seite_, zeile + 1) : s_.Kommentar(zeile + 1);
 }
 
 QVariant Speichertabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
@@ -133,23 +121,11 @@ QVariant Speichertabelle::headerData(int abschnitt, Qt::Orientation o, int rolle
   return QStringLiteral("%1%2=").arg(name).arg(abschnitt + 1);
 }
 
-Qt::ItemFlags Speichertabelle::flags(const QModelIndex& i) const {
-  if (!i.isValid()) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-bool Speichertabelle::setData(const QModelIndex& i, const QVariant& wert, int rolle) {
-  if (!i.isValid() || rolle != Qt::EditRole) return false;
-  const int n = i.row() + 1;
-  const QString text = wert.toString();
-  if (i.column() == 1) {
-    s_.SetzeKommentar(n, text);
-    return true;
-  }
-  // A closing editor hands back the text it already put there: that is no
-  // input (the other side's text would become the typed one).
-  if (text == s_.Text(seite_, n)) return true;
-  s_.Setze(seite_, n, text);
+bool Speichertabelle::Tippe(int zeile, int spalte, const QString& text) {
+  if (spalte == 1)
+    s_.SetzeKommentar(zeile + 1, text);
+  else
+    s_.Setze(seite_, zeile + 1, text);
   return true;
 }
 
@@ -161,5 +137,5 @@ bool Speichertabelle::setHeaderData(int abschnitt, Qt::Orientation o, const QVar
 }
 
 void Speichertabelle::ZeileGeaendert(int n) {
-  emit dataChanged(index(n - 1, 0), index(n - 1, columnCount() - 1));
+  emit dataChanged(index(n - 1, 0), index(n - 1, spalten_ - 1));
 }

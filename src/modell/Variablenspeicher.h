@@ -10,7 +10,6 @@
 #ifndef QUORVEL_MODELL_VARIABLENSPEICHER_H
 #define QUORVEL_MODELL_VARIABLENSPEICHER_H
 
-#include <QAbstractTableModel>
 #include <QString>
 #include <array>
 #include <optional>
@@ -18,6 +17,7 @@
 #include "complex/ZKZahl.h"
 #include "datei/Aufgabe.h"
 #include "formula/FormelRechner.h"
+#include "modell/Texttabelle.h"
 
 class Speichertabelle;
 
@@ -71,9 +71,11 @@ class Variablenspeicher : public QObject {
 
  private:
   struct Zeile {
-    QString k, g, kommentar;
-    std::optional<ZKZahl> kWert, gWert;
+    Textwert k, g;
+    QString kommentar;
     Seite getippt = Seite::K;
+    Textwert& Von(Seite seite) { return seite == Seite::K ? k : g; }
+    const Textwert& Von(Seite seite) const { return seite == Seite::K ? k : g; }
   };
   static bool IstZeile(int n) { return n >= 1 && n <= kZeilen; }
   Zeile& Z(int n) { return zeilen_[static_cast<std::size_t>(n - 1)]; }
@@ -90,21 +92,19 @@ class Variablenspeicher : public QObject {
 
 // One side of the memory as a table: rows K1..K20 (or G1..G20); the K side
 // has the value and the comment column, the G side the value column.
-class Speichertabelle : public QAbstractTableModel {
+class Speichertabelle : public Texttabelle {
   Q_OBJECT
 
  public:
   Speichertabelle(Variablenspeicher& speicher, Variablenspeicher::Seite seite);
 
-  int rowCount(const QModelIndex& eltern = {}) const override;
-  int columnCount(const QModelIndex& eltern = {}) const override;
-  QVariant data(const QModelIndex& i, int rolle = Qt::DisplayRole) const override;
   QVariant headerData(int abschnitt, Qt::Orientation o, int rolle = Qt::DisplayRole) const override;
-  Qt::ItemFlags flags(const QModelIndex& i) const override;
-  bool setData(const QModelIndex& i, const QVariant& wert, int rolle = Qt::EditRole) override;
   bool setHeaderData(int abschnitt, Qt::Orientation o, const QVariant& wert, int rolle) override;
-
   void ZeileGeaendert(int n);
+
+ protected:
+  QString Zelltext(int zeile, int spalte) const override;
+  bool Tippe(int zeile, int spalte, const QString& text) override;
 
  private:
   Variablenspeicher& s_;

@@ -424,6 +424,25 @@ TEST_F(DateiTest, RecentListKeepsOpenedFilesNewestFirstAndCanBeCleared) {
   EXPECT_FALSE(m->actions()[0]->isEnabled());
 }
 
+// A file on the list that has gone since: one German message, the entry
+// leaves the list, the work stays.
+TEST_F(DateiTest, AVanishedRecentFileIsNamedAndLeavesTheList) {
+  const QString pfad = Pfad(QStringLiteral("weg.quorvel"));
+  ASSERT_TRUE(d->SpeichereNach(pfad));
+  ASSERT_TRUE(QFile::remove(pfad));
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("1+j"));
+  QMenu* m = d->ZuletztMenue();
+  emit m->aboutToShow();
+  meldungen.Erwarte();
+  m->actions()[0]->trigger();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(
+      meldungen.gezeigt[0].text,
+      QStringLiteral("Die Datei „%1“ gibt es nicht (mehr).").arg(QDir::toNativeSeparators(pfad)));
+  EXPECT_TRUE(d->Zuletzt().isEmpty());
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("1+j"));
+}
+
 TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
   Seite(0);
   QTest::keyClick(form1.windowHandle(), Qt::Key_F1);

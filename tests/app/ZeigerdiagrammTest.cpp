@@ -254,6 +254,20 @@ TEST_F(ZeigerdiagrammTest, ADropFillsTheFirstEmptyMemoryRowAsIfTyped) {
   EXPECT_EQ(Schnappschuss().mid(4), vorher.mid(4));
 }
 
+// The row a drop fills was typed on its G side before and emptied: the
+// drop makes K the typed side, so the work opened again keeps K's text
+// (and does not read K back from G's rounded reciprocal).
+TEST_F(ZeigerdiagrammTest, ADropMakesKTheTypedSideOfItsRowInTheSavedWork) {
+  G_Variablen_StringGrid(form1)->SetCell(1, 1, QStringLiteral("0,5"));
+  G_Variablen_StringGrid(form1)->SetCell(1, 1, QString());
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("3"));
+  Ziehe(Mittig(Wandel_KE_EK_Edit(form1), kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
+  ASSERT_EQ(Variablen_StringGrid(form1)->Cells(1, 1), QStringLiteral("3"));
+  TForm1 neu;
+  neu.Zustand().Wende(form1.Zustand().Schnappschuss());
+  EXPECT_EQ(Variablen_StringGrid(neu)->Cells(1, 1), QStringLiteral("3"));
+}
+
 TEST_F(ZeigerdiagrammTest, ADropOnAFullMemoryIsRefusedWithAMessage) {
   for (int r = 1; r <= 20; ++r) Speicher(r, QString::number(r));
   Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("3+j4"));
