@@ -164,7 +164,8 @@ class Gleichungssystem : public Texttabelle {
   std::array<std::array<Zelleintrag, kSpalten>, kZeilen> zellen_{};
   std::array<QString, kZeilen> zeilentitel_;
   std::array<QString, kSpalten> spaltentitel_;
-  // The counts views see (zeilen_, spalten_) follow it step by step (Groesse).
+  // The dimension; the counts views see (zeilen_, spalten_) follow it step by
+  // step (Groesse).
   int n_ = 3;
   Ergebnistabelle* ergebnisse_;
   ZKMatrix eingabe_ = ErzeugeMatrix(25, 25);
