@@ -1,16 +1,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Quorvel: `make run` starts the program, `make test` runs every test.
-# Both install what is missing first (Debian packages, see scripts/install-deps).
+# Both install what is missing first (Debian packages, see scripts/install-deps):
+# `make run` what the program needs, `make test` also what the tests need.
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps run build test bench fuzz format screenshot package clean
+.PHONY: deps programm-deps run build test bench fuzz format screenshot package clean
 
 deps:
 	@scripts/install-deps
 
-build: deps
+programm-deps:
+	@scripts/install-deps programm
+
+build: programm-deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
 
@@ -44,7 +48,7 @@ fuzz: deps
 format:
 	@find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
-screenshot: build
+screenshot: deps build
 	@scripts/screenshot
 
 package: build

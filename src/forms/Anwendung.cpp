@@ -2,9 +2,11 @@
 #include "Anwendung.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QImageReader>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -12,6 +14,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <clocale>
+#include <memory>
 
 #include "forms/Steuerelemente.h"
 
@@ -100,11 +103,35 @@ void TApplication::Initialize() {
   // font before it takes its own.
   QApplication::setFont(Schrift(QStringLiteral("MS Sans Serif"), 11, false));
 
-  // The program speaks German whatever the locale, Qt's own texts (an edit's
-  // context menu, key names in it) included.
-  auto* deutsch = new QTranslator(qApp);
-  if (deutsch->load(QStringLiteral(":/uebersetzungen/qtbase_de.qm")))
-    QCoreApplication::installTranslator(deutsch);
+  // The program speaks German whatever the locale, Qt's own texts included.
+  LadeQtTexte(QStringLiteral("de"));
+}
+
+QString TApplication::QtUebersetzungen() {
+  return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+QString TApplication::LadeQtTexte(const QString& sprache, const QString& ordner) {
+  static QTranslator* geladen = nullptr;
+  if (geladen) {
+    QCoreApplication::removeTranslator(geladen);
+    delete geladen;
+    geladen = nullptr;
+  }
+  // The system's catalogue first: it is the one that matches the Qt the
+  // program runs on. The copy in the program is from build time. Only an
+  // existing file is tried, since a missing one would make the translator
+  // fall back to a catalogue of another name.
+  const QString name = QStringLiteral("qtbase_%1.qm").arg(sprache);
+  for (const QString& datei :
+       {QDir(ordner).filePath(name), QStringLiteral(":/uebersetzungen/") + name}) {
+    auto uebersetzer = std::make_unique<QTranslator>();
+    if (!QFile::exists(datei) || !uebersetzer->load(datei)) continue;
+    geladen = uebersetzer.release();
+    QCoreApplication::installTranslator(geladen);
+    return datei;
+  }
+  return {};
 }
 
 int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {

@@ -23,6 +23,14 @@ class TApplication {
   // Qt's own texts in German.
   static void Initialize();
 
+  // Qt's own texts (an edit's context menu, key names, dialogs) in the
+  // language `sprache` ("de", "en"): Qt's catalogue from `ordner`, where the
+  // system keeps Qt's translations, else the German copy built into the
+  // program. Replaces the catalogue loaded before. Returns the file loaded,
+  // empty when there is none (Qt's texts are then its English ones).
+  static QString LadeQtTexte(const QString& sprache, const QString& ordner = QtUebersetzungen());
+  static QString QtUebersetzungen();
+
   // Modal box: MB_OK shows one button and returns IDOK; MB_YESNO returns
   // IDYES or IDNO; MB_YESNOCANCEL also IDCANCEL (the Escape key too).
   static int MessageBox(const QString& text, const QString& titel, int flags);

@@ -6,10 +6,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
 #include <utility>
@@ -517,3 +519,19 @@ TEST_F(FormularTest, DesignPropertiesGiveThePixelFontAndTheFieldColour) {
 }
 
 }  // namespace
+
+TEST(QtTexte, ComeFromQtsFolderElseFromTheProgramAndLeaveWithTheirLanguage) {
+  struct Zurueck {
+    ~Zurueck() { TApplication::LadeQtTexte(QStringLiteral("de")); }
+  } zurueck;
+  const auto rueckgaengig = [] { return QCoreApplication::translate("QLineEdit", "&Undo"); };
+  EXPECT_EQ(TApplication::LadeQtTexte(QStringLiteral("de")),
+            QDir(TApplication::QtUebersetzungen()).filePath(QStringLiteral("qtbase_de.qm")));
+  EXPECT_EQ(rueckgaengig(), QStringLiteral("&Rückgängig"));
+  QTemporaryDir ohneQt;
+  EXPECT_EQ(TApplication::LadeQtTexte(QStringLiteral("de"), ohneQt.path()),
+            QStringLiteral(":/uebersetzungen/qtbase_de.qm"));
+  EXPECT_EQ(rueckgaengig(), QStringLiteral("&Rückgängig"));
+  EXPECT_EQ(TApplication::LadeQtTexte(QStringLiteral("en"), ohneQt.path()), QString());
+  EXPECT_EQ(rueckgaengig(), QStringLiteral("&Undo"));
+}

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fehler.h"
+
+#include <utility>
+
+const char* FehlerVorlage(FehlerArt art) {
+  switch (art) {
+    case FehlerArt::Kodierung:
+      return "Die Zeile enthält Zeichen, die kein UTF-8 sind.";
+    case FehlerArt::UnbekannteAngabe:
+      return "Unbekannte Angabe „%1“: mit „=“ wird nur die Frequenz gesetzt (f = 50 Hz oder "
+             "ω = 314,16).";
+    case FehlerArt::UnbekanntesElement:
+      return "Unbekanntes Element „%1“: der erste Buchstabe muss R, L, C, Z, Y, U (oder V) "
+             "oder I sein.";
+    case FehlerArt::NameUngueltig:
+      return "Der Name „%1“ darf nur Buchstaben, Ziffern und _ enthalten.";
+    case FehlerArt::KnotenFehlt:
+      return "Bei %1 fehlen Knoten: nach dem Namen stehen zwei Knoten und der Wert.";
+    case FehlerArt::KnotenUngueltig:
+      return "Bei %1 ist „%2“ kein Knotenname (nur Buchstaben, Ziffern und _).";
+    case FehlerArt::WertFehlt:
+      return "Bei %1 fehlt der Wert.";
+    case FehlerArt::WertUnlesbar:
+      return "Der Wert „%2“ von %1 ist nicht lesbar.";
+    case FehlerArt::WertZuLang:
+      return "Der Wert von %1 ist zu lang.";
+    case FehlerArt::VorsatzMeg:
+      return "„%2“ bei %1 ist kein Vorsatz: Mega ist M, Milli ist m (anders als in SPICE).";
+    case FehlerArt::VorsatzFemto:
+      return "„f“ bei %1 ist kein Vorsatz: Femto gibt es hier nicht, und Farad schreibt man F.";
+    case FehlerArt::EinheitFalsch:
+      return "Die Einheit „%2“ passt nicht zu %1 (erwartet: %3).";
+    case FehlerArt::NameDoppelt:
+      return "Der Name „%1“ ist schon in Zeile %2 vergeben.";
+    case FehlerArt::GleicheKnoten:
+      return "%1 liegt mit beiden Enden am Knoten „%2“.";
+    case FehlerArt::WertNichtReell:
+      return "%1: %2 muss reell sein (für komplexe Werte Z oder Y verwenden).";
+    case FehlerArt::WertNichtPositiv:
+      return "%1: %2 muss größer als 0 sein.";
+    case FehlerArt::WertNull:
+      return "%1 darf nicht 0 sein.";
+    case FehlerArt::FrequenzDoppelt:
+      return "Die Frequenz ist schon in Zeile %1 gesetzt.";
+    case FehlerArt::FrequenzUngueltig:
+      return "%1 muss eine reelle Zahl sein, nicht negativ.";
+    case FehlerArt::FrequenzFehlt:
+      return "%1 braucht eine Frequenz: eine Zeile „f = 50 Hz“ oder „ω = 314,16“.";
+    case FehlerArt::FrequenzNull:
+      return "Die Frequenz ist 0, aber %1 braucht eine Frequenz über 0.";
+    case FehlerArt::KeinElement:
+      return "Die Netzliste enthält kein Element.";
+    case FehlerArt::KeineMasse:
+      return "Die Schaltung hat keinen Masseknoten (0, GND oder Masse).";
+    case FehlerArt::NichtVerbunden:
+      return "%1 (%2) ist nicht mit dem Teil der Schaltung verbunden, der an Masse liegt.";
+    case FehlerArt::Spannungsquellenmasche:
+      return "%1 schließt eine Masche nur aus idealen Spannungsquellen (%2).";
+    case FehlerArt::NurStromquellen:
+      return "Der Knoten „%1“ ist nur über Stromquellen mit dem Rest der Schaltung verbunden "
+             "(%2).";
+    case FehlerArt::ZuVieleUnbekannte:
+      return "Das Gleichungssystem hätte %1 Unbekannte; möglich sind höchstens %2.";
+  }
+  return "";
+}
+
+SchaltungsFehler MacheFehler(FehlerArt art, int zeile, std::vector<std::string> argumente) {
+  std::string text;
+  if (zeile > 0) text = "Zeile " + std::to_string(zeile) + ": ";
+  for (const char* p = FehlerVorlage(art); *p != '\0'; ++p) {
+    if (*p == '%' && p[1] >= '1' && p[1] <= '9') {
+      const auto i = static_cast<std::size_t>(p[1] - '1');
+      if (i < argumente.size()) text += argumente[i];
+      ++p;
+    } else {
+      text += *p;
+    }
+  }
+  return {art, zeile, std::move(argumente), std::move(text)};
+}
