@@ -4,6 +4,7 @@
 #ifndef QUORVEL_BENCH_QTBENCH_H
 #define QUORVEL_BENCH_QTBENCH_H
 
+#include <QAbstractButton>
 #include <QApplication>
 
 #include "forms/Anwendung.h"
@@ -20,6 +21,11 @@ inline QApplication& BenchApp() {
     return a;
   }();
   return *app;
+}
+
+// Clicks a button of the window, found by its name, as the user does.
+inline void Klicke(QWidget& fenster, const char* knopf) {
+  fenster.findChild<QAbstractButton*>(QLatin1String(knopf))->click();
 }
 
 #endif

@@ -9,24 +9,25 @@
 
 #include "QtBench.h"
 #include "app/MainQuorvel.h"
+#include "app/Matrixseite.h"
 #include "app/RechenwegFenster.h"
 
 namespace {
 
 // A 20 x 20 system with complex entries, solved by "=" with the window closed.
 void Loese20(TForm1& form) {
-  form.BaueMatrixseite();
-  form.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
+  form.findChild<TMatrixseite*>()->Baue();
+  Gleichungssystem& s = form.Zustand().System();
+  s.SetzeDimension(20);
   for (int r = 1; r <= 20; ++r) {
-    form.MatrixTab_StringGrid->SetCell(1, r, QStringLiteral("%1+j%2").arg(r).arg(21 - r));
+    s.SetzeZelle(r, 1, QStringLiteral("%1+j%2").arg(r).arg(21 - r));
     for (int c = 2; c <= 21; ++c) {
-      form.MatrixTab_StringGrid->SetCell(
-          c, r,
-          c == r + 1 ? QStringLiteral("9+j%1").arg(r)
-                     : QStringLiteral("0,%1-j0,%2").arg(r * c % 7).arg(c % 5));
+      s.SetzeZelle(r, c,
+                   c == r + 1 ? QStringLiteral("9+j%1").arg(r)
+                              : QStringLiteral("0,%1-j0,%2").arg(r * c % 7).arg(c % 5));
     }
   }
-  form.Berechnen_BitBtnClick();
+  Klicke(form, "Berechnen_BitBtn");
 }
 
 // "Rechenweg" pressed after "=": the steps are recorded, written and shown.
@@ -37,14 +38,15 @@ void BM_RechenwegFensterOeffnen(benchmark::State& state) {
   Loese20(form);
   for (auto _ : state) {
     state.PauseTiming();
-    if (form.Rechenweg_Fenster) form.Rechenweg_Fenster->hide();
-    form.LetzterRechenweg.Leeren();  // as "=" leaves it with the window closed
+    if (auto* fenster = form.findChild<RechenwegFenster*>()) fenster->hide();
+    // As "=" leaves it with the window closed: solved, nothing recorded.
+    form.Zustand().System().Loese(false);
     QApplication::processEvents();
     state.ResumeTiming();
-    form.Rechenweg_BitBtnClick();
+    Klicke(form, "Rechenweg_BitBtn");
     QApplication::processEvents();
   }
-  if (!form.Rechenweg_Fenster->Text().contains(QStringLiteral("\nLösung\n")))
+  if (!form.findChild<RechenwegFenster*>()->Text().contains(QStringLiteral("\nLösung\n")))
     state.SkipWithError("keine Lösung");
 }
 BENCHMARK(BM_RechenwegFensterOeffnen)->Unit(benchmark::kMillisecond);
@@ -54,11 +56,12 @@ void BM_RechenwegAlsPdf(benchmark::State& state) {
   TForm1 form;
   form.show();
   Loese20(form);
-  form.Rechenweg_BitBtnClick();
+  Klicke(form, "Rechenweg_BitBtn");
   QTemporaryDir ordner;
   const QString datei = ordner.filePath(QStringLiteral("Rechenweg.pdf"));
   for (auto _ : state) {
-    if (!form.Rechenweg_Fenster->SpeicherePdf(datei)) state.SkipWithError("nicht gespeichert");
+    if (!form.findChild<RechenwegFenster*>()->SpeicherePdf(datei))
+      state.SkipWithError("nicht gespeichert");
   }
 }
 BENCHMARK(BM_RechenwegAlsPdf)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -6,6 +6,7 @@
 
 #include "QtBench.h"
 #include "app/MainQuorvel.h"
+#include "forms/StringGrid.h"
 #include "logik/Winkelwerte.h"
 
 namespace {
@@ -30,7 +31,7 @@ void BM_WinkelTastendruck(benchmark::State& state) {
   BenchApp();
   TForm1 form;
   form.show();
-  TStringGrid* g = form.Winkel_StringGrid;
+  auto* g = form.findChild<TStringGrid*>(QStringLiteral("Winkel_StringGrid"));
   g->setFocus();
   g->SetRow(0);
   g->SetCol(1);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTabWidget>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -19,21 +20,21 @@ namespace {
 // Twenty memory values with comments and a solved 20 x 20 system, shown on
 // the phasor page.
 void Fuelle(TForm1& form) {
+  Variablenspeicher& k = form.Zustand().Speicher();
   for (int r = 1; r <= 20; ++r) {
-    form.Variablen_StringGrid->SetCell(1, r, QStringLiteral("%1*e^j%2").arg(r * 3).arg(r * 17));
-    form.Variablen_StringGrid->SetCell(2, r, QStringLiteral("Strom I%1 im Zweig %1").arg(r));
-    form.K_ZeileBerechnen(r);
+    k.Setze(aufgabe::Seite::K, r, QStringLiteral("%1*e^j%2").arg(r * 3).arg(r * 17));
+    k.SetzeKommentar(r, QStringLiteral("Strom I%1 im Zweig %1").arg(r));
   }
-  form.BaueMatrixseite();
-  form.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
+  Gleichungssystem& s = form.Zustand().System();
+  s.SetzeDimension(20);
   for (int r = 1; r <= 20; ++r) {
-    form.MatrixTab_StringGrid->SetCell(1, r, QStringLiteral("%1+j%2").arg(r).arg(21 - r));
+    s.SetzeZelle(r, 1, QStringLiteral("%1+j%2").arg(r).arg(21 - r));
     for (int c = 2; c <= 21; ++c)
-      form.MatrixTab_StringGrid->SetCell(
-          c, r, c == r + 1 ? QStringLiteral("2+j1") : QStringLiteral("0,%1").arg((r * c) % 7));
+      s.SetzeZelle(r, c,
+                   c == r + 1 ? QStringLiteral("2+j1") : QStringLiteral("0,%1").arg((r * c) % 7));
   }
-  form.Berechnen_BitBtnClick();
-  form.TabbedNotebook->SetPageIndex(3);
+  s.Loese(false);
+  form.findChild<QTabWidget*>(QStringLiteral("TabbedNotebook"))->setCurrentIndex(3);
   QApplication::processEvents();
 }
 
@@ -44,7 +45,7 @@ void BM_ZeigerseiteNeuZeichnen(benchmark::State& state) {
   TForm1 form;
   form.show();
   Fuelle(form);
-  TZeigerdiagramm* seite = form.Zeigerdiagramm_Seite;
+  TZeigerdiagramm* seite = form.findChild<TZeigerdiagramm*>();
   if (seite->Diagramm->Eintraege().size() != 40) state.SkipWithError("nicht 40 Werte");
   QImage bild(seite->size(), QImage::Format_ARGB32_Premultiplied);
   for (auto _ : state) seite->render(&bild);
@@ -59,8 +60,8 @@ void BM_ZeigerseiteNachAenderung(benchmark::State& state) {
   form.show();
   Fuelle(form);
   for (auto _ : state) {
-    form.Zeigerdiagramm_Seite->Aktualisiere();
-    form.Zeigerdiagramm_Seite->repaint();
+    form.findChild<TZeigerdiagramm*>()->Aktualisiere();
+    form.findChild<TZeigerdiagramm*>()->repaint();
   }
 }
 BENCHMARK(BM_ZeigerseiteNachAenderung)->Unit(benchmark::kMicrosecond);
@@ -71,7 +72,7 @@ void BM_ZeigerdiagrammNeuAufbauen(benchmark::State& state) {
   TForm1 form;
   form.show();
   Fuelle(form);
-  TZeigerFlaeche* d = form.Zeigerdiagramm_Seite->Diagramm;
+  TZeigerFlaeche* d = form.findChild<TZeigerdiagramm*>()->Diagramm;
   for (auto _ : state) {
     d->Einpassen();
     d->repaint();
@@ -98,7 +99,7 @@ void BM_ZeigerdiagrammZeichnen(benchmark::State& state) {
   TForm1 form;
   form.show();
   Fuelle(form);
-  TZeigerFlaeche* d = form.Zeigerdiagramm_Seite->Diagramm;
+  TZeigerFlaeche* d = form.findChild<TZeigerdiagramm*>()->Diagramm;
   for (auto _ : state) d->repaint();
 }
 BENCHMARK(BM_ZeigerdiagrammZeichnen)->Unit(benchmark::kMicrosecond);

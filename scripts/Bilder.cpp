@@ -43,18 +43,31 @@
 #include "app/RechenwegFenster.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
+#include "forms/Steuerelemente.h"
+#include "forms/StringGrid.h"
 
 namespace {
 
+// A control of the window by its object name.
+template <class W = QWidget>
+W* E(QObject& fenster, const char* name) {
+  return fenster.findChild<W*>(QLatin1String(name));
+}
+
 void Seite(TForm1& form1, int i) {
-  form1.TabbedNotebook->SetPageIndex(i);
+  E<TTabbedNotebook>(form1, "TabbedNotebook")->SetPageIndex(i);
   QApplication::processEvents();
 }
 
+// Clicks a button as its handler runs, without taking the focus.
+void Klicke(TForm1& form1, const char* knopf) {
+  E<QAbstractButton>(form1, knopf)->click();
+}
+
 void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
-  form1.Zustand.FesterZufallsSamen = 1;
-  form1.BaueMatrixseite();
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  form1.Zustand().Beispiele().festerSamen = 1;
+  Seite(form1, 0);
+  Klicke(form1, "BeispielAufgaben_BitBtn");
   for (int i = 0; i < 4; ++i) {
     Seite(form1, i);
     form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
@@ -64,27 +77,28 @@ void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
 
 void Rechenwegbilder(TForm1& form1, const QString& ziel) {
   Seite(form1, 0);
-  QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
-  RechenwegFenster* fenster = form1.Rechenweg_Fenster;
+  Klicke(form1, "Rechenweg_BitBtn");
+  RechenwegFenster* fenster = form1.findChild<RechenwegFenster*>();
   auto bild = [&](const char* name) {
     QApplication::processEvents();
     fenster->grab().save(ziel + QLatin1Char('/') + QLatin1String(name));
   };
   bild("rechenweg-leer.png");
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
+  Gleichungssystem& system = form1.Zustand().System();
+  system.SetzeDimension(3);
   const char* const kSingulaer[3][4] = {
       {"1", "1", "2", "3"}, {"2", "4", "5", "6"}, {"3", "7", "8", "9"}};
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 4; ++c)
-      form1.MatrixTab_StringGrid->SetCell(c + 1, r + 1, QString::fromUtf8(kSingulaer[r][c]));
+      system.SetzeZelle(r + 1, c + 1, QString::fromUtf8(kSingulaer[r][c]));
   TApplication::SetzeMeldungsFunktion(
       [](const QString&, const QString&, int) { return int(IDOK); });
-  form1.Berechnen_BitBtnClick();
+  Klicke(form1, "Berechnen_BitBtn");
   fenster->Anzeige->moveCursor(QTextCursor::End);
   bild("rechenweg-singulaer.png");
-  form1.Zustand.FesterZufallsSamen = 3;
-  form1.Zustand.BeispielZaehler = 2;
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  form1.Zustand().Beispiele().festerSamen = 3;
+  form1.Zustand().Beispiele().system = 2;
+  Klicke(form1, "BeispielAufgaben_BitBtn");
   fenster->Anzeige->moveCursor(QTextCursor::Start);
   bild("rechenweg-beispiel.png");
   fenster->SpeicherePdf(ziel + QStringLiteral("/rechenweg-beispiel.pdf"));
@@ -97,12 +111,12 @@ void Bildschirmfotos(TForm1& form1, const QString& ziel) {
                                                          QLatin1String(name));
   };
   Seite(form1, 0);
-  form1.Zustand.FesterZufallsSamen = 5;
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  form1.Zustand().Beispiele().festerSamen = 5;
+  Klicke(form1, "BeispielAufgaben_BitBtn");
+  Klicke(form1, "BeispielAufgaben_BitBtn");
   foto("beispiel-neben.png");
   Seite(form1, 1);
-  QLineEdit* formel = form1.ZK_Rechenfeld_Edit;
+  QLineEdit* formel = E<QLineEdit>(form1, "ZK_Rechenfeld_Edit");
   formel->setText(QStringLiteral("(3+j4)*K1"));
   formel->selectAll();
   const QPoint p(5, formel->height() / 2);
@@ -113,14 +127,14 @@ void Bildschirmfotos(TForm1& form1, const QString& ziel) {
 
 void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   constexpr int kZeigerSeite = 3;
-  TZeigerdiagramm* seite = form1.Zeigerdiagramm_Seite;
+  TZeigerdiagramm* seite = form1.findChild<TZeigerdiagramm*>();
   auto gruppe = [seite](int q) { return seite->Werte_Liste->topLevelItem(q); };
   auto bild = [&](const char* name) {
     QApplication::processEvents();
     form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, QLatin1String(name)));
   };
   // The formula field's example 11: three currents and their sum.
-  for (int i = 0; i < 11; ++i) form1.Beispiel_BitBtnClick();
+  for (int i = 0; i < 11; ++i) Klicke(form1, "Beispiel_BitBtn");
   Seite(form1, kZeigerSeite);
   bild("zeiger_beispiel11");
   seite->Kette_CheckBox->setChecked(true);
@@ -130,10 +144,10 @@ void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   // A level-3 example system at n = 5, alone.
   seite->Kette_CheckBox->setChecked(false);
   gruppe(0)->setCheckState(0, Qt::Unchecked);
-  form1.BaueMatrixseite();
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("5"));
-  form1.Zustand.FesterZufallsSamen = 7;
-  for (int i = 0; i < 3; ++i) form1.BeispielAufgaben_BitBtnClick();
+  Seite(form1, 0);
+  E<QLineEdit>(form1, "AnzahlMatrix_Edit")->setText(QStringLiteral("5"));
+  form1.Zustand().Beispiele().festerSamen = 7;
+  for (int i = 0; i < 3; ++i) Klicke(form1, "BeispielAufgaben_BitBtn");
   form2.hide();
   Seite(form1, kZeigerSeite);
   bild("zeiger_stufe3_n5");
@@ -165,22 +179,22 @@ QPalette KontrastPalette() {
 }
 
 void Fokusbilder(TForm1& form1, const QString& ziel) {
-  form1.BaueMatrixseite();
   Seite(form1, 0);
   form1.activateWindow();
   if (!QTest::qWaitForWindowActive(&form1)) std::fprintf(stderr, "Fenster nicht aktiv\n");
-  TStringGrid* m = form1.MatrixTab_StringGrid;
-  TStringGrid* x = form1.KxWerte_StringGrid;
+  TStringGrid* m = E<TStringGrid>(form1, "MatrixTab_StringGrid");
+  TStringGrid* x = E<TStringGrid>(form1, "KxWerte_StringGrid");
   const char* zellen[3][4] = {{"6", "1", "2", "3"}, {"3+j1", "1", "j1", "1"}, {"2", "0", "1", "1"}};
   for (int r = 1; r <= 3; ++r)
     for (int c = 1; c <= 4; ++c) m->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
-  form1.Berechnen_BitBtnClick();
+  Klicke(form1, "Berechnen_BitBtn");
   auto mitte = [](TStringGrid* g, int c, int r) {
     return g->viewport()->mapFrom(g, g->CellRect(c, r).center());
   };
   auto foto = [&](const QString& name) {
     QTest::qWait(300);
-    const QRect r(form1.Matrix_GroupBox->mapToGlobal(QPoint(0, 0)), form1.Matrix_GroupBox->size());
+    QWidget* gruppe = E(form1, "Matrix_GroupBox");
+    const QRect r(gruppe->mapToGlobal(QPoint(0, 0)), gruppe->size());
     QGuiApplication::primaryScreen()
         ->grabWindow(0, r.x(), r.y(), r.width(), r.height())
         .save(QStringLiteral("%1/%2.png").arg(ziel, name));
@@ -199,9 +213,9 @@ void Fokusbilder(TForm1& form1, const QString& ziel) {
   // The phasor drawing with the keyboard focus.
   QApplication::setPalette(paletten[0].second);
   Seite(form1, 3);
-  form1.Zeigerdiagramm_Seite->Diagramm->setFocus();
+  auto* seite = form1.findChild<TZeigerdiagramm*>();
+  seite->Diagramm->setFocus();
   QTest::qWait(300);
-  QWidget* seite = form1.Zeigerdiagramm_Seite;
   const QPoint o = seite->mapToGlobal(QPoint(0, 0));
   QGuiApplication::primaryScreen()
       ->grabWindow(0, o.x(), o.y(), seite->width(), seite->height())
@@ -227,7 +241,7 @@ const char* Rolle(QAccessible::Role r) {
 
 void Fokusfolge(TForm1& form1) {
   Seite(form1, 0);
-  form1.TabbedNotebook->tabBar()->setFocus();
+  E<TTabbedNotebook>(form1, "TabbedNotebook")->tabBar()->setFocus();
   QWidget* erstes = QApplication::focusWidget();
   for (int i = 0; i < 60; ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -348,7 +362,7 @@ int main(int argc, char** argv) {
   TApplication::Initialize();
   TForm1 form1;
   TForm2 form2;
-  form1.Form2 = &form2;
+  form1.SetzeBeispielfenster(&form2);
   form1.show();
   if (!QTest::qWaitForWindowExposed(&form1)) return 1;
   if (std::strcmp(art, "seiten") == 0)

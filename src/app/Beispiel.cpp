@@ -5,20 +5,37 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/Barrierefreiheit.h"
+#include "forms/Steuerelemente.h"
+#include "ui_Beispielfenster.h"
 
-TForm2::TForm2() {
-  setupUi(this);
+TForm2::TForm2() : ui_(std::make_unique<Ui::Beispielfenster>()) {
+  ui_->setupUi(this);
   // Dialog border with the system menu only; closing just hides the window,
   // and it must not keep the program alive after the main window closed.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_QuitOnClose, false);
   WendeEntwurfAn(this);
-  SetzeInhalt(Inhalt);
+  SetzeInhalt(ui_->Inhalt);
   if (const QScreen* s = QGuiApplication::primaryScreen())
     Platziere(s->availableGeometry().center() - rect().center());
-  RichteBarrierefreiheitEin(*this);
+}
+
+TForm2::~TForm2() = default;
+
+QStringList TForm2::Zeilen() const {
+  return ui_->Beispiel_Memo->Lines();
+}
+
+void TForm2::ZeigeBeispiel(const QString& titel, const QStringList& zeilen) {
+  setWindowTitle(titel);
+  TMemo* memo = ui_->Beispiel_Memo;
+  memo->LinesClear();
+  for (const QString& z : zeilen) memo->LinesAdd(z);
+}
+
+void TForm2::HaengeAn(const QStringList& zeilen) {
+  for (const QString& z : zeilen) ui_->Beispiel_Memo->LinesAdd(z);
 }
 
 void TForm2::ZeigeNeben(const QWidget* hauptfenster) {

@@ -1,33 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Keeping the work: the window's menu bar ("Datei", "Hilfe"), opening and
+// Keeping the work: the commands of the window's "Datei" menu (opening and
 // saving Quorvel task files, the list of recently opened files, the
-// „Änderungen speichern?“ question, and the manual on page 3.
+// „Änderungen speichern?“ question) and "Über Quorvel".
 //
-// Saving takes every input from the controls into an aufgabe::Aufgabe;
-// opening checks the whole file first and then puts the inputs back through
-// the handlers the user's typing runs, so every result that was shown is
-// computed again by the same code (never read from the file).
+// A file is a snapshot of the model: saving takes the model's
+// (Modell::Schnappschuss), opening checks the whole file first and then
+// puts it into the model (Modell::Wende), which computes again every result
+// that was shown (never read from the file). No widget is read or written.
 #ifndef QUORVEL_APP_DATEIEN_H
 #define QUORVEL_APP_DATEIEN_H
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <functional>
 
 #include "datei/Aufgabe.h"
 
-class QAction;
+class QMainWindow;
 class QMenu;
 class QMenuBar;
-class TForm1;
+class Modell;
 
 class TDateiAktionen : public QObject {
   Q_OBJECT
 
  public:
-  explicit TDateiAktionen(TForm1& form);
+  // For the window's model; `zuletzt` is the menu the recent files are
+  // listed in.
+  TDateiAktionen(QMainWindow& fenster, Modell& modell, QMenu* zuletzt);
 
   // The menu commands. Each asks what it must and returns whether it was
   // carried out.
@@ -35,7 +36,7 @@ class TDateiAktionen : public QObject {
   bool OeffnenMitDialog();
   bool Speichern();
   bool SpeichernUnter();
-  // Shows page 3 with the manual.
+  // Asks the window for the manual (AnleitungVerlangt).
   void ZeigeAnleitung();
   void ZeigeUeber();
 
@@ -57,12 +58,17 @@ class TDateiAktionen : public QObject {
   QStringList Zuletzt() const;
   void LeereZuletzt();
 
-  QMenuBar* Menue() const { return menue_; }
+  QMenuBar* Menue() const;
   QMenu* ZuletztMenue() const { return zuletzt_; }
 
   // Chooses a file name for opening (speichern false) or saving; empty when
   // the user cancels. A file dialog; tests put their own choice here.
   std::function<QString(bool speichern)> Dateiwahl;
+
+ signals:
+  // Before a file's work goes into the model: the window closes its editors.
+  void VorDemOeffnen();
+  void AnleitungVerlangt();
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* e) override;
@@ -74,36 +80,17 @@ class TDateiAktionen : public QObject {
   void MerkeZuletzt(const QString& pfad);
   void BaueZuletztMenue();
   void ZeigeTitel();
-  void VerfolgeEingaben();
-  // Appends the manual to page 3's memo, once.
-  void HaengeAnleitungAn();
 
-  TForm1& f_;
-  QMenuBar* menue_ = nullptr;
+  QMainWindow& f_;
+  Modell& m_;
   QMenu* zuletzt_ = nullptr;
   QString pfad_;
   QString titel_;
   aufgabe::Aufgabe leer_;
   aufgabe::Aufgabe referenz_;
-  // The side each memory row was last typed or dropped on, and the angle
-  // grid's typed row: the window itself does not remember them.
-  std::array<aufgabe::Seite, aufgabe::kSpeicherZeilen> seiten_{};
-  int winkelZeile_ = -1;
-  // Until the manual is appended: the wait for its page.
-  QMetaObject::Connection anleitungLaden_;
 };
 
-// Builds the menu bar above the notebook (the window grows by its height),
-// the file actions, the block copy and paste of the matrix and result grids,
-// and the manual on page 3 (appended when the page is first shown). Called
-// once by the main window.
-void InstalliereDateimenue(TForm1& form);
-TDateiAktionen* Dateiaktionen(TForm1& form);
-
-// Ctrl+C/Ctrl+V of several cells in the matrix and result grids (Tabellen.cpp).
-void VerbindeTabellen(TForm1& form);
-// The same for the memory grids, which exist from the start; after their
-// single-cell copy is wired.
-void VerbindeSpeicherTabellen(TForm1& form);
+// The file commands of a window.
+TDateiAktionen* Dateiaktionen(QWidget& fenster);
 
 #endif

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     // The example window stays hidden until asked for: it is built after the
     // main window has gone to the screen.
     TForm2 Form2;
-    Form1.Form2 = &Form2;
+    Form1.SetzeBeispielfenster(&Form2);
     // Both windows take the icon, once the main window is on the screen:
     // reading it is no part of the way to the first picture.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ProgrammSymbol()); });

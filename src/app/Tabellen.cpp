@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Tables from and to a spreadsheet: a block of tab- and line-separated
-// values pasted into the coefficient grid or the memory, and several
-// selected cells of the coefficient grid, the memory or the result grid
-// copied as such lines. A single cell keeps the grids' own copy and paste.
-// The values behind copied results travel with the block (Zwischenablage.h).
+#include "Tabellen.h"
+
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <set>
 
-#include "app/Dateien.h"
-#include "app/MainQuorvel.h"
+#include "app/Ziehen.h"
+#include "app/Zwischenablage.h"
 #include "forms/Anwendung.h"
+#include "forms/StringGrid.h"
 
 namespace {
 
@@ -27,7 +25,7 @@ std::vector<std::pair<int, int>> Auswahl(const TStringGrid* g) {
 
 // The cells the selection spans, each as its own Ctrl+C copies it; cells
 // of the span that are not selected stay empty.
-KopierBlock Block(const TForm1& f, const TStringGrid* g,
+KopierBlock Block(const Modell& m, const TStringGrid* g,
                   const std::vector<std::pair<int, int>>& zellen) {
   int c0 = zellen[0].first, c1 = c0, r0 = zellen[0].second, r1 = r0;
   for (auto [c, r] : zellen) {
@@ -40,7 +38,7 @@ KopierBlock Block(const TForm1& f, const TStringGrid* g,
     auto& zeile = block.emplace_back();
     for (int c = c0; c <= c1; ++c) {
       if (gewaehlt.count({c, r}))
-        zeile.push_back({f.GetragenerText(g, c, r), f.GetragenerWert(g, c, r)});
+        zeile.push_back({GetragenerText(g, c, r), GetragenerWert(m, g, c, r)});
       else
         zeile.push_back({});
     }
@@ -49,7 +47,7 @@ KopierBlock Block(const TForm1& f, const TStringGrid* g,
 }
 
 // "X1<TAB>exponential<TAB>component" for every row touched by the selection.
-KopierBlock ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
+KopierBlock ErgebnisZeilen(const Modell& m, const TStringGrid* g,
                            const std::vector<std::pair<int, int>>& zellen) {
   std::set<int> reihen;
   for (auto [c, r] : zellen)
@@ -59,8 +57,8 @@ KopierBlock ErgebnisZeilen(const TForm1& f, const TStringGrid* g,
     QString name = g->Cells(0, r).trimmed();
     if (name.endsWith(QLatin1Char('='))) name = name.chopped(1).trimmed();
     block.push_back({{name, std::nullopt},
-                     {f.GetragenerText(g, 1, r), f.GetragenerWert(g, 1, r)},
-                     {f.GetragenerText(g, 2, r), f.GetragenerWert(g, 2, r)}});
+                     {GetragenerText(g, 1, r), GetragenerWert(m, g, 1, r)},
+                     {GetragenerText(g, 2, r), GetragenerWert(m, g, 2, r)}});
   }
   return block;
 }
@@ -92,10 +90,10 @@ std::optional<ZKZahl> Wert(const Blockwerte& werte, int zeile, int spalte) {
 // Pastes the block at the current cell as if it were typed there: points
 // become commas, the dimension grows if the block needs it. A block that
 // does not fit 20 equations and 20 unknowns changes nothing.
-bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
-  TStringGrid* g = f.MatrixTab_StringGrid;
+bool FuegeMatrixBlockEin(Modell& m, TStringGrid* g, const QString& text) {
+  Gleichungssystem& s = m.System();
   // An exercise's task is locked: the block is taken, and nothing changes.
-  if (f.UebungAktiv()) return true;
+  if (s.UebungAktiv()) return true;
   int breite = 0;
   const std::vector<QStringList> block = Zerlege(text, breite);
   const int hoehe = static_cast<int>(block.size());
@@ -118,18 +116,11 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
   const Blockwerte werte = WerteInZwischenablage();
   for (int i = 0; i < hoehe; ++i)
     for (int k = 0; k < breite; ++k)
-      f.SetzeText(g, c0 + k, r0 + i, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')),
-                  Wert(werte, i, k));
+      s.SetzeZelle(r0 + i, c0 + k, Feld(block, i, k).replace(QLatin1Char('.'), QLatin1Char(',')),
+                   Wert(werte, i, k));
   // Column c holds the coefficient of X(c - 1).
   const int noetig = std::max(letzteZeile, letzteSpalte - 1);
-  if (noetig > f.Zustand.DimMatrix) {
-    f.AnzahlMatrix_Edit->setText(QString::number(noetig));
-  }
-  // The shown solution no longer belongs to the matrix.
-  for (int r = 1; r < f.KxWerte_StringGrid->RowCount(); ++r) {
-    f.KxWerte_StringGrid->SetCell(1, r, QString());
-    f.KxWerte_StringGrid->SetCell(2, r, QString());
-  }
+  if (noetig > s.Dimension()) s.SetzeDimension(noetig);
   g->SetCol(c0);
   g->SetRow(r0);
   return true;
@@ -139,12 +130,12 @@ bool FuegeMatrixBlockEin(TForm1& f, const QString& text) {
 // in the K memory value and comment, in the G memory the value. Every row
 // whose value changed is read again. A block that does not fit K20 (or G20)
 // and the grid's columns changes nothing.
-bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
+bool FuegeSpeicherBlockEin(Modell& m, TStringGrid* g, Ort ort, const QString& text) {
   int breite = 0;
   const std::vector<QStringList> block = Zerlege(text, breite);
   const int hoehe = static_cast<int>(block.size());
   const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
-  const bool k = g == f.Variablen_StringGrid;
+  const bool k = ort == Ort::K;
   if (r0 + hoehe - 1 > kSpeicherZeilen || c0 + breite - 1 > g->ColCount() - 1) {
     const QString ab = QStringLiteral("%1%2%3")
                            .arg(k ? u'K' : u'G')
@@ -163,59 +154,43 @@ bool FuegeSpeicherBlockEin(TForm1& f, TStringGrid* g, const QString& text) {
   }
   g->SetEditorMode(false);
   const Blockwerte werte = WerteInZwischenablage();
+  Variablenspeicher& speicher = m.Speicher();
   for (int i = 0; i < hoehe; ++i) {
     for (int s = 0; s < breite; ++s) {
       QString feld = Feld(block, i, s);
       if (c0 + s != 1) {
-        g->SetCell(c0 + s, r0 + i, feld);
+        speicher.SetzeKommentar(r0 + i, feld);  // comments are never read
         continue;
       }
       feld.replace(QLatin1Char('.'), QLatin1Char(','));
-      f.SetzeText(g, 1, r0 + i, feld, Wert(werte, i, s));
+      speicher.Setze(k ? aufgabe::Seite::K : aufgabe::Seite::G, r0 + i, feld, Wert(werte, i, s));
     }
-    if (c0 != 1) continue;  // comments are never read
-    if (k)
-      f.K_ZeileBerechnen(r0 + i);
-    else
-      f.G_ZeileBerechnen(r0 + i);
   }
   g->SetCol(c0);
   g->SetRow(r0);
   return true;
 }
 
-// Several selected cells are copied as `block` writes them; a single one
-// as the grid copied it before.
-void KopiereAuswahl(TForm1& f, TStringGrid* g,
-                    KopierBlock (*block)(const TForm1&, const TStringGrid*,
-                                         const std::vector<std::pair<int, int>>&)) {
-  auto einzeln = g->OnKopieren;
-  g->OnKopieren = [&f, g, block, einzeln](int c, int r) {
+}  // namespace
+
+void VerbindeBlockkopie(const Modell& m, TStringGrid* g, Ort ort) {
+  // Several result rows can be chosen for copying, as in the coefficient grid.
+  if (ort == Ort::Ergebnis) g->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  auto block = ort == Ort::Ergebnis ? &ErgebnisZeilen : &Block;
+  g->OnKopieren = [&m, g, block, einzeln = g->OnKopieren](int c, int r) {
     const auto zellen = Auswahl(g);
     if (zellen.size() > 1)
-      f.Kopiere(block(f, g, zellen));
+      KopiereInZwischenablage(block(m, g, zellen));
     else if (einzeln)
       einzeln(c, r);
   };
 }
 
-}  // namespace
-
-void VerbindeTabellen(TForm1& f) {
-  TStringGrid* matrix = f.MatrixTab_StringGrid;
-  TStringGrid* ergebnis = f.KxWerte_StringGrid;
-  // Several result rows can be chosen for copying, as in the coefficient grid.
-  ergebnis->setSelectionMode(QAbstractItemView::ExtendedSelection);
-
-  KopiereAuswahl(f, matrix, Block);
-  KopiereAuswahl(f, ergebnis, ErgebnisZeilen);
-  matrix->OnBlockEinfuegen = [&f](const QString& text) { return FuegeMatrixBlockEin(f, text); };
-}
-
-void VerbindeSpeicherTabellen(TForm1& f) {
-  KopiereAuswahl(f, f.Variablen_StringGrid, Block);
-  for (TStringGrid* g : {f.Variablen_StringGrid, f.G_Variablen_StringGrid})
-    g->OnBlockEinfuegen = [&f, g](const QString& text) {
-      return FuegeSpeicherBlockEin(f, g, text);
+void VerbindeBlockeinfuegen(Modell& m, TStringGrid* g, Ort ort) {
+  if (ort == Ort::Matrix)
+    g->OnBlockEinfuegen = [&m, g](const QString& text) { return FuegeMatrixBlockEin(m, g, text); };
+  else
+    g->OnBlockEinfuegen = [&m, g, ort](const QString& text) {
+      return FuegeSpeicherBlockEin(m, g, ort, text);
     };
 }

@@ -29,12 +29,14 @@
 #include <map>
 #include <utility>
 
-#include "app/MainQuorvel.h"
+#include "app/Ziehen.h"
+#include "app/Zwischenablage.h"
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
-#include "forms/StringGrid.h"
-#include "logik/Speicher.h"
+#include "forms/Steuerelemente.h"
+#include "modell/Modell.h"
+#include "modell/Text.h"
 
 namespace {
 
@@ -106,6 +108,13 @@ class TZeilenDelegat : public QStyledItemDelegate {
  private:
   mutable std::map<std::pair<QString, int>, QStaticText> texte_;
 };
+
+// The drags the page takes: every shown value but the memory's own, as a
+// drop on the K memory's value cell takes them.
+bool NimmtAuf(const QWidget* quelle) {
+  const std::optional<Ort> ort = OrtVon(quelle);
+  return ort && Ziehregel(Ort::K, *ort) == Folge::Kopie;
+}
 
 QString Gekuerzt(const QString& text, int zeichen) {
   return text.size() <= zeichen ? text : text.left(zeichen - 1) + QChar(0x2026);
@@ -396,16 +405,6 @@ void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
   }
 }
 
-void TZeigerFlaeche::focusInEvent(QFocusEvent* e) {
-  QWidget::focusInEvent(e);
-  update();
-}
-
-void TZeigerFlaeche::focusOutEvent(QFocusEvent* e) {
-  QWidget::focusOutEvent(e);
-  update();
-}
-
 void TZeigerFlaeche::resizeEvent(QResizeEvent* /*e*/) {
   szene_.reset();
   bild_ = QPixmap();
@@ -423,6 +422,8 @@ void TZeigerFlaeche::wheelEvent(QWheelEvent* e) {
 }
 
 bool TZeigerFlaeche::event(QEvent* e) {
+  // The frame that shows the focus comes and goes with it.
+  if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) update();
   if (e->type() == QEvent::ToolTip) {
     auto* hilfe = static_cast<QHelpEvent*>(e);
     const QString text = ErklaerungAn(hilfe->pos());
@@ -440,17 +441,24 @@ bool TZeigerFlaeche::event(QEvent* e) {
 // ---------------------------------------------------------------------------
 // The page
 
-TZeigerdiagramm::TZeigerdiagramm(QWidget* seite, TForm1& form) : QWidget(seite), form_(form) {
-  setObjectName(QStringLiteral("Zeigerdiagramm"));
+TZeigerdiagramm::TZeigerdiagramm(QWidget* eltern) : QWidget(eltern) {
   setFont(DiagrammSchrift());
-  auto* seitenRahmen = new QVBoxLayout(seite);
-  seitenRahmen->setContentsMargins(4, 4, 4, 4);
-  seitenRahmen->addWidget(this);
-
-  OnDragOver = [this](QWidget* quelle, int, int, bool& annehmen) {
-    annehmen = form_.SpeicherNimmtAn(quelle);
-  };
+  OnDragOver = [](QWidget* quelle, int, int, bool& annehmen) { annehmen = NimmtAuf(quelle); };
   OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
+}
+
+void TZeigerdiagramm::VerbindeModell() {
+  Modell& m = *m_;
+  // The model reports every change of the values, whoever makes it
+  // (typing, drops, examples, deleting, solving, a file). Before this page
+  // is built there is nothing to follow: it reads every value when built.
+  auto vormerken = [this] { Vormerken(); };
+  connect(&m.Speicher(), &Variablenspeicher::ZeileGeaendert, this, vormerken);
+  connect(m.System().Ergebnisse(), &QAbstractItemModel::dataChanged, this, vormerken);
+  connect(&m.System(), &Gleichungssystem::DimensionGeaendert, this, vormerken);
+  connect(&m.System(), &Gleichungssystem::UebungGeaendert, this, vormerken);
+  connect(&m.Formel(), &Formelfeld::ErgebnisGeaendert, this, vormerken);
+  connect(&m, &Modell::FormatGeaendert, this, vormerken);
 }
 
 void TZeigerdiagramm::showEvent(QShowEvent* e) {
@@ -460,17 +468,6 @@ void TZeigerdiagramm::showEvent(QShowEvent* e) {
 
 void TZeigerdiagramm::Baue() {
   if (Diagramm) return;
-  // The memory and the results report every cell they change, whoever
-  // changes it (typing, drops, examples, deleting, solving). Before this
-  // page is built there is nothing to follow: it reads every value below.
-  form_.BaueMatrixseite();
-  for (TStringGrid* g : {form_.Variablen_StringGrid, form_.KxWerte_StringGrid}) {
-    QAbstractItemModel* m = g->model();
-    connect(m, &QAbstractItemModel::dataChanged, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] { Vormerken(); });
-    connect(m, &QAbstractItemModel::modelReset, this, [this] { Vormerken(); });
-  }
   Werte_Liste = new QTreeWidget(this);
   Werte_Liste->setObjectName(QStringLiteral("Werte_Liste"));
   Werte_Liste->setHeaderHidden(true);
@@ -512,7 +509,7 @@ void TZeigerdiagramm::Baue() {
   knoepfe->addWidget(Einpassen_Button);
   links->addLayout(knoepfe);
   auto* rahmen = new QHBoxLayout(this);
-  rahmen->setContentsMargins(0, 0, 0, 0);
+  rahmen->setContentsMargins(4, 4, 4, 4);
   rahmen->addLayout(links);
   rahmen->addWidget(Diagramm, 1);
   Werte_Liste->setFixedWidth(300);
@@ -553,43 +550,30 @@ void TZeigerdiagramm::Vormerken() {
 }
 
 std::vector<TZeigerdiagramm::Wert> TZeigerdiagramm::SammleWerte() const {
-  const int format = form_.Zustand.ZahlenFormat;
+  const int format = m_->ZahlenFormat();
   std::vector<Wert> werte;
   auto neu = [&](QString schluessel, int quelle, const ZKZahl& z, QString name, QString kommentar) {
     werte.push_back({std::move(schluessel), quelle, double(z.Realteil), double(z.Imaginaerteil),
                      std::move(name), std::move(kommentar), AusAnsi(ExponentialText(z, format)),
                      AusAnsi(KomponentenText(z, format))});
   };
-  auto lies = [](const QString& text, ZKZahl& z, std::size_t puffer) {
-    return LiesZKZahl(NachAnsi(text), z, puffer) != ZKForm::Keine;
-  };
-
   // The memory: what the formulas use, for every readable value cell.
-  const TStringGrid* k = form_.Variablen_StringGrid;
-  for (int r = 1; r <= 20; ++r) {
-    ZKZahl z;
-    if (!lies(k->Cells(1, r), z, kSpeicherPuffer)) continue;
+  const Variablenspeicher& speicher = m_->Speicher();
+  for (int r = 1; r <= Variablenspeicher::kZeilen; ++r) {
+    const std::optional<ZKZahl> z = speicher.Zahl(r);
+    if (!z) continue;
     const QString name = QStringLiteral("K%1").arg(r);
-    neu(name, QuelleSpeicher, form_.Zustand.K_VarSpeicher[r], name, k->Cells(2, r).trimmed());
+    neu(name, QuelleSpeicher, *z, name, speicher.Kommentar(r).trimmed());
   }
-  // The solutions as shown; a zero value has an empty component text.
-  const TStringGrid* x = form_.KxWerte_StringGrid;
-  for (int r = 1; r < x->RowCount(); ++r) {
-    ZKZahl z;
-    const QString komponenten = x->Cells(2, r);
-    if (!lies(komponenten.isEmpty() ? x->Cells(1, r) : komponenten, z, kZellPuffer)) continue;
-    const QString name = QStringLiteral("X%1").arg(r);
-    neu(name, QuelleLoesung, z, name, {});
+  // The solutions shown.
+  const std::vector<ZKZahl> x = m_->System().Loesung();
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    const QString name = QStringLiteral("X%1").arg(i + 1);
+    neu(name, QuelleLoesung, x[i], name, {});
   }
-  // The formula's result: "exponential  =  component", or an error text.
-  const QString ergebnis = form_.ZK_Rechenfeld_Label->text();
-  const qsizetype gleich = ergebnis.indexOf(QLatin1Char('='));
-  if (gleich >= 0) {
-    const QString komponenten = ergebnis.mid(gleich + 1).trimmed();
-    ZKZahl z;
-    if (lies(komponenten.isEmpty() ? ergebnis.left(gleich).trimmed() : komponenten, z, kZellPuffer))
-      neu(QStringLiteral("ZK"), QuelleRechenfeld, z, QStringLiteral("ZK"), {});
-  }
+  // The formula's result (an error text has no value).
+  if (const std::optional<ZKZahl> zk = m_->Formel().Wert())
+    neu(QStringLiteral("ZK"), QuelleRechenfeld, *zk, QStringLiteral("ZK"), {});
   return werte;
 }
 
@@ -622,7 +606,7 @@ void TZeigerdiagramm::Aktualisiere() {
   }
   QString summenErklaerung;
   if (teile >= 2) {
-    const int format = form_.Zustand.ZahlenFormat;
+    const int format = m_->ZahlenFormat();
     summenErklaerung = QStringLiteral("Summe der Zeigerkette:\n") +
                        AusAnsi(ExponentialText(summe, format)) + QStringLiteral("  =  ") +
                        AusAnsi(KomponentenText(summe, format));
@@ -688,9 +672,9 @@ void TZeigerdiagramm::HakenGeaendert(QTreeWidgetItem* item) {
   Vormerken();
 }
 
-void TZeigerdiagramm::Ablegen(QWidget* quelle) {
-  if (!form_.SpeicherNimmtAn(quelle)) return;
-  NimmAuf(form_.Zustand.KopierText, form_.Zustand.KopierWert);
+void TZeigerdiagramm::Ablegen(const QWidget* quelle) {
+  if (!NimmtAuf(quelle)) return;
+  NimmAuf(m_->KopierText(), m_->KopierWert());
 }
 
 void TZeigerdiagramm::Einfuegen() {
@@ -707,7 +691,7 @@ void TZeigerdiagramm::KopiereWert() {
   if (!item || !item->parent()) return;  // a group has no value of its own
   const QString schluessel = item->data(0, Qt::UserRole).toString();
   for (const Wert& w : SammleWerte())
-    if (w.schluessel == schluessel) form_.Kopiere(w.exponential);
+    if (w.schluessel == schluessel) KopiereInZwischenablage(w.exponential, std::nullopt);
 }
 
 void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& wert) {
@@ -720,10 +704,8 @@ void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& 
         QStringLiteral("Falscheingabe!"), MB_OK);
     return;
   }
-  TStringGrid* k = form_.Variablen_StringGrid;
-  int frei = 0;
-  for (int r = 1; r <= 20 && frei == 0; ++r)
-    if (SpeicherZelleLeer(NachAnsi(k->Cells(1, r)))) frei = r;
+  Variablenspeicher& speicher = m_->Speicher();
+  const int frei = speicher.ErsteFreieZeile();
   if (frei == 0) {
     TApplication::MessageBox(
         QStringLiteral("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
@@ -732,9 +714,8 @@ void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& 
     return;
   }
   // As a drop on the memory's value cell: the comment stays, G follows,
-  // and a result's value comes with its text.
-  form_.SetzeText(k, 1, frei, text, wert);
-  form_.K_ZeileBerechnen(frei);
+  // a result's value comes with its text, and K is the typed side.
+  speicher.Setze(aufgabe::Seite::K, frei, text, wert);
   haken_[QStringLiteral("K%1").arg(frei)] = true;
   Aktualisiere();
 }

@@ -2,12 +2,11 @@
 // The fourth notebook page: the values the calculator holds, drawn as
 // phasors in the complex plane.
 //
-// The page gathers the values (memory K1..K20 with their comments, the
-// matrix page's solutions X1..Xn, the formula field's result ZK), lists them
-// with a checkbox each, and hands the ticked ones to TZeigerFlaeche, which
-// paints what the geometry unit (Zeigergeometrie.h) lays out. It follows
-// every change: the memory and result grids report their cells, the formula
-// field and the display format call Vormerken.
+// The page gathers the model's numbers (memory K1..K20 with their comments,
+// the solutions X1..Xn, the formula field's result ZK; never a shown text
+// read back), lists them with a checkbox each, and hands the ticked ones to
+// TZeigerFlaeche, which paints what the geometry unit (Zeigergeometrie.h)
+// lays out. It follows the model's signals.
 #ifndef QUORVEL_APP_ZEIGERDIAGRAMM_H
 #define QUORVEL_APP_ZEIGERDIAGRAMM_H
 
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Modellansicht.h"
 #include "complex/ZKZahl.h"
 #include "forms/Steuerung.h"
 #include "zeiger/Zeigergeometrie.h"
@@ -29,7 +29,6 @@ class QPainter;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-class TForm1;
 
 // Where a value comes from; each source has its own colour.
 enum ZeigerQuelle : int { QuelleSpeicher = 0, QuelleLoesung = 1, QuelleRechenfeld = 2 };
@@ -77,8 +76,6 @@ class TZeigerFlaeche : public QWidget {
   void resizeEvent(QResizeEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   bool event(QEvent* e) override;
-  void focusInEvent(QFocusEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   Szene BaueSzeneFuer(QSize groesse) const;
@@ -106,9 +103,11 @@ class TZeigerFlaeche : public QWidget {
 // picture's copy and export menu. The page is hidden when the window opens:
 // its list, buttons and drawing are built when it is first shown (or a
 // picture is asked for), and follow the values from then on.
-class TZeigerdiagramm : public QWidget, public TSteuerung {
+class TZeigerdiagramm : public QWidget, public TSteuerung, public Modellansicht {
+  Q_OBJECT
+
  public:
-  TZeigerdiagramm(QWidget* seite, TForm1& form);
+  explicit TZeigerdiagramm(QWidget* eltern = nullptr);
 
   // Null until the page is first shown.
   QTreeWidget* Werte_Liste = nullptr;
@@ -126,7 +125,7 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
 
   // The drop of a right-button drag: the carried value goes into the first
   // memory row whose value cell is empty, as if typed there.
-  void Ablegen(QWidget* quelle);
+  void Ablegen(const QWidget* quelle);
   // Ctrl+V anywhere on the page: the clipboard's text, as a drop takes it.
   void Einfuegen();
   // Ctrl+C on a value of the list: its exponential form as the list shows it.
@@ -142,6 +141,7 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   void showEvent(QShowEvent* e) override;
 
  private:
+  void VerbindeModell() override;
   void Baue();
   struct Wert {
     QString schluessel;  // K3, X2, ZK
@@ -158,7 +158,6 @@ class TZeigerdiagramm : public QWidget, public TSteuerung {
   void ZeigeMenue(QPoint p);
   void SpeichereMitDialog(bool svg);
 
-  TForm1& form_;
   QTreeWidgetItem* gruppen_[3];
   // Ticked or not, per value, for the whole run: a value that disappears
   // while being retyped comes back as it was. New values start ticked.

@@ -8,13 +8,13 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
-#include <QVBoxLayout>
+#include <QStatusBar>
 #include <QWindow>
 #include <algorithm>
 
 #include "forms/Anwendung.h"
 
-TForm::TForm(QWidget* parent) : QWidget(parent), ziehen_(new TZiehVerwalter(this)) {
+TForm::TForm(QWidget* parent) : QMainWindow(parent), ziehen_(new TZiehVerwalter(this)) {
   Beobachte(this);
 }
 
@@ -32,15 +32,16 @@ void TForm::Beobachte(QWidget* w) {
 
 void TForm::SetzeInhalt(QWidget* inhalt) {
   inhalt->setAutoFillBackground(true);
-  rollbereich_ = new QScrollArea(this);
-  rollbereich_->setObjectName(QStringLiteral("Rollbereich"));
+  rollbereich_ = qobject_cast<QScrollArea*>(centralWidget());
+  if (!rollbereich_ || rollbereich_->widget() != inhalt) {
+    rollbereich_ = new QScrollArea(this);
+    rollbereich_->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich_->setWidget(inhalt);
+    setCentralWidget(rollbereich_);
+  }
   rollbereich_->setFrameShape(QFrame::NoFrame);
   // Only the controls are Tab stops, as without the scroll area.
   rollbereich_->setFocusPolicy(Qt::NoFocus);
-  rollbereich_->setWidget(inhalt);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(rollbereich_);
   PasseAnBildschirm();
 }
 
@@ -56,8 +57,12 @@ QMargins TForm::Rahmen() const {
 void TForm::PasseAnBildschirm() {
   if (!rollbereich_ || !rollbereich_->widget()) return;
   QSize design = rollbereich_->widget()->size();
-  if (const QWidget* leiste = layout() ? layout()->menuBar() : nullptr)
-    design.rheight() += leiste->sizeHint().height();
+  if (const QWidget* leiste = menuWidget()) design.rheight() += leiste->sizeHint().height();
+  if (const auto* status = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+    design.rheight() += status->sizeHint()
+                            .expandedTo(status->minimumSize())
+                            .boundedTo(status->maximumSize())
+                            .height();
   QSize groesse = design;
   if (const QScreen* s = screen()) {
     const QMargins r = Rahmen();
@@ -79,7 +84,7 @@ void TForm::Platziere(QPoint position) {
 }
 
 void TForm::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
+  QMainWindow::showEvent(e);
   // A window moved to another screen fits that one.
   if (!bildschirmVerbunden_ && windowHandle()) {
     bildschirmVerbunden_ = true;
@@ -190,5 +195,5 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
     default:
       break;
   }
-  return QWidget::eventFilter(objekt, e);
+  return QMainWindow::eventFilter(objekt, e);
 }

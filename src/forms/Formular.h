@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A top-level window of the program: key preview, mouse presses delivered
-// to the controls' OnMouseDown, and the right-button drag between controls.
-// The form sees these events through a filter on each of its own widgets,
-// also those added later; other windows' events never pass it.
+// A top-level window of the program (a main window: its form may give it a
+// menu bar and a status bar): key preview, mouse presses delivered to the
+// controls' OnMouseDown, and the right-button drag between controls. The
+// form sees these events through a filter on each of its own widgets, also
+// those added later; other windows' events never pass it.
 #ifndef QUORVEL_FORMS_FORMULAR_H
 #define QUORVEL_FORMS_FORMULAR_H
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 #include <functional>
 
 #include "forms/Steuerung.h"
@@ -15,7 +16,7 @@
 class QKeyEvent;
 class QScrollArea;
 
-class TForm : public QWidget {
+class TForm : public QMainWindow {
   Q_OBJECT
   Q_PROPERTY(bool KeyPreview MEMBER KeyPreview)
 
@@ -31,9 +32,11 @@ class TForm : public QWidget {
   TZiehVerwalter& Ziehen() { return *ziehen_; }
 
   // Puts the design content (a widget of fixed size, holding every control)
-  // into the window. Where the free area of the screen is smaller than the
-  // content, the window takes what fits and the content scrolls; elsewhere
-  // the window has the content's size and shows no scroll bars.
+  // into the window, in a scroll area (the form's own, when the content is
+  // already the widget of the window's central scroll area). Where the free
+  // area of the screen is smaller than the content, the window takes what
+  // fits and the content scrolls; elsewhere the window has the content's
+  // size and shows no scroll bars.
   void SetzeInhalt(QWidget* inhalt);
   QScrollArea* Rollbereich() const { return rollbereich_; }
   // Moves the window's frame to a design position, or just as far from it
@@ -42,8 +45,8 @@ class TForm : public QWidget {
   // The frame's parts beyond the client area: known once shown, estimated
   // before.
   QMargins Rahmen() const;
-  // Sizes the window to its content (and a menu bar above it), bounded by
-  // the free area of its screen.
+  // Sizes the window to its content (and a menu bar above it, a status bar
+  // below), bounded by the free area of its screen.
   void PasseAnBildschirm();
 
  protected:

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,57 +19,62 @@
 #include "forms/Anwendung.h"
 #include "forms/Steuerelemente.h"
 
-// The view sees only the scrollable cells; the fixed row and column are its
-// header sections and the corner label.
-class TZellModell : public QAbstractTableModel {
+// The grid's own table, for a grid given no model: a sparse store of texts
+// in grid coordinates, fixed cells included, that keeps the text of cells
+// outside the current counts. The scrollable cells are its cells, the
+// fixed row and column its header titles.
+class TTextTabelle : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  explicit TZellModell(TStringGrid* g) : QAbstractTableModel(g), g_(g) {}
+  TTextTabelle(TStringGrid* g, int spalten, int zeilen)
+      : QAbstractTableModel(g), g_(g), spalten_(spalten), zeilen_(zeilen) {}
 
   int rowCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, g_->rowCount_ - g_->fixedRows_);
+    return p.isValid() ? 0 : std::max(0, zeilen_ - g_->fixedRows_);
   }
   int columnCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, g_->colCount_ - g_->fixedCols_);
+    return p.isValid() ? 0 : std::max(0, spalten_ - g_->fixedCols_);
   }
-  QVariant data(const QModelIndex& i, int role) const override {
-    if (role == Qt::BackgroundRole) {
-      const auto farbe = g_->farben_.find({i.column() + g_->fixedCols_, i.row() + g_->fixedRows_});
-      return farbe == g_->farben_.end() ? QVariant() : QVariant(farbe->second);
-    }
-    if (role == Qt::AccessibleDescriptionRole) {
-      const auto b =
-          g_->beschreibungen_.find({i.column() + g_->fixedCols_, i.row() + g_->fixedRows_});
-      return b == g_->beschreibungen_.end() ? QVariant() : QVariant(b->second);
-    }
+  QVariant data(const QModelIndex& i, int role = Qt::DisplayRole) const override {
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return g_->Cells(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
+    return Text(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
   }
-  QVariant headerData(int s, Qt::Orientation o, int role) const override {
-    if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
-    if (role == Qt::AccessibleTextRole) return g_->Titel(o, s);
+  QVariant headerData(int s, Qt::Orientation o, int role = Qt::DisplayRole) const override {
     if (role != Qt::DisplayRole) return {};
     // Without a fixed row (or column) there is no header text: row 0 holds values.
-    if (o == Qt::Horizontal)
-      return g_->fixedRows_ > 0 ? g_->Cells(s + g_->fixedCols_, 0) : QString();
-    return g_->fixedCols_ > 0 ? g_->Cells(0, s + g_->fixedRows_) : QString();
+    if (o == Qt::Horizontal) return g_->fixedRows_ > 0 ? Text(s + g_->fixedCols_, 0) : QString();
+    return g_->fixedCols_ > 0 ? Text(0, s + g_->fixedRows_) : QString();
   }
   Qt::ItemFlags flags(const QModelIndex&) const override {
-    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (g_->optionen_.Editieren) f |= Qt::ItemIsEditable;
-    return f;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
   }
   bool setData(const QModelIndex& i, const QVariant& v, int role) override {
     if (role != Qt::EditRole) return false;
-    // A closing editor hands back the text it already put there: that is
-    // no new text (OnZelleGeschrieben must not follow).
-    const int col = i.column() + g_->fixedCols_, row = i.row() + g_->fixedRows_;
-    if (g_->Cells(col, row) != v.toString()) g_->SetCell(col, row, v.toString());
+    SetzeText(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_, v.toString());
+    return true;
+  }
+  bool setHeaderData(int s, Qt::Orientation o, const QVariant& v, int role) override {
+    if (role != Qt::EditRole) return false;
+    if (o == Qt::Horizontal)
+      SetzeText(s + g_->fixedCols_, 0, v.toString());
+    else
+      SetzeText(0, s + g_->fixedRows_, v.toString());
     return true;
   }
 
-  void ZelleGeaendert(int col, int row) {
+  QString Text(int col, int row) const {
+    const auto it = zellen_.find({col, row});
+    return it == zellen_.end() ? QString() : it->second;
+  }
+  // A text that is the cell's already is no change (a closing editor hands
+  // back the text it put there).
+  void SetzeText(int col, int row, const QString& text) {
+    if (col < 0 || row < 0 || Text(col, row) == text) return;
+    if (text.isEmpty())
+      zellen_.erase({col, row});
+    else
+      zellen_[{col, row}] = text;
     const int c = col - g_->fixedCols_, r = row - g_->fixedRows_;
     if (c < 0 && r < 0) return;
     if (r < 0) {
@@ -79,28 +85,61 @@ class TZellModell : public QAbstractTableModel {
       emit dataChanged(index(r, c), index(r, c));
     }
   }
-  void SetzeZeilen(int n) {
-    const int alt = rowCount(), neu = std::max(0, n - g_->fixedRows_);
-    if (neu < alt) beginRemoveRows({}, neu, alt - 1);
-    if (neu > alt) beginInsertRows({}, alt, neu - 1);
-    g_->rowCount_ = n;
-    if (neu < alt) endRemoveRows();
-    if (neu > alt) endInsertRows();
+  // The rows (Vertical) or columns (Horizontal), headers included, to n.
+  void SetzeAnzahl(Qt::Orientation o, int n) {
+    const bool zeilen = o == Qt::Vertical;
+    const int alt = zeilen ? rowCount() : columnCount();
+    const int neu = std::max(0, n - (zeilen ? g_->fixedRows_ : g_->fixedCols_));
+    if (neu < alt)
+      zeilen ? beginRemoveRows({}, neu, alt - 1) : beginRemoveColumns({}, neu, alt - 1);
+    if (neu > alt)
+      zeilen ? beginInsertRows({}, alt, neu - 1) : beginInsertColumns({}, alt, neu - 1);
+    (zeilen ? zeilen_ : spalten_) = n;
+    if (neu < alt) zeilen ? endRemoveRows() : endRemoveColumns();
+    if (neu > alt) zeilen ? endInsertRows() : endInsertColumns();
   }
   // Which cells are headers changes every index: the view starts afresh.
   template <class F>
   void SetzeFeste(const F& aenderung) {
     beginResetModel();
     aenderung();
+    spalten_ = std::max(spalten_, g_->fixedCols_ + 1);
+    zeilen_ = std::max(zeilen_, g_->fixedRows_ + 1);
     endResetModel();
   }
-  void SetzeSpalten(int n) {
-    const int alt = columnCount(), neu = std::max(0, n - g_->fixedCols_);
-    if (neu < alt) beginRemoveColumns({}, neu, alt - 1);
-    if (neu > alt) beginInsertColumns({}, alt, neu - 1);
-    g_->colCount_ = n;
-    if (neu < alt) endRemoveColumns();
-    if (neu > alt) endInsertColumns();
+
+ private:
+  TStringGrid* g_;
+  int spalten_, zeilen_;
+  std::map<std::pair<int, int>, QString> zellen_;
+};
+
+// What the view shows: the viewed model's cells and titles, with what the
+// grid adds to them: the spoken titles of rows and columns, left-aligned
+// headers, cell colours from a role, and editing only where the grid allows it.
+class TZellModell : public QIdentityProxyModel {
+  Q_OBJECT
+
+ public:
+  explicit TZellModell(TStringGrid* g) : QIdentityProxyModel(g), g_(g) {}
+
+  QVariant data(const QModelIndex& i, int role = Qt::DisplayRole) const override {
+    if (role == Qt::BackgroundRole && g_->farbrolle_ >= 0) {
+      const QVariant wert = QIdentityProxyModel::data(i, g_->farbrolle_);
+      const auto farbe = g_->farben_.find(wert.toInt());
+      if (wert.isValid() && farbe != g_->farben_.end()) return farbe->second;
+    }
+    return QIdentityProxyModel::data(i, role);
+  }
+  QVariant headerData(int s, Qt::Orientation o, int role = Qt::DisplayRole) const override {
+    if (role == Qt::TextAlignmentRole) return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role == Qt::AccessibleTextRole) return g_->Titel(o, s);
+    return QIdentityProxyModel::headerData(s, o, role);
+  }
+  Qt::ItemFlags flags(const QModelIndex& i) const override {
+    Qt::ItemFlags f = QIdentityProxyModel::flags(i);
+    if (!g_->optionen_.Editieren) f &= ~Qt::ItemIsEditable;
+    return f;
   }
 
  private:
@@ -178,6 +217,12 @@ class TZellDelegat : public QStyledItemDelegate {
     if (e->type() == QEvent::FocusOut && o == g_->editor_ && QApplication::focusWidget() == g_ &&
         g_->state() == QAbstractItemView::EditingState)
       return false;
+    // Qt's delegate claims Escape for the editor before any shortcut; a
+    // window's own Escape (leaving every grid's editor) comes first. Without
+    // one the key still reaches the editor and closes it.
+    if (e->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Cancel))
+      return false;
     if (e->type() == QEvent::KeyPress) {
       auto* editor = static_cast<QWidget*>(o);
       auto* k = static_cast<QKeyEvent*>(e);
@@ -215,13 +260,37 @@ class TZellDelegat : public QStyledItemDelegate {
 TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
                          Optionen optionen)
     : QTableView(parent),
-      colCount_(colCount),
-      rowCount_(rowCount),
       fixedCols_(std::clamp(fixedCols, 0, 1)),
       fixedRows_(std::clamp(fixedRows, 0, 1)),
       optionen_(optionen) {
+  tabelle_ = new TTextTabelle(this, std::max(colCount, fixedCols_ + 1),
+                              std::max(rowCount, fixedRows_ + 1));
   modell_ = new TZellModell(this);
+  modell_->setSourceModel(tabelle_);
+  // Before the view's own handlers: an editor in a cell that goes must be
+  // closed while its cell is still there, and no editor may open on the
+  // cell the view makes current instead.
+  connect(modell_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+          [this](const QModelIndex&, int von, int bis) {
+            VorGroessenaenderung(currentIndex().row() >= von && currentIndex().row() <= bis);
+          });
+  connect(modell_, &QAbstractItemModel::columnsAboutToBeRemoved, this,
+          [this](const QModelIndex&, int von, int bis) {
+            VorGroessenaenderung(currentIndex().column() >= von && currentIndex().column() <= bis);
+          });
+  connect(modell_, &QAbstractItemModel::rowsAboutToBeInserted, this,
+          [this] { VorGroessenaenderung(false); });
+  connect(modell_, &QAbstractItemModel::columnsAboutToBeInserted, this,
+          [this] { VorGroessenaenderung(false); });
   setModel(modell_);
+  // After them: the view has let go of what it had to.
+  for (auto signal : {&QAbstractItemModel::rowsRemoved, &QAbstractItemModel::rowsInserted,
+                      &QAbstractItemModel::columnsRemoved, &QAbstractItemModel::columnsInserted})
+    connect(modell_, signal, this, [this] { NachGroessenaenderung(); });
+  connect(modell_, &QAbstractItemModel::modelReset, this, [this] {
+    WendeBreitenAn();  // the reset forgot the section sizes
+    setCurrentIndex(Index(fixedCols_, fixedRows_));
+  });
   setItemDelegate(new TZellDelegat(this));
   setCornerButtonEnabled(false);
   setWordWrap(false);
@@ -237,7 +306,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
     h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
   RichteFesteEin();
-  breiten_.assign(static_cast<std::size_t>(colCount_), standardBreite_);
+  breiten_.assign(static_cast<std::size_t>(ColCount()), standardBreite_);
   SetDefaultRowHeight(standardHoehe_);
   WendeBreitenAn();
   setCurrentIndex(Index(fixedCols_, fixedRows_));
@@ -247,6 +316,15 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
 }
 
 TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 5, 5, 1, 1, {}) {}
+
+void TStringGrid::SetzeModell(QAbstractItemModel* modell) {
+  SchliesseEditor();
+  modell_->setSourceModel(modell ? modell : tabelle_);
+}
+
+bool TStringGrid::EigeneTabelle() const {
+  return modell_->sourceModel() == tabelle_;
+}
 
 void TStringGrid::RichteFesteEin() {
   horizontalHeader()->setVisible(fixedRows_ > 0);
@@ -259,6 +337,7 @@ void TStringGrid::RichteFesteEin() {
     ecke_->setAutoFillBackground(true);
     ecke_->setBackgroundRole(QPalette::Button);
     ecke_->setIndent(3);
+    ecke_->setText(Cells(0, 0));
   } else if (!ecke && ecke_) {
     delete ecke_;
     ecke_ = nullptr;
@@ -269,11 +348,8 @@ void TStringGrid::SetFixedCols(int n) {
   n = std::clamp(n, 0, 1);
   if (n == fixedCols_) return;
   SchliesseEditor();
-  modell_->SetzeFeste([&] {
-    fixedCols_ = n;
-    colCount_ = std::max(colCount_, n + 1);
-  });
-  breiten_.resize(static_cast<std::size_t>(colCount_), standardBreite_);
+  tabelle_->SetzeFeste([&] { fixedCols_ = n; });
+  breiten_.resize(static_cast<std::size_t>(std::max(ColCount(), 1)), standardBreite_);
   RichteFesteEin();
   WendeBreitenAn();
   setCurrentIndex(Index(fixedCols_, fixedRows_));
@@ -283,12 +359,9 @@ void TStringGrid::SetFixedRows(int n) {
   n = std::clamp(n, 0, 1);
   if (n == fixedRows_) return;
   SchliesseEditor();
-  modell_->SetzeFeste([&] {
-    fixedRows_ = n;
-    rowCount_ = std::max(rowCount_, n + 1);
-  });
+  tabelle_->SetzeFeste([&] { fixedRows_ = n; });
   RichteFesteEin();
-  WendeBreitenAn();  // the reset forgot the section sizes
+  WendeBreitenAn();
   setCurrentIndex(Index(fixedCols_, fixedRows_));
 }
 
@@ -303,23 +376,42 @@ TStringGrid::~TStringGrid() {
   delete modell_;
 }
 
+int TStringGrid::ColCount() const {
+  return modell_->columnCount() + fixedCols_;
+}
+
+int TStringGrid::RowCount() const {
+  return modell_->rowCount() + fixedRows_;
+}
+
 QString TStringGrid::Cells(int col, int row) const {
-  const auto it = zellen_.find({col, row});
-  return it == zellen_.end() ? QString() : it->second;
+  if (col < 0 || row < 0) return {};
+  // The own table keeps the text of cells outside its counts too.
+  if (EigeneTabelle()) return tabelle_->Text(col, row);
+  if (col < fixedCols_ && row < fixedRows_) return eckeText_;
+  if (row < fixedRows_) return modell_->headerData(col - fixedCols_, Qt::Horizontal).toString();
+  if (col < fixedCols_) return modell_->headerData(row - fixedRows_, Qt::Vertical).toString();
+  return Index(col, row).data(Qt::EditRole).toString();
 }
 
 void TStringGrid::SetCell(int col, int row, const QString& text) {
   if (col < 0 || row < 0) return;
-  if (text.isEmpty())
-    zellen_.erase({col, row});
-  else
-    zellen_[{col, row}] = text;
   if (col < fixedCols_ && row < fixedRows_) {
+    eckeText_ = text;
     if (ecke_) ecke_->setText(text);
+  }
+  if (EigeneTabelle()) {
+    tabelle_->SetzeText(col, row, text);
     return;
   }
-  modell_->ZelleGeaendert(col, row);
-  Ereignis(OnZelleGeschrieben, col, row);
+  QAbstractItemModel* quelle = modell_->sourceModel();
+  if (col < fixedCols_ && row < fixedRows_) return;
+  if (row < fixedRows_)
+    quelle->setHeaderData(col - fixedCols_, Qt::Horizontal, text, Qt::EditRole);
+  else if (col < fixedCols_)
+    quelle->setHeaderData(row - fixedRows_, Qt::Vertical, text, Qt::EditRole);
+  else if (const QModelIndex i = Index(col, row); i.isValid())
+    modell_->setData(i, text, Qt::EditRole);
 }
 
 QModelIndex TStringGrid::Index(int col, int row) const {
@@ -327,37 +419,39 @@ QModelIndex TStringGrid::Index(int col, int row) const {
 }
 
 void TStringGrid::SetColCount(int n) {
-  n = std::max(n, fixedCols_ + 1);
-  if (n == colCount_) return;
-  if (n < colCount_ && Col() >= n) SchliesseEditor();
-  AendereGroesse([&] { modell_->SetzeSpalten(n); });
-  breiten_.resize(static_cast<std::size_t>(n), standardBreite_);
-  WendeBreitenAn();
+  if (!EigeneTabelle()) return;
+  tabelle_->SetzeAnzahl(Qt::Horizontal, std::max(n, fixedCols_ + 1));
 }
 
 void TStringGrid::SetRowCount(int n) {
-  n = std::max(n, fixedRows_ + 1);
-  if (n == rowCount_) return;
-  if (n < rowCount_ && Row() >= n) SchliesseEditor();
-  AendereGroesse([&] { modell_->SetzeZeilen(n); });
+  if (!EigeneTabelle()) return;
+  tabelle_->SetzeAnzahl(Qt::Vertical, std::max(n, fixedRows_ + 1));
 }
 
-void TStringGrid::AendereGroesse(const std::function<void()>& aenderung) {
-  const bool editiert = state() == EditingState;
+void TStringGrid::VorGroessenaenderung(bool entferntAktuelle) {
+  if (entferntAktuelle) SchliesseEditor();
+  warEditiert_ = state() == EditingState;
   groesseAendern_ = true;
-  aenderung();
+}
+
+void TStringGrid::NachGroessenaenderung() {
   groesseAendern_ = false;
   // Qt keeps the editor of a remaining cell open after removing rows or
   // columns, but forgets that the view is editing.
-  if (editiert && editor_ && state() != EditingState) setState(EditingState);
+  if (warEditiert_ && editor_ && state() != EditingState) setState(EditingState);
+  WendeBreitenAn();
 }
 
 int TStringGrid::ColWidths(int col) const {
-  return col >= 0 && col < colCount_ ? breiten_[static_cast<std::size_t>(col)] : 0;
+  if (col < 0 || col >= ColCount()) return 0;
+  return static_cast<std::size_t>(col) < breiten_.size() ? breiten_[static_cast<std::size_t>(col)]
+                                                         : standardBreite_;
 }
 
 void TStringGrid::SetColWidths(int col, int breite) {
-  if (col < 0 || col >= colCount_) return;
+  if (col < 0) return;
+  if (static_cast<std::size_t>(col) >= breiten_.size())
+    breiten_.resize(static_cast<std::size_t>(col) + 1, standardBreite_);
   breiten_[static_cast<std::size_t>(col)] = breite;
   WendeBreitenAn();
 }
@@ -384,10 +478,13 @@ void TStringGrid::SetGridLineWidth(int breite) {
 
 // Qt's section sizes include the grid line; the widths given here do not.
 void TStringGrid::WendeBreitenAn() {
-  if (fixedCols_ > 0) verticalHeader()->setFixedWidth(breiten_[0] + linie_);
-  for (int c = fixedCols_; c < colCount_; ++c)
-    horizontalHeader()->resizeSection(c - fixedCols_,
-                                      breiten_[static_cast<std::size_t>(c)] + linie_);
+  auto breite = [this](int c) {
+    return static_cast<std::size_t>(c) < breiten_.size() ? breiten_[static_cast<std::size_t>(c)]
+                                                         : standardBreite_;
+  };
+  if (fixedCols_ > 0) verticalHeader()->setFixedWidth(breite(0) + linie_);
+  for (int c = fixedCols_; c < ColCount(); ++c)
+    horizontalHeader()->resizeSection(c - fixedCols_, breite(c) + linie_);
 }
 
 int TStringGrid::TopRow() const {
@@ -731,21 +828,10 @@ void TStringGrid::SetzeEditieren(bool ja) {
   setEditTriggers(ja ? AnyKeyPressed | DoubleClicked | EditKeyPressed : NoEditTriggers);
 }
 
-void TStringGrid::SetzeZellBeschreibung(int col, int row, const QString& text) {
-  if (text.isEmpty())
-    beschreibungen_.erase({col, row});
-  else
-    beschreibungen_[{col, row}] = text;
-}
-
-void TStringGrid::SetzeZellfarbe(int col, int row, const QColor& farbe) {
-  if (farbe.isValid()) {
-    farben_[{col, row}] = farbe;
-  } else {
-    farben_.erase({col, row});
-  }
-  const QModelIndex i = modell_->index(row - fixedRows_, col - fixedCols_);
-  if (i.isValid()) emit modell_->dataChanged(i, i, {Qt::BackgroundRole});
+void TStringGrid::SetzeFarbrolle(int rolle, std::map<int, QColor> farben) {
+  farbrolle_ = rolle;
+  farben_ = std::move(farben);
+  viewport()->update();
 }
 
 #include "StringGrid.moc"

@@ -3,9 +3,12 @@
 // one fixed (header) row and one fixed column, an in-place editor, and the
 // events the window's handlers are written for.
 //
-// The text lives in a sparse store, not in the view: cells outside the
-// current row and column counts keep their text and show it again when
-// the counts grow (the window writes row labels once for the largest size).
+// The grid views a table model. Given one (SetzeModell), the model's cells
+// are the grid's scrollable cells and its header titles the fixed row and
+// column; the model's counts are the grid's, and every cell the grid or
+// its editor writes is set on the model. Without one, the grid has a table
+// of its own whose counts the grid sets, a sparse store: cells outside the
+// current counts keep their text and show it again when the counts grow.
 #ifndef QUORVEL_FORMS_STRINGGRID_H
 #define QUORVEL_FORMS_STRINGGRID_H
 
@@ -20,8 +23,10 @@
 
 #include "forms/Steuerung.h"
 
+class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
+class TTextTabelle;
 class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
@@ -49,7 +54,12 @@ class TStringGrid : public QTableView, public TSteuerung {
   explicit TStringGrid(QWidget* parent = nullptr);
   ~TStringGrid() override;
 
+  // Shows this model's cells (not owned; it must outlive the grid's use of
+  // it); null: the grid's own table again.
+  void SetzeModell(QAbstractItemModel* modell);
+
   QString Cells(int col, int row) const;
+  // Sets the cell on the model (a header cell as the model's title).
   void SetCell(int col, int row, const QString& text);
   // Whether cells can be edited in place, changed after construction.
   void SetzeEditieren(bool ja);
@@ -63,16 +73,15 @@ class TStringGrid : public QTableView, public TSteuerung {
   // cell editor (its text kept), so that Ctrl+C reaches the grid. True
   // while OnMouseDown reports a left press that is such a choice.
   bool PresseWaehlt() const { return presseWaehlt_; }
-  // A cell's own background (an invalid colour: the grid's).
-  void SetzeZellfarbe(int col, int row, const QColor& farbe);
-  // What assistive technology reads as a cell's description (empty: none),
-  // e.g. the words for what its colour shows.
-  void SetzeZellBeschreibung(int col, int row, const QString& text);
+  // A cell's background from its data in `rolle`: the colour given for its
+  // value there (an int), the grid's where none is given.
+  void SetzeFarbrolle(int rolle, std::map<int, QColor> farben);
 
-  int ColCount() const { return colCount_; }
-  int RowCount() const { return rowCount_; }
-  // Changing the size never opens an editor or moves the focus; an editor
-  // open in a cell that is removed is closed (its text kept in the cell).
+  int ColCount() const;
+  int RowCount() const;
+  // The own table's size (a given model sets its own). Whoever changes the
+  // size, it never opens an editor or moves the focus; an editor open in a
+  // cell that is removed is closed (its text kept in the cell).
   void SetColCount(int n);
   void SetRowCount(int n);
   int FixedCols() const { return fixedCols_; }
@@ -137,8 +146,6 @@ class TStringGrid : public QTableView, public TSteuerung {
   // After Ctrl+V put the clipboard's text into a cell: in place of its text,
   // or at the caret of its open editor.
   std::function<void(int col, int row)> OnEingefuegt;
-  // After every change of a cell's text, by the editor or by code.
-  std::function<void(int col, int row)> OnZelleGeschrieben;
 
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
@@ -155,9 +162,10 @@ class TStringGrid : public QTableView, public TSteuerung {
   void updateGeometries() override;
 
  private:
-  // The grid's model is its one text store and its delegate opens the cell
-  // editors the key handlers watch: neither may be replaced from outside,
-  // nor may editing start by other triggers than the grid's own.
+  // The grid's view model maps its cells to the model it views (its own
+  // or a given one, SetzeModell) and its delegate opens the cell editors
+  // the key handlers watch: neither may be replaced from outside, nor may
+  // editing start by other triggers than the grid's own.
   using QTableView::setEditTriggers;
   using QTableView::setItemDelegate;
   using QTableView::setItemDelegateForColumn;
@@ -167,14 +175,17 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   friend class TZellDelegat;
   friend class TZellModell;
+  friend class TTextTabelle;
 
   QModelIndex Index(int col, int row) const;
+  bool EigeneTabelle() const;
+  // Around a change of the model's rows or columns (see SetColCount).
+  void VorGroessenaenderung(bool entferntAktuelle);
+  void NachGroessenaenderung();
   // The headers and the corner for the fixed counts.
   void RichteFesteEin();
   void EditorGeaendert(const QPersistentModelIndex& zelle, const QString& text);
   void SchliesseEditor();
-  // Runs a change of the row or column count (see SetColCount).
-  void AendereGroesse(const std::function<void()>& aenderung);
   void FuegeEin();
   // Tab on the last cell and Shift+Tab on the first leave the grid instead
   // of wrapping round, so that the keyboard can always go on.
@@ -195,16 +206,15 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool FuegeBlockEin();
   void WendeBreitenAn();
 
+  TTextTabelle* tabelle_;
   TZellModell* modell_;
   QLabel* ecke_ = nullptr;
+  QString eckeText_;
   QPointer<QLineEdit> editor_;
-  std::map<std::pair<int, int>, QString> zellen_;
-  std::map<std::pair<int, int>, QColor> farben_;
-  std::map<std::pair<int, int>, QString> beschreibungen_;
+  int farbrolle_ = -1;
+  std::map<int, QColor> farben_;
   std::map<int, QString> spaltenTitel_, zeilenTitel_;
   std::vector<int> breiten_;
-  int colCount_;
-  int rowCount_;
   int fixedCols_;
   int fixedRows_;
   int standardBreite_ = 64;
@@ -212,8 +222,10 @@ class TStringGrid : public QTableView, public TSteuerung {
   int linie_ = 1;
   Optionen optionen_;
   bool editorModus_ = false;
-  // Set while SetRowCount or SetColCount changes the model.
+  // Set while the model's rows or columns change, and whether the view was
+  // editing before.
   bool groesseAendern_ = false;
+  bool warEditiert_ = false;
   // The cell a left press went down on; a drag from it to another selects.
   QPersistentModelIndex gedrueckt_;
   bool presseWaehlt_ = false;

@@ -21,6 +21,9 @@
 
 namespace {
 
+// The design's colour of result fields.
+const QColor kErgebnisGelb(255, 255, 128);
+
 // Interactive: what a user can reach or operate.
 bool IstBedienbar(QAccessibleInterface* i) {
   switch (i->role()) {
@@ -128,7 +131,7 @@ class BarrierefreiheitTest : public ZiehFixture {
     for (int i = 0; i < 400 && Fokus() != ziel; ++i) Taste(Qt::Key_Tab);
     return Fokus() == ziel;
   }
-  Stelle Wandel() { return Mittig(form1.Wandel_KE_EK_Edit, kUeberall); }
+  Stelle Wandel() { return Mittig(Wandel_KE_EK_Edit(form1), kUeberall); }
   WertMelder melder_;
   void Strg(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); }
 };
@@ -139,30 +142,31 @@ TEST_F(BarrierefreiheitTest, EveryInteractiveControlHasItsOwnName) {
   EXPECT_EQ(PruefeNamen(&form2), 1);
   // Same caption, different names.
   std::set<QString> namen;
-  for (QWidget* w : {static_cast<QWidget*>(form1.Berechnen_BitBtn),
-                     static_cast<QWidget*>(form1.istGleichXL_Button),
-                     static_cast<QWidget*>(form1.istGleichXC_Button),
-                     static_cast<QWidget*>(form1.ist_gleich_Button)})
+  for (QWidget* w : {static_cast<QWidget*>(Berechnen_BitBtn(form1)),
+                     static_cast<QWidget*>(istGleichXL_Button(form1)),
+                     static_cast<QWidget*>(istGleichXC_Button(form1)),
+                     static_cast<QWidget*>(ist_gleich_Button(form1))})
     namen.insert(NameVon(w));
   EXPECT_EQ(namen.size(), 4u);
-  EXPECT_EQ(NameVon(form1.ClearVarSpeicher_Button), QStringLiteral("Speicher löschen"));
-  EXPECT_EQ(NameVon(form1.KxWerte_StringGrid), QStringLiteral("Ergebnisse X1 bis Xn"));
+  EXPECT_EQ(NameVon(ClearVarSpeicher_Button(form1)), QStringLiteral("Speicher löschen"));
+  EXPECT_EQ(NameVon(KxWerte_StringGrid(form1)), QStringLiteral("Ergebnisse X1 bis Xn"));
   // The captions on screen are the design's.
-  EXPECT_EQ(form1.Berechnen_BitBtn->text(), QStringLiteral("="));
-  EXPECT_EQ(form1.ClearVarSpeicher_Button->text(), QStringLiteral("Löschen"));
-  EXPECT_EQ(form1.Label1->text(), QStringLiteral("H"));
+  EXPECT_EQ(Berechnen_BitBtn(form1)->text(), QStringLiteral("="));
+  EXPECT_EQ(ClearVarSpeicher_Button(form1)->text(), QStringLiteral("Löschen"));
+  EXPECT_EQ(Label1(form1)->text(), QStringLiteral("H"));
 }
 
 TEST_F(BarrierefreiheitTest, LabelsNameTheirFieldsAndResultLabelsAreReadOnlyFields) {
-  EXPECT_EQ(form1.Label1->buddy(), form1.L_Edit);
-  EXPECT_EQ(form1.Rechenfeld_Label->buddy(), form1.ZK_Rechenfeld_Edit);
-  QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(form1.L_Edit);
+  EXPECT_EQ(Label1(form1)->buddy(), L_Edit(form1));
+  EXPECT_EQ(Rechenfeld_Label(form1)->buddy(), ZK_Rechenfeld_Edit(form1));
+  QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(L_Edit(form1));
   const auto beschriftet = edit->relations(QAccessible::Label);
   ASSERT_EQ(beschriftet.size(), 1);
-  EXPECT_EQ(beschriftet.front().first->object(), form1.Label1);
+  EXPECT_EQ(beschriftet.front().first->object(), Label1(form1));
 
-  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
-  QAccessibleInterface* ergebnis = QAccessible::queryAccessibleInterface(form1.ZK_Rechenfeld_Label);
+  ZK_Rechenfeld_Label(form1)->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  QAccessibleInterface* ergebnis =
+      QAccessible::queryAccessibleInterface(ZK_Rechenfeld_Label(form1));
   EXPECT_TRUE(ergebnis->state().readOnly);
   ASSERT_NE(ergebnis->textInterface(), nullptr);
   EXPECT_EQ(ergebnis->textInterface()->text(0, 10), QStringLiteral("5*e^j53,13"));
@@ -176,15 +180,15 @@ TEST_F(BarrierefreiheitTest, GridCellsReportTheirRowAndColumnTitles) {
     const char* spaltenTitel;
   };
   const Fall faelle[] = {
-      {form1.MatrixTab_StringGrid, 0, 1, "Gleichung 1", "Koeffizient von X1"},
-      {form1.MatrixTab_StringGrid, 2, 0, "Gleichung 3", "Ergebnis, rechte Seite"},
-      {form1.KxWerte_StringGrid, 1, 1, "X2", "Ergebnis Komponentenform"},
-      {form1.Variablen_StringGrid, 2, 1, "K3", "Kommentar"},
-      {form1.G_Variablen_StringGrid, 0, 0, "G1", "Gn = 1/Kn"},
+      {MatrixTab_StringGrid(form1), 0, 1, "Gleichung 1", "Koeffizient von X1"},
+      {MatrixTab_StringGrid(form1), 2, 0, "Gleichung 3", "Ergebnis, rechte Seite"},
+      {KxWerte_StringGrid(form1), 1, 1, "X2", "Ergebnis Komponentenform"},
+      {Variablen_StringGrid(form1), 2, 1, "K3", "Kommentar"},
+      {G_Variablen_StringGrid(form1), 0, 0, "G1", "Gn = 1/Kn"},
       // No fixed row: the value in row 0 is no column title.
-      {form1.Winkel_StringGrid, 0, 0, "Winkel in Grad", "Wert"},
+      {Winkel_StringGrid(form1), 0, 0, "Winkel in Grad", "Wert"},
   };
-  form1.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("45"));
+  Winkel_StringGrid(form1)->SetCell(1, 0, QStringLiteral("45"));
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.grid->objectName().toStdString());
     QAccessibleInterface* tabelle = QAccessible::queryAccessibleInterface(f.grid);
@@ -202,15 +206,15 @@ TEST_F(BarrierefreiheitTest, GridCellsReportTheirRowAndColumnTitles) {
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spalten.front()));
   }
   // What the headers show is unchanged.
-  EXPECT_EQ(form1.MatrixTab_StringGrid->model()->headerData(0, Qt::Vertical).toString(),
+  EXPECT_EQ(MatrixTab_StringGrid(form1)->model()->headerData(0, Qt::Vertical).toString(),
             QStringLiteral("GL 1:"));
-  EXPECT_EQ(form1.KxWerte_StringGrid->model()->headerData(1, Qt::Horizontal).toString(),
+  EXPECT_EQ(KxWerte_StringGrid(form1)->model()->headerData(1, Qt::Horizontal).toString(),
             QStringLiteral("Ergebnis Koponetenform "));
 
   // The open cell editor names its cell.
   Seite(kMatrixSeite);
-  KlickeZelle(form1.MatrixTab_StringGrid, 3, 2);
-  ASSERT_TRUE(form1.MatrixTab_StringGrid->EditorMode());
+  KlickeZelle(MatrixTab_StringGrid(form1), 3, 2);
+  ASSERT_TRUE(MatrixTab_StringGrid(form1)->EditorMode());
   EXPECT_EQ(NameVon(QApplication::focusWidget()),
             QStringLiteral("Gleichung 2, Koeffizient von X2"));
 }
@@ -236,10 +240,10 @@ TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
         erwartet.insert(w);
     }
     if (seite == 1) {
-      for (QWidget* l : {form1.XL_Label, form1.XC_Label, form1.ZK_Rechenfeld_Label})
+      for (QWidget* l : {XL_Label(form1), XC_Label(form1), ZK_Rechenfeld_Label(form1)})
         EXPECT_TRUE(erwartet.count(l));
     }
-    form1.TabbedNotebook->tabBar()->setFocus();
+    TabbedNotebook(form1)->tabBar()->setFocus();
     std::set<QWidget*> erreicht;
     auto fehlt = [&] {
       return std::any_of(erwartet.begin(), erwartet.end(),
@@ -265,8 +269,8 @@ TEST_F(BarrierefreiheitTest, TabReachesEveryControlOnEveryPage) {
 // any cell, its open editor too.
 TEST_F(BarrierefreiheitTest, CtrlTabLeavesEveryGrid) {
   Seite(kMatrixSeite);
-  for (TStringGrid* g : {form1.MatrixTab_StringGrid, form1.KxWerte_StringGrid,
-                         form1.Variablen_StringGrid, form1.G_Variablen_StringGrid}) {
+  for (TStringGrid* g : {MatrixTab_StringGrid(form1), KxWerte_StringGrid(form1),
+                         Variablen_StringGrid(form1), G_Variablen_StringGrid(form1)}) {
     for (Qt::KeyboardModifiers mit :
          {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
       Waehle(g, 1, 2);
@@ -277,54 +281,54 @@ TEST_F(BarrierefreiheitTest, CtrlTabLeavesEveryGrid) {
     }
   }
   Seite(kRechenSeite);
-  Waehle(form1.Winkel_StringGrid, 1, 3);
+  Waehle(Winkel_StringGrid(form1), 1, 3);
   Strg(Qt::Key_Tab);
-  EXPECT_NE(Fokus(), form1.Winkel_StringGrid);
+  EXPECT_NE(Fokus(), Winkel_StringGrid(form1));
 }
 
 TEST_F(BarrierefreiheitTest, EscapeLeavesTheFocusOnANamedControl) {
-  KlickeZelle(form1.Variablen_StringGrid, 1, 2);
+  KlickeZelle(Variablen_StringGrid(form1), 1, 2);
   Taste(Qt::Key_Escape);
-  EXPECT_EQ(QApplication::focusWidget(), form1.Dummy_Edit);
-  EXPECT_FALSE(NameVon(form1.Dummy_Edit).isEmpty());
+  EXPECT_EQ(QApplication::focusWidget(), Dummy_Edit(form1));
+  EXPECT_FALSE(NameVon(Dummy_Edit(form1)).isEmpty());
   // Nothing typed lands in the hidden edit, and Tab leads on from there.
   Tippe(QStringLiteral("x"));
-  EXPECT_EQ(form1.Dummy_Edit->text(), QStringLiteral("Dummy_Edit"));
+  EXPECT_EQ(Dummy_Edit(form1)->text(), QStringLiteral("Dummy_Edit"));
   Taste(Qt::Key_Tab);
-  EXPECT_NE(QApplication::focusWidget(), form1.Dummy_Edit);
+  EXPECT_NE(QApplication::focusWidget(), Dummy_Edit(form1));
 }
 
 // With keys only: a formula result into K3, as the right-button drag does.
 TEST_F(BarrierefreiheitTest, KeysCopyAFormulaResultIntoK3AsTheDragDoes) {
   Seite(kRechenSeite);
-  form1.ZK_Rechenfeld_Edit->setFocus();
+  ZK_Rechenfeld_Edit(form1)->setFocus();
   Tippe(QStringLiteral("(3+j4)*2"));
   Taste(Qt::Key_Return);
-  ASSERT_TRUE(form1.ZK_Rechenfeld_Label->text().contains(QLatin1Char('=')));
+  ASSERT_TRUE(ZK_Rechenfeld_Label(form1)->text().contains(QLatin1Char('=')));
   Taste(Qt::Key_Tab);
-  ASSERT_EQ(Fokus(), form1.ZK_Rechenfeld_Label);
+  ASSERT_EQ(Fokus(), ZK_Rechenfeld_Label(form1));
   Strg(Qt::Key_C);
-  ASSERT_TRUE(TabBis(form1.Variablen_StringGrid));
-  form1.Variablen_StringGrid->SetRow(1);
-  form1.Variablen_StringGrid->SetCol(1);
+  ASSERT_TRUE(TabBis(Variablen_StringGrid(form1)));
+  Variablen_StringGrid(form1)->SetRow(1);
+  Variablen_StringGrid(form1)->SetCol(1);
   Taste(Qt::Key_Down);
   Taste(Qt::Key_Down);
   Strg(Qt::Key_V);
   Taste(Qt::Key_Escape);
-  const QString perTaste = form1.Variablen_StringGrid->Cells(1, 3);
-  const QString gPerTaste = form1.G_Variablen_StringGrid->Cells(1, 3);
-  const ZKZahl k3 = form1.Zustand.K_VarSpeicher[3];
+  const QString perTaste = Variablen_StringGrid(form1)->Cells(1, 3);
+  const QString gPerTaste = G_Variablen_StringGrid(form1)->Cells(1, 3);
+  const ZKZahl k3 = form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3];
 
-  form1.Variablen_StringGrid->SetCell(1, 3, QString());
-  form1.G_Variablen_StringGrid->SetCell(1, 3, QString());
-  form1.Zustand.K_VarSpeicher[3] = ZKZahl();
-  Ziehe(Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite),
-        Zelle(form1.Variablen_StringGrid, 1, 3, kUeberall));
+  Variablen_StringGrid(form1)->SetCell(1, 3, QString());
+  G_Variablen_StringGrid(form1)->SetCell(1, 3, QString());
+  ASSERT_FALSE(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3] != ZKZahl());
+  Ziehe(Mittig(ZK_Rechenfeld_Label(form1), kRechenSeite),
+        Zelle(Variablen_StringGrid(form1), 1, 3, kUeberall));
   EXPECT_FALSE(perTaste.isEmpty());
-  EXPECT_EQ(perTaste, form1.Variablen_StringGrid->Cells(1, 3));
-  EXPECT_EQ(gPerTaste, form1.G_Variablen_StringGrid->Cells(1, 3));
-  EXPECT_EQ(k3.Realteil, form1.Zustand.K_VarSpeicher[3].Realteil);
-  EXPECT_EQ(k3.Imaginaerteil, form1.Zustand.K_VarSpeicher[3].Imaginaerteil);
+  EXPECT_EQ(perTaste, Variablen_StringGrid(form1)->Cells(1, 3));
+  EXPECT_EQ(gPerTaste, G_Variablen_StringGrid(form1)->Cells(1, 3));
+  EXPECT_EQ(k3.Realteil, form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3].Realteil);
+  EXPECT_EQ(k3.Imaginaerteil, form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3].Imaginaerteil);
   ErwarteWert(perTaste, 6, 8);
 }
 
@@ -332,40 +336,40 @@ TEST_F(BarrierefreiheitTest, KeysCopyAFormulaResultIntoK3AsTheDragDoes) {
 // into the conversion edit; the drag gives the same.
 TEST_F(BarrierefreiheitTest, KeysCopyAMatrixResultIntoWandelnAsTheDragDoes) {
   Seite(kMatrixSeite);
-  form1.MatrixTab_StringGrid->setFocus();
+  MatrixTab_StringGrid(form1)->setFocus();
   // X1 = 3+j4, X2 = 2, X3 = 1.
   Tippe(QStringLiteral("3+j4\t1\t0\t0\t2\t0\t1\t0\t1\t0\t0\t1\t"));
-  ASSERT_EQ(Fokus(), form1.AnzahlMatrix_Edit);
-  ASSERT_TRUE(TabBis(form1.Berechnen_BitBtn));
+  ASSERT_EQ(Fokus(), AnzahlMatrix_Edit(form1));
+  ASSERT_TRUE(TabBis(Berechnen_BitBtn(form1)));
   Taste(Qt::Key_Space);
-  ASSERT_FALSE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty());
+  ASSERT_FALSE(KxWerte_StringGrid(form1)->Cells(2, 1).isEmpty());
   Taste(Qt::Key_Tab);
-  ASSERT_EQ(Fokus(), form1.KxWerte_StringGrid);
+  ASSERT_EQ(Fokus(), KxWerte_StringGrid(form1));
   Taste(Qt::Key_Right);
   Strg(Qt::Key_C);
-  ASSERT_TRUE(TabBis(form1.Wandel_KE_EK_Edit));
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("alt"));
-  form1.Wandel_KE_EK_Edit->selectAll();
+  ASSERT_TRUE(TabBis(Wandel_KE_EK_Edit(form1)));
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("alt"));
+  Wandel_KE_EK_Edit(form1)->selectAll();
   Strg(Qt::Key_V);
-  const QString perTaste = form1.Wandel_KE_EK_Edit->text();
+  const QString perTaste = Wandel_KE_EK_Edit(form1)->text();
 
-  form1.Wandel_KE_EK_Edit->clear();
-  Ziehe(Zelle(form1.KxWerte_StringGrid, 2, 1, kMatrixSeite), Wandel());
-  EXPECT_EQ(perTaste, form1.Wandel_KE_EK_Edit->text());
+  Wandel_KE_EK_Edit(form1)->clear();
+  Ziehe(Zelle(KxWerte_StringGrid(form1), 2, 1, kMatrixSeite), Wandel());
+  EXPECT_EQ(perTaste, Wandel_KE_EK_Edit(form1)->text());
   ErwarteWert(perTaste, 3, 4);
 }
 
 TEST_F(BarrierefreiheitTest, EverySourceCopiesWhatItsDragCarriesByKeyOrKeyMenu) {
   Seite(kRechenSeite);
-  form1.XL_Label->setText(QStringLiteral(" 7+j7 "));
-  form1.XL_Label->setFocus();
+  XL_Label(form1)->setText(QStringLiteral(" 7+j7 "));
+  XL_Label(form1)->setFocus();
   Strg(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("7+j7"));
 
   // The conversion edit: without a selection its whole text.
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral(" 1+j1 "));
-  form1.Wandel_KE_EK_Edit->setFocus();
-  form1.Wandel_KE_EK_Edit->deselect();
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral(" 1+j1 "));
+  Wandel_KE_EK_Edit(form1)->setFocus();
+  Wandel_KE_EK_Edit(form1)->deselect();
   Strg(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral(" 1+j1 "));
 
@@ -376,16 +380,16 @@ TEST_F(BarrierefreiheitTest, EverySourceCopiesWhatItsDragCarriesByKeyOrKeyMenu) 
     Qt::KeyboardModifiers mit;
     const char* erwartet;
   };
-  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
-  form1.Winkel_StringGrid->SetCell(1, 4, QStringLiteral(" 1 # tan 45"));
+  ZK_Rechenfeld_Label(form1)->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  Winkel_StringGrid(form1)->SetCell(1, 4, QStringLiteral(" 1 # tan 45"));
   const Fall faelle[] = {
-      {form1.ZK_Rechenfeld_Label, Qt::Key_Menu, {}, "5*e^j53,13"},
-      {form1.Winkel_StringGrid, Qt::Key_F10, Qt::ShiftModifier, "1"},
+      {ZK_Rechenfeld_Label(form1), Qt::Key_Menu, {}, "5*e^j53,13"},
+      {Winkel_StringGrid(form1), Qt::Key_F10, Qt::ShiftModifier, "1"},
   };
   for (const Fall& f : faelle) {
     QApplication::clipboard()->clear();
     f.quelle->setFocus();
-    if (f.quelle == form1.Winkel_StringGrid) form1.Winkel_StringGrid->SetRow(4);
+    if (f.quelle == Winkel_StringGrid(form1)) Winkel_StringGrid(form1)->SetRow(4);
     QTest::keyClick(form1.windowHandle(), f.taste, f.mit);
     auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menue, nullptr);
@@ -398,37 +402,37 @@ TEST_F(BarrierefreiheitTest, EverySourceCopiesWhatItsDragCarriesByKeyOrKeyMenu) 
 
   // Ctrl+V in the formula is typing at the caret.
   QApplication::clipboard()->setText(QStringLiteral("K1"));
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("1+2"));
-  form1.ZK_Rechenfeld_Edit->setFocus();
-  form1.ZK_Rechenfeld_Edit->setCursorPosition(1);
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("1+2"));
+  ZK_Rechenfeld_Edit(form1)->setFocus();
+  ZK_Rechenfeld_Edit(form1)->setCursorPosition(1);
   Strg(Qt::Key_V);
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1K1+2"));
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("1K1+2"));
 }
 
 TEST_F(BarrierefreiheitTest, ResultsAreAnnouncedAsValueChanges) {
   melder_ = SetzeWertMelder(&MerkeMeldung);
   Seite(kRechenSeite);
-  form1.ZK_Rechenfeld_Edit->setFocus();
+  ZK_Rechenfeld_Edit(form1)->setFocus();
   Tippe(QStringLiteral("1+2"));
   Taste(Qt::Key_Return);
-  EXPECT_EQ(GemeldetFuer(form1.ZK_Rechenfeld_Label),
-            QStringList{form1.ZK_Rechenfeld_Label->text()});
-  QTest::mouseClick(form1.ist_gleich_Button, Qt::LeftButton);
-  EXPECT_EQ(GemeldetFuer(form1.ZK_Rechenfeld_Label).size(), 2);
+  EXPECT_EQ(GemeldetFuer(ZK_Rechenfeld_Label(form1)),
+            QStringList{ZK_Rechenfeld_Label(form1)->text()});
+  QTest::mouseClick(ist_gleich_Button(form1), Qt::LeftButton);
+  EXPECT_EQ(GemeldetFuer(ZK_Rechenfeld_Label(form1)).size(), 2);
 
-  form1.L_Edit->setText(QStringLiteral("1"));
-  form1.L_Edit->setFocus();
+  L_Edit(form1)->setText(QStringLiteral("1"));
+  L_Edit(form1)->setFocus();
   Taste(Qt::Key_Return);  // Enter in a calculator presses its "="
-  EXPECT_EQ(GemeldetFuer(form1.XL_Edit), QStringList{form1.XL_Edit->text()});
-  EXPECT_EQ(GemeldetFuer(form1.XL_Label), QStringList{form1.XL_Label->text()});
-  EXPECT_TRUE(GemeldetFuer(form1.L_Edit).isEmpty()) << "an input is no result";
+  EXPECT_EQ(GemeldetFuer(XL_Edit(form1)), QStringList{XL_Edit(form1)->text()});
+  EXPECT_EQ(GemeldetFuer(XL_Label(form1)), QStringList{XL_Label(form1)->text()});
+  EXPECT_TRUE(GemeldetFuer(L_Edit(form1)).isEmpty()) << "an input is no result";
 
   Seite(kMatrixSeite);
   for (int r = 1; r <= 3; ++r)
     for (int c = 1; c <= 4; ++c)
-      form1.MatrixTab_StringGrid->SetCell(c, r, QString::number(c == r + 1 || c == 1 ? 1 : 0));
-  QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton);
-  EXPECT_EQ(GemeldetFuer(form1.KxWerte_StringGrid),
+      MatrixTab_StringGrid(form1)->SetCell(c, r, QString::number(c == r + 1 || c == 1 ? 1 : 0));
+  QTest::mouseClick(Berechnen_BitBtn(form1), Qt::LeftButton);
+  EXPECT_EQ(GemeldetFuer(KxWerte_StringGrid(form1)),
             QStringList{QStringLiteral("X1 = 1; X2 = 1; X3 = 1")});
 }
 
@@ -488,10 +492,11 @@ TEST_P(FarbTest, ResultFieldsAreYellowOnlyWhereTheTextStaysLegible) {
   QApplication::setPalette(Palette(GetParam()));
   Meldungen meldungen;
   TForm1 form1;
-  form1.BaueMatrixseite();
+  BaueMatrixseite(form1);
   auto ergebnisfelder = [](TForm1& f) {
     return std::vector<QWidget*>{
-        f.XL_Edit, f.XC_Edit, f.XL_Label, f.XC_Label, f.ZK_Rechenfeld_Label, f.KxWerte_StringGrid};
+        XL_Edit(f),           XC_Edit(f), XL_Label(f), XC_Label(f), ZK_Rechenfeld_Label(f),
+        KxWerte_StringGrid(f)};
   };
   PruefeKontrast(&form1);
   for (QWidget* w : ergebnisfelder(form1)) {
@@ -507,7 +512,7 @@ TEST_P(FarbTest, ResultFieldsAreYellowOnlyWhereTheTextStaysLegible) {
   PruefeKontrast(&form1);
   QApplication::setPalette(Palette(GetParam()));
   PruefeKontrast(&form1);
-  EXPECT_EQ(form1.XL_Edit->palette().color(QPalette::Base) == kErgebnisGelb, GetParam() == 0);
+  EXPECT_EQ(XL_Edit(form1)->palette().color(QPalette::Base) == kErgebnisGelb, GetParam() == 0);
 }
 
 // The current cell of the grid with the focus has a frame that stands out
@@ -516,18 +521,18 @@ TEST_P(FarbTest, TheFocusedCellShowsAFrame) {
   QApplication::setPalette(Palette(GetParam()));
   Meldungen meldungen;
   TForm1 form1;
-  form1.BaueMatrixseite();
-  form1.TabbedNotebook->SetPageIndex(0);
+  BaueMatrixseite(form1);
+  TabbedNotebook(form1)->SetPageIndex(0);
   form1.show();
   form1.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
-  for (TStringGrid* g : {form1.KxWerte_StringGrid, form1.MatrixTab_StringGrid}) {
+  for (TStringGrid* g : {KxWerte_StringGrid(form1), MatrixTab_StringGrid(form1)}) {
     SCOPED_TRACE(g->objectName().toStdString());
     g->SetCell(1, 1, QStringLiteral("3+j4"));
     g->SetCol(1);
     g->SetRow(1);
     const QRect zelle = g->CellRect(1, 1);
-    form1.AnzahlMatrix_Edit->setFocus();
+    AnzahlMatrix_Edit(form1)->setFocus();
     const QImage ohne = g->grab(zelle).toImage();
     g->setFocus();
     const QImage mit = g->grab(zelle).toImage();

@@ -15,25 +15,25 @@ class BeispielTest : public FensterTest {
   void SetUp() override {
     FensterTest::SetUp();
     Seite(0);
-    form1.Zustand.FesterZufallsSamen = 4711;
+    form1.Zustand().Beispiele().festerSamen = 4711;
   }
-  void Klicke() { QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton); }
+  void Klicke() { QTest::mouseClick(BeispielAufgaben_BitBtn(form1), Qt::LeftButton); }
 };
 
 TEST_F(BeispielTest, EachLevelIsSolvedToTheSolutionTheMemoLists) {
   const QRegularExpression ganzzahl(QStringLiteral("^\\d+$"));
-  TStringGrid* m = form1.MatrixTab_StringGrid;
-  TStringGrid* x = form1.KxWerte_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
+  TStringGrid* x = KxWerte_StringGrid(form1);
   for (int n : {1, 2, 4, 7}) {
-    form1.AnzahlMatrix_Edit->setText(QString::number(n));
+    AnzahlMatrix_Edit(form1)->setText(QString::number(n));
     for (int stufe = 1; stufe <= 3; ++stufe) {
       SCOPED_TRACE(testing::Message() << "n=" << n << " Stufe " << stufe);
-      form1.Zustand.FesterZufallsSamen = 100u * n + stufe;
+      form1.Zustand().Beispiele().festerSamen = 100u * n + stufe;
       Klicke();
-      EXPECT_EQ(form1.BeispielAufgaben_BitBtn->text(), QStringLiteral("Beispiel: %1").arg(stufe));
+      EXPECT_EQ(BeispielAufgaben_BitBtn(form1)->text(), QStringLiteral("Beispiel: %1").arg(stufe));
       EXPECT_TRUE(form2.isVisible());
       EXPECT_EQ(form2.windowTitle(), QStringLiteral("Beispielaufgabe: %1").arg(stufe));
-      const QStringList zeilen = form2.Beispiel_Memo->Lines();
+      const QStringList zeilen = form2.Zeilen();
       ASSERT_EQ(zeilen.size(), 2 * n + 1);
       EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("GL1 : ")));
       EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral(" * X%1").arg(n)));
@@ -62,7 +62,7 @@ TEST_F(BeispielTest, EachLevelIsSolvedToTheSolutionTheMemoLists) {
           }
         }
     }
-    EXPECT_EQ(form1.Zustand.BeispielZaehler, 0);
+    EXPECT_EQ(form1.Zustand().Beispiele().system, 0);
   }
 }
 
@@ -70,20 +70,20 @@ TEST_F(BeispielTest, EachLevelIsSolvedToTheSolutionTheMemoLists) {
 // the grid gives the known solution to the digits shown, at every level and
 // size, in both display formats.
 TEST_F(BeispielTest, TheComputedSolutionIsTheKnownOne) {
-  TStringGrid* m = form1.MatrixTab_StringGrid;
-  TStringGrid* x = form1.KxWerte_StringGrid;
-  for (TRadioButton* format : {form1.General_RadioButton, form1.Exponent_RadioButton}) {
+  TStringGrid* m = MatrixTab_StringGrid(form1);
+  TStringGrid* x = KxWerte_StringGrid(form1);
+  for (TRadioButton* format : {General_RadioButton(form1), Exponent_RadioButton(form1)}) {
     QTest::mouseClick(format, Qt::LeftButton);
     for (int n : {1, 2, 5, 20}) {
-      form1.AnzahlMatrix_Edit->setText(QString::number(n));
-      const std::uint32_t samen = format == form1.General_RadioButton ? 12 : 3;
+      AnzahlMatrix_Edit(form1)->setText(QString::number(n));
+      const std::uint32_t samen = format == General_RadioButton(form1) ? 12 : 3;
       for (std::uint32_t s = 1; s <= samen; ++s) {
         for (int stufe = 1; stufe <= 3; ++stufe) {
           SCOPED_TRACE(testing::Message() << format->text().toStdString() << " n=" << n << " Samen "
                                           << s << " Stufe " << stufe);
-          form1.Zustand.FesterZufallsSamen = 7919u * s + 31u * std::uint32_t(n) + stufe;
+          form1.Zustand().Beispiele().festerSamen = 7919u * s + 31u * std::uint32_t(n) + stufe;
           Klicke();
-          const QStringList zeilen = form2.Beispiel_Memo->Lines();
+          const QStringList zeilen = form2.Zeilen();
           ASSERT_EQ(zeilen.size(), 2 * n + 1);
           for (int r = 1; r <= n; ++r)
             EXPECT_TRUE(zeilen[r - 1].startsWith(
@@ -107,7 +107,7 @@ TEST_F(BeispielTest, TheComputedSolutionIsTheKnownOne) {
 }
 
 TEST_F(BeispielTest, TheExampleWindowOpensBesideTheMainWindowAndComesToTheFrontEveryTime) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Klicke();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form2));
   EXPECT_FALSE(form2.frameGeometry().intersects(form1.frameGeometry()));
@@ -119,22 +119,22 @@ TEST_F(BeispielTest, TheExampleWindowOpensBesideTheMainWindowAndComesToTheFrontE
 }
 
 TEST_F(BeispielTest, AFixedSeedRepeatsTheExampleAndTheLevelsCycle) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Klicke();
-  const QStringList erstes = form2.Beispiel_Memo->Lines();
+  const QStringList erstes = form2.Zeilen();
   Klicke();
   Klicke();
   Klicke();
-  EXPECT_EQ(form1.BeispielAufgaben_BitBtn->text(), QStringLiteral("Beispiel: 1"));
-  EXPECT_EQ(form2.Beispiel_Memo->Lines(), erstes);
+  EXPECT_EQ(BeispielAufgaben_BitBtn(form1)->text(), QStringLiteral("Beispiel: 1"));
+  EXPECT_EQ(form2.Zeilen(), erstes);
 }
 
 TEST_F(BeispielTest, ExponentFormatWritesEveryTextInTheExponentForms) {
-  QTest::mouseClick(form1.Exponent_RadioButton, Qt::LeftButton);
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  QTest::mouseClick(Exponent_RadioButton(form1), Qt::LeftButton);
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Klicke();
-  EXPECT_TRUE(form1.MatrixTab_StringGrid->Cells(2, 1).contains(QStringLiteral("E+")));
-  EXPECT_TRUE(form2.Beispiel_Memo->Lines().last().contains(QStringLiteral("E+")));
+  EXPECT_TRUE(MatrixTab_StringGrid(form1)->Cells(2, 1).contains(QStringLiteral("E+")));
+  EXPECT_TRUE(form2.Zeilen().last().contains(QStringLiteral("E+")));
 }
 
 }  // namespace

@@ -51,32 +51,28 @@ class DateiTest : public FensterTest {
 
   // A little of everything, typed through the handlers.
   void FuelleAlles(TForm1& f, bool exponent = true) {
-    f.BaueMatrixseite();
-    (exponent ? f.Exponent_RadioButton : f.General_RadioButton)->setChecked(true);
-    f.ZahlenFormat_RadioButtonClick();
-    f.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
-    f.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
-    TStringGrid* m = f.MatrixTab_StringGrid;
+    BaueMatrixseite(f);
+    (exponent ? Exponent_RadioButton(f) : General_RadioButton(f))->setChecked(true);
+    AnzahlMatrix_Edit(f)->setText(QStringLiteral("4"));
+    AnzahlMatrix_Edit(f)->setText(QStringLiteral("2"));
+    TStringGrid* m = MatrixTab_StringGrid(f);
     const char* zellen[2][3] = {{"5", "1", "1"}, {"1", "1", "-1"}};
     for (int r = 1; r <= 2; ++r)
       for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
-    m->SetCell(5, 4, QStringLiteral("9,5"));  // outside the dimension
-    f.Berechnen_BitBtnClick();
-    f.Variablen_StringGrid->SetCell(1, 1, QStringLiteral("3+j4"));
-    f.Variablen_StringGridSetEditText(1, 1, QStringLiteral("3+j4"));
-    f.Variablen_StringGrid->SetCell(2, 1, QStringLiteral("Zuleitung „Ä“ größer"));
-    f.G_Variablen_StringGrid->SetCell(1, 3, QStringLiteral("0,5"));
-    f.G_Variablen_StringGrid->OnSetEditText(1, 3, QStringLiteral("0,5"));
-    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*2+K3"));
-    f.ist_gleich_ButtonClick();
-    f.fL_RadioButton->click();
-    f.L_Edit->setText(QStringLiteral("10m"));
-    f.XL_Edit->setText(QStringLiteral("3,14"));
-    f.istGleichXL_ButtonClick();
-    f.C_Edit->setText(QStringLiteral("1µ"));
-    f.Wandel_KE_EK_Edit->setText(QStringLiteral("5*e^j53,13"));
-    f.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("30"));
-    f.Winkel_StringGrid->OnSetEditText(1, 0, QStringLiteral("30"));
+    f.Zustand().System().SetzeZelle(4, 5, QStringLiteral("9,5"));  // outside the dimension
+    Berechnen_BitBtn(f)->click();
+    Variablen_StringGrid(f)->SetCell(1, 1, QStringLiteral("3+j4"));
+    Variablen_StringGrid(f)->SetCell(2, 1, QStringLiteral("Zuleitung „Ä“ größer"));
+    G_Variablen_StringGrid(f)->SetCell(1, 3, QStringLiteral("0,5"));
+    ZK_Rechenfeld_Edit(f)->setText(QStringLiteral("K1*2+K3"));
+    ist_gleich_Button(f)->click();
+    fL_RadioButton(f)->click();
+    L_Edit(f)->setText(QStringLiteral("10m"));
+    XL_Edit(f)->setText(QStringLiteral("3,14"));
+    istGleichXL_Button(f)->click();
+    C_Edit(f)->setText(QStringLiteral("1µ"));
+    Wandel_KE_EK_Edit(f)->setText(QStringLiteral("5*e^j53,13"));
+    Winkel_StringGrid(f)->SetCell(1, 0, QStringLiteral("30"));
   }
 
   // Every text a control shows that the work consists of.
@@ -84,31 +80,32 @@ class DateiTest : public FensterTest {
   // larger dimension shown before, which is no part of the work.)
   static std::string Texte(TForm1& f) {
     QStringList t;
-    for (TStringGrid* g : {f.MatrixTab_StringGrid, f.KxWerte_StringGrid, f.Variablen_StringGrid,
-                           f.G_Variablen_StringGrid, f.Winkel_StringGrid})
+    for (TStringGrid* g : {MatrixTab_StringGrid(f), KxWerte_StringGrid(f), Variablen_StringGrid(f),
+                           G_Variablen_StringGrid(f), Winkel_StringGrid(f)})
       for (int r = g->FixedRows(); r <= 21; ++r)
         for (int c = 1; c <= 21; ++c)
           t << QStringLiteral("(%1,%2)=").arg(c).arg(r) + g->Cells(c, r);
     for (QLineEdit* e :
-         {static_cast<QLineEdit*>(f.AnzahlMatrix_Edit), static_cast<QLineEdit*>(f.L_Edit),
-          static_cast<QLineEdit*>(f.fL_Edit), static_cast<QLineEdit*>(f.XL_Edit),
-          static_cast<QLineEdit*>(f.C_Edit), static_cast<QLineEdit*>(f.fC_Edit),
-          static_cast<QLineEdit*>(f.XC_Edit), static_cast<QLineEdit*>(f.ZK_Rechenfeld_Edit),
-          static_cast<QLineEdit*>(f.Wandel_KE_EK_Edit)})
+         {static_cast<QLineEdit*>(AnzahlMatrix_Edit(f)), static_cast<QLineEdit*>(L_Edit(f)),
+          static_cast<QLineEdit*>(fL_Edit(f)), static_cast<QLineEdit*>(XL_Edit(f)),
+          static_cast<QLineEdit*>(C_Edit(f)), static_cast<QLineEdit*>(fC_Edit(f)),
+          static_cast<QLineEdit*>(XC_Edit(f)), static_cast<QLineEdit*>(ZK_Rechenfeld_Edit(f)),
+          static_cast<QLineEdit*>(Wandel_KE_EK_Edit(f))})
       t << e->text() << QString::number(e->isReadOnly());
-    for (QLabel* l : {static_cast<QLabel*>(f.XL_Label), static_cast<QLabel*>(f.XC_Label),
-                      static_cast<QLabel*>(f.ZK_Rechenfeld_Label)})
+    for (QLabel* l : {static_cast<QLabel*>(XL_Label(f)), static_cast<QLabel*>(XC_Label(f)),
+                      static_cast<QLabel*>(ZK_Rechenfeld_Label(f))})
       t << l->text();
     for (QRadioButton* b :
-         {f.L_RadioButton, f.fL_RadioButton, f.XL_RadioButton, f.C_RadioButton, f.fC_RadioButton,
-          f.XC_RadioButton, f.General_RadioButton, f.Exponent_RadioButton})
+         {L_RadioButton(f), fL_RadioButton(f), XL_RadioButton(f), C_RadioButton(f),
+          fC_RadioButton(f), XC_RadioButton(f), General_RadioButton(f), Exponent_RadioButton(f)})
       t << QString::number(b->isChecked());
-    t << QString::number(f.Zustand.DimMatrix) << QString::number(f.Zustand.ZahlenFormat)
-      << QString::number(f.MatrixTab_StringGrid->RowCount())
-      << QString::number(f.MatrixTab_StringGrid->ColCount());
+    t << QString::number(f.Zustand().System().Dimension())
+      << QString::number(f.Zustand().ZahlenFormat())
+      << QString::number(MatrixTab_StringGrid(f)->RowCount())
+      << QString::number(MatrixTab_StringGrid(f)->ColCount());
     for (int n = 1; n <= 20; ++n)
-      t << AusAnsi(KomponentenText(f.Zustand.K_VarSpeicher[n], 0))
-        << AusAnsi(KomponentenText(f.Zustand.G_VarSpeicher[n], 0));
+      t << AusAnsi(KomponentenText(f.Zustand().Speicher().Werte(aufgabe::Seite::K)[n], 0))
+        << AusAnsi(KomponentenText(f.Zustand().Speicher().Werte(aufgabe::Seite::G)[n], 0));
     return t.join(QLatin1Char('\n')).toStdString();
   }
 
@@ -121,17 +118,23 @@ TEST_F(DateiTest, MenuBarSitsAboveThePagesAndTheWindowGrowsByIt) {
   QMenuBar* bar = d->Menue();
   ASSERT_TRUE(bar->isVisible());
   EXPECT_EQ(form1.height(), 624 + bar->height());
-  EXPECT_EQ(form1.TabbedNotebook->mapTo(&form1, QPoint(0, 0)).y(), 7 + bar->height());
+  EXPECT_EQ(TabbedNotebook(form1)->mapTo(&form1, QPoint(0, 0)).y(), 7 + bar->height());
   QStringList menues;
   for (QAction* a : bar->actions()) menues << a->text();
   EXPECT_EQ(menues, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Hilfe")}));
+  // A command of the bar's menus by its text, as the user reads it.
+  auto befehl = [bar](const char* text) -> QAction* {
+    for (QAction* menue : bar->actions())
+      for (QAction* a : menue->menu()->actions())
+        if (a->text().remove(QLatin1Char('&')) == QString::fromUtf8(text)) return a;
+    return nullptr;
+  };
   for (const char* name :
        {"Neu", "Öffnen…", "Speichern", "Speichern unter…", "Beenden", "Anleitung", "Über Quorvel"})
-    EXPECT_NE(bar->findChild<QAction*>(QString::fromUtf8(name)), nullptr) << name;
-  EXPECT_EQ(bar->findChild<QAction*>(QStringLiteral("Öffnen…"))->shortcut(),
-            QKeySequence(Qt::CTRL | Qt::Key_O));
-  EXPECT_EQ(bar->findChild<QAction*>(QStringLiteral("Speichern"))->shortcut(),
-            QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_NE(befehl(name), nullptr) << name;
+  ASSERT_NE(befehl("Öffnen…"), nullptr);
+  EXPECT_EQ(befehl("Öffnen…")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  EXPECT_EQ(befehl("Speichern")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
 }
 
 // The menu bar's overflow arrow (shown when the window is too narrow for
@@ -159,9 +162,9 @@ TEST_F(DateiTest, RoundTripRestoresEveryControlAndRecomputesTheResults) {
     SCOPED_TRACE(exponent ? "Exponent" : "General");
     TForm1 quelle;
     FuelleAlles(quelle, exponent);
-    ASSERT_FALSE(quelle.KxWerte_StringGrid->Cells(1, 1).isEmpty());
-    ASSERT_FALSE(quelle.XL_Label->text().isEmpty());
-    ASSERT_FALSE(quelle.G_Variablen_StringGrid->Cells(1, 1).isEmpty());
+    ASSERT_FALSE(KxWerte_StringGrid(quelle)->Cells(1, 1).isEmpty());
+    ASSERT_FALSE(XL_Label(quelle)->text().isEmpty());
+    ASSERT_FALSE(G_Variablen_StringGrid(quelle)->Cells(1, 1).isEmpty());
     const QString pfad = Pfad(QStringLiteral("aufgabe.quorvel"));
     ASSERT_TRUE(Dateiaktionen(quelle)->SpeichereNach(pfad));
     TForm1 neu;
@@ -176,30 +179,31 @@ TEST_F(DateiTest, RoundTripRestoresEveryControlAndRecomputesTheResults) {
 // A copied result keeps its full value in the memory, the matrix and the
 // formula after saving and opening.
 TEST_F(DateiTest, ValuesBehindCopiedResultsComeBackBitForBit) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   const char* zellen[2][3] = {{"3", "1", "1"}, {"1+j2", "1", "-1"}};
   for (int r = 1; r <= 2; ++r)
     for (int c = 1; c <= 3; ++c)
-      form1.MatrixTab_StringGrid->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
-  form1.Berechnen_BitBtnClick();
-  const QString x1 = form1.KxWerte_StringGrid->Cells(1, 1);
-  const std::optional<ZKZahl> wert = form1.Zellwert(form1.KxWerte_StringGrid, 1, 1);
+      MatrixTab_StringGrid(form1)->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
+  Berechnen_BitBtn(form1)->click();
+  const QString x1 = KxWerte_StringGrid(form1)->Cells(1, 1);
+  Modell& m = form1.Zustand();
+  const std::optional<ZKZahl> wert = m.System().Ergebnisse()->Wert(1, 1);
   ASSERT_TRUE(wert);
-  form1.SetzeText(form1.Variablen_StringGrid, 1, 1, x1, wert);
-  form1.K_ZeileBerechnen(1);
-  form1.SetzeText(form1.MatrixTab_StringGrid, 5, 5, x1, wert);
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("*2"));
-  form1.FuegeInFormelEin(0, 0, x1, wert);
-  form1.ist_gleich_ButtonClick();
-  ASSERT_TRUE(form1.ZK_Rechenfeld_Label->text().endsWith(QStringLiteral("=  4+j2")));
+  m.Speicher().Setze(aufgabe::Seite::K, 1, x1, wert);
+  m.System().SetzeZelle(5, 5, x1, wert);
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("*2"));
+  m.Formel().FuegeEin(0, 0, x1, wert);
+  ist_gleich_Button(form1)->click();
+  ASSERT_TRUE(ZK_Rechenfeld_Label(form1)->text().endsWith(QStringLiteral("=  4+j2")));
   ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("w.quorvel"))));
 
   TForm1 neu;
   ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("w.quorvel"))));
-  EXPECT_EQ(neu.ZK_Rechenfeld_Label->text(), form1.ZK_Rechenfeld_Label->text());
-  EXPECT_EQ(neu.Zustand.K_VarSpeicher[1].Realteil, wert->Realteil);
-  EXPECT_EQ(neu.Zustand.K_VarSpeicher[1].Imaginaerteil, wert->Imaginaerteil);
-  const std::optional<ZKZahl> zelle = neu.Zellwert(neu.MatrixTab_StringGrid, 5, 5);
+  EXPECT_EQ(ZK_Rechenfeld_Label(neu)->text(), ZK_Rechenfeld_Label(form1)->text());
+  EXPECT_EQ(neu.Zustand().Speicher().Werte(aufgabe::Seite::K)[1].Realteil, wert->Realteil);
+  EXPECT_EQ(neu.Zustand().Speicher().Werte(aufgabe::Seite::K)[1].Imaginaerteil,
+            wert->Imaginaerteil);
+  const std::optional<ZKZahl> zelle = neu.Zustand().System().Zellwert(5, 5);
   ASSERT_TRUE(zelle);
   EXPECT_EQ(zelle->Imaginaerteil, wert->Imaginaerteil);
   EXPECT_FALSE(Dateiaktionen(neu)->Geaendert());
@@ -209,44 +213,45 @@ TEST_F(DateiTest, ValuesBehindCopiedResultsComeBackBitForBit) {
 // task locked, the answers typed so far, the solution hidden (and computed
 // again, not read from the file).
 TEST_F(DateiTest, AnExerciseIsSavedAndOpenedAsAnExercise) {
-  form1.Uebung_CheckBox->click();
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
-  form1.Zustand.FesterZufallsSamen = 7;
-  form1.BeispielAufgaben_BitBtnClick();
-  ASSERT_TRUE(form1.UebungAktiv());
-  const QString richtig = AusAnsi(ExponentialText(form1.UebungsLoesung[1], General));
-  form1.KxWerte_StringGrid->SetCell(1, 1, richtig);
+  Uebung_CheckBox(form1)->click();
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
+  form1.Zustand().Beispiele().festerSamen = 7;
+  BeispielAufgaben_BitBtn(form1)->click();
+  ASSERT_TRUE(form1.Zustand().System().UebungAktiv());
+  const QString richtig =
+      AusAnsi(ExponentialText(form1.Zustand().System().UebungsLoesung()[1], General));
+  KxWerte_StringGrid(form1)->SetCell(1, 1, richtig);
   ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("u.quorvel"))));
   EXPECT_TRUE(Lies(Pfad(QStringLiteral("u.quorvel"))).contains("\"antworten\""));
 
   TForm1 neu;
   ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("u.quorvel"))));
-  ASSERT_TRUE(neu.UebungAktiv());
-  EXPECT_TRUE(neu.Uebung_CheckBox->isChecked());
-  EXPECT_FALSE(neu.Berechnen_BitBtn->isEnabled());
-  EXPECT_EQ(neu.KxWerte_StringGrid->Cells(1, 1), richtig);
-  EXPECT_TRUE(neu.KxWerte_StringGrid->Cells(2, 2).isEmpty());
-  neu.Pruefen_BitBtnClick();
-  EXPECT_EQ(neu.Uebung_Label->text(), QStringLiteral("1 von 2 richtig"));
+  ASSERT_TRUE(neu.Zustand().System().UebungAktiv());
+  EXPECT_TRUE(Uebung_CheckBox(neu)->isChecked());
+  EXPECT_FALSE(Berechnen_BitBtn(neu)->isEnabled());
+  EXPECT_EQ(KxWerte_StringGrid(neu)->Cells(1, 1), richtig);
+  EXPECT_TRUE(KxWerte_StringGrid(neu)->Cells(2, 2).isEmpty());
+  Pruefen_BitBtn(neu)->click();
+  EXPECT_EQ(Uebung_Label(neu)->text(), QStringLiteral("1 von 2 richtig"));
   EXPECT_FALSE(Dateiaktionen(neu)->Geaendert());
   // A plain task opened over it ends the exercise.
   ASSERT_TRUE(Dateiaktionen(neu)->Neu());
-  EXPECT_FALSE(neu.UebungAktiv());
-  EXPECT_TRUE(neu.Berechnen_BitBtn->isEnabled());
+  EXPECT_FALSE(neu.Zustand().System().UebungAktiv());
+  EXPECT_TRUE(Berechnen_BitBtn(neu)->isEnabled());
 }
 
 TEST_F(DateiTest, ResultsThatWereEmptyStayEmpty) {
   FuelleAlles(form1);
   // An edited cell clears the results.
-  form1.MatrixTab_StringGridSetEditText(1, 1, form1.MatrixTab_StringGrid->Cells(1, 1));
-  form1.Loesche_Rechenfeld_ButtonClick();
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1"));
+  form1.Zustand().System().SetzeZelle(1, 1, MatrixTab_StringGrid(form1)->Cells(1, 1));
+  Loesche_Rechenfeld_Button(form1)->click();
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("K1"));
   ASSERT_TRUE(d->SpeichereNach(Pfad(QStringLiteral("a.quorvel"))));
   TForm1 neu;
   ASSERT_TRUE(Dateiaktionen(neu)->Oeffne(Pfad(QStringLiteral("a.quorvel"))));
-  EXPECT_TRUE(neu.KxWerte_StringGrid->Cells(1, 1).isEmpty());
-  EXPECT_TRUE(neu.ZK_Rechenfeld_Label->text().isEmpty());
-  EXPECT_EQ(neu.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1"));
+  EXPECT_TRUE(KxWerte_StringGrid(neu)->Cells(1, 1).isEmpty());
+  EXPECT_TRUE(ZK_Rechenfeld_Label(neu)->text().isEmpty());
+  EXPECT_EQ(ZK_Rechenfeld_Edit(neu)->text(), QStringLiteral("K1"));
 }
 
 TEST_F(DateiTest, OpeningRunsNoMessageBoxEvenForABadCell) {
@@ -255,8 +260,8 @@ TEST_F(DateiTest, OpeningRunsNoMessageBoxEvenForABadCell) {
   QByteArray bytes;
   {
     TForm1 quelle;
-    quelle.BaueMatrixseite();
-    quelle.MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("abc"));
+    BaueMatrixseite(quelle);
+    MatrixTab_StringGrid(quelle)->SetCell(1, 1, QStringLiteral("abc"));
     aufgabe::Aufgabe a = Dateiaktionen(quelle)->Erfasse();
     a.matrixErgebnisGezeigt = true;
     std::string s, fehler;
@@ -266,8 +271,8 @@ TEST_F(DateiTest, OpeningRunsNoMessageBoxEvenForABadCell) {
   Schreibe(Pfad(QStringLiteral("b.quorvel")), bytes);
   ASSERT_TRUE(d->Oeffne(Pfad(QStringLiteral("b.quorvel"))));
   EXPECT_TRUE(meldungen.gezeigt.empty());
-  EXPECT_EQ(form1.MatrixTab_StringGrid->Cells(1, 1), QStringLiteral("abc"));
-  EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
+  EXPECT_EQ(MatrixTab_StringGrid(form1)->Cells(1, 1), QStringLiteral("abc"));
+  EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(1, 1).isEmpty());
 }
 
 TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
@@ -342,14 +347,14 @@ TEST_F(DateiTest, NewAndOpenAskOnlyWhenTypedInputWouldBeLost) {
   EXPECT_TRUE(d->Neu());
   EXPECT_TRUE(meldungen.gezeigt.empty());
   // Pressing "=" is not typing.
-  form1.istGleichXL_ButtonClick();
+  istGleichXL_Button(form1)->click();
   EXPECT_FALSE(d->Geaendert());
 
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("1+j"));
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("1+j"));
   EXPECT_TRUE(d->Geaendert());
   meldungen.Erwarte(IDCANCEL);
   EXPECT_FALSE(d->Neu());
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1+j"));
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("1+j"));
   EXPECT_EQ(meldungen.gezeigt.back().text, QStringLiteral("Änderungen speichern?"));
   EXPECT_EQ(meldungen.gezeigt.back().flags, int(MB_YESNOCANCEL));
 
@@ -358,20 +363,20 @@ TEST_F(DateiTest, NewAndOpenAskOnlyWhenTypedInputWouldBeLost) {
   d->Dateiwahl = [&](bool speichern) { return speichern ? pfad : QString(); };
   meldungen.Erwarte(IDYES);
   EXPECT_TRUE(d->Neu());
-  EXPECT_TRUE(form1.ZK_Rechenfeld_Edit->text().isEmpty());
+  EXPECT_TRUE(ZK_Rechenfeld_Edit(form1)->text().isEmpty());
   EXPECT_TRUE(QFile::exists(pfad));
   EXPECT_TRUE(d->Pfad().isEmpty());
 
   // Opening the saved file: no question, the window is unchanged since "Neu".
   EXPECT_TRUE(d->OeffneNachFrage(pfad));
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("1+j"));
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("1+j"));
   EXPECT_EQ(meldungen.gezeigt.size(), 2u);
 
   // "Nein" drops the change.
-  form1.Variablen_StringGrid->SetCell(2, 5, QStringLiteral("nur ein Kommentar"));
+  Variablen_StringGrid(form1)->SetCell(2, 5, QStringLiteral("nur ein Kommentar"));
   meldungen.Erwarte(IDNO);
   EXPECT_TRUE(d->Neu());
-  EXPECT_TRUE(form1.Variablen_StringGrid->Cells(2, 5).isEmpty());
+  EXPECT_TRUE(Variablen_StringGrid(form1)->Cells(2, 5).isEmpty());
   EXPECT_EQ(Lies(pfad).contains("nur ein Kommentar"), false);
 }
 
@@ -380,7 +385,7 @@ TEST_F(DateiTest, ClosingAsksOnlyForChangedWorkThatHasAFile) {
     // Never saved: closes as it always did.
     TForm1 f;
     f.show();
-    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("1"));
+    ZK_Rechenfeld_Edit(f)->setText(QStringLiteral("1"));
     EXPECT_TRUE(f.close());
   }
   TForm1 f;
@@ -390,7 +395,7 @@ TEST_F(DateiTest, ClosingAsksOnlyForChangedWorkThatHasAFile) {
   ASSERT_TRUE(fd->SpeichereNach(pfad));
   EXPECT_TRUE(f.close());  // saved and unchanged
   f.show();
-  f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+1"));
+  ZK_Rechenfeld_Edit(f)->setText(QStringLiteral("K1+1"));
   meldungen.Erwarte(IDCANCEL);
   EXPECT_FALSE(f.close());
   EXPECT_TRUE(f.isVisible());
@@ -419,11 +424,30 @@ TEST_F(DateiTest, RecentListKeepsOpenedFilesNewestFirstAndCanBeCleared) {
   EXPECT_FALSE(m->actions()[0]->isEnabled());
 }
 
+// A file on the list that has gone since: one German message, the entry
+// leaves the list, the work stays.
+TEST_F(DateiTest, AVanishedRecentFileIsNamedAndLeavesTheList) {
+  const QString pfad = Pfad(QStringLiteral("weg.quorvel"));
+  ASSERT_TRUE(d->SpeichereNach(pfad));
+  ASSERT_TRUE(QFile::remove(pfad));
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("1+j"));
+  QMenu* m = d->ZuletztMenue();
+  emit m->aboutToShow();
+  meldungen.Erwarte();
+  m->actions()[0]->trigger();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(
+      meldungen.gezeigt[0].text,
+      QStringLiteral("Die Datei „%1“ gibt es nicht (mehr).").arg(QDir::toNativeSeparators(pfad)));
+  EXPECT_TRUE(d->Zuletzt().isEmpty());
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("1+j"));
+}
+
 TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
   Seite(0);
   QTest::keyClick(form1.windowHandle(), Qt::Key_F1);
-  EXPECT_TRUE(form1.TabbedNotebook->currentWidget()->isAncestorOf(form1.Bedinungsanleitung_Memo));
-  const QStringList zeilen = form1.Bedinungsanleitung_Memo->Lines();
+  EXPECT_TRUE(TabbedNotebook(form1)->currentWidget()->isAncestorOf(Bedinungsanleitung_Memo(form1)));
+  const QStringList zeilen = Bedinungsanleitung_Memo(form1)->Lines();
   EXPECT_EQ(zeilen[0],
             QStringLiteral("Mit  diesem Programm  können Sie im Komplexen Zahlensystem rechnen,"));
   EXPECT_TRUE(
@@ -442,13 +466,13 @@ TEST_F(DateiTest, TheManualIsOnItsPageOnceHoweverThePageIsReached) {
   ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
   QStringList anleitung = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
   if (anleitung.back().isEmpty()) anleitung.removeLast();
-  TMemo* memo = form1.Bedinungsanleitung_Memo;
+  TMemo* memo = Bedinungsanleitung_Memo(form1);
   const QStringList eigene = memo->Lines();
   EXPECT_LT(eigene.size(), 30);  // not laid out for the start
 
-  QTabBar* reiter = form1.TabbedNotebook->tabBar();
+  QTabBar* reiter = TabbedNotebook(form1)->tabBar();
   QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(2).center());
-  ASSERT_EQ(form1.TabbedNotebook->PageIndex(), 2);
+  ASSERT_EQ(TabbedNotebook(form1)->PageIndex(), 2);
   EXPECT_EQ(memo->Lines(), eigene + anleitung);
   EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
   EXPECT_EQ(memo->textCursor().position(), 0);
@@ -469,7 +493,7 @@ void Kopiere(const QString& text) {
 
 TEST_F(DateiTest, BlockPasteFillsFromTheCurrentCellAndGrowsTheDimension) {
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   m->SetCell(1, 1, QStringLiteral("alt"));
   m->setFocus();
   m->SetCol(2);
@@ -483,14 +507,14 @@ TEST_F(DateiTest, BlockPasteFillsFromTheCurrentCellAndGrowsTheDimension) {
   EXPECT_EQ(m->Cells(2, 4), QStringLiteral("7"));
   EXPECT_EQ(m->Cells(1, 1), QStringLiteral("alt"));
   // Row 4 and the coefficient of X3 fit dimension 4.
-  EXPECT_EQ(form1.Zustand.DimMatrix, 4);
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 4);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("4"));
   EXPECT_EQ(m->RowCount(), 5);
 }
 
 TEST_F(DateiTest, BlockPasteInTheOpenEditorToo) {
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   KlickeZelle(m, 1, 1);
   ASSERT_TRUE(m->EditorMode());
   Kopiere(QStringLiteral("1\t2\n3\t4"));
@@ -506,7 +530,7 @@ TEST_F(DateiTest, BlockPasteInTheOpenEditorToo) {
 
 TEST_F(DateiTest, BlockThatDoesNotFitIsRefusedAndChangesNothing) {
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   m->setFocus();
   m->SetCol(1);
   m->SetRow(1);
@@ -524,19 +548,19 @@ TEST_F(DateiTest, BlockThatDoesNotFitIsRefusedAndChangesNothing) {
   // From the last row and column, one cell still fits... and 20 x 21 from the first.
   Kopiere(QStringList(20, QStringList(21, QStringLiteral("1")).join('\t')).join('\n'));
   QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 20);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 20);
   EXPECT_EQ(m->Cells(21, 20), QStringLiteral("1"));
 }
 
 TEST_F(DateiTest, SeveralSelectedCellsCopyAsTabSeparatedLines) {
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   const char* zellen[2][3] = {{"5", "1", "1"}, {"1", "1", "-1"}};
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   for (int r = 1; r <= 2; ++r)
     for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
-  form1.Berechnen_BitBtnClick();
-  TStringGrid* x = form1.KxWerte_StringGrid;
+  Berechnen_BitBtn(form1)->click();
+  TStringGrid* x = KxWerte_StringGrid(form1);
   x->setFocus();
   x->selectionModel()->select(QItemSelection(x->model()->index(0, 0), x->model()->index(1, 0)),
                               QItemSelectionModel::ClearAndSelect);
@@ -561,8 +585,8 @@ TEST_F(DateiTest, SeveralSelectedCellsCopyAsTabSeparatedLines) {
 // open editor) and a drag choose a block, which Ctrl+C copies whole.
 TEST_F(DateiTest, ABlockIsChosenByShiftClickShiftArrowsOrADrag) {
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  TStringGrid* m = MatrixTab_StringGrid(form1);
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   const char* zellen[2][3] = {{"5", "1", "2"}, {"1", "3", "-1"}};
   for (int r = 1; r <= 2; ++r)
     for (int c = 1; c <= 3; ++c) m->SetCell(c, r, QString::fromUtf8(zellen[r - 1][c - 1]));
@@ -597,16 +621,16 @@ TEST_F(DateiTest, ABlockIsChosenByShiftClickShiftArrowsOrADrag) {
 // typed, each row read) and comments; G takes values only. A block that
 // does not fit changes nothing.
 TEST_F(DateiTest, ABlockFillsTheMemoryRowByRow) {
-  TStringGrid* k = form1.Variablen_StringGrid;
-  TStringGrid* g = form1.G_Variablen_StringGrid;
+  TStringGrid* k = Variablen_StringGrid(form1);
+  TStringGrid* g = G_Variablen_StringGrid(form1);
   Waehle(k, 1, 2);
   Kopiere(QStringLiteral("4\tMotor\r\n2.5\n"));
   QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(k->Cells(1, 2), QStringLiteral("4"));
   EXPECT_EQ(k->Cells(2, 2), QStringLiteral("Motor"));
   EXPECT_EQ(k->Cells(1, 3), QStringLiteral("2,5"));
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[3].Realteil), 2.5);
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[2].Realteil), 0.25);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3].Realteil), 2.5);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::G)[2].Realteil), 0.25);
 
   // In the open editor of a comment, and into G.
   KlickeZelle(k, 2, 5);
@@ -618,7 +642,7 @@ TEST_F(DateiTest, ABlockFillsTheMemoryRowByRow) {
   Waehle(g, 1, 7);
   Kopiere(QStringLiteral("2\n0,5"));
   QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[8].Realteil), 2);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[8].Realteil), 2);
 
   const std::string vorher = Texte(form1);
   struct Fall {

@@ -32,13 +32,13 @@ const QStringList kMenue = {QStringLiteral("&Rückgängig"),    QStringLiteral("
 
 TEST_F(Deutsch, TheContextMenusOfAnEditAndOfACellEditorAreGerman) {
   Seite(0);
-  KlickeZelle(form1.MatrixTab_StringGrid, 2, 1);
+  KlickeZelle(MatrixTab_StringGrid(form1), 2, 1);
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(Menuetexte(editor), kMenue);
-  EXPECT_EQ(Menuetexte(form1.AnzahlMatrix_Edit), kMenue);
+  EXPECT_EQ(Menuetexte(AnzahlMatrix_Edit(form1)), kMenue);
   Seite(1);
-  EXPECT_EQ(Menuetexte(form1.ZK_Rechenfeld_Edit), kMenue);
+  EXPECT_EQ(Menuetexte(ZK_Rechenfeld_Edit(form1)), kMenue);
 }
 
 }  // namespace

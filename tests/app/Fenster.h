@@ -15,10 +15,12 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "Bedienelemente.h"
 #include "Meldungen.h"
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
 #include "complex/ZKLesen.h"
+#include "modell/Text.h"
 
 // Readable failure messages for Qt strings.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -28,17 +30,17 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 class FensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    form1.Form2 = &form2;
+    form1.SetzeBeispielfenster(&form2);
     // The tests reach every page's controls; those that need the matrix
     // page unbuilt make their own window.
-    form1.BaueMatrixseite();
+    BaueMatrixseite(form1);
     form1.show();
     form1.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
   }
 
   void Seite(int i) {
-    form1.TabbedNotebook->SetPageIndex(i);
+    TabbedNotebook(form1)->SetPageIndex(i);
     QApplication::processEvents();
   }
   static QPoint Mitte(TStringGrid* g, int c, int r) {

@@ -20,9 +20,9 @@ class KleinerBildschirm : public FensterTest {
   }
 
   // The notebook page a control lies on, or -1 below the notebook.
-  int SeiteVon(QWidget* w) const {
-    for (; w && w != form1.TabbedNotebook; w = w->parentWidget())
-      if (const int i = form1.TabbedNotebook->indexOf(w); i >= 0) return i;
+  int SeiteVon(QWidget* w) {
+    for (; w && w != TabbedNotebook(form1); w = w->parentWidget())
+      if (const int i = TabbedNotebook(form1)->indexOf(w); i >= 0) return i;
     return -1;
   }
 };
@@ -36,9 +36,9 @@ TEST_F(KleinerBildschirm, BothWindowsFitTheScreenAndTheirContentScrolls) {
   EXPECT_TRUE(form1.Rollbereich()->verticalScrollBar()->isVisible());
 
   Seite(0);
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("1"));
-  form1.Zustand.FesterZufallsSamen = 1;
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("1"));
+  form1.Zustand().Beispiele().festerSamen = 1;
+  QTest::mouseClick(BeispielAufgaben_BitBtn(form1), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
   EXPECT_TRUE(frei.contains(form2.frameGeometry()));
 }
@@ -49,7 +49,7 @@ TEST_F(KleinerBildschirm, EveryControlIsReachable) {
   int geprueft = 0;
   for (QWidget* w : form1.Rollbereich()->widget()->findChildren<QWidget*>()) {
     const QString name = w->objectName();
-    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || w == form1.Dummy_Edit) continue;
+    if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || w == Dummy_Edit(form1)) continue;
     if (const int seite = SeiteVon(w); seite >= 0) Seite(seite);
     if (!w->isVisible()) continue;  // an open cell editor, a hidden scroll bar
     form1.Rollbereich()->ensureWidgetVisible(w, 0, 0);

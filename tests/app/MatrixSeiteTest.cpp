@@ -15,8 +15,8 @@ class MatrixSeiteTest : public FensterTest {
     FensterTest::SetUp();
     Seite(0);
   }
-  TStringGrid* M() { return form1.MatrixTab_StringGrid; }
-  TStringGrid* X() { return form1.KxWerte_StringGrid; }
+  TStringGrid* M() { return MatrixTab_StringGrid(form1); }
+  TStringGrid* X() { return KxWerte_StringGrid(form1); }
   void Fuelle(std::initializer_list<std::initializer_list<const char*>> zeilen) {
     int r = 1;
     for (auto zeile : zeilen) {
@@ -25,17 +25,17 @@ class MatrixSeiteTest : public FensterTest {
       ++r;
     }
   }
-  void Rechne() { QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton); }
+  void Rechne() { QTest::mouseClick(Berechnen_BitBtn(form1), Qt::LeftButton); }
   void TippeDimension(const QString& text) {
-    form1.AnzahlMatrix_Edit->setFocus();
-    form1.AnzahlMatrix_Edit->selectAll();
+    AnzahlMatrix_Edit(form1)->setFocus();
+    AnzahlMatrix_Edit(form1)->selectAll();
     Tippe(text);
   }
 };
 
 TEST_F(MatrixSeiteTest, RoadOfATypicalRequestFromTheUpDownToADraggedResult) {
-  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("2"));
+  QTest::mouseClick(AnzahlMatrix_UpDown(form1)->Ab(), Qt::LeftButton);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("2"));
   EXPECT_EQ(M()->RowCount(), 3);
   EXPECT_EQ(M()->ColCount(), 4);
   EXPECT_EQ(M()->Cells(3, 0), QStringLiteral("Koeffizient von X2"));
@@ -54,7 +54,7 @@ TEST_F(MatrixSeiteTest, RoadOfATypicalRequestFromTheUpDownToADraggedResult) {
 
   // Right-button drag of X1 onto the first coefficient of equation 1.
   QTest::mousePress(X()->viewport(), Qt::RightButton, {}, Mitte(X(), 2, 1));
-  EXPECT_EQ(form1.Zustand.KopierText, QStringLiteral("3"));
+  EXPECT_EQ(form1.Zustand().KopierText(), QStringLiteral("3"));
   QTest::mouseMove(M()->viewport(), Mitte(M(), 2, 1));
   QTest::mouseRelease(M()->viewport(), Qt::RightButton, {}, Mitte(M(), 2, 1));
   EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("3"));
@@ -63,18 +63,18 @@ TEST_F(MatrixSeiteTest, RoadOfATypicalRequestFromTheUpDownToADraggedResult) {
 
 TEST_F(MatrixSeiteTest, DimensionEditClampsFiltersAndIgnoresAnEmptyText) {
   TippeDimension(QStringLiteral("0"));
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("1"));
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("1"));
   TippeDimension(QStringLiteral("25"));
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("20"));
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("20"));
   EXPECT_EQ(M()->RowCount(), 21);
   TippeDimension(QStringLiteral("x-4"));
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
-  EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("4"));
+  EXPECT_EQ(AnzahlMatrix_UpDown(form1)->Position(), 4);
   TippeDimension(QStringLiteral("\b"));
   Taste(Qt::Key_Backspace);
-  EXPECT_TRUE(form1.AnzahlMatrix_Edit->text().isEmpty());
+  EXPECT_TRUE(AnzahlMatrix_Edit(form1)->text().isEmpty());
   EXPECT_EQ(M()->RowCount(), 5);
-  EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 4);
+  EXPECT_EQ(AnzahlMatrix_UpDown(form1)->Position(), 4);
 }
 
 // Lowering the dimension removes the current cell; its neighbour must not
@@ -83,37 +83,37 @@ TEST_F(MatrixSeiteTest, ChangingTheDimensionKeepsTheFocusAndEveryCell) {
   KlickeZelle(M(), 2, 1);
   Tippe(QStringLiteral("11\t22\t33"));
   ASSERT_EQ(M()->Col(), 4);
-  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  QTest::mouseClick(AnzahlMatrix_Edit(form1), Qt::LeftButton);
   Taste(Qt::Key_End);
   Taste(Qt::Key_Backspace);
   Tippe(QStringLiteral("2"));
-  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
-  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), AnzahlMatrix_Edit(form1));
   EXPECT_FALSE(M()->EditorMode());
   Taste(Qt::Key_Backspace);
   Tippe(QStringLiteral("4"));
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("4"));
-  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("4"));
+  EXPECT_EQ(QApplication::focusWidget(), AnzahlMatrix_Edit(form1));
   EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("11"));
   EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("22"));
   EXPECT_EQ(M()->Cells(4, 1), QStringLiteral("33"));
 
   // A removed row: 20 -> 2 with the typed cell in row 20.
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("20"));
   M()->SetTopRow(17);
   KlickeZelle(M(), 2, 20);
   Tippe(QStringLiteral("5*e^j53.13"));
-  QTest::mouseClick(form1.AnzahlMatrix_Edit, Qt::LeftButton);
+  QTest::mouseClick(AnzahlMatrix_Edit(form1), Qt::LeftButton);
   Taste(Qt::Key_End);
   Taste(Qt::Key_Backspace);
   Taste(Qt::Key_Backspace);
   Tippe(QStringLiteral("2"));
-  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 2);
   Tippe(QStringLiteral("0"));
   EXPECT_EQ(M()->Cells(2, 20), QStringLiteral("5*e^j53,13"));
   EXPECT_EQ(M()->Cells(2, 2), QString());
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("20"));
-  EXPECT_EQ(QApplication::focusWidget(), form1.AnzahlMatrix_Edit);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("20"));
+  EXPECT_EQ(QApplication::focusWidget(), AnzahlMatrix_Edit(form1));
 }
 
 // The up-down takes no focus: an editor in a cell that stays keeps it and
@@ -121,36 +121,36 @@ TEST_F(MatrixSeiteTest, ChangingTheDimensionKeepsTheFocusAndEveryCell) {
 TEST_F(MatrixSeiteTest, TheUpDownLeavesTheCellEditorWhereItWas) {
   KlickeZelle(M(), 2, 1);
   Tippe(QStringLiteral("7"));
-  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Auf(), Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 4);
+  QTest::mouseClick(AnzahlMatrix_UpDown(form1)->Auf(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 4);
   EXPECT_TRUE(M()->EditorMode());
-  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
-  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 2);
+  QTest::mouseClick(AnzahlMatrix_UpDown(form1)->Ab(), Qt::LeftButton);
+  QTest::mouseClick(AnzahlMatrix_UpDown(form1)->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 2);
   EXPECT_TRUE(M()->EditorMode());
   Tippe(QStringLiteral("8"));
   EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
 
   Tippe(QStringLiteral("\t9"));
   ASSERT_EQ(M()->Col(), 3);
-  QTest::mouseClick(form1.AnzahlMatrix_UpDown->Ab(), Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 1);
+  QTest::mouseClick(AnzahlMatrix_UpDown(form1)->Ab(), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 1);
   EXPECT_FALSE(M()->EditorMode());
   EXPECT_EQ(QApplication::focusWidget(), M());
   EXPECT_EQ(M()->Cells(2, 1), QStringLiteral("78"));
-  EXPECT_EQ(M()->Cells(3, 1), QStringLiteral("9"));
+  EXPECT_EQ(form1.Zustand().System().Zelle(1, 3), QStringLiteral("9"));
 }
 
 // The dimension edit's key filter lets the standard shortcuts through;
 // pasted text passes the filter as typed text does.
 TEST_F(MatrixSeiteTest, TheDimensionEditKeepsTheStandardShortcuts) {
-  TEdit* e = form1.AnzahlMatrix_Edit;
+  TEdit* e = AnzahlMatrix_Edit(form1);
   auto kuerzel = [&](Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); };
   QTest::mouseClick(e, Qt::LeftButton);
   kuerzel(Qt::Key_A);
   Tippe(QStringLiteral("5"));
   EXPECT_EQ(e->text(), QStringLiteral("5"));
-  EXPECT_EQ(form1.Zustand.DimMatrix, 5);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 5);
   kuerzel(Qt::Key_A);
   kuerzel(Qt::Key_C);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("5"));
@@ -163,7 +163,7 @@ TEST_F(MatrixSeiteTest, TheDimensionEditKeepsTheStandardShortcuts) {
   kuerzel(Qt::Key_A);
   kuerzel(Qt::Key_V);
   EXPECT_EQ(e->text(), QStringLiteral("12"));
-  EXPECT_EQ(form1.Zustand.DimMatrix, 12);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 12);
   QApplication::clipboard()->setText(QStringLiteral("abc"));
   kuerzel(Qt::Key_A);
   kuerzel(Qt::Key_V);
@@ -181,18 +181,18 @@ TEST_F(MatrixSeiteTest, TheDimensionEditKeepsTheStandardShortcuts) {
   einfuegen->trigger();
   menue->close();
   EXPECT_EQ(e->text(), QStringLiteral("7"));
-  EXPECT_EQ(form1.Zustand.DimMatrix, 7);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 7);
 }
 
 TEST_F(MatrixSeiteTest, ANonIntegerDimensionIsReportedAndChangesNothing) {
   meldungen.Erwarte();
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("abc"));  // pasted
-  EXPECT_EQ(form1.Zustand.DimMatrix, 3);
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("abc"));  // pasted
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 3);
   meldungen.Erwarte();
   Rechne();
   meldungen.Erwarte();
-  QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.BeispielZaehler, 0);
+  QTest::mouseClick(BeispielAufgaben_BitBtn(form1), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().Beispiele().system, 0);
   EXPECT_EQ(M()->RowCount(), 4);
   ASSERT_EQ(meldungen.gezeigt.size(), 3u);
   EXPECT_EQ(meldungen.gezeigt[1].titel, QStringLiteral("Falscheingabe!"));
@@ -214,7 +214,7 @@ TEST_F(MatrixSeiteTest, TypedPointsBecomeCommasAsTheyAreTyped) {
 }
 
 TEST_F(MatrixSeiteTest, TheFirstBadCellInRowOrderIsReportedSelectedAndFocused) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Fuelle({{"5", "1", "x"}, {"1", "", "-1"}});
   X()->SetCell(1, 1, QStringLiteral("alt"));
   meldungen.Erwarte();
@@ -229,7 +229,7 @@ TEST_F(MatrixSeiteTest, TheFirstBadCellInRowOrderIsReportedSelectedAndFocused) {
 }
 
 TEST_F(MatrixSeiteTest, OverlongCellsAreBadCellsNeverCut) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("1"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("1"));
   Fuelle({{"2", "1"}});
   M()->SetCell(2, 1, QString(254, QLatin1Char('0')) + QStringLiteral("1"));  // 255: fits
   Rechne();
@@ -242,7 +242,7 @@ TEST_F(MatrixSeiteTest, OverlongCellsAreBadCellsNeverCut) {
 }
 
 TEST_F(MatrixSeiteTest, ASystemWithoutAUniqueSolutionIsReportedWithEmptyResults) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Fuelle({{"1", "1", "1"}, {"2", "2", "2"}});
   X()->SetCell(2, 1, QStringLiteral("alt"));
   meldungen.Erwarte();
@@ -255,7 +255,7 @@ TEST_F(MatrixSeiteTest, ASystemWithoutAUniqueSolutionIsReportedWithEmptyResults)
 }
 
 TEST_F(MatrixSeiteTest, AnIllConditionedSystemIsReportedWithEmptyResults) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("3"));
   // X3 = 1/3, but X2 is about 1e20 and X1 nearly its negative: what cancels
   // is beyond what the arithmetic can carry.
   Fuelle({{"2", "-6", "-7", "0"}, {"6", "0", "5e-20", "4,1"}, {"3", "-6", "-7", "3"}});
@@ -271,7 +271,7 @@ TEST_F(MatrixSeiteTest, AnIllConditionedSystemIsReportedWithEmptyResults) {
 }
 
 TEST_F(MatrixSeiteTest, ComplexCoefficientsInBothFormsAreSolved) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   // (1+j)X1 + X2 = 3+j ; X1 - jX2 = 1-j  ->  X1 = 1, X2 = 2
   Fuelle({{"3+j1", "1+j1", "1"}, {"1-j2", "1*e^j0", "-j1"}});
   Rechne();
@@ -315,24 +315,24 @@ TEST_F(MatrixSeiteTest, NavigationKeysKeepTheResultsAChangedCellEmptiesThem) {
   // The design's own way: a click on the inductive calculator's box.
   X()->SetCell(1, 2, QStringLiteral("alt"));
   Seite(1);
-  QTest::mouseClick(form1.ExpotentialForm_GroupBox2, Qt::LeftButton, {}, QPoint(3, 60));
+  QTest::mouseClick(ExpotentialForm_GroupBox2(form1), Qt::LeftButton, {}, QPoint(3, 60));
   EXPECT_TRUE(X()->Cells(1, 2).isEmpty());
 }
 
 TEST_F(MatrixSeiteTest, ClearingAsksAndEmptiesOnlyTheCurrentSize) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("4"));
   M()->SetCell(5, 4, QStringLiteral("aussen"));
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
   Fuelle({{"5", "1", "1"}, {"1", "1", "-1"}});
   meldungen.Erwarte(IDNO);
-  QTest::mouseClick(form1.Clear_Tabelle_Button, Qt::LeftButton);
+  QTest::mouseClick(Clear_Tabelle_Button(form1), Qt::LeftButton);
   EXPECT_EQ(M()->Cells(1, 1), QStringLiteral("5"));
   meldungen.Erwarte(IDYES);
-  QTest::mouseClick(form1.Clear_Tabelle_Button, Qt::LeftButton);
+  QTest::mouseClick(Clear_Tabelle_Button(form1), Qt::LeftButton);
   EXPECT_TRUE(M()->Cells(1, 1).isEmpty());
   EXPECT_TRUE(M()->Cells(3, 2).isEmpty());
   EXPECT_EQ(M()->Cells(0, 1), QStringLiteral("GL 1:"));
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("4"));
   EXPECT_EQ(M()->Cells(5, 4), QStringLiteral("aussen"));
   EXPECT_EQ(meldungen.gezeigt[0].text, QStringLiteral("Wollen Sie wirklich die Tabelle Löschen?"));
 }

@@ -65,7 +65,7 @@ TEST_F(RechenfeldTest, MemoryCellReadsTheAngleNotation) {
   TippeText(QStringLiteral("10∠-30°"));
   Taste(Qt::Key_Escape);
   EXPECT_EQ(K()->Cells(1, 4), QStringLiteral("10∠-30°"));
-  EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[4], Polar(10, -30)));
+  EXPECT_TRUE(Nahe(Zustand().Speicher().Werte(aufgabe::Seite::K)[4], Polar(10, -30)));
   EXPECT_EQ(G()->Cells(1, 4), ExpZelle(Polar(0.1L, 30)));
 }
 
@@ -123,12 +123,13 @@ TEST_F(RechenfeldTest, TheFourteenExamplesCycleWithTheirValues) {
     EXPECT_EQ(NachAnsi(Formel()->text()), Beispielformel(n).formel) << "example " << n;
     // Computed after its memory rows are in place (what it computes to is
     // the formula logic's business).
-    FormelRechner rechner(Zustand().K_VarSpeicher, Zustand().G_VarSpeicher);
+    FormelRechner rechner(Zustand().Speicher().Werte(aufgabe::Seite::K),
+                          Zustand().Speicher().Werte(aufgabe::Seite::G));
     EXPECT_EQ(NachAnsi(Ergebnis()->text()),
               RechenfeldErgebnis(rechner, Beispielformel(n).formel, General))
         << "example " << n;
   }
-  EXPECT_EQ(Zustand().BeispielNr, 0);
+  EXPECT_EQ(Zustand().Beispiele().formel, 0);
   Klick("Beispiel_BitBtn");
   EXPECT_EQ(Element<TButton>("Beispiel_BitBtn")->text(), QStringLiteral("Beispiel:1"));
   EXPECT_EQ(NachAnsi(Formel()->text()), Beispielformel(1).formel);
@@ -136,7 +137,7 @@ TEST_F(RechenfeldTest, TheFourteenExamplesCycleWithTheirValues) {
 }
 
 TEST_F(RechenfeldTest, ExamplesTenToTwelveFillTheMemory) {
-  Zustand().BeispielNr = 9;
+  Zustand().Beispiele().formel = 9;
   for (int n = 10; n <= 12; ++n) {
     Klick("Beispiel_BitBtn");
     int gefuellt = 0;
@@ -150,8 +151,8 @@ TEST_F(RechenfeldTest, ExamplesTenToTwelveFillTheMemory) {
       const Komplex gSoll = 1.0L / kWert;
       EXPECT_TRUE(Nahe(Wert(G()->Cells(1, r)), gSoll, kWinkelGenau))
           << "example " << n << " row " << r;
-      EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[r], kWert));
-      EXPECT_TRUE(Nahe(Zustand().G_VarSpeicher[r], gSoll));
+      EXPECT_TRUE(Nahe(Zustand().Speicher().Werte(aufgabe::Seite::K)[r], kWert));
+      EXPECT_TRUE(Nahe(Zustand().Speicher().Werte(aufgabe::Seite::G)[r], gSoll));
     }
     // The rows the example leaves empty are empty and hold nothing, even
     // after an earlier example filled them.
@@ -159,7 +160,7 @@ TEST_F(RechenfeldTest, ExamplesTenToTwelveFillTheMemory) {
       EXPECT_TRUE(K()->Cells(1, r).isEmpty()) << r;
       EXPECT_TRUE(K()->Cells(2, r).isEmpty()) << r;
       EXPECT_TRUE(G()->Cells(1, r).isEmpty()) << r;
-      EXPECT_TRUE(Nahe(Zustand().K_VarSpeicher[r], 0)) << r;
+      EXPECT_TRUE(Nahe(Zustand().Speicher().Werte(aufgabe::Seite::K)[r], 0)) << r;
     }
   }
   // Example 13 clears what example 12 stored.

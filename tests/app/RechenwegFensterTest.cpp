@@ -19,37 +19,37 @@
 #include "app/Dateien.h"
 #include "app/MainQuorvel.h"
 #include "app/RechenwegFenster.h"
-#include "app/Uebung.h"
 #include "complex/ZKLesen.h"
+#include "modell/Uebung.h"
 
 namespace {
 
 class RechenwegFensterTest : public FensterTest {
  protected:
   void TearDown() override {
-    if (form1.Rechenweg_Fenster) form1.Rechenweg_Fenster->close();
+    if (Rechenwegfenster(form1)) Rechenwegfenster(form1)->close();
   }
 
   // Types a system (rows: right-hand side, then the coefficients) and presses "=".
   void Rechne(const std::vector<std::vector<const char*>>& zeilen) {
-    form1.AnzahlMatrix_Edit->setText(QString::number(zeilen.size()));
+    AnzahlMatrix_Edit(form1)->setText(QString::number(zeilen.size()));
     for (std::size_t r = 0; r < zeilen.size(); ++r) {
       for (std::size_t c = 0; c < zeilen[r].size(); ++c) {
-        form1.MatrixTab_StringGrid->SetCell(int(c) + 1, int(r) + 1,
-                                            QString::fromUtf8(zeilen[r][c]));
+        MatrixTab_StringGrid(form1)->SetCell(int(c) + 1, int(r) + 1,
+                                             QString::fromUtf8(zeilen[r][c]));
       }
     }
-    QTest::mouseClick(form1.Berechnen_BitBtn, Qt::LeftButton);
+    QTest::mouseClick(Berechnen_BitBtn(form1), Qt::LeftButton);
   }
   void Beispiel(int n, int stufe, std::uint32_t samen) {
-    form1.AnzahlMatrix_Edit->setText(QString::number(n));
-    form1.Zustand.BeispielZaehler = stufe - 1;
-    form1.Zustand.FesterZufallsSamen = samen;
-    QTest::mouseClick(form1.BeispielAufgaben_BitBtn, Qt::LeftButton);
+    AnzahlMatrix_Edit(form1)->setText(QString::number(n));
+    form1.Zustand().Beispiele().system = stufe - 1;
+    form1.Zustand().Beispiele().festerSamen = samen;
+    QTest::mouseClick(BeispielAufgaben_BitBtn(form1), Qt::LeftButton);
   }
   RechenwegFenster* OeffneRechenweg() {
-    QTest::mouseClick(form1.Rechenweg_BitBtn, Qt::LeftButton);
-    return form1.Rechenweg_Fenster;
+    QTest::mouseClick(Rechenweg_BitBtn(form1), Qt::LeftButton);
+    return Rechenwegfenster(form1);
   }
 };
 
@@ -180,12 +180,12 @@ TEST_F(RechenwegFensterTest, ShowsTheHandCheckedStepsAndFollowsEveryNewSolve) {
 // and shows what an open window would have shown.
 TEST_F(RechenwegFensterTest, OpenedAfterTheSolveShowsTheSolvedSystemsSteps) {
   Beispiel(6, 3, 11);
-  form1.MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("99"));
+  MatrixTab_StringGrid(form1)->SetCell(2, 1, QStringLiteral("99"));
   const QString spaeter = OeffneRechenweg()->Text();
   EXPECT_TRUE(spaeter.contains(QStringLiteral("\nLösung\n"))) << spaeter.toStdString();
 
   Beispiel(6, 3, 11);  // the window is open now: this solve is recorded as it runs
-  EXPECT_EQ(form1.Rechenweg_Fenster->Text(), spaeter);
+  EXPECT_EQ(Rechenwegfenster(form1)->Text(), spaeter);
   EXPECT_FALSE(spaeter.contains(QStringLiteral("(99)")));
 }
 
@@ -302,40 +302,40 @@ QColor Farbe(TStringGrid* g, int c, int r) {
 }
 
 TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnRequest) {
-  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
-  form1.Uebung_CheckBox->click();
-  EXPECT_FALSE(form1.Pruefen_BitBtn->isHidden());
-  EXPECT_FALSE(form1.LoesungZeigen_BitBtn->isHidden());
+  EXPECT_TRUE(Pruefen_BitBtn(form1)->isHidden());
+  Uebung_CheckBox(form1)->click();
+  EXPECT_FALSE(Pruefen_BitBtn(form1)->isHidden());
+  EXPECT_FALSE(LoesungZeigen_BitBtn(form1)->isHidden());
   Beispiel(3, 2, 99);
-  ASSERT_EQ(form1.UebungsLoesung.size(), 4u);
+  ASSERT_EQ(form1.Zustand().System().UebungsLoesung().size(), 4u);
   // Hidden: no solution in the memo or the grid; grid, dimension and "=" locked.
-  EXPECT_FALSE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X1 =")));
+  EXPECT_FALSE(form2.Zeilen().join(QLatin1Char('\n')).contains(QStringLiteral("X1 =")));
   for (int r = 1; r <= 3; ++r) {
-    EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, r).isEmpty());
-    EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, r).isEmpty());
+    EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(1, r).isEmpty());
+    EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(2, r).isEmpty());
   }
   const auto editierbar = [](TStringGrid* g) {
     return bool(g->model()->flags(g->model()->index(0, 0)) & Qt::ItemIsEditable);
   };
-  EXPECT_FALSE(editierbar(form1.MatrixTab_StringGrid));
-  EXPECT_TRUE(editierbar(form1.KxWerte_StringGrid));
-  EXPECT_FALSE(form1.Berechnen_BitBtn->isEnabled());
-  EXPECT_FALSE(form1.AnzahlMatrix_Edit->isEnabled());
+  EXPECT_FALSE(editierbar(MatrixTab_StringGrid(form1)));
+  EXPECT_TRUE(editierbar(KxWerte_StringGrid(form1)));
+  EXPECT_FALSE(Berechnen_BitBtn(form1)->isEnabled());
+  EXPECT_FALSE(AnzahlMatrix_Edit(form1)->isEnabled());
   EXPECT_EQ(OeffneRechenweg()->Text(),
             QStringLiteral("Rechenweg\n\n  Im Übungsmodus bleibt der Rechenweg verborgen, bis "
                            "„Lösung zeigen“ die Aufgabe löst.\n"));
 
   // X1 right in exponential form, X2 right in one column and wrong in the
   // other, X3 not answered.
-  const ZKZahl& x1 = form1.UebungsLoesung[1];
-  const ZKZahl& x2 = form1.UebungsLoesung[2];
-  TStringGrid* kx = form1.KxWerte_StringGrid;
+  const ZKZahl& x1 = form1.Zustand().System().UebungsLoesung()[1];
+  const ZKZahl& x2 = form1.Zustand().System().UebungsLoesung()[2];
+  TStringGrid* kx = KxWerte_StringGrid(form1);
   kx->SetCell(1, 1, AusAnsi(ExponentialText(x1, General)));
   kx->SetCell(2, 2, AusAnsi(KomponentenText(x2, General)));
   ZKZahl daneben;
   daneben.SetzePolar(x2.Betrag * 1.002L, x2.Winkel);
   kx->SetCell(1, 2, AusAnsi(ExponentialText(daneben, General)));
-  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
+  QTest::mouseClick(Pruefen_BitBtn(form1), Qt::LeftButton);
   const QColor gruen = Farbe(kx, 1, 1), rot = Farbe(kx, 1, 2);
   ASSERT_TRUE(gruen.isValid());
   ASSERT_TRUE(rot.isValid());
@@ -343,7 +343,7 @@ TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnReq
   EXPECT_GT(rot.red(), rot.green());
   EXPECT_EQ(Farbe(kx, 2, 2), gruen);
   EXPECT_EQ(Farbe(kx, 1, 3), rot);
-  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("1 von 3 richtig"));
+  EXPECT_EQ(Uebung_Label(form1)->text(), QStringLiteral("1 von 3 richtig"));
 
   // Saved now, the file claims no shown result, so opening it does not
   // solve the exercise in view.
@@ -353,27 +353,27 @@ TEST_F(RechenwegFensterTest, ExerciseHidesTheSolutionMarksAnswersAndShowsItOnReq
 
   // With the wrong text gone, X2's remaining answer counts.
   kx->SetCell(1, 2, QString());
-  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
-  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("2 von 3 richtig"));
+  QTest::mouseClick(Pruefen_BitBtn(form1), Qt::LeftButton);
+  EXPECT_EQ(Uebung_Label(form1)->text(), QStringLiteral("2 von 3 richtig"));
 
-  QTest::mouseClick(form1.LoesungZeigen_BitBtn, Qt::LeftButton);
-  EXPECT_FALSE(form1.UebungAktiv());
-  EXPECT_TRUE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X3 =")));
+  QTest::mouseClick(LoesungZeigen_BitBtn(form1), Qt::LeftButton);
+  EXPECT_FALSE(form1.Zustand().System().UebungAktiv());
+  EXPECT_TRUE(form2.Zeilen().join(QLatin1Char('\n')).contains(QStringLiteral("X3 =")));
   EXPECT_FALSE(kx->Cells(1, 3).isEmpty());
   EXPECT_FALSE(Farbe(kx, 1, 2).isValid());
-  EXPECT_TRUE(form1.Berechnen_BitBtn->isEnabled());
-  EXPECT_TRUE(form1.Rechenweg_Fenster->Text().contains(QStringLiteral("\nLösung\n")));
+  EXPECT_TRUE(Berechnen_BitBtn(form1)->isEnabled());
+  EXPECT_TRUE(Rechenwegfenster(form1)->Text().contains(QStringLiteral("\nLösung\n")));
 }
 
 TEST_F(RechenwegFensterTest, WithTheBoxOffExamplesAreSolvedAsBefore) {
-  form1.Uebung_CheckBox->click();
-  form1.Uebung_CheckBox->click();
-  EXPECT_TRUE(form1.Pruefen_BitBtn->isHidden());
+  Uebung_CheckBox(form1)->click();
+  Uebung_CheckBox(form1)->click();
+  EXPECT_TRUE(Pruefen_BitBtn(form1)->isHidden());
   Beispiel(2, 1, 5);
-  EXPECT_FALSE(form1.UebungAktiv());
-  EXPECT_FALSE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
-  EXPECT_TRUE(form2.Beispiel_Memo->toPlainText().contains(QStringLiteral("X2 =")));
-  EXPECT_TRUE(form1.Berechnen_BitBtn->isEnabled());
+  EXPECT_FALSE(form1.Zustand().System().UebungAktiv());
+  EXPECT_FALSE(KxWerte_StringGrid(form1)->Cells(1, 1).isEmpty());
+  EXPECT_TRUE(form2.Zeilen().join(QLatin1Char('\n')).contains(QStringLiteral("X2 =")));
+  EXPECT_TRUE(Berechnen_BitBtn(form1)->isEnabled());
 }
 
 // --- The exercise's task is locked, whatever way tries to change it -------
@@ -396,7 +396,7 @@ class UebungsSperre : public ZiehFixture, public ::testing::WithParamInterface<W
   void Strg(Qt::Key k) { QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier); }
 
   void Versuche(Weg weg) {
-    TStringGrid* m = form1.MatrixTab_StringGrid;
+    TStringGrid* m = MatrixTab_StringGrid(form1);
     switch (weg) {
       case Weg::Typing:
         KlickeZelle(m, 2, 1);
@@ -413,28 +413,28 @@ class UebungsSperre : public ZiehFixture, public ::testing::WithParamInterface<W
         Strg(Qt::Key_V);
         break;
       case Weg::Drop:
-        form1.Variablen_StringGrid->SetCell(1, 1, QStringLiteral("7"));
-        EXPECT_NE(
-            Ziehe(Zelle(form1.Variablen_StringGrid, 1, 1, kUeberall), Zelle(m, 2, 1, kMatrixSeite)),
-            Qt::DragCopyCursor);
+        Variablen_StringGrid(form1)->SetCell(1, 1, QStringLiteral("7"));
+        EXPECT_NE(Ziehe(Zelle(Variablen_StringGrid(form1), 1, 1, kUeberall),
+                        Zelle(m, 2, 1, kMatrixSeite)),
+                  Qt::DragCopyCursor);
         break;
       case Weg::ClearTable:
-        EXPECT_FALSE(form1.Clear_Tabelle_Button->isEnabled());
-        form1.Clear_Tabelle_ButtonClick();
+        EXPECT_FALSE(Clear_Tabelle_Button(form1)->isEnabled());
+        Clear_Tabelle_Button(form1)->click();
         break;
       case Weg::DimensionEdit:
-        EXPECT_FALSE(form1.AnzahlMatrix_Edit->isEnabled());
-        form1.AnzahlMatrix_Edit->setText(QStringLiteral("4"));
+        EXPECT_FALSE(AnzahlMatrix_Edit(form1)->isEnabled());
+        AnzahlMatrix_Edit(form1)->setText(QStringLiteral("4"));
         break;
       case Weg::UpDown:
-        form1.AnzahlMatrix_UpDown->SetPosition(4);
-        form1.AnzahlMatrix_UpDownClick(true);
+        AnzahlMatrix_UpDown(form1)->SetPosition(4);
+        AnzahlMatrix_UpDown(form1)->OnClick(true);
         break;
       case Weg::InductiveBoxOnPage2:
-        form1.ExpotentialForm_GroupBox2->OnClick();
+        ExpotentialForm_GroupBox2(form1)->OnClick();
         break;
       case Weg::Solve:
-        form1.Berechnen_BitBtnClick();
+        Berechnen_BitBtn(form1)->click();
         break;
     }
   }
@@ -442,18 +442,18 @@ class UebungsSperre : public ZiehFixture, public ::testing::WithParamInterface<W
 
 TEST_P(UebungsSperre, LeavesTaskDimensionAndAnswersAsTheyWere) {
   Seite(kMatrixSeite);
-  form1.Uebung_CheckBox->click();
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("3"));
-  form1.Zustand.FesterZufallsSamen = 3;
-  form1.BeispielAufgaben_BitBtnClick();
-  ASSERT_TRUE(form1.UebungAktiv());
+  Uebung_CheckBox(form1)->click();
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("3"));
+  form1.Zustand().Beispiele().festerSamen = 3;
+  BeispielAufgaben_BitBtn(form1)->click();
+  ASSERT_TRUE(form1.Zustand().System().UebungAktiv());
   form1.activateWindow();  // the example window took the focus
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
-  form1.KxWerte_StringGrid->SetCell(1, 1, QStringLiteral("5"));
+  KxWerte_StringGrid(form1)->SetCell(1, 1, QStringLiteral("5"));
   auto aufgabe = [this] {
     QStringList zellen;
     for (int r = 1; r <= 3; ++r)
-      for (int c = 1; c <= 4; ++c) zellen << form1.MatrixTab_StringGrid->Cells(c, r);
+      for (int c = 1; c <= 4; ++c) zellen << MatrixTab_StringGrid(form1)->Cells(c, r);
     return zellen;
   };
   const QStringList vorher = aufgabe();
@@ -461,12 +461,12 @@ TEST_P(UebungsSperre, LeavesTaskDimensionAndAnswersAsTheyWere) {
   Versuche(GetParam());
 
   EXPECT_EQ(aufgabe(), vorher);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 3);
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("3"));
-  EXPECT_EQ(form1.MatrixTab_StringGrid->ColCount(), 5);
-  EXPECT_EQ(form1.KxWerte_StringGrid->Cells(1, 1), QStringLiteral("5"));
-  EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty()) << "the solution stays hidden";
-  EXPECT_TRUE(form1.UebungAktiv());
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 3);
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("3"));
+  EXPECT_EQ(MatrixTab_StringGrid(form1)->ColCount(), 5);
+  EXPECT_EQ(KxWerte_StringGrid(form1)->Cells(1, 1), QStringLiteral("5"));
+  EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(2, 1).isEmpty()) << "the solution stays hidden";
+  EXPECT_TRUE(form1.Zustand().System().UebungAktiv());
 }
 
 std::string WegName(const ::testing::TestParamInfo<Weg>& info) {
@@ -486,14 +486,15 @@ INSTANTIATE_TEST_SUITE_P(Uebung, UebungsSperre,
 // takes its row's marks and the count away, the other marks stay.
 TEST_F(RechenwegFensterTest, MarksSayTheirVerdictAndGoWhenTheirAnswerChanges) {
   Seite(0);
-  form1.Uebung_CheckBox->click();
+  Uebung_CheckBox(form1)->click();
   Beispiel(2, 2, 11);
   form1.activateWindow();  // the example window took the focus
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));
-  TStringGrid* kx = form1.KxWerte_StringGrid;
-  kx->SetCell(1, 1, AusAnsi(ExponentialText(form1.UebungsLoesung[1], General)));
+  TStringGrid* kx = KxWerte_StringGrid(form1);
+  kx->SetCell(1, 1,
+              AusAnsi(ExponentialText(form1.Zustand().System().UebungsLoesung()[1], General)));
   kx->SetCell(1, 2, QStringLiteral("1"));
-  QTest::mouseClick(form1.Pruefen_BitBtn, Qt::LeftButton);
+  QTest::mouseClick(Pruefen_BitBtn(form1), Qt::LeftButton);
   auto beschreibung = [kx](int c, int r) {
     return kx->model()
         ->data(kx->model()->index(r - 1, c - 1), Qt::AccessibleDescriptionRole)
@@ -501,7 +502,7 @@ TEST_F(RechenwegFensterTest, MarksSayTheirVerdictAndGoWhenTheirAnswerChanges) {
   };
   EXPECT_EQ(beschreibung(1, 1), QStringLiteral("richtig"));
   EXPECT_EQ(beschreibung(1, 2), QStringLiteral("falsch"));
-  QAccessibleInterface* stand = QAccessible::queryAccessibleInterface(form1.Uebung_Label);
+  QAccessibleInterface* stand = QAccessible::queryAccessibleInterface(Uebung_Label(form1));
   EXPECT_EQ(stand->text(QAccessible::Description), QStringLiteral("1 von 2 richtig"));
 
   // X2's answer typed anew.
@@ -511,8 +512,8 @@ TEST_F(RechenwegFensterTest, MarksSayTheirVerdictAndGoWhenTheirAnswerChanges) {
   EXPECT_FALSE(Farbe(kx, 1, 2).isValid());
   EXPECT_TRUE(beschreibung(1, 2).isEmpty());
   EXPECT_TRUE(Farbe(kx, 1, 1).isValid());
-  EXPECT_EQ(form1.Uebung_Label->text(), QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
-  EXPECT_EQ(stand->text(QAccessible::Description), form1.Uebung_Label->text());
+  EXPECT_EQ(Uebung_Label(form1)->text(), QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
+  EXPECT_EQ(stand->text(QAccessible::Description), Uebung_Label(form1)->text());
 }
 
 }  // namespace

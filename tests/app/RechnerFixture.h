@@ -27,7 +27,7 @@ class RechnerTest : public FensterTest {
   }
   void Format(int zahlenFormat) {
     Klick(zahlenFormat == Exponent ? "Exponent_RadioButton" : "General_RadioButton");
-    ASSERT_EQ(form_->Zustand.ZahlenFormat, zahlenFormat);
+    ASSERT_EQ(form_->Zustand().ZahlenFormat(), zahlenFormat);
   }
 };
 

@@ -58,7 +58,7 @@ class SpeicherFixture : public FensterTest {
   TStringGrid* G() { return Element<TStringGrid>("G_Variablen_StringGrid"); }
   TEdit* Formel() { return Element<TEdit>("ZK_Rechenfeld_Edit"); }
   TLabel* Ergebnis() { return Element<TLabel>("ZK_Rechenfeld_Label"); }
-  Programmzustand& Zustand() { return form_->Zustand; }
+  Modell& Zustand() { return form_->Zustand(); }
 
   static QWidget* Fokus() { return QApplication::focusWidget(); }
 

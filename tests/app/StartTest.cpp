@@ -21,7 +21,7 @@
 namespace {
 
 TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
-  EXPECT_EQ(form1.TabbedNotebook->PageIndex(), 1);
+  EXPECT_EQ(TabbedNotebook(form1)->PageIndex(), 1);
   // The screen has room: the design size with the menu bar above it, and
   // the design position; nothing scrolls.
   EXPECT_EQ(form1.size(), QSize(908, 624 + Dateiaktionen(form1)->Menue()->height()));
@@ -29,10 +29,10 @@ TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
   EXPECT_FALSE(form1.Rollbereich()->horizontalScrollBar()->isVisible());
   EXPECT_FALSE(form1.Rollbereich()->verticalScrollBar()->isVisible());
   EXPECT_TRUE(form1.windowTitle().startsWith(QStringLiteral("[ Mirelto 1.0  ]  Autor:")));
-  EXPECT_EQ(form1.AnzahlMatrix_Edit->text(), QStringLiteral("3"));
-  EXPECT_EQ(form1.AnzahlMatrix_UpDown->Position(), 3);
-  EXPECT_EQ(form1.Zustand.DimMatrix, 3);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  EXPECT_EQ(AnzahlMatrix_Edit(form1)->text(), QStringLiteral("3"));
+  EXPECT_EQ(AnzahlMatrix_UpDown(form1)->Position(), 3);
+  EXPECT_EQ(form1.Zustand().System().Dimension(), 3);
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   EXPECT_EQ(m->RowCount(), 4);
   EXPECT_EQ(m->ColCount(), 5);
   EXPECT_EQ(m->Cells(0, 0), QStringLiteral("Nr"));
@@ -40,15 +40,15 @@ TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
   for (int c = 2; c <= 4; ++c)
     EXPECT_EQ(m->Cells(c, 0), QStringLiteral("Koeffizient von X%1").arg(c - 1));
   EXPECT_EQ(m->Cells(0, 20), QStringLiteral("GL 20:"));
-  EXPECT_EQ(form1.KxWerte_StringGrid->RowCount(), 4);
-  EXPECT_EQ(form1.KxWerte_StringGrid->Cells(0, 21), QStringLiteral("X21 = "));
-  EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 0), QStringLiteral("Kmoplexe Zahl"));
-  EXPECT_EQ(form1.G_Variablen_StringGrid->Cells(1, 0), QStringLiteral(" Gn =1/Kn"));
-  EXPECT_EQ(form1.Winkel_StringGrid->Cells(0, 6), QStringLiteral("Winkel GRA"));
-  EXPECT_EQ(form1.Zustand.KopierText, QString(27, QLatin1Char(' ')));
-  EXPECT_TRUE(form1.XL_Edit->isReadOnly());
-  EXPECT_FALSE(form1.L_Edit->isReadOnly());
-  EXPECT_EQ(form1.XL_Edit->palette().color(QPalette::Base), kErgebnisGelb);
+  EXPECT_EQ(KxWerte_StringGrid(form1)->RowCount(), 4);
+  EXPECT_EQ(KxWerte_StringGrid(form1)->Cells(0, 21), QStringLiteral("X21 = "));
+  EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, 0), QStringLiteral("Kmoplexe Zahl"));
+  EXPECT_EQ(G_Variablen_StringGrid(form1)->Cells(1, 0), QStringLiteral(" Gn =1/Kn"));
+  EXPECT_EQ(Winkel_StringGrid(form1)->Cells(0, 6), QStringLiteral("Winkel GRA"));
+  EXPECT_EQ(form1.Zustand().KopierText(), QString(27, QLatin1Char(' ')));
+  EXPECT_TRUE(XL_Edit(form1)->isReadOnly());
+  EXPECT_FALSE(L_Edit(form1)->isReadOnly());
+  EXPECT_EQ(XL_Edit(form1)->palette().color(QPalette::Base), QColor(255, 255, 128));
   EXPECT_FALSE(form2.isVisible());
 }
 
@@ -119,33 +119,33 @@ TEST_F(FensterTest, EveryControlExistsUnderItsName) {
 }
 
 TEST_F(FensterTest, RaisingTheDimensionShowsTheRowLabelsWrittenAtStart) {
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("20"));
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("20"));
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   EXPECT_EQ(m->RowCount(), 21);
   EXPECT_EQ(m->model()->headerData(19, Qt::Vertical).toString(), QStringLiteral("GL 20:"));
-  EXPECT_EQ(form1.KxWerte_StringGrid->model()->headerData(19, Qt::Vertical).toString(),
+  EXPECT_EQ(KxWerte_StringGrid(form1)->model()->headerData(19, Qt::Vertical).toString(),
             QStringLiteral("X20 = "));
 }
 
 TEST_F(FensterTest, EscapeLeavesEveryGridsEditorAndFocusesTheDummyEdit) {
   Seite(0);
-  KlickeZelle(form1.MatrixTab_StringGrid, 1, 1);
-  ASSERT_TRUE(form1.MatrixTab_StringGrid->EditorMode());
-  KlickeZelle(form1.Variablen_StringGrid, 1, 2);
-  form1.Variablen_StringGrid->SetEditorMode(true);
-  ASSERT_TRUE(form1.Variablen_StringGrid->EditorMode());
+  KlickeZelle(MatrixTab_StringGrid(form1), 1, 1);
+  ASSERT_TRUE(MatrixTab_StringGrid(form1)->EditorMode());
+  KlickeZelle(Variablen_StringGrid(form1), 1, 2);
+  Variablen_StringGrid(form1)->SetEditorMode(true);
+  ASSERT_TRUE(Variablen_StringGrid(form1)->EditorMode());
   Tippe(QStringLiteral("7"));
   Taste(Qt::Key_Escape);
-  for (TStringGrid* g : {form1.MatrixTab_StringGrid, form1.Winkel_StringGrid,
-                         form1.Variablen_StringGrid, form1.G_Variablen_StringGrid})
+  for (TStringGrid* g : {MatrixTab_StringGrid(form1), Winkel_StringGrid(form1),
+                         Variablen_StringGrid(form1), G_Variablen_StringGrid(form1)})
     EXPECT_FALSE(g->EditorMode()) << g->objectName().toStdString();
-  EXPECT_EQ(QApplication::focusWidget(), form1.Dummy_Edit);
-  EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 2), QStringLiteral("7"));
+  EXPECT_EQ(QApplication::focusWidget(), Dummy_Edit(form1));
+  EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, 2), QStringLiteral("7"));
 }
 
 TEST_F(FensterTest, LongTextsFitTheirFieldsAndTheInstructionsOpenAtTheTop) {
   // The longest Exponent texts of the conversion field are shown whole.
-  TEdit* e = form1.Wandel_KE_EK_Edit;
+  TEdit* e = Wandel_KE_EK_Edit(form1);
   for (const char* t : {"0,000000000E+00-j2,000000000E+00", "-8,888888888E+88-j8,888888888E+88"}) {
     e->setText(QString::fromLatin1(t));
     e->end(false);
@@ -153,47 +153,47 @@ TEST_F(FensterTest, LongTextsFitTheirFieldsAndTheInstructionsOpenAtTheTop) {
     EXPECT_EQ(e->cursorPositionAt(QPoint(0, e->height() / 2)), 0) << t;
   }
   // "Winkel DEG" and "Winkel GRA" fit the angle grid's label column.
-  const QHeaderView* titel = form1.Winkel_StringGrid->verticalHeader();
+  const QHeaderView* titel = Winkel_StringGrid(form1)->verticalHeader();
   EXPECT_GE(titel->width(), titel->sizeHint().width());
   Seite(2);
-  EXPECT_EQ(form1.Bedinungsanleitung_Memo->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(Bedinungsanleitung_Memo(form1)->verticalScrollBar()->value(), 0);
 }
 
 // Tab goes through page 2 box by box, each box row by row.
 TEST_F(FensterTest, TabFollowsTheReadingOrderOfPageTwo) {
-  const QList<QWidget*> erwartet = {form1.L_RadioButton,
-                                    form1.L_Edit,
-                                    form1.fL_RadioButton,
-                                    form1.fL_Edit,
-                                    form1.XL_RadioButton,
-                                    form1.XL_Edit,
-                                    form1.istGleichXL_Button,
-                                    form1.C_RadioButton,
-                                    form1.C_Edit,
-                                    form1.fC_RadioButton,
-                                    form1.fC_Edit,
-                                    form1.XC_RadioButton,
-                                    form1.XC_Edit,
-                                    form1.istGleichXC_Button,
-                                    form1.ZK_Rechenfeld_Edit,
-                                    form1.Beispiel_BitBtn,
-                                    form1.ist_gleich_Button,
-                                    form1.Loesche_Rechenfeld_Button,
-                                    form1.Winkel_StringGrid};
+  const QList<QWidget*> erwartet = {L_RadioButton(form1),
+                                    L_Edit(form1),
+                                    fL_RadioButton(form1),
+                                    fL_Edit(form1),
+                                    XL_RadioButton(form1),
+                                    XL_Edit(form1),
+                                    istGleichXL_Button(form1),
+                                    C_RadioButton(form1),
+                                    C_Edit(form1),
+                                    fC_RadioButton(form1),
+                                    fC_Edit(form1),
+                                    XC_RadioButton(form1),
+                                    XC_Edit(form1),
+                                    istGleichXC_Button(form1),
+                                    ZK_Rechenfeld_Edit(form1),
+                                    Beispiel_BitBtn(form1),
+                                    ist_gleich_Button(form1),
+                                    Loesche_Rechenfeld_Button(form1),
+                                    Winkel_StringGrid(form1)};
   QList<QWidget*> kette;
-  QWidget* w = form1.L_RadioButton;
+  QWidget* w = L_RadioButton(form1);
   do {
     if (erwartet.contains(w)) kette << w;
     w = w->nextInFocusChain();
-  } while (w != form1.L_RadioButton);
+  } while (w != L_RadioButton(form1));
   EXPECT_EQ(kette, erwartet);
 }
 
 TEST_F(FensterTest, TheDisplayFormatFollowsTheRadioButtons) {
-  QTest::mouseClick(form1.Exponent_RadioButton, Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.ZahlenFormat, Exponent);
-  QTest::mouseClick(form1.General_RadioButton, Qt::LeftButton);
-  EXPECT_EQ(form1.Zustand.ZahlenFormat, General);
+  QTest::mouseClick(Exponent_RadioButton(form1), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().ZahlenFormat(), Exponent);
+  QTest::mouseClick(General_RadioButton(form1), Qt::LeftButton);
+  EXPECT_EQ(form1.Zustand().ZahlenFormat(), General);
 }
 
 }  // namespace
@@ -235,7 +235,7 @@ std::unique_ptr<TForm1> NeuesFenster() {
 QStringList Tabfolge(TForm1& f) {
   QStringList folge;
   for (QWidget* w = f.nextInFocusChain(); w != &f; w = w->nextInFocusChain())
-    if ((w->focusPolicy() & Qt::TabFocus) && !f.Zeiger_Seite->isAncestorOf(w))
+    if ((w->focusPolicy() & Qt::TabFocus) && !Zeiger_Seite(f)->isAncestorOf(w))
       folge << w->objectName();
   return folge;
 }
@@ -245,11 +245,11 @@ QStringList Tabfolge(TForm1& f) {
 // and where Tab goes through the window.
 QStringList Abbild(TForm1& f) {
   QStringList a;
-  for (QWidget* w : f.Matrix_Seite->findChildren<QWidget*>()) {
+  for (QWidget* w : Matrix_Seite(f)->findChildren<QWidget*>()) {
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
     QString z = QStringLiteral("%1 %2 sichtbar=%3 aktiv=%4 %5,%6 %7x%8 name=%9|%10")
                     .arg(w->objectName(), QLatin1String(w->metaObject()->className()))
-                    .arg(w->isVisibleTo(f.Matrix_Seite))
+                    .arg(w->isVisibleTo(Matrix_Seite(f)))
                     .arg(w->isEnabled())
                     .arg(w->x())
                     .arg(w->y())
@@ -275,24 +275,23 @@ QStringList Abbild(TForm1& f) {
 
 TEST_F(FensterTest, TheWindowOpensWithoutTheMatrixPageAndBuildsItWhenShown) {
   auto f = NeuesFenster();
-  EXPECT_FALSE(f->MatrixseiteGebaut());
-  EXPECT_EQ(f->MatrixTab_StringGrid, nullptr);
-  EXPECT_TRUE(f->Matrix_Seite->findChildren<QWidget*>().isEmpty());
-  EXPECT_EQ(f->Zustand.DimMatrix, 3);
+  EXPECT_FALSE(MatrixseiteGebaut(*f));
+  EXPECT_TRUE(Matrix_Seite(*f)->findChildren<QWidget*>().isEmpty());
+  EXPECT_EQ(f->Zustand().System().Dimension(), 3);
   // The unbuilt page counts as the empty start, not as a change.
   EXPECT_FALSE(Dateiaktionen(*f)->Geaendert());
 
-  f->TabbedNotebook->SetPageIndex(0);
+  TabbedNotebook(*f)->SetPageIndex(0);
   QApplication::processEvents();
-  ASSERT_TRUE(f->MatrixseiteGebaut());
-  EXPECT_EQ(f->Matrix_Seite->geometry(), f->Rechen_Seite->geometry());
-  EXPECT_TRUE(f->MatrixTab_StringGrid->isVisible());
-  EXPECT_TRUE(f->Berechnen_BitBtn->isVisible());
-  EXPECT_FALSE(f->Pruefen_BitBtn->isVisible());
-  EXPECT_EQ(f->AnzahlMatrix_Edit->text(), QStringLiteral("3"));
-  EXPECT_EQ(f->MatrixTab_StringGrid->Cells(1, 0), QStringLiteral("Ergebnis  = "));
-  EXPECT_EQ(f->MatrixTab_StringGrid->Cells(0, 20), QStringLiteral("GL 20:"));
-  EXPECT_EQ(f->MatrixTab_StringGrid->accessibleName(), QStringLiteral("Koeffizientenmatrix"));
+  ASSERT_TRUE(MatrixseiteGebaut(*f));
+  EXPECT_EQ(Matrix_Seite(*f)->geometry(), Rechen_Seite(*f)->geometry());
+  EXPECT_TRUE(MatrixTab_StringGrid(*f)->isVisible());
+  EXPECT_TRUE(Berechnen_BitBtn(*f)->isVisible());
+  EXPECT_FALSE(Pruefen_BitBtn(*f)->isVisible());
+  EXPECT_EQ(AnzahlMatrix_Edit(*f)->text(), QStringLiteral("3"));
+  EXPECT_EQ(MatrixTab_StringGrid(*f)->Cells(1, 0), QStringLiteral("Ergebnis  = "));
+  EXPECT_EQ(MatrixTab_StringGrid(*f)->Cells(0, 20), QStringLiteral("GL 20:"));
+  EXPECT_EQ(MatrixTab_StringGrid(*f)->accessibleName(), QStringLiteral("Koeffizientenmatrix"));
   EXPECT_FALSE(Dateiaktionen(*f)->Geaendert());
 
   // Tab reaches the page's controls where they stand: after the tab bar,
@@ -308,19 +307,19 @@ TEST_F(FensterTest, TheWindowOpensWithoutTheMatrixPageAndBuildsItWhenShown) {
   EXPECT_EQ(folge.value(matrix - 1), QStringLiteral("ScrollRightButton"));
 
   // Solving works on the page built late.
-  f->MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("2"));
-  f->MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("1"));
-  f->AnzahlMatrix_Edit->setText(QStringLiteral("1"));
-  f->Berechnen_BitBtnClick();
-  ErwarteWert(f->KxWerte_StringGrid->Cells(2, 1), 2, 0);
+  MatrixTab_StringGrid(*f)->SetCell(1, 1, QStringLiteral("2"));
+  MatrixTab_StringGrid(*f)->SetCell(2, 1, QStringLiteral("1"));
+  AnzahlMatrix_Edit(*f)->setText(QStringLiteral("1"));
+  Berechnen_BitBtn(*f)->click();
+  ErwarteWert(KxWerte_StringGrid(*f)->Cells(2, 1), 2, 0);
 }
 
-// Every path that reaches the page from elsewhere builds it first and
-// leaves it as showing it would have.
-TEST_F(FensterTest, EveryOutsidePathBuildsTheMatrixPageAsShowingItWould) {
+// No path from elsewhere needs the page: it stays unbuilt, and shown
+// later it shows what showing it at once would have.
+TEST_F(FensterTest, EveryOutsidePathLeavesTheMatrixPageAsShowingItWouldFind) {
   auto gezeigt = NeuesFenster();
-  gezeigt->TabbedNotebook->SetPageIndex(0);
-  gezeigt->TabbedNotebook->SetPageIndex(1);
+  TabbedNotebook(*gezeigt)->SetPageIndex(0);
+  TabbedNotebook(*gezeigt)->SetPageIndex(1);
   const QStringList erwartet = Abbild(*gezeigt);
 
   QTemporaryDir ordner;
@@ -338,18 +337,18 @@ TEST_F(FensterTest, EveryOutsidePathBuildsTheMatrixPageAsShowingItWould) {
          QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
        }},
       // A click on the display format's box redraws the results.
-      {"Zahlenformat", [](TForm1& f) { f.ExpotentialForm_GroupBox2->OnClick(); }},
-      {"Zeigerdiagramm", [](TForm1& f) { f.TabbedNotebook->SetPageIndex(3); }},
+      {"Zahlenformat", [](TForm1& f) { ExpotentialForm_GroupBox2(f)->OnClick(); }},
+      {"Zeigerdiagramm", [](TForm1& f) { TabbedNotebook(f)->SetPageIndex(3); }},
   };
   for (const auto& [name, weg] : kWege) {
     SCOPED_TRACE(name);
     auto f = NeuesFenster();
     weg(*f);
     QApplication::processEvents();
-    ASSERT_TRUE(f->MatrixseiteGebaut());
+    EXPECT_FALSE(MatrixseiteGebaut(*f));
     // Looked at, as the reference was: inner layouts settle when shown.
-    f->TabbedNotebook->SetPageIndex(0);
-    f->TabbedNotebook->SetPageIndex(1);
+    TabbedNotebook(*f)->SetPageIndex(0);
+    TabbedNotebook(*f)->SetPageIndex(1);
     const QStringList abbild = Abbild(*f);
     ASSERT_EQ(abbild.size(), erwartet.size());
     for (qsizetype i = 0; i < abbild.size(); ++i) EXPECT_EQ(abbild[i], erwartet[i]);
@@ -360,28 +359,29 @@ TEST_F(FensterTest, EveryOutsidePathBuildsTheMatrixPageAsShowingItWould) {
 // was built first.
 TEST_F(FensterTest, ThePhasorPageFollowsResultsOfAMatrixPageBuiltForIt) {
   auto f = NeuesFenster();
-  f->TabbedNotebook->SetPageIndex(3);
+  TabbedNotebook(*f)->SetPageIndex(3);
   QApplication::processEvents();
-  QTreeWidget* liste = f->Zeigerdiagramm_Seite->Werte_Liste;
+  QTreeWidget* liste = Zeigerseite(*f)->Werte_Liste;
   ASSERT_NE(liste, nullptr);
   EXPECT_EQ(liste->topLevelItem(1)->childCount(), 0);
-  f->MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("2"));
-  f->MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("1"));
-  f->AnzahlMatrix_Edit->setText(QStringLiteral("1"));
-  f->Berechnen_BitBtnClick();
+  MatrixTab_StringGrid(*f)->SetCell(1, 1, QStringLiteral("2"));
+  MatrixTab_StringGrid(*f)->SetCell(2, 1, QStringLiteral("1"));
+  AnzahlMatrix_Edit(*f)->setText(QStringLiteral("1"));
+  Berechnen_BitBtn(*f)->click();
   QApplication::processEvents();
   EXPECT_EQ(liste->topLevelItem(1)->childCount(), 1);
 }
 
-// A drag source the window does not know, or none, is never taken for a
-// grid of the unbuilt page (whose pointers are null).
-TEST_F(FensterTest, NoDragSourceMatchesTheUnbuiltMatrixPage) {
+// A drag source the window does not know, or none, is never taken.
+TEST_F(FensterTest, NoDragSourceMatchesAnUnknownOrMissingSource) {
   auto f = NeuesFenster();
-  EXPECT_FALSE(f->SpeicherNimmtAn(nullptr));
-  bool annehmen = true;
-  f->Variablen_StringGridDragOver(nullptr, 0, 0, annehmen);
-  EXPECT_FALSE(annehmen);
-  EXPECT_FALSE(f->MatrixseiteGebaut());
+  QWidget fremd;
+  for (QWidget* quelle : {static_cast<QWidget*>(nullptr), &fremd}) {
+    bool annehmen = true;
+    Variablen_StringGrid(*f)->OnDragOver(quelle, 0, 0, annehmen);
+    EXPECT_FALSE(annehmen);
+  }
+  EXPECT_FALSE(MatrixseiteGebaut(*f));
 }
 
 }  // namespace

@@ -23,16 +23,15 @@ class ZeigerdiagrammTest : public ZiehFixture {
  protected:
   void SetUp() override {
     ZiehFixture::SetUp();
-    seite = form1.Zeigerdiagramm_Seite;
+    seite = Zeigerseite(form1);
     ASSERT_NE(seite, nullptr);
     Seite(kZeigerSeite);
   }
 
   // A memory value as if typed: the cell, then the row's reading.
   void Speicher(int r, const QString& wert, const QString& kommentar = {}) {
-    form1.Variablen_StringGrid->SetCell(1, r, wert);
-    form1.Variablen_StringGrid->SetCell(2, r, kommentar);
-    form1.K_ZeileBerechnen(r);
+    Variablen_StringGrid(form1)->SetCell(1, r, wert);
+    Variablen_StringGrid(form1)->SetCell(2, r, kommentar);
   }
   // Lets the page catch up with the handlers that ran.
   static void Warte() { QApplication::processEvents(); }
@@ -63,7 +62,7 @@ class ZeigerdiagrammTest : public ZiehFixture {
 };
 
 TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
-  TTabbedNotebook* nb = form1.TabbedNotebook;
+  TTabbedNotebook* nb = TabbedNotebook(form1);
   ASSERT_EQ(nb->count(), 4);
   EXPECT_EQ(nb->tabText(0), QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"));
   EXPECT_EQ(nb->tabText(1), QStringLiteral("KomplexeZahlen +  - * :"));
@@ -79,8 +78,8 @@ TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
 TEST_F(ZeigerdiagrammTest, ArrowTipsHaveTheirSourcesColours) {
   Speicher(1, QStringLiteral("3+j4"));
   Speicher(2, QStringLiteral("-2-j1"));
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("1-j3"));
-  form1.ist_gleich_ButtonClick();
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("1-j3"));
+  ist_gleich_Button(form1)->click();
   Warte();
   ASSERT_EQ(Eintraege().size(), 3u);
   const QImage bild = Gemalt();
@@ -107,7 +106,7 @@ TEST_F(ZeigerdiagrammTest, ArrowTipsHaveTheirSourcesColours) {
 
 TEST_F(ZeigerdiagrammTest, FollowsTypingSolvingTheFormulaAndTheNumberFormat) {
   // Typing into the K memory, one key at a time.
-  KlickeZelle(form1.Variablen_StringGrid, 1, 1);
+  KlickeZelle(Variablen_StringGrid(form1), 1, 1);
   Tippe(QStringLiteral("3+j4"));
   Warte();
   ASSERT_EQ(Eintraege().size(), 1u);
@@ -122,37 +121,37 @@ TEST_F(ZeigerdiagrammTest, FollowsTypingSolvingTheFormulaAndTheNumberFormat) {
 
   // Solving: X1..X3 of a diagonal system.
   Seite(0);
-  TStringGrid* m = form1.MatrixTab_StringGrid;
+  TStringGrid* m = MatrixTab_StringGrid(form1);
   for (int r = 1; r <= 3; ++r)
     for (int c = 1; c <= 4; ++c)
       m->SetCell(c, r,
                  c == 1       ? QStringLiteral("%1").arg(r)
                  : c == r + 1 ? QStringLiteral("j")
                               : QStringLiteral("0"));
-  form1.Berechnen_BitBtnClick();
+  Berechnen_BitBtn(form1)->click();
   Warte();
   ASSERT_EQ(Gruppe(1)->childCount(), 3);
   EXPECT_EQ(Eintraege().size(), 4u);
   EXPECT_NEAR(Eintraege()[3].im, -3, 1e-9);  // X3 = 3/j
   meldungen.Erwarte(IDYES);
-  form1.Clear_Tabelle_ButtonClick();
+  Clear_Tabelle_Button(form1)->click();
   Warte();
   EXPECT_EQ(Gruppe(1)->childCount(), 0);
 
   // The formula field's result, and its deletion.
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*2"));
-  form1.ist_gleich_ButtonClick();
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("K1*2"));
+  ist_gleich_Button(form1)->click();
   Warte();
   ASSERT_EQ(Gruppe(2)->childCount(), 1);
   EXPECT_DOUBLE_EQ(Eintraege().back().re, 6);
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*("));
-  form1.ist_gleich_ButtonClick();  // an error text is no value
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("K1*("));
+  ist_gleich_Button(form1)->click();  // an error text is no value
   Warte();
   EXPECT_EQ(Gruppe(2)->childCount(), 0);
 
   // The number format rewrites the list's and the hover texts.
   Seite(kZeigerSeite);
-  QTest::mouseClick(form1.Exponent_RadioButton, Qt::LeftButton);
+  QTest::mouseClick(Exponent_RadioButton(form1), Qt::LeftButton);
   Warte();
   EXPECT_EQ(Gruppe(0)->child(0)->text(0), QStringLiteral("K1 = 4.011234224E+01*e^j85.7"));
   EXPECT_TRUE(
@@ -227,15 +226,15 @@ TEST_F(ZeigerdiagrammTest, HoverShowsBothFormsAndTheWheelZoomsAroundTheCursor) {
 TEST_F(ZeigerdiagrammTest, ADropFillsTheFirstEmptyMemoryRowAsIfTyped) {
   Speicher(1, QStringLiteral("7"));
   Speicher(2, QString(), QStringLiteral("Motor"));
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("3+j4"));
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("3+j4"));
   Warte();
   EXPECT_EQ(
-      Ziehe(Mittig(form1.Wandel_KE_EK_Edit, kUeberall), Mittig(seite->Diagramm, kZeigerSeite)),
+      Ziehe(Mittig(Wandel_KE_EK_Edit(form1), kUeberall), Mittig(seite->Diagramm, kZeigerSeite)),
       Qt::DragCopyCursor);
-  EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 2), QStringLiteral("3+j4"));
-  EXPECT_EQ(form1.Variablen_StringGrid->Cells(2, 2), QStringLiteral("Motor"));
-  EXPECT_EQ(form1.G_Variablen_StringGrid->Cells(1, 2), QStringLiteral("0,2*e^-j53,13"));
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[2].Imaginaerteil), 4);
+  EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, 2), QStringLiteral("3+j4"));
+  EXPECT_EQ(Variablen_StringGrid(form1)->Cells(2, 2), QStringLiteral("Motor"));
+  EXPECT_EQ(G_Variablen_StringGrid(form1)->Cells(1, 2), QStringLiteral("0,2*e^-j53,13"));
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[2].Imaginaerteil), 4);
   ASSERT_EQ(Gruppe(0)->childCount(), 2);
   EXPECT_EQ(Gruppe(0)->child(1)->checkState(0), Qt::Checked);
   EXPECT_EQ(Eintraege().size(), 2u);
@@ -243,28 +242,42 @@ TEST_F(ZeigerdiagrammTest, ADropFillsTheFirstEmptyMemoryRowAsIfTyped) {
   // The memory's own drags and the angle grid's header are no values here:
   // the first is refused, the second explained.
   const QStringList vorher = Schnappschuss();
-  EXPECT_EQ(Ziehe(Zelle(form1.Variablen_StringGrid, 1, 1, kUeberall),
+  EXPECT_EQ(Ziehe(Zelle(Variablen_StringGrid(form1), 1, 1, kUeberall),
                   Mittig(seite->Werte_Liste, kZeigerSeite)),
             Qt::ForbiddenCursor);
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("Motor"));
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("Motor"));
   meldungen.Erwarte();
-  Ziehe(Mittig(form1.Wandel_KE_EK_Edit, kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
+  Ziehe(Mittig(Wandel_KE_EK_Edit(form1), kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
   ASSERT_EQ(meldungen.gezeigt.size(), 1u);
   EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Falscheingabe!"));
   // Apart from the conversion edit's new text, nothing changed.
   EXPECT_EQ(Schnappschuss().mid(4), vorher.mid(4));
 }
 
+// The row a drop fills was typed on its G side before and emptied: the
+// drop makes K the typed side, so the work opened again keeps K's text
+// (and does not read K back from G's rounded reciprocal).
+TEST_F(ZeigerdiagrammTest, ADropMakesKTheTypedSideOfItsRowInTheSavedWork) {
+  G_Variablen_StringGrid(form1)->SetCell(1, 1, QStringLiteral("0,5"));
+  G_Variablen_StringGrid(form1)->SetCell(1, 1, QString());
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("3"));
+  Ziehe(Mittig(Wandel_KE_EK_Edit(form1), kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
+  ASSERT_EQ(Variablen_StringGrid(form1)->Cells(1, 1), QStringLiteral("3"));
+  TForm1 neu;
+  neu.Zustand().Wende(form1.Zustand().Schnappschuss());
+  EXPECT_EQ(Variablen_StringGrid(neu)->Cells(1, 1), QStringLiteral("3"));
+}
+
 TEST_F(ZeigerdiagrammTest, ADropOnAFullMemoryIsRefusedWithAMessage) {
   for (int r = 1; r <= 20; ++r) Speicher(r, QString::number(r));
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("3+j4"));
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("3+j4"));
   meldungen.Erwarte();
-  Ziehe(Mittig(form1.Wandel_KE_EK_Edit, kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
+  Ziehe(Mittig(Wandel_KE_EK_Edit(form1), kUeberall), Mittig(seite->Diagramm, kZeigerSeite));
   ASSERT_EQ(meldungen.gezeigt.size(), 1u);
   EXPECT_EQ(meldungen.gezeigt[0].titel, QStringLiteral("Achtung!"));
   EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("K1..K20")));
   for (int r = 1; r <= 20; ++r)
-    EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, r), QString::number(r));
+    EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, r), QString::number(r));
 }
 
 // Ctrl+C on a listed value copies a text the readers take back; Ctrl+V
@@ -276,7 +289,7 @@ TEST_F(ZeigerdiagrammTest, CtrlCCopiesAValueThatReadsBackAndCtrlVAddsOne) {
   seite->Werte_Liste->setFocus();
   seite->Werte_Liste->setCurrentItem(Gruppe(0)->child(0));
   QTest::keyClick(form1.windowHandle(), Qt::Key_C, Qt::ControlModifier);
-  const ZKZahl k1 = form1.Zustand.K_VarSpeicher[1];
+  const ZKZahl k1 = form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[1];
   ErwarteWert(QApplication::clipboard()->text(), k1.Realteil, k1.Imaginaerteil);
 
   seite->Einpassen_Button->setFocus();
@@ -284,15 +297,15 @@ TEST_F(ZeigerdiagrammTest, CtrlCCopiesAValueThatReadsBackAndCtrlVAddsOne) {
   ASSERT_EQ(QApplication::focusWidget(), seite->Diagramm);
   QApplication::clipboard()->setText(QStringLiteral("3+j4\n"));
   QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 2), QStringLiteral("3+j4"));
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[2].Imaginaerteil), 4);
+  EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, 2), QStringLiteral("3+j4"));
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[2].Imaginaerteil), 4);
 
   QApplication::clipboard()->setText(QString(500, QLatin1Char('x')));
   meldungen.Erwarte();
   QTest::keyClick(form1.windowHandle(), Qt::Key_V, Qt::ControlModifier);
   ASSERT_EQ(meldungen.gezeigt.size(), 1u);
   EXPECT_LT(meldungen.gezeigt[0].text.size(), 120) << "quotes only the start";
-  EXPECT_TRUE(form1.Variablen_StringGrid->Cells(1, 3).isEmpty());
+  EXPECT_TRUE(Variablen_StringGrid(form1)->Cells(1, 3).isEmpty());
 }
 
 TEST_F(ZeigerdiagrammTest, ARightClickOffersCopyAndBothExports) {
@@ -370,26 +383,24 @@ namespace {
 class ZeigerseiteSpaeterTest : public ZiehFixture {
  protected:
   static void Eingeben(TForm1& f, int k) {
-    f.Variablen_StringGrid->SetCell(1, k, QStringLiteral("%1+j4").arg(k));
-    f.Variablen_StringGrid->SetCell(2, k, QStringLiteral("Zweig %1").arg(k));
-    f.K_ZeileBerechnen(k);
+    Variablen_StringGrid(f)->SetCell(1, k, QStringLiteral("%1+j4").arg(k));
+    Variablen_StringGrid(f)->SetCell(2, k, QStringLiteral("Zweig %1").arg(k));
     QApplication::processEvents();
   }
   static void AllesEingeben(TForm1& f) {
     Eingeben(f, 1);
     Eingeben(f, 3);
-    TStringGrid* m = f.MatrixTab_StringGrid;
+    TStringGrid* m = MatrixTab_StringGrid(f);
     for (int r = 1; r <= 3; ++r)
       for (int c = 1; c <= 4; ++c)
         m->SetCell(c, r,
                    c == 1       ? QStringLiteral("%1").arg(r)
                    : c == r + 1 ? QStringLiteral("2j")
                                 : QStringLiteral("0"));
-    f.Berechnen_BitBtnClick();
-    f.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1*K3"));
-    f.ist_gleich_ButtonClick();
-    f.Exponent_RadioButton->setChecked(true);
-    f.ZahlenFormat_RadioButtonClick();
+    Berechnen_BitBtn(f)->click();
+    ZK_Rechenfeld_Edit(f)->setText(QStringLiteral("K1*K3"));
+    ist_gleich_Button(f)->click();
+    Exponent_RadioButton(f)->setChecked(true);
     QApplication::processEvents();
   }
   // The list's texts and the drawn entries.
@@ -407,7 +418,7 @@ class ZeigerseiteSpaeterTest : public ZiehFixture {
 };
 
 TEST_F(ZeigerseiteSpaeterTest, ShowsWhatWasEnteredWhileHiddenAndFollowsFromThenOn) {
-  TZeigerdiagramm* seite = form1.Zeigerdiagramm_Seite;
+  TZeigerdiagramm* seite = Zeigerseite(form1);
   AllesEingeben(form1);
   // Nothing of the page was built for the start.
   EXPECT_EQ(seite->Diagramm, nullptr);
@@ -420,9 +431,9 @@ TEST_F(ZeigerseiteSpaeterTest, ShowsWhatWasEnteredWhileHiddenAndFollowsFromThenO
   // A window whose page was shown before anything was typed.
   TForm1 zeugin;
   zeugin.show();
-  zeugin.TabbedNotebook->SetPageIndex(kZeigerSeite);
+  TabbedNotebook(zeugin)->SetPageIndex(kZeigerSeite);
   AllesEingeben(zeugin);
-  const QStringList erwartet = Stand(zeugin.Zeigerdiagramm_Seite);
+  const QStringList erwartet = Stand(Zeigerseite(zeugin));
   EXPECT_EQ(erwartet.size(), 2 + 3 + 1 + 6);  // K1, K3, X1..X3, ZK; list and drawing
   EXPECT_EQ(Stand(seite), erwartet);
 

@@ -32,7 +32,7 @@ class ZiehFixture : public FensterTest {
 
   QPoint ImFenster(const Stelle& s) { return s.widget->mapTo(&form1, s.punkt); }
   void Zeige(const Stelle& s) {
-    if (s.seite >= 0 && form1.TabbedNotebook->PageIndex() != s.seite) Seite(s.seite);
+    if (s.seite >= 0 && TabbedNotebook(form1)->PageIndex() != s.seite) Seite(s.seite);
   }
 
   void Druecke(const Stelle& s, Qt::MouseButton b = Qt::RightButton) {
@@ -61,19 +61,20 @@ class ZiehFixture : public FensterTest {
   // Everything a drag could change, but the carried text itself.
   QStringList Schnappschuss() {
     QStringList z;
-    for (TLabel* l : {form1.XL_Label, form1.XC_Label, form1.ZK_Rechenfeld_Label}) z << l->text();
-    for (TEdit* e : {form1.Wandel_KE_EK_Edit, form1.ZK_Rechenfeld_Edit}) z << e->text();
+    for (TLabel* l : {XL_Label(form1), XC_Label(form1), ZK_Rechenfeld_Label(form1)}) z << l->text();
+    for (TEdit* e : {Wandel_KE_EK_Edit(form1), ZK_Rechenfeld_Edit(form1)}) z << e->text();
     auto zellen = [&z](TStringGrid* g, int c0, int c1, int r0, int r1) {
       for (int r = r0; r <= r1; ++r)
         for (int c = c0; c <= c1; ++c) z << g->Cells(c, r);
     };
-    zellen(form1.MatrixTab_StringGrid, 0, 4, 0, 3);
-    zellen(form1.KxWerte_StringGrid, 1, 2, 0, 3);
-    zellen(form1.Variablen_StringGrid, 1, 2, 0, 6);
-    zellen(form1.G_Variablen_StringGrid, 1, 1, 0, 6);
-    zellen(form1.Winkel_StringGrid, 1, 1, 0, 6);
+    zellen(MatrixTab_StringGrid(form1), 0, 4, 0, 3);
+    zellen(KxWerte_StringGrid(form1), 1, 2, 0, 3);
+    zellen(Variablen_StringGrid(form1), 1, 2, 0, 6);
+    zellen(G_Variablen_StringGrid(form1), 1, 1, 0, 6);
+    zellen(Winkel_StringGrid(form1), 1, 1, 0, 6);
     for (int n = 1; n <= 6; ++n)
-      for (const ZKZahl& w : {form1.Zustand.K_VarSpeicher[n], form1.Zustand.G_VarSpeicher[n]})
+      for (const ZKZahl& w : {form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[n],
+                              form1.Zustand().Speicher().Werte(aufgabe::Seite::G)[n]})
         z << QString::number(double(w.Realteil)) + QLatin1Char('/') +
                  QString::number(double(w.Imaginaerteil));
     return z;

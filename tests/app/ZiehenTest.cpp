@@ -60,66 +60,67 @@ class KombinationTest : public ZiehFixture,
   // Every source shows its own number; the label of the formula result
   // carries only the part before "=".
   void FuelleQuellen() {
-    form1.XL_Label->setText(QStringLiteral("11"));
-    form1.XC_Label->setText(QStringLiteral("12"));
-    form1.ZK_Rechenfeld_Label->setText(QStringLiteral("13*e^j0,00  =  13"));
-    form1.MatrixTab_StringGrid->SetCell(1, 1, QStringLiteral("14"));
-    form1.MatrixTab_StringGrid->SetCell(2, 1, QStringLiteral("alt"));
-    form1.KxWerte_StringGrid->SetCell(1, 1, QStringLiteral("15*e^j0,00"));
-    form1.KxWerte_StringGrid->SetCell(2, 1, QStringLiteral("15"));
-    form1.Variablen_StringGrid->SetCell(1, 2, QStringLiteral("16"));
-    form1.Variablen_StringGrid->SetCell(1, 4, QStringLiteral("alt"));
-    form1.G_Variablen_StringGrid->SetCell(1, 3, QStringLiteral("17"));
-    form1.G_Variablen_StringGrid->SetCell(1, 4, QStringLiteral("alt"));
-    form1.Winkel_StringGrid->SetCell(1, 0, QStringLiteral("18"));
-    form1.Winkel_StringGrid->SetCell(1, 3, QStringLiteral("alt"));
-    form1.Wandel_KE_EK_Edit->setText(QStringLiteral("19"));
-    form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+"));
+    XL_Label(form1)->setText(QStringLiteral("11"));
+    XC_Label(form1)->setText(QStringLiteral("12"));
+    ZK_Rechenfeld_Label(form1)->setText(QStringLiteral("13*e^j0,00  =  13"));
+    MatrixTab_StringGrid(form1)->SetCell(1, 1, QStringLiteral("14"));
+    MatrixTab_StringGrid(form1)->SetCell(2, 1, QStringLiteral("alt"));
+    KxWerte_StringGrid(form1)->SetCell(1, 1, QStringLiteral("15*e^j0,00"));
+    KxWerte_StringGrid(form1)->SetCell(2, 1, QStringLiteral("15"));
+    Variablen_StringGrid(form1)->SetCell(1, 2, QStringLiteral("16"));
+    Variablen_StringGrid(form1)->SetCell(1, 4, QStringLiteral("alt"));
+    G_Variablen_StringGrid(form1)->SetCell(1, 3, QStringLiteral("17"));
+    G_Variablen_StringGrid(form1)->SetCell(1, 4, QStringLiteral("alt"));
+    // A row set computes the others: the source's row last.
+    Winkel_StringGrid(form1)->SetCell(1, 3, QStringLiteral("alt"));
+    Winkel_StringGrid(form1)->SetCell(1, 0, QStringLiteral("18"));
+    Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("19"));
+    ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("K1+"));
   }
   Stelle Quelle(int q) {
     switch (q) {
       case 0:
-        return Mittig(form1.XL_Label, kRechenSeite);
+        return Mittig(XL_Label(form1), kRechenSeite);
       case 1:
-        return Mittig(form1.XC_Label, kRechenSeite);
+        return Mittig(XC_Label(form1), kRechenSeite);
       case 2:
-        return Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+        return Mittig(ZK_Rechenfeld_Label(form1), kRechenSeite);
       case 3:
-        return Zelle(form1.MatrixTab_StringGrid, 1, 1, kMatrixSeite);
+        return Zelle(MatrixTab_StringGrid(form1), 1, 1, kMatrixSeite);
       case 4:
-        return Zelle(form1.KxWerte_StringGrid, 2, 1, kMatrixSeite);
+        return Zelle(KxWerte_StringGrid(form1), 2, 1, kMatrixSeite);
       case 5:
-        return Zelle(form1.Variablen_StringGrid, 1, 2, kUeberall);
+        return Zelle(Variablen_StringGrid(form1), 1, 2, kUeberall);
       case 6:
-        return Zelle(form1.G_Variablen_StringGrid, 1, 3, kUeberall);
+        return Zelle(G_Variablen_StringGrid(form1), 1, 3, kUeberall);
       case 7:
-        return Zelle(form1.Winkel_StringGrid, 1, 0, kRechenSeite);
+        return Zelle(Winkel_StringGrid(form1), 1, 0, kRechenSeite);
       default:
-        return Mittig(form1.Wandel_KE_EK_Edit, kUeberall);
+        return Mittig(Wandel_KE_EK_Edit(form1), kUeberall);
     }
   }
   Stelle Ziel(int z) {
     switch (z) {
       case 0:
-        return Zelle(form1.MatrixTab_StringGrid, 2, 1, kMatrixSeite);
+        return Zelle(MatrixTab_StringGrid(form1), 2, 1, kMatrixSeite);
       case 1:
-        return Zelle(form1.Variablen_StringGrid, 1, 4, kUeberall);
+        return Zelle(Variablen_StringGrid(form1), 1, 4, kUeberall);
       case 2:
-        return Zelle(form1.G_Variablen_StringGrid, 1, 4, kUeberall);
+        return Zelle(G_Variablen_StringGrid(form1), 1, 4, kUeberall);
       case 3:
-        return Mittig(form1.Wandel_KE_EK_Edit, kUeberall);
+        return Mittig(Wandel_KE_EK_Edit(form1), kUeberall);
       case 4:
-        return Mittig(form1.ZK_Rechenfeld_Edit, kRechenSeite);
+        return Mittig(ZK_Rechenfeld_Edit(form1), kRechenSeite);
       case 5:
-        return Zelle(form1.Winkel_StringGrid, 1, 3, kRechenSeite);
+        return Zelle(Winkel_StringGrid(form1), 1, 3, kRechenSeite);
       case 6:
-        return Mittig(form1.XL_Label, kRechenSeite);
+        return Mittig(XL_Label(form1), kRechenSeite);
       case 7:
-        return Mittig(form1.XC_Label, kRechenSeite);
+        return Mittig(XC_Label(form1), kRechenSeite);
       case 8:
-        return Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+        return Mittig(ZK_Rechenfeld_Label(form1), kRechenSeite);
       default:
-        return Zelle(form1.KxWerte_StringGrid, 1, 2, kMatrixSeite);
+        return Zelle(KxWerte_StringGrid(form1), 1, 2, kMatrixSeite);
     }
   }
 };
@@ -134,7 +135,7 @@ TEST_P(KombinationTest, HaeltDieTabelle) {
 
   const Qt::CursorShape cursor = Ziehe(Quelle(q), Ziel(z));
 
-  EXPECT_EQ(form1.Zustand.KopierText, erwartet);
+  EXPECT_EQ(form1.Zustand().KopierText(), erwartet);
   EXPECT_EQ(cursor, folge == Folge::Nein ? Qt::ForbiddenCursor : Qt::DragCopyCursor);
   if (folge == Folge::Nein || folge == Folge::Nichts) {
     EXPECT_EQ(Schnappschuss(), vorher);
@@ -142,24 +143,26 @@ TEST_P(KombinationTest, HaeltDieTabelle) {
   }
   switch (z) {
     case 0:
-      EXPECT_EQ(form1.MatrixTab_StringGrid->Cells(2, 1), erwartet);
-      EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(1, 1).isEmpty());
-      EXPECT_TRUE(form1.KxWerte_StringGrid->Cells(2, 1).isEmpty());
+      EXPECT_EQ(MatrixTab_StringGrid(form1)->Cells(2, 1), erwartet);
+      EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(1, 1).isEmpty());
+      EXPECT_TRUE(KxWerte_StringGrid(form1)->Cells(2, 1).isEmpty());
       break;
     case 1:
-      EXPECT_EQ(form1.Variablen_StringGrid->Cells(1, 4), erwartet);
-      EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[4].Realteil), 11.0 + q);
+      EXPECT_EQ(Variablen_StringGrid(form1)->Cells(1, 4), erwartet);
+      EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[4].Realteil),
+                       11.0 + q);
       break;
     case 2:
-      EXPECT_EQ(form1.G_Variablen_StringGrid->Cells(1, 4), erwartet);
-      EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[4].Realteil), 11.0 + q);
+      EXPECT_EQ(G_Variablen_StringGrid(form1)->Cells(1, 4), erwartet);
+      EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::G)[4].Realteil),
+                       11.0 + q);
       break;
     case 3:
-      EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), erwartet);
+      EXPECT_EQ(Wandel_KE_EK_Edit(form1)->text(), erwartet);
       break;
     case 4:
       ASSERT_EQ(folge, Folge::Anhaengen);
-      EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1+") + erwartet);
+      EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("K1+") + erwartet);
       break;
     default:
       ADD_FAILURE() << kZielNamen[z] << " takes no drop";
@@ -176,13 +179,14 @@ INSTANTIATE_TEST_SUITE_P(Ziehen, KombinationTest,
 
 class ZiehenTest : public ZiehFixture {
  protected:
-  TStringGrid* M() { return form1.MatrixTab_StringGrid; }
-  TStringGrid* X() { return form1.KxWerte_StringGrid; }
-  TStringGrid* V() { return form1.Variablen_StringGrid; }
-  TStringGrid* G() { return form1.G_Variablen_StringGrid; }
-  TStringGrid* W() { return form1.Winkel_StringGrid; }
-  Stelle Wandel() { return Mittig(form1.Wandel_KE_EK_Edit, kUeberall); }
-  Stelle Formel() { return Mittig(form1.ZK_Rechenfeld_Edit, kRechenSeite); }
+  TStringGrid* M() { return MatrixTab_StringGrid(form1); }
+  TStringGrid* X() { return KxWerte_StringGrid(form1); }
+  TStringGrid* V() { return Variablen_StringGrid(form1); }
+  TStringGrid* G() { return G_Variablen_StringGrid(form1); }
+  TStringGrid* W() { return Winkel_StringGrid(form1); }
+  QPoint Klick() { return Variablen_GroupBox(form1)->KlickZelle(); }
+  Stelle Wandel() { return Mittig(Wandel_KE_EK_Edit(form1), kUeberall); }
+  Stelle Formel() { return Mittig(ZK_Rechenfeld_Edit(form1), kRechenSeite); }
   void Tastenkombination(Qt::Key k) {
     QTest::keyClick(form1.windowHandle(), k, Qt::ControlModifier);
   }
@@ -200,10 +204,10 @@ TEST_F(ZiehenTest, TheCarriedTextIsTrimmedAndCutAsEachSourceSays) {
     return [=] { return Zelle(g, c, r, seite); };
   };
   const Fall faelle[] = {
-      {"reactance label, trimmed", label(form1.XL_Label), " \t7+j7 \n", "7+j7"},
-      {"formula result, before the =", label(form1.ZK_Rechenfeld_Label), "5*e^j53,13  =  3+j4",
+      {"reactance label, trimmed", label(XL_Label(form1)), " \t7+j7 \n", "7+j7"},
+      {"formula result, before the =", label(ZK_Rechenfeld_Label(form1)), "5*e^j53,13  =  3+j4",
        "5*e^j53,13"},
-      {"formula error, whole", label(form1.ZK_Rechenfeld_Label),
+      {"formula error, whole", label(ZK_Rechenfeld_Label(form1)),
        " Es ist ein Formelfehler aufgetreten. ", "Es ist ein Formelfehler aufgetreten."},
       {"K memory value, before the #", zelle(V(), 1, 1, kUeberall), "3+j4 # Motor", "3+j4"},
       {"K memory comment", zelle(V(), 2, 1, kUeberall), "  Motor ", "Motor"},
@@ -227,21 +231,21 @@ TEST_F(ZiehenTest, TheCarriedTextIsTrimmedAndCutAsEachSourceSays) {
       }
     }
     Ziehe(s, Wandel());
-    EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QString::fromUtf8(f.getragen));
+    EXPECT_EQ(Wandel_KE_EK_Edit(form1)->text(), QString::fromUtf8(f.getragen));
   }
   // The conversion edit carries its whole text, blanks included, and the
   // formula edit appends it at the end whatever the caret.
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral(" 1+j1 "));
-  form1.ZK_Rechenfeld_Edit->setText(QStringLiteral("K1+K2"));
-  form1.ZK_Rechenfeld_Edit->setCursorPosition(1);
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral(" 1+j1 "));
+  ZK_Rechenfeld_Edit(form1)->setText(QStringLiteral("K1+K2"));
+  ZK_Rechenfeld_Edit(form1)->setCursorPosition(1);
   Ziehe(Wandel(), Formel());
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text(), QStringLiteral("K1+K2 1+j1 "));
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text(), QStringLiteral("K1+K2 1+j1 "));
 }
 
 TEST_F(ZiehenTest, ALeftPressNeverDragsAndAMiddlePressOnlyRecordsTheMemoryCell) {
-  form1.XL_Label->setText(QStringLiteral("7"));
-  form1.Wandel_KE_EK_Edit->setText(QStringLiteral("8"));
-  for (const Stelle& s : {Mittig(form1.XL_Label, kRechenSeite), Zelle(M(), 1, 1, kMatrixSeite),
+  XL_Label(form1)->setText(QStringLiteral("7"));
+  Wandel_KE_EK_Edit(form1)->setText(QStringLiteral("8"));
+  for (const Stelle& s : {Mittig(XL_Label(form1), kRechenSeite), Zelle(M(), 1, 1, kMatrixSeite),
                           Zelle(X(), 1, 1, kMatrixSeite), Zelle(V(), 1, 1, kUeberall),
                           Zelle(G(), 1, 1, kUeberall), Zelle(W(), 1, 0, kRechenSeite), Wandel()}) {
     for (Qt::MouseButton b : {Qt::LeftButton, Qt::MiddleButton}) {
@@ -251,25 +255,25 @@ TEST_F(ZiehenTest, ALeftPressNeverDragsAndAMiddlePressOnlyRecordsTheMemoryCell) 
       Taste(Qt::Key_Escape);
     }
   }
-  EXPECT_EQ(form1.Zustand.KopierText, QString(27, QLatin1Char(' ')));
+  EXPECT_EQ(form1.Zustand().KopierText(), QString(27, QLatin1Char(' ')));
 
   // Every press in the K memory, whatever the button, records its cell first.
   Druecke(Zelle(V(), 2, 3, kUeberall), Qt::MiddleButton);
   Lasse(Zelle(V(), 2, 3, kUeberall), Qt::MiddleButton);
-  EXPECT_EQ(form1.Zustand.KlickSpalte, 2);
-  EXPECT_EQ(form1.Zustand.KlickZeile, 3);
+  EXPECT_EQ(Klick().x(), 2);
+  EXPECT_EQ(Klick().y(), 3);
   Druecke(Zelle(V(), 0, 4, kUeberall));  // a row title: recorded, no drag
   EXPECT_FALSE(form1.Ziehen().Aktiv());
   Lasse(Zelle(V(), 0, 4, kUeberall));
-  EXPECT_EQ(form1.Zustand.KlickSpalte, 0);
-  EXPECT_EQ(form1.Zustand.KlickZeile, 4);
+  EXPECT_EQ(Klick().x(), 0);
+  EXPECT_EQ(Klick().y(), 4);
   const int rechts = V()->viewport()->width() - 2;
   ASSERT_LT(V()->columnAt(rechts), 0) << "no room right of the last column";
   const Stelle daneben{V()->viewport(), QPoint(rechts, Mitte(V(), 1, 2).y()), kUeberall};
   Druecke(daneben, Qt::LeftButton);
   Lasse(daneben, Qt::LeftButton);
-  EXPECT_LT(form1.Zustand.KlickSpalte, 0);
-  EXPECT_EQ(form1.Zustand.KlickZeile, 2);
+  EXPECT_LT(Klick().x(), 0);
+  EXPECT_EQ(Klick().y(), 2);
 }
 
 TEST_F(ZiehenTest, EditorModesOnARightPressFollowEachGridsRule) {
@@ -296,7 +300,7 @@ TEST_F(ZiehenTest, EditorModesOnARightPressFollowEachGridsRule) {
   ASSERT_TRUE(G()->EditorMode());
   Ziehe(Zelle(G(), 1, 4, kUeberall), Wandel());
   EXPECT_TRUE(G()->EditorMode());
-  EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QStringLiteral("0,5"));
+  EXPECT_EQ(Wandel_KE_EK_Edit(form1)->text(), QStringLiteral("0,5"));
 }
 
 TEST_F(ZiehenTest, APressOnTheEditedCellReachesTheEditorUntilEscape) {
@@ -312,7 +316,7 @@ TEST_F(ZiehenTest, APressOnTheEditedCellReachesTheEditorUntilEscape) {
   Taste(Qt::Key_Escape);
   EXPECT_FALSE(M()->EditorMode());
   Ziehe(Zelle(M(), 2, 1, kMatrixSeite), Wandel());
-  EXPECT_EQ(form1.Wandel_KE_EK_Edit->text(), QStringLiteral("42"));
+  EXPECT_EQ(Wandel_KE_EK_Edit(form1)->text(), QStringLiteral("42"));
 }
 
 TEST_F(ZiehenTest, ADropOnAFixedMatrixCellWritesNoCellButEmptiesTheResults) {
@@ -327,23 +331,24 @@ TEST_F(ZiehenTest, ADropOnAFixedMatrixCellWritesNoCellButEmptiesTheResults) {
 }
 
 TEST_F(ZiehenTest, MemoryDropsOnlyTakeTheValueColumn) {
-  form1.XL_Label->setText(QStringLiteral("7"));
+  XL_Label(form1)->setText(QStringLiteral("7"));
   V()->SetCell(2, 4, QStringLiteral("Motor"));
   const QStringList vorher = Schnappschuss();
   for (const Stelle& s : {Zelle(V(), 2, 4, kUeberall), Zelle(V(), 0, 4, kUeberall),
                           Zelle(V(), 1, 0, kUeberall), Zelle(G(), 1, 0, kUeberall)})
-    EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), s), Qt::DragCopyCursor);
+    EXPECT_EQ(Ziehe(Mittig(XL_Label(form1), kRechenSeite), s), Qt::DragCopyCursor);
   EXPECT_EQ(Schnappschuss(), vorher);
 }
 
 TEST_F(ZiehenTest, AReleaseOutsideEveryTargetEndsTheDragWithoutEffect) {
-  form1.XL_Label->setText(QStringLiteral("7"));
+  XL_Label(form1)->setText(QStringLiteral("7"));
   const QStringList vorher = Schnappschuss();
   // The instructions page: nothing there takes a drag.
-  EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), Mittig(form1.Bedinungsanleitung_Memo, 2)),
+  EXPECT_EQ(Ziehe(Mittig(XL_Label(form1), kRechenSeite), Mittig(Bedinungsanleitung_Memo(form1), 2)),
             Qt::ForbiddenCursor);
-  EXPECT_EQ(Ziehe(Mittig(form1.XL_Label, kRechenSeite), Mittig(form1.ClearVarSpeicher_Button, -1)),
-            Qt::ForbiddenCursor);
+  EXPECT_EQ(
+      Ziehe(Mittig(XL_Label(form1), kRechenSeite), Mittig(ClearVarSpeicher_Button(form1), -1)),
+      Qt::ForbiddenCursor);
   // A later release over a target without a new press drops nothing.
   QTest::mouseMove(form1.windowHandle(), ImFenster(Wandel()));
   Lasse(Wandel());
@@ -351,18 +356,18 @@ TEST_F(ZiehenTest, AReleaseOutsideEveryTargetEndsTheDragWithoutEffect) {
 }
 
 TEST_F(ZiehenTest, TheFormulaEditTakesDropsPastItsTypingLimit) {
-  form1.XL_Label->setText(QStringLiteral("+1"));
-  form1.ZK_Rechenfeld_Edit->setText(QString(254, QLatin1Char('1')));
-  Ziehe(Mittig(form1.XL_Label, kRechenSeite), Formel());
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 256);
-  EXPECT_TRUE(form1.ZK_Rechenfeld_Edit->text().endsWith(QStringLiteral("1+1")));
+  XL_Label(form1)->setText(QStringLiteral("+1"));
+  ZK_Rechenfeld_Edit(form1)->setText(QString(254, QLatin1Char('1')));
+  Ziehe(Mittig(XL_Label(form1), kRechenSeite), Formel());
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text().size(), 256);
+  EXPECT_TRUE(ZK_Rechenfeld_Edit(form1)->text().endsWith(QStringLiteral("1+1")));
   // Typing still stops at the limit.
-  form1.ZK_Rechenfeld_Edit->setFocus();
+  ZK_Rechenfeld_Edit(form1)->setFocus();
   Tippe(QStringLiteral("2"));
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 256);
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text().size(), 256);
   Taste(Qt::Key_Backspace);
   Tippe(QStringLiteral("2"));
-  EXPECT_EQ(form1.ZK_Rechenfeld_Edit->text().size(), 255);
+  EXPECT_EQ(ZK_Rechenfeld_Edit(form1)->text().size(), 255);
 }
 
 TEST_F(ZiehenTest, CtrlCCopiesWhatADragWouldCarryFromTheCurrentCell) {
@@ -385,8 +390,8 @@ TEST_F(ZiehenTest, CtrlVInAGridIsTypingTheClipboardIntoTheCurrentCell) {
   Waehle(V(), 1, 3);
   Tastenkombination(Qt::Key_V);
   EXPECT_EQ(V()->Cells(1, 3), QStringLiteral("4"));
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.K_VarSpeicher[3].Realteil), 4.0);
-  EXPECT_DOUBLE_EQ(double(form1.Zustand.G_VarSpeicher[3].Realteil), 0.25);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::K)[3].Realteil), 4.0);
+  EXPECT_DOUBLE_EQ(double(form1.Zustand().Speicher().Werte(aufgabe::Seite::G)[3].Realteil), 0.25);
   EXPECT_FALSE(G()->Cells(1, 3).isEmpty());
   EXPECT_TRUE(V()->EditorMode()) << "typing goes on in the cell";
 
@@ -411,9 +416,9 @@ TEST_F(ZiehenTest, CtrlVInAGridIsTypingTheClipboardIntoTheCurrentCell) {
 }
 
 TEST_F(ZiehenTest, AResultLabelOffersKopierenOnARightClickThatStaysOnIt) {
-  form1.ZK_Rechenfeld_Label->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
+  ZK_Rechenfeld_Label(form1)->setText(QStringLiteral("5*e^j53,13  =  3+j4"));
   QApplication::clipboard()->clear();
-  const Stelle label = Mittig(form1.ZK_Rechenfeld_Label, kRechenSeite);
+  const Stelle label = Mittig(ZK_Rechenfeld_Label(form1), kRechenSeite);
   // Released elsewhere: a drag, no menu.
   Ziehe(label, Formel());
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
@@ -444,18 +449,18 @@ class KopierterWertTest : public ZiehenTest {
     Loese();
   }
   void Loese() {
-    form1.AnzahlMatrix_Edit->setText(QStringLiteral("2"));
+    AnzahlMatrix_Edit(form1)->setText(QStringLiteral("2"));
     const char* zellen[2][3] = {{"3", "1", "1"}, {"1+j2", "1", "-1"}};
     for (int r = 1; r <= 2; ++r)
       for (int c = 1; c <= 3; ++c) M()->SetCell(c, r, QLatin1String(zellen[r - 1][c - 1]));
-    form1.Berechnen_BitBtnClick();
+    Berechnen_BitBtn(form1)->click();
     ASSERT_EQ(X()->Cells(1, 1), QStringLiteral("2,236067977*e^j26,57"));
   }
   void TearDown() override { QApplication::clipboard()->clear(); }
   QString Formel(const QString& formel) {
-    form1.ZK_Rechenfeld_Edit->setText(formel);
-    form1.ist_gleich_ButtonClick();
-    return form1.ZK_Rechenfeld_Label->text();
+    ZK_Rechenfeld_Edit(form1)->setText(formel);
+    ist_gleich_Button(form1)->click();
+    return ZK_Rechenfeld_Label(form1)->text();
   }
   const QString kVoll = QStringLiteral("4,472135955*e^j26,57  =  4+j2");
   const QString kGerundet = QStringLiteral("4,472135954*e^j26,57  =  3,999827238+j2,000345485");
@@ -476,20 +481,20 @@ TEST_F(KopierterWertTest, KeepsItsNumberWhenDraggedOrCopiedUntilItsTextIsEdited)
 
   // In the formula, a pasted operand until the formula is edited.
   Formel(QStringLiteral("2*"));
-  form1.ZK_Rechenfeld_Edit->setFocus();
-  form1.ZK_Rechenfeld_Edit->end(false);
+  ZK_Rechenfeld_Edit(form1)->setFocus();
+  ZK_Rechenfeld_Edit(form1)->end(false);
   Tastenkombination(Qt::Key_V);
   Taste(Qt::Key_Return);
-  EXPECT_EQ(form1.ZK_Rechenfeld_Label->text(), kVoll);
+  EXPECT_EQ(ZK_Rechenfeld_Label(form1)->text(), kVoll);
   Taste(Qt::Key_Space);
   Taste(Qt::Key_Return);
-  EXPECT_EQ(form1.ZK_Rechenfeld_Label->text(), kGerundet);
+  EXPECT_EQ(ZK_Rechenfeld_Label(form1)->text(), kGerundet);
 
   // A matrix cell solves with the value dropped there.
   Ziehe(Zelle(X(), 1, 1, kMatrixSeite), Zelle(M(), 1, 1, kMatrixSeite));
-  form1.AnzahlMatrix_Edit->setText(QStringLiteral("1"));
+  AnzahlMatrix_Edit(form1)->setText(QStringLiteral("1"));
   M()->SetCell(2, 1, QStringLiteral("1"));
-  form1.Berechnen_BitBtnClick();
+  Berechnen_BitBtn(form1)->click();
   EXPECT_EQ(X()->Cells(2, 1), QStringLiteral("2+j1"));
 
   // Edited back to the same text, K1 is read from its text again.
@@ -511,7 +516,7 @@ TEST_F(KopierterWertTest, KeepsItsNumberWhenDraggedOrCopiedUntilItsTextIsEdited)
   Waehle(M(), 1, 1);
   Tastenkombination(Qt::Key_V);
   ASSERT_EQ(M()->Cells(2, 1), QStringLiteral("2,236067977*e^j26,57"));
-  const std::optional<ZKZahl> wert = form1.Zellwert(M(), 2, 1);
+  const std::optional<ZKZahl> wert = form1.Zustand().System().Zellwert(1, 2);
   ASSERT_TRUE(wert);
   EXPECT_NEAR(double(wert->Realteil), 2.0, 1e-15);
 }

@@ -1,25 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Zellwerte.h"
+#include "Formelwerte.h"
 
 #include <utility>
-
-void Zellwerte::Setze(Ort ort, int spalte, int zeile, std::string text, const ZKZahl& wert) {
-  werte_[{ort, spalte, zeile}] = {std::move(text), wert};
-}
-
-void Zellwerte::Vergiss(Ort ort, int spalte, int zeile) {
-  werte_.erase({ort, spalte, zeile});
-}
-
-void Zellwerte::VergissAlle(Ort ort) {
-  std::erase_if(werte_, [ort](const auto& e) { return std::get<0>(e.first) == ort; });
-}
-
-std::optional<ZKZahl> Zellwerte::Wert(Ort ort, int spalte, int zeile, std::string_view text) const {
-  const auto it = werte_.find({ort, spalte, zeile});
-  if (it == werte_.end() || it->second.text != text) return std::nullopt;
-  return it->second.wert;
-}
 
 void Formelwerte::Geaendert() {
   vorherText_ = std::move(text_);

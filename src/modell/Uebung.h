@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // When an exercise answer counts as right.
-#ifndef QUORVEL_APP_UEBUNG_H
-#define QUORVEL_APP_UEBUNG_H
+#ifndef QUORVEL_MODELL_UEBUNG_H
+#define QUORVEL_MODELL_UEBUNG_H
 
 #include "complex/ZKZahl.h"
 

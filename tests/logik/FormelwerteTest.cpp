@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The values behind texts: they hold only for the text they were set with,
-// and in the formula they move with their text or go with it.
+// The values behind a memory row's text and the formula's parts: in the
+// formula they move with their text or go with it.
 #include <gtest/gtest.h>
 
 #include "complex/ZKText.h"
+#include "logik/Formelwerte.h"
 #include "logik/Speicher.h"
-#include "logik/Zellwerte.h"
 
 namespace {
 
@@ -15,20 +15,8 @@ ZKZahl Zahl(long double re, long double im) {
   return z;
 }
 
-TEST(Zellwerte, AValueHoldsOnlyForTheTextItWasSetWith) {
-  Zellwerte w;
-  w.Setze(Ort::K, 1, 3, "2,236067977*e^j26,57", Zahl(2, 1));
-  EXPECT_EQ(w.Wert(Ort::K, 1, 3, "2,236067977*e^j26,57")->Realteil, 2.0L);
-  EXPECT_FALSE(w.Wert(Ort::K, 1, 3, "2,236067977*e^j26,5"));
-  EXPECT_FALSE(w.Wert(Ort::G, 1, 3, "2,236067977*e^j26,57"));
-  w.Setze(Ort::Matrix, 2, 1, "1", Zahl(1, 0));
-  w.VergissAlle(Ort::K);
-  EXPECT_FALSE(w.Wert(Ort::K, 1, 3, "2,236067977*e^j26,57"));
-  EXPECT_TRUE(w.Wert(Ort::Matrix, 2, 1, "1"));
-}
-
 // The memory row takes a value given beside its text, not the text's digits.
-TEST(Zellwerte, AMemoryRowTakesTheValueBehindItsText) {
+TEST(Formelwerte, AMemoryRowTakesTheValueBehindItsText) {
   ZKSpeicher k{}, g{};
   const ZKZahl x = Zahl(2, 1);
   const std::string text = ExponentialText(x, General);
@@ -63,7 +51,7 @@ TEST_P(FormelTeile, MoveWithTheirTextOrGoWithIt) {
   EXPECT_TRUE(f.Fuer(alt).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Zellwerte, FormelTeile,
+INSTANTIATE_TEST_SUITE_P(Formelwerte, FormelTeile,
                          ::testing::Values(Einfuegung{"AtTheEnd", 13, 0, 2, {0, 7}},
                                            Einfuegung{"BetweenThem", 6, 1, 3, {0, 9}},
                                            Einfuegung{"InsideTheFirst", 3, 0, 1, {8}},
@@ -71,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Zellwerte, FormelTeile,
                                            Einfuegung{"AtTheStart", 0, 0, 4, {4, 11}}),
                          [](const auto& i) { return std::string(i.param.name); });
 
-TEST(Zellwerte, APasteAddsItsValueAndAnEditThatIsNoInsertionDropsAll) {
+TEST(Formelwerte, APasteAddsItsValueAndAnEditThatIsNoInsertionDropsAll) {
   Formelwerte f;
   f.Geaendert();
   f.Eingefuegt("K1*j2", 3, 0, 2, Zahl(0, 2));

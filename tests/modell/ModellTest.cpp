@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The model without the window: the typed side and the values behind texts
+// on every path, the exercise lock, the derivations of cells, and the
+// snapshot that a task file is.
+#include <gtest/gtest.h>
+
+#include "complex/ZKText.h"
+#include "modell/Modell.h"
+#include "modell/Text.h"
+
+namespace {
+
+using Seite = aufgabe::Seite;
+
+ZKZahl Zahl(long double re, long double im) {
+  ZKZahl z;
+  z.SetzeKartesisch(re, im);
+  return z;
+}
+
+// A value put into the first free row (as the phasor page does) after the
+// row was typed on its G side and emptied is the typed K side: saved and
+// opened, K keeps its text and its value is not read back from G's digits.
+TEST(Modell, APutValueMakesItsSideTheTypedOneWhateverWasTypedBefore) {
+  Modell m;
+  Variablenspeicher& s = m.Speicher();
+  s.Setze(Seite::G, 1, QStringLiteral("0,5"));
+  s.Setze(Seite::G, 1, QString());
+  ASSERT_EQ(s.ErsteFreieZeile(), 1);
+  s.Setze(Seite::K, 1, QStringLiteral("7"));
+  EXPECT_EQ(s.Getippt(1), Seite::K);
+
+  Modell neu;
+  neu.Wende(m.Schnappschuss());
+  EXPECT_EQ(neu.Speicher().Text(Seite::K, 1), QStringLiteral("7"));
+  EXPECT_EQ(neu.Speicher().Werte(Seite::K)[1].Realteil, 7.0L);
+}
+
+// A value stands behind its text only: any other text, even the same one
+// typed again, is read from its digits.
+TEST(Modell, AValueHoldsUntilItsTextIsEditedOnEveryTable) {
+  Modell m;
+  const ZKZahl x = Zahl(2, 1);
+  const QString text = AusAnsi(ExponentialText(x, General));
+  m.Speicher().Setze(Seite::K, 3, text, x);
+  EXPECT_EQ(m.Speicher().Werte(Seite::K)[3].Realteil, 2.0L);
+  // The reciprocal on the other side has its full value too.
+  EXPECT_EQ(m.Speicher().Wert(Seite::G, 3)->Realteil, (1.0L / x).Realteil);
+  QAbstractItemModel* k = m.Speicher().Tabelle(Seite::K);
+  k->setData(k->index(2, 0), text + QLatin1Char('0'), Qt::EditRole);
+  k->setData(k->index(2, 0), text, Qt::EditRole);
+  EXPECT_FALSE(m.Speicher().Wert(Seite::K, 3));
+  EXPECT_NE(m.Speicher().Werte(Seite::K)[3].Realteil, 2.0L);
+
+  Gleichungssystem& g = m.System();
+  g.SetzeZelle(1, 2, text, x, QStringLiteral("Knoten 1"));
+  EXPECT_EQ(g.Zellwert(1, 2)->Realteil, 2.0L);
+  g.setData(g.index(0, 1), QStringLiteral("1"), Qt::EditRole);
+  EXPECT_FALSE(g.Zellwert(1, 2));
+  // The derivation goes with the text it explained, by any path.
+  EXPECT_TRUE(g.Herleitung(1, 2).isEmpty());
+}
+
+// The task of an exercise changes by no path; an answer that changes loses
+// its mark and the count.
+TEST(Modell, AnExerciseLocksItsTaskAndAChangedAnswerLosesItsMark) {
+  Modell m;
+  Gleichungssystem& g = m.System();
+  g.SetzeUebungsModus(true);
+  const Gleichungssystem::Beispiel b = g.ZieheBeispiel(7, 1, 2);
+  ASSERT_TRUE(g.StelleUebung(b.loesung));
+  const QString zelle = g.Zelle(1, 1);
+  EXPECT_FALSE(g.SetzeZelle(1, 1, QStringLiteral("9")));
+  EXPECT_FALSE(g.setData(g.index(0, 0), QStringLiteral("9"), Qt::EditRole));
+  EXPECT_FALSE(g.SetzeDimension(4));
+  EXPECT_FALSE(g.LeereTabelle());
+  EXPECT_FALSE(g.SetzeSystem(2, {}));
+  EXPECT_EQ(g.Loese(false).art, Gleichungssystem::Loesungsstand::Gesperrt);
+  EXPECT_EQ(g.Zelle(1, 1), zelle);
+  EXPECT_EQ(g.Dimension(), 2);
+  EXPECT_FALSE(g.flags(g.index(0, 0)) & Qt::ItemIsEditable);
+
+  Ergebnistabelle* e = g.Ergebnisse();
+  e->setData(e->index(0, 0), AusAnsi(ExponentialText(b.loesung[1], General)), Qt::EditRole);
+  g.Pruefe();
+  EXPECT_EQ(g.Uebungsstand(), QStringLiteral("1 von 2 richtig"));
+  EXPECT_EQ(e->MarkeVon(1, 1), Marke::Richtig);
+  EXPECT_EQ(e->index(1, 0).data(Qt::AccessibleDescriptionRole).toString(),
+            QStringLiteral("falsch: keine Antwort"));
+  e->setData(e->index(0, 0), QStringLiteral("1"), Qt::EditRole);
+  EXPECT_EQ(e->MarkeVon(1, 1), Marke::Keine);
+  EXPECT_EQ(g.Uebungsstand(), QStringLiteral("Lösungen eintragen, dann „Prüfen“."));
+  EXPECT_TRUE(g.Loesung().empty()) << "answers are no solution";
+}
+
+// The snapshot holds every input; opening it computes the shown results
+// again and gives the same snapshot. Every change is reported by one signal.
+TEST(Modell, TheSnapshotComesBackWholeAndEveryChangeIsSignalled) {
+  Modell m;
+  int meldungen = 0;
+  QObject::connect(&m, &Modell::Geaendert, [&] { ++meldungen; });
+  auto zaehlt = [&](const char* was, const std::function<void()>& aenderung) {
+    const int vorher = meldungen;
+    aenderung();
+    EXPECT_GT(meldungen, vorher) << was;
+  };
+  zaehlt("format", [&] { m.SetzeZahlenFormat(Exponent); });
+  zaehlt("system", [&] {
+    m.System().SetzeSystem(2,
+                           {{QStringLiteral("5"), QStringLiteral("1"), QStringLiteral("1")},
+                            {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("-1")}},
+                           {QStringLiteral("Knoten A")}, {QString(), QStringLiteral("I1")});
+  });
+  EXPECT_EQ(m.System().headerData(0, Qt::Vertical).toString(), QStringLiteral("Knoten A"));
+  EXPECT_EQ(m.System().headerData(1, Qt::Vertical).toString(), QStringLiteral("GL 2:"));
+  EXPECT_EQ(m.System().headerData(1, Qt::Horizontal).toString(), QStringLiteral("I1"));
+  zaehlt("solve", [&] { m.System().Loese(false); });
+  zaehlt("memory", [&] { m.Speicher().Setze(Seite::G, 2, QStringLiteral("0,5")); });
+  zaehlt("comment", [&] { m.Speicher().SetzeKommentar(2, QStringLiteral("Last")); });
+  zaehlt("formula", [&] { m.Formel().SetzeText(QStringLiteral("K2*X")); });
+  m.Formel().FuegeEin(4, 1, QStringLiteral("3"), Zahl(3, 0));
+  zaehlt("result", [&] { m.Formel().Berechne(); });
+  zaehlt("reactance", [&] { m.Induktiv().SetzeText(FeldGroesse, QStringLiteral("10m")); });
+  m.Induktiv().Berechne();
+  zaehlt("conversion", [&] { m.Wandeln().SetzeText(QStringLiteral("3+j4")); });
+  zaehlt("angle", [&] { m.Winkel().Setze(0, QStringLiteral("30")); });
+
+  const aufgabe::Aufgabe a = m.Schnappschuss();
+  EXPECT_TRUE(a.matrixErgebnisGezeigt);
+  EXPECT_EQ(a.speicher[1].getippt, Seite::G);
+  ASSERT_EQ(a.formelteile.size(), 1u);
+  Modell neu;
+  neu.Wende(a);
+  EXPECT_EQ(neu.Schnappschuss(), a);
+  EXPECT_EQ(neu.System().Ergebnisse()->Text(1, 2), m.System().Ergebnisse()->Text(1, 2));
+  EXPECT_EQ(neu.Formel().Ergebnis(), m.Formel().Ergebnis());
+  EXPECT_EQ(neu.Induktiv().Ergebnis(), m.Induktiv().Ergebnis());
+  EXPECT_EQ(neu.Winkel().Text(6), m.Winkel().Text(6));
+}
+
+}  // namespace
