@@ -25,7 +25,7 @@ void BM_SchaltungVonText(benchmark::State& state, Verfahren verfahren, int knote
 // The solve alone: the same system handed to the solver and solved.
 void BM_SchaltungNurLoesen(benchmark::State& state, Verfahren verfahren, int knoten, bool strom) {
   const NetzlistenErgebnis n = LiesNetzliste(Leiter(knoten, strom));
-  const Gleichungssystem g = StelleAuf(n.schaltung, verfahren).system;
+  const Schaltungssystem g = StelleAuf(n.schaltung, verfahren).system;
   ZKMatrix m = ErzeugeMatrix(g.n + 1, g.n + 1);
   for (int r = 0; r < g.n; ++r) {
     m[r + 1][0] = g.b[static_cast<std::size_t>(r)].wert;

@@ -155,7 +155,7 @@ bool IstPassiv(const Element& e) {
   return !IstQuelle(e.art);
 }
 
-void KnotenSystem(const Schaltung& s, Gleichungssystem& g) {
+void KnotenSystem(const Schaltung& s, Schaltungssystem& g) {
   const int knoten = static_cast<int>(s.knoten.size()) - 1;
   for (int k = 1; k <= knoten; ++k) g.unbekannte.push_back("U" + s.knoten[U(k)]);
   for (std::size_t e = 0; e < s.elemente.size(); ++e) {
@@ -208,7 +208,7 @@ void KnotenSystem(const Schaltung& s, Gleichungssystem& g) {
 
 // The tree (voltage sources, then passive branches by rising |Z|), every
 // link's loop through it, and the mesh equations.
-void MaschenSystem(const Schaltung& s, long double omega, Gleichungssystem& g) {
+void MaschenSystem(const Schaltung& s, long double omega, Schaltungssystem& g) {
   const std::size_t anzahl = s.elemente.size();
   std::vector<int> reihenfolge;
   for (std::size_t k = 0; k < anzahl; ++k) {
@@ -319,7 +319,7 @@ void MaschenSystem(const Schaltung& s, long double omega, Gleichungssystem& g) {
 
 Aufstellung StelleAuf(const Schaltung& s, Verfahren verfahren, long double omega) {
   Aufstellung auf;
-  Gleichungssystem& g = auf.system;
+  Schaltungssystem& g = auf.system;
   g.verfahren = verfahren;
   if (verfahren == Verfahren::Knoten)
     KnotenSystem(s, g);
@@ -341,14 +341,14 @@ Komplex Differenz(Komplex a, Komplex b) {
   return d.Wert();
 }
 
-void BewerteBei(Gleichungssystem& g, const Schaltung& s, long double omega) {
+void BewerteBei(Schaltungssystem& g, const Schaltung& s, long double omega) {
   g.omega = omega;
   const Elementwerte w(s, g.verfahren, omega);
   for (Eintrag& e : g.a) e.wert = AlsZK(Wert(e, s, w));
   for (Eintrag& e : g.b) e.wert = AlsZK(Wert(e, s, w));
 }
 
-void WerteBei(const Gleichungssystem& g, const Schaltung& s, long double omega,
+void WerteBei(const Schaltungssystem& g, const Schaltung& s, long double omega,
               std::span<Komplex> a, std::span<Komplex> b) {
   const Elementwerte w(s, g.verfahren, omega);
   for (std::size_t k = 0; k < g.a.size() && k < a.size(); ++k) a[k] = Wert(g.a[k], s, w);
@@ -375,7 +375,7 @@ const char* LoeseMeldung(LoeseStatus status) {
 }
 
 // Solves the system (entries rounded as asked); the unknowns, or nothing.
-LoeseStatus LoeseGleichungen(const Gleichungssystem& g, Rundung rundung, std::vector<ZKZahl>& x) {
+LoeseStatus LoeseGleichungen(const Schaltungssystem& g, Rundung rundung, std::vector<ZKZahl>& x) {
   x.clear();
   // A system whose set-up failed (too many unknowns) has no entries.
   if (g.a.size() != static_cast<std::size_t>(g.n) * static_cast<std::size_t>(g.n) ||
@@ -400,7 +400,7 @@ LoeseStatus LoeseGleichungen(const Gleichungssystem& g, Rundung rundung, std::ve
 namespace {
 
 // Element voltages and currents from the node potentials.
-void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::vector<Komplex>& phi,
+void AusPotentialen(const Schaltung& s, const Schaltungssystem& g, const std::vector<Komplex>& phi,
                     const std::vector<ZKZahl>& x, std::vector<Komplex>& u,
                     std::vector<Komplex>& i) {
   // A source's own value is known exactly; it is not taken from the solution.
@@ -421,7 +421,7 @@ void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::ve
 
 // Branch currents from the mesh currents, voltages from the branches, and
 // the potentials along the tree from ground.
-void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std::vector<ZKZahl>& x,
+void AusMaschenstroemen(const Schaltung& s, const Schaltungssystem& g, const std::vector<ZKZahl>& x,
                         std::vector<Komplex>& phi, std::vector<Komplex>& u,
                         std::vector<Komplex>& i) {
   // A branch in several meshes carries the sum of their currents.
@@ -476,7 +476,7 @@ void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std
 
 }  // namespace
 
-Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
+Ergebnis Loese(const Schaltung& s, const Schaltungssystem& g, Rundung rundung) {
   Ergebnis erg;
   erg.status = LoeseGleichungen(g, rundung, erg.loesung);
   if (erg.status != Geloest) {

@@ -60,7 +60,7 @@ class Kennwertrechner {
   KennwertArt art_;
   int a_, b_;
   std::optional<SchaltungsFehler> hindernis_;
-  Gleichungssystem g_;
+  Schaltungssystem g_;
   SchnellLoeser loeser_;
   std::vector<std::complex<long double>> rechts_, x_;
   int rueckfaelle_ = 0;

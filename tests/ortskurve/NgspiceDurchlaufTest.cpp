@@ -63,7 +63,7 @@ struct Bezug {
   long double skala;
 };
 Bezug Referenz(const Schaltung& s, KennwertArt art, int a, int b, long double omega) {
-  const Gleichungssystem g = StelleAuf(s, Verfahren::Knoten, omega).system;
+  const Schaltungssystem g = StelleAuf(s, Verfahren::Knoten, omega).system;
   const auto n = static_cast<std::size_t>(g.n);
   std::vector<Komplex> am(n * n), bm(n);
   WerteBei(g, s, omega, am, bm);

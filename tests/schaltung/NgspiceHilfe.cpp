@@ -200,7 +200,7 @@ Zufallsschaltung Erzeuge(Zufall& z, bool nurRLC) {
   return c;
 }
 
-long double Kondition(const Gleichungssystem& g) {
+long double Kondition(const Schaltungssystem& g) {
   const std::size_t n = static_cast<std::size_t>(g.n);
   if (n == 0) return 1.0L;
   std::vector<Komplex> a(n * n);

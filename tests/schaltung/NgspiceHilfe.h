@@ -67,7 +67,7 @@ std::string SpiceDeck(const std::string& elemente, const std::string& analyse);
 // The condition number of the system as the solver meets it: every equation
 // and then every unknown scaled by a power of two to a largest coefficient
 // in [1, 2), then the infinity norm of the matrix times that of its inverse.
-long double Kondition(const Gleichungssystem& g);
+long double Kondition(const Schaltungssystem& g);
 
 // ngspice's answer for one deck: the frequencies of its analysis and, for
 // each vector asked ("v(3)", "i(v1)"), its value at each of them.
