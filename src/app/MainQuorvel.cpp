@@ -8,6 +8,7 @@
 #include "app/Dateien.h"
 #include "app/Matrixseite.h"
 #include "app/Rechenseite.h"
+#include "app/Schaltungsseite.h"
 #include "app/Speicherleiste.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/StringGrid.h"
@@ -23,6 +24,11 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   u.Rechen_Seite->SetzeModell(modell_);
   u.Matrix_Seite->SetzeModell(modell_);
   u.Zeiger_Seite->SetzeModell(modell_);
+  u.Schaltung_Seite->SetzeModell(modell_);
+  // The circuit's system goes to the matrix page, where "=" solves it.
+  connect(u.Schaltung_Seite, &TSchaltungsseite::MatrixUebernommen, this, [this] {
+    ui_->TabbedNotebook->SetPageIndex(ui_->TabbedNotebook->indexOf(ui_->Matrix_Seite));
+  });
   connect(u.Rechen_Seite, &TRechenseite::DimensionAnwendenVerlangt, u.Matrix_Seite,
           &TMatrixseite::WendeDimensionErneutAn);
   u.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));

@@ -2,6 +2,7 @@
 #include "Matrixseite.h"
 
 #include <QCheckBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <algorithm>
 #include <chrono>
@@ -100,6 +101,23 @@ void TMatrixseite::Verbinde() {
   u.Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
   u.LoesungZeigen_BitBtn->OnClick = [this] { LoesungZeigen_BitBtnClick(); };
   connect(u.Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
+
+  // A cell that came from a circuit says where it comes from when chosen
+  // (hovering shows the same as its tip), until its text changes.
+  auto herleitung = [this, gezeigt = QString()]() mutable {
+    const QString h = ui_->MatrixTab_StringGrid->currentIndex().data(kHerleitungRolle).toString();
+    auto* zeile = window()->findChild<QStatusBar*>();
+    if (!zeile || h == gezeigt) return;
+    // Only a derivation shown here is taken away again.
+    if (!h.isEmpty())
+      zeile->showMessage(h);
+    else if (zeile->currentMessage() == gezeigt)
+      zeile->clearMessage();
+    gezeigt = h;
+  };
+  connect(u.MatrixTab_StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          herleitung);
+  connect(&m_->System(), &QAbstractItemModel::dataChanged, this, herleitung);
 
   VerbindeZiehen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
   VerbindeZiehen(*m_, u.KxWerte_StringGrid, Ort::Ergebnis);
