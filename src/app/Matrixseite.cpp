@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "app/Barrierefreiheit.h"
 #include "app/Beispiel.h"
@@ -104,16 +105,17 @@ void TMatrixseite::Verbinde() {
 
   // A cell that came from a circuit says where it comes from when chosen
   // (hovering shows the same as its tip), until its text changes.
-  auto herleitung = [this, gezeigt = QString()]() mutable {
+  // Both connections share what is shown.
+  auto herleitung = [this, gezeigt = std::make_shared<QString>()] {
     const QString h = ui_->MatrixTab_StringGrid->currentIndex().data(kHerleitungRolle).toString();
     auto* zeile = window()->findChild<QStatusBar*>();
-    if (!zeile || h == gezeigt) return;
+    if (!zeile || h == *gezeigt) return;
     // Only a derivation shown here is taken away again.
     if (!h.isEmpty())
       zeile->showMessage(h);
-    else if (zeile->currentMessage() == gezeigt)
+    else if (zeile->currentMessage() == *gezeigt)
       zeile->clearMessage();
-    gezeigt = h;
+    *gezeigt = h;
   };
   connect(u.MatrixTab_StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           herleitung);

@@ -33,6 +33,11 @@ Aufgabe VolleAufgabe() {
   a.zellwerte[0][1] = "2.00000000000000000000e+00 1.00000000000000000000e+00";
   a.speicher[0].wert = "3.00000000000000000000e+00 4.00000000000000000000e+00";
   a.formelteile = {{10, 3, "-2.00000000000000000000e+00 0.00000000000000000000e+00"}};
+  // The circuit, its lines (an empty one and the last without a break) kept.
+  a.netzliste = "* Teiler\nU1 1 0 10∠0°\n\nR1 1 0 4,7k";
+  a.verfahren = 1;
+  a.zeilentitel[0] = "Masche 1";
+  a.spaltentitel[1] = "I_M1";
   return a;
 }
 
@@ -62,7 +67,7 @@ TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
 TEST(AufgabenDatei, IsReadableJsonWithFormatAndVersion) {
   const std::string bytes = Schreibe(VolleAufgabe());
   EXPECT_NE(bytes.find("\"format\": \"quorvel\""), std::string::npos);
-  EXPECT_NE(bytes.find("\"version\": 2"), std::string::npos);
+  EXPECT_NE(bytes.find("\"version\": 3"), std::string::npos);
   // Umlauts as they are, not escaped.
   EXPECT_NE(bytes.find("größer"), std::string::npos);
   EXPECT_NE(bytes.find("\"uebung\": null"), std::string::npos);
@@ -113,11 +118,15 @@ INSTANTIATE_TEST_SUITE_P(
         BoeseDatei{"other_json_cut_off", R"({"name": "x)", Lesefehler::KeinJson},
         BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
-        BoeseDatei{"newer_version", Ersetzt("\"version\": 2", "\"version\": 3"),
+        BoeseDatei{"newer_version", Ersetzt("\"version\": 3", "\"version\": 4"),
                    Lesefehler::NeuereVersion},
-        BoeseDatei{"version_text", Ersetzt("\"version\": 2", "\"version\": \"2\""),
+        BoeseDatei{"version_text", Ersetzt("\"version\": 3", "\"version\": \"3\""),
                    Lesefehler::Beschaedigt},
-        BoeseDatei{"version_fraction", Ersetzt("\"version\": 2", "\"version\": 0.5"),
+        BoeseDatei{"version_fraction", Ersetzt("\"version\": 3", "\"version\": 0.5"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"missing_circuit", Ersetzt("\"schaltung\"", "\"schaltungX\""),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"unknown_method", Ersetzt("\"maschen\"", "\"dreieck\""),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"missing_matrix", Ersetzt("\"matrix\"", "\"matrixx\""), Lesefehler::Beschaedigt},
         BoeseDatei{"missing_formula", Ersetzt("\"formel\"", "\"formal\""), Lesefehler::Beschaedigt},
