@@ -63,7 +63,8 @@ class ZeigerdiagrammTest : public ZiehFixture {
 
 TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
   TTabbedNotebook* nb = TabbedNotebook(form1);
-  ASSERT_EQ(nb->count(), 4);
+  // Later pages come after it.
+  ASSERT_GE(nb->count(), 4);
   EXPECT_EQ(nb->tabText(0), QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"));
   EXPECT_EQ(nb->tabText(1), QStringLiteral("KomplexeZahlen +  - * :"));
   EXPECT_EQ(nb->tabText(2), QStringLiteral("Bedienungsanleitung"));
