@@ -85,6 +85,21 @@ void TMatrixseite::Baue() {
     if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
 }
 
+void TMatrixseite::PasseTitelbreitenAn() {
+  // A circuit's titles ("Knoten 12", "I_U1 = ") are read whole; the grids
+  // never get narrower than designed.
+  auto passe = [](TStringGrid* g, const QAbstractItemModel& m, int mindestens) {
+    int breite = mindestens;
+    for (int r = 0; r < Gleichungssystem::kZeilen; ++r)
+      breite = std::max(
+          breite,
+          g->fontMetrics().horizontalAdvance(m.headerData(r, Qt::Vertical).toString()) + 10);
+    if (g->ColWidths(0) != breite) g->SetColWidths(0, breite);
+  };
+  passe(ui_->MatrixTab_StringGrid, m_->System(), 50);
+  passe(ui_->KxWerte_StringGrid, *m_->System().Ergebnisse(), 55);
+}
+
 void TMatrixseite::Verbinde() {
   Ui::Matrixseite& u = *ui_;
   u.AnzahlMatrix_Edit->OnKeyPress = [this](QChar& k) { AnzahlMatrix_EditKeyPress(k); };
@@ -120,6 +135,10 @@ void TMatrixseite::Verbinde() {
   connect(u.MatrixTab_StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           herleitung);
   connect(&m_->System(), &QAbstractItemModel::dataChanged, this, herleitung);
+  herleitung();
+  connect(&m_->System(), &QAbstractItemModel::headerDataChanged, this,
+          [this] { PasseTitelbreitenAn(); });
+  PasseTitelbreitenAn();
 
   VerbindeZiehen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
   VerbindeZiehen(*m_, u.KxWerte_StringGrid, Ort::Ergebnis);

@@ -69,6 +69,7 @@ class TMatrixseite : public QWidget, public Modellansicht {
   // The dimension edit's text as a whole number; a message box when it is none.
   bool LiesDimension(int& n);
   void ZeigeDimension();
+  void PasseTitelbreitenAn();
   void ZeigeUebung();
   // An open Rechenweg window shows the last solve, or in an exercise why
   // it shows none.

@@ -176,7 +176,9 @@ void TNetzlistenEditor::ZeichneRand(QPaintEvent* e) {
 
 // ---------------------------------------------------------------------------
 
-TSchaltungsseite::TSchaltungsseite(QWidget* eltern) : QWidget(eltern) {}
+TSchaltungsseite::TSchaltungsseite(QWidget* eltern) : QWidget(eltern) {
+  setAccessibleName(QStringLiteral("Schaltung"));
+}
 
 TSchaltungsseite::~TSchaltungsseite() = default;
 

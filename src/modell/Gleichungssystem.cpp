@@ -228,6 +228,7 @@ void Gleichungssystem::SetzeSpaltentitel(int spalte, const QString& titel) {
   if (spalte < 1 || spalte > kSpalten) return;
   spaltentitel_[static_cast<std::size_t>(spalte - 1)] = titel;
   emit headerDataChanged(Qt::Horizontal, spalte - 1, spalte - 1);
+  if (spalte >= 2) emit ergebnisse_->headerDataChanged(Qt::Vertical, spalte - 2, spalte - 2);
 }
 
 bool Gleichungssystem::SetzeSystem(int n, const std::vector<std::vector<QString>>& zellen,
@@ -496,7 +497,12 @@ QVariant Ergebnistabelle::Zellrolle(int zeile, int spalte, int rolle) const {
 
 QVariant Ergebnistabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
   if (rolle != Qt::DisplayRole || abschnitt < 0) return {};
-  if (o == Qt::Vertical) return QStringLiteral("X%1 = ").arg(abschnitt + 1);
+  // A circuit's system names its unknowns; the others are X1, X2, …
+  if (o == Qt::Vertical) {
+    const QString name = s_.Spaltentitel(abschnitt + 2);
+    return (name.isEmpty() ? QStringLiteral("X%1").arg(abschnitt + 1) : name) +
+           QStringLiteral(" = ");
+  }
   if (abschnitt == 0) return QStringLiteral("Ergebnis Expotentialform ");
   if (abschnitt == 1) return QStringLiteral("Ergebnis Koponetenform ");
   return {};

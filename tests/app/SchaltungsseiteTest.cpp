@@ -50,7 +50,12 @@ TEST_F(SchaltungsseiteTest, ATypedCircuitSolvedOnTheMatrixPageGivesThePagesAndTh
                               QStringLiteral("R1 1 2 4,7k"), QStringLiteral("C1 2 0 2,2u"),
                               QStringLiteral("L1 2 0 1")};
   TippeNetzliste(zeilen);
-  EXPECT_EQ(form1.Zustand().Schaltung().Netzliste(), zeilen.join(u'\n') + u'\n');
+  // The text is the model's at once; the analysis waits for a pause.
+  Schaltungsfeld& feld = form1.Zustand().Schaltung();
+  EXPECT_EQ(feld.Netzliste(), zeilen.join(u'\n') + u'\n');
+  EXPECT_FALSE(feld.AnalyseAktuell());
+  EXPECT_TRUE(QTest::qWaitFor([&feld] { return feld.AnalyseAktuell(); }, 5000));
+  EXPECT_EQ(S()->Ergebnis_Tabelle->rowCount(), 4 + 2 + 1);  // elements, nodes, balance
   EXPECT_EQ(S()->Uebernehmen_Button->accessibleName(), QStringLiteral("In Matrix übernehmen"));
   QTest::mouseClick(S()->Uebernehmen_Button, Qt::LeftButton);
   ASSERT_EQ(TabbedNotebook(form1)->PageIndex(), 0);
