@@ -543,9 +543,11 @@ void TSchaltungsseite::Uebernimm() {
     case Modell::Uebernahme::Netzlistenfehler:
       if (m_->Schaltung().Netzliste().trimmed().isEmpty())
         Meldung_Label->setText(QStringLiteral("Die Netzliste ist leer."));
-      else
+      else {
+        ZeigeFehler();  // the errors alone, not a message of an earlier click
         Meldung_Label->setText(Meldung_Label->text() +
                                QStringLiteral("\nDie Matrixseite bleibt, wie sie ist."));
+      }
       return;
     case Modell::Uebernahme::ZuGross:
       Meldung_Label->setText(
