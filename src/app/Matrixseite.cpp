@@ -44,6 +44,7 @@ void TMatrixseite::VerbindeModell() {
 void TMatrixseite::showEvent(QShowEvent* e) {
   Baue();
   QWidget::showEvent(e);
+  ZeigeHerleitung();
 }
 
 void TMatrixseite::Baue() {
@@ -85,6 +86,25 @@ void TMatrixseite::Baue() {
     if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
 }
 
+void TMatrixseite::ZeigeHerleitung() {
+  const QString h =
+      isVisible() ? ui_->MatrixTab_StringGrid->currentIndex().data(kHerleitungRolle).toString()
+                  : QString();
+  auto* zeile = window()->findChild<QStatusBar*>();
+  if (!zeile || h == herleitung_) return;
+  // Only a derivation shown here is taken away again.
+  if (!h.isEmpty())
+    zeile->showMessage(h);
+  else if (zeile->currentMessage() == herleitung_)
+    zeile->clearMessage();
+  herleitung_ = h;
+}
+
+void TMatrixseite::hideEvent(QHideEvent* e) {
+  if (ui_) ZeigeHerleitung();
+  QWidget::hideEvent(e);
+}
+
 void TMatrixseite::PasseTitelbreitenAn() {
   // A circuit's titles ("Knoten 12", "I_U1 = ") are read whole; the grids
   // never get narrower than designed.
@@ -120,18 +140,7 @@ void TMatrixseite::Verbinde() {
 
   // A cell that came from a circuit says where it comes from when chosen
   // (hovering shows the same as its tip), until its text changes.
-  // Both connections share what is shown.
-  auto herleitung = [this, gezeigt = std::make_shared<QString>()] {
-    const QString h = ui_->MatrixTab_StringGrid->currentIndex().data(kHerleitungRolle).toString();
-    auto* zeile = window()->findChild<QStatusBar*>();
-    if (!zeile || h == *gezeigt) return;
-    // Only a derivation shown here is taken away again.
-    if (!h.isEmpty())
-      zeile->showMessage(h);
-    else if (zeile->currentMessage() == *gezeigt)
-      zeile->clearMessage();
-    *gezeigt = h;
-  };
+  auto herleitung = [this] { ZeigeHerleitung(); };
   connect(u.MatrixTab_StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
           herleitung);
   connect(&m_->System(), &QAbstractItemModel::dataChanged, this, herleitung);

@@ -44,6 +44,7 @@ class TMatrixseite : public QWidget, public Modellansicht {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private slots:
   void AnzahlMatrix_EditKeyPress(QChar& Key);
@@ -70,6 +71,8 @@ class TMatrixseite : public QWidget, public Modellansicht {
   bool LiesDimension(int& n);
   void ZeigeDimension();
   void PasseTitelbreitenAn();
+  // The chosen cell's derivation in the status bar while the page is shown.
+  void ZeigeHerleitung();
   void ZeigeUebung();
   // An open Rechenweg window shows the last solve, or in an exercise why
   // it shows none.
@@ -79,6 +82,7 @@ class TMatrixseite : public QWidget, public Modellansicht {
   TForm2* beispiel_ = nullptr;
   RechenwegFenster* rechenweg_ = nullptr;
   QString stand_;
+  QString herleitung_;  // the derivation the status bar shows
 };
 
 #endif
