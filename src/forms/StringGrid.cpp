@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include <algorithm>
 
 #include "forms/Anwendung.h"
+#include "forms/Eingabepruefer.h"
 #include "forms/Steuerelemente.h"
 
 // The grid's own table, for a grid given no model: a sparse store of texts
@@ -158,6 +160,7 @@ class TZellDelegat : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    if (g_->optionen_.Komma) TEingabepruefer::Setze(editor, TEingabepruefer::Punkt::ErsterKomma);
     // The editor is not a cell of the table: it names its cell itself.
     editor->setAccessibleName(
         g_->ZellTitel(index.column() + g_->fixedCols_, index.row() + g_->fixedRows_));
@@ -176,6 +179,9 @@ class TZellDelegat : public QStyledItemDelegate {
     const QString text = i.data(Qt::EditRole).toString();
     if (editor->text() == text) return;
     const int caret = editor->cursorPosition();
+    // The cell's text as it stands, until the user changes it.
+    if (const auto* pruefer = qobject_cast<const TEingabepruefer*>(editor->validator()))
+      pruefer->Erlaube(text);
     editor->setText(text);
     editor->setCursorPosition(std::min<int>(caret, text.size()));
   }
@@ -228,7 +234,7 @@ class TZellDelegat : public QStyledItemDelegate {
       auto* k = static_cast<QKeyEvent*>(e);
       if (g_->VerlassePerStrgTab(k)) return true;
       if (k->matches(QKeySequence::Paste) && g_->FuegeBlockEin()) return true;
-      if (VerarbeiteTaste(editor, k, g_->OnKeyDown, g_->OnKeyPress)) return true;
+      if (g_->VerwirftTaste(k)) return true;
       if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
       if (g_->IstBlockTaste(k, g_->editor_)) {
         g_->ErweitereBlock(k);
@@ -238,7 +244,9 @@ class TZellDelegat : public QStyledItemDelegate {
         const QModelIndex zelle = g_->currentIndex();
         g_->editor_->insert(TStringGrid::EinzelneZelle(QApplication::clipboard()->text()));
         if (zelle.isValid())
-          Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
+          Ereignis([&] {
+            emit g_->eingefuegt(zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
+          });
         return true;
       }
       const int taste = k->key();
@@ -310,7 +318,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
   SetDefaultRowHeight(standardHoehe_);
   WendeBreitenAn();
   setCurrentIndex(Index(fixedCols_, fixedRows_));
-  auto melden = [this] { Ereignis(OnTopLeftChanged); };
+  auto melden = [this] { Ereignis([this] { emit obenLinksGeaendert(); }); };
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, melden);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, melden);
 }
@@ -371,7 +379,9 @@ void TStringGrid::SetzeBereiche(bool ja) {
 }
 
 TStringGrid::~TStringGrid() {
-  OnTopLeftChanged = nullptr;
+  // The scroll bars report their last value while the view goes.
+  disconnect(verticalScrollBar(), nullptr, this, nullptr);
+  disconnect(horizontalScrollBar(), nullptr, this, nullptr);
   setModel(nullptr);
   delete modell_;
 }
@@ -527,16 +537,6 @@ bool TStringGrid::EditorMode() const {
   return state() == EditingState;
 }
 
-bool TStringGrid::ErsterPunktZuKomma(int col, int row) {
-  QString text = Cells(col, row);
-  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
-  if (punkt < 0) return false;
-  text[punkt] = QLatin1Char(',');
-  SetCell(col, row, text);
-  SetEditorMode(true);
-  return true;
-}
-
 void TStringGrid::SetEditorMode(bool an) {
   if (!an) {
     editorModus_ = false;
@@ -562,7 +562,13 @@ void TStringGrid::EditorGeaendert(const QPersistentModelIndex& i, const QString&
   if (!i.isValid()) return;
   const int col = i.column() + fixedCols_, row = i.row() + fixedRows_;
   SetCell(col, row, text);
-  Ereignis(OnSetEditText, col, row, text);
+  Ereignis([&] { emit zelleBearbeitet(col, row, text); });
+}
+
+bool TStringGrid::VerwirftTaste(QKeyEvent* e) {
+  return ::VerwirftTaste(
+      e, [this](int& taste) { emit tasteGedrueckt(taste); },
+      [this](QChar& zeichen) { emit zeichenGetippt(zeichen); });
 }
 
 void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
@@ -623,7 +629,7 @@ bool TStringGrid::event(QEvent* e) {
     if (VerlassePerStrgTab(k)) return true;
     if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
       const bool vor = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
-      const bool verworfen = VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress);
+      const bool verworfen = VerwirftTaste(k);
       if (verworfen || AmRand(vor)) {
         Verlasse(vor);
         return true;
@@ -713,11 +719,11 @@ QRect TStringGrid::MenueStelle() {
 
 void TStringGrid::keyPressEvent(QKeyEvent* e) {
   if (e->matches(QKeySequence::Copy)) {
-    if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());
+    if (currentIndex().isValid()) Ereignis([this] { emit kopieren(Col(), Row()); });
     return;
   }
   if (e->matches(QKeySequence::Paste) && FuegeBlockEin()) return;
-  if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
+  if (VerwirftTaste(e)) return;
   if (e->matches(QKeySequence::Paste)) {
     FuegeEin();
     return;
@@ -730,7 +736,7 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
 }
 
 // Pastes as if the text were typed into the current cell: the editor opens
-// on it, the text replaces the cell's, and OnSetEditText follows as after
+// on it, the text replaces the cell's, and zelleBearbeitet follows as after
 // any keystroke. In editor mode the open editor takes the same one cell.
 void TStringGrid::FuegeEin() {
   const QModelIndex i = currentIndex();
@@ -741,7 +747,7 @@ void TStringGrid::FuegeEin() {
   if (!editor_ || state() != EditingState) return;
   editor_->selectAll();
   editor_->insert(text);
-  Ereignis(OnEingefuegt, Col(), Row());
+  Ereignis([this] { emit eingefuegt(Col(), Row()); });
 }
 
 QString TStringGrid::EinzelneZelle(QString text) {
@@ -750,19 +756,19 @@ QString TStringGrid::EinzelneZelle(QString text) {
 }
 
 bool TStringGrid::FuegeBlockEin() {
-  if (!OnBlockEinfuegen) return false;
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TStringGrid::blockEinfuegen))) return false;
   QString text = QApplication::clipboard()->text();
   // A spreadsheet ends even a single cell with a line break.
   if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
   if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n'))) return false;
   bool genommen = false;
-  const std::function<void()> einfuegen = [&] { genommen = OnBlockEinfuegen(text); };
+  const std::function<void()> einfuegen = [&] { emit blockEinfuegen(text, genommen); };
   Ereignis(einfuegen);
   return genommen;
 }
 
-// The left button selects the cell before OnMouseDown runs (a handler may
+// The left button selects the cell before the press is reported (a handler may
 // then open the editor there); the other buttons leave the current cell.
 void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
@@ -780,7 +786,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
   const QPoint p = viewport()->mapTo(this, e->position().toPoint());
   presseWaehlt_ = waehlt;
-  Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+  Ereignis([&] { emit Ereignisse()->mausGedrueckt(e->button(), e->modifiers(), p); });
   presseWaehlt_ = false;
 }
 

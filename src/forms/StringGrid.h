@@ -40,12 +40,14 @@ class TStringGrid : public QTableView, public TSteuerung {
   Q_PROPERTY(bool Editieren READ Editieren WRITE SetzeEditieren)
   Q_PROPERTY(bool ImmerEditor READ ImmerEditor WRITE SetzeImmerEditor)
   Q_PROPERTY(bool Bereiche READ Bereiche WRITE SetzeBereiche)
+  Q_PROPERTY(bool Komma READ Komma WRITE SetzeKomma)
 
  public:
   struct Optionen {
     bool Editieren = false;    // cells can be edited in place
     bool ImmerEditor = false;  // in editor mode the editor follows the current cell
     bool Bereiche = false;     // ranges of cells can be selected
+    bool Komma = false;        // a number grid: its editor takes a point as the comma
   };
 
   TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
@@ -68,10 +70,13 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool ImmerEditor() const { return optionen_.ImmerEditor; }
   void SetzeBereiche(bool ja);
   bool Bereiche() const { return optionen_.Bereiche; }
+  // The cell editor checks its text as a number field's (TEingabepruefer).
+  void SetzeKomma(bool ja) { optionen_.Komma = ja; }
+  bool Komma() const { return optionen_.Komma; }
   // With ranges on, a block is chosen by Shift+click (Ctrl+click adds a
   // cell), Shift+arrows or a left drag over several cells; each closes the
   // cell editor (its text kept), so that Ctrl+C reaches the grid. True
-  // while OnMouseDown reports a left press that is such a choice.
+  // while a reported left press is such a choice.
   bool PresseWaehlt() const { return presseWaehlt_; }
   // A cell's background from its data in `rolle`: the colour given for its
   // value there (an int), the grid's where none is given.
@@ -113,10 +118,6 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   bool EditorMode() const;
   void SetEditorMode(bool an);
-  // The German decimal comma while typing: the first point of the cell's
-  // text becomes a comma, written back with the editor kept open and its
-  // caret in place. False when the text holds no point.
-  bool ErsterPunktZuKomma(int col, int row);
 
   // What assistive technology reads as the title of a column or row, in
   // place of the shown header text (which stays as it is); empty: that text.
@@ -130,27 +131,31 @@ class TStringGrid : public QTableView, public TSteuerung {
   // Where a cell lies, in grid coordinates (empty when not shown).
   QRect CellRect(int col, int row) const;
 
-  std::function<void(int& key)> OnKeyDown;
-  std::function<void(QChar& key)> OnKeyPress;
-  // After every change in the cell editor; the cell already holds the text.
-  std::function<void(int col, int row, const QString& text)> OnSetEditText;
-  std::function<void()> OnTopLeftChanged;
-  // Ctrl+C on the grid (not in its open editor) for the current cell; it
-  // comes before OnKeyDown, so a grid that refuses keys can still be copied.
-  std::function<void(int col, int row)> OnKopieren;
-  // Ctrl+V with a clipboard text of several cells (tabs or more than one
-  // line), in and out of editor mode, before the key handlers; true when it
-  // took the text. Without it, or when it returns false, the grid pastes the
-  // block's first cell: no cell ever takes a tab or a line break.
-  std::function<bool(const QString& text)> OnBlockEinfuegen;
-  // After Ctrl+V put the clipboard's text into a cell: in place of its text,
-  // or at the caret of its open editor.
-  std::function<void(int col, int row)> OnEingefuegt;
-
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
   bool MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) override;
   QRect MenueStelle() override;
+
+ signals:
+  // The key filters: a receiver that sets the key code (the character) to 0
+  // discards the key.
+  void tasteGedrueckt(int& taste);
+  void zeichenGetippt(QChar& zeichen);
+  // After every change in the cell editor; the cell already holds the text.
+  void zelleBearbeitet(int col, int row, const QString& text);
+  void obenLinksGeaendert();
+  // Ctrl+C on the grid (not in its open editor) for the current cell; it
+  // comes before the key filters, so a grid that refuses keys can still be
+  // copied.
+  void kopieren(int col, int row);
+  // Ctrl+V with a clipboard text of several cells (tabs or more than one
+  // line), in and out of editor mode, before the key filters; a receiver
+  // that took the text sets genommen. Otherwise the grid pastes the block's
+  // first cell: no cell ever takes a tab or a line break.
+  void blockEinfuegen(const QString& text, bool& genommen);
+  // After Ctrl+V put the clipboard's text into a cell: in place of its text,
+  // or at the caret of its open editor.
+  void eingefuegt(int col, int row);
 
  protected:
   bool event(QEvent* e) override;
@@ -179,6 +184,8 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   QModelIndex Index(int col, int row) const;
   bool EigeneTabelle() const;
+  // The key filters' verdict on a key (Steuerung.h).
+  bool VerwirftTaste(QKeyEvent* e);
   // Around a change of the model's rows or columns (see SetColCount).
   void VorGroessenaenderung(bool entferntAktuelle);
   void NachGroessenaenderung();
