@@ -3,7 +3,9 @@
 // status of 0, 1 or 2, and a repeated evaluation that gives the same value
 // and the same error. Row 20 has no readable value, so formulas naming K20
 // or G20 reach the evaluation error; the corpus seeds the textbook forms
-// (||, ^, functions, pi and the angle sign's byte).
+// (||, ^, functions, pi and the angle sign's byte). An odd first byte
+// allows the frequency (f, omega and its byte), as the locus page does, and
+// evaluates at a second frequency too.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -35,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   static const ZKSpeicher g = BeispielSpeicher(true);
   static FormelRechner rechner(k, g);
 
+  const bool frequenz = groesse > 0 && (daten[0] & 1) != 0;
+  rechner.ErlaubeFrequenz(frequenz);
+  rechner.SetzeFrequenz(50.0L);
   // Longer than the formula field allows, so the length check is reached too.
   char text[1024];
   if (groesse >= sizeof text) return 0;
@@ -52,5 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   if (fehler.art != rechner.Fehler().art) std::abort();
   // What computes nothing shows nothing.
   if (fehler.art != Rechenfehler::Art::Keiner && (a != ZKZahl{})) std::abort();
+  if (!frequenz && rechner.NutztFrequenz()) std::abort();
+  if (frequenz) {
+    rechner.SetzeFrequenz(0.0L);
+    const ZKZahl c = rechner.Auswerten();
+    if (rechner.Fehler().art != Rechenfehler::Art::Keiner && (c != ZKZahl{})) std::abort();
+    if (!rechner.NutztFrequenz() &&
+        (!Gleich(a.Realteil, c.Realteil) || !Gleich(a.Imaginaerteil, c.Imaginaerteil)))
+      std::abort();
+  }
   return 0;
 }

@@ -14,11 +14,13 @@ constexpr std::array<char16_t, 32> kObereSteuerzeichen = {
 
 constexpr char16_t kWinkelCodepunkt = 0x2220;
 constexpr char16_t kPiCodepunkt = 0x03C0;
+constexpr char16_t kOmegaCodepunkt = 0x03C9;
 
 char NachByte(char32_t c) {
   if (c == 0) return kOhneByte;
   if (c == kWinkelCodepunkt) return kWinkelzeichen;
   if (c == kPiCodepunkt) return kPiZeichen;
+  if (c == kOmegaCodepunkt) return kOmegaZeichen;
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(static_cast<unsigned char>(c));
   if (c == 0x03BC) return static_cast<char>(0xB5);
   for (std::size_t i = 0; i < kObereSteuerzeichen.size(); ++i) {
@@ -58,11 +60,33 @@ std::u16string AnsiNachUtf16(std::string_view text) {
       s += kWinkelCodepunkt;
     } else if (b == kPiZeichen) {
       s += kPiCodepunkt;
+    } else if (b == kOmegaZeichen) {
+      s += kOmegaCodepunkt;
     } else if (u >= 0x80 && u <= 0x9F) {
       const char16_t c = kObereSteuerzeichen[u - 0x80];
       s += (c != 0) ? c : u'\uFFFD';
     } else {
       s += static_cast<char16_t>(u);
+    }
+  }
+  return s;
+}
+
+std::string AnsiNachUtf8(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  // Every code point of the table lies in the Basic Multilingual Plane and
+  // outside the surrogates: one to three bytes each.
+  for (const char16_t c : AnsiNachUtf16(text)) {
+    if (c < 0x80) {
+      s += static_cast<char>(c);
+    } else if (c < 0x800) {
+      s += static_cast<char>(0xC0 | (c >> 6));
+      s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      s += static_cast<char>(0xE0 | (c >> 12));
+      s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      s += static_cast<char>(0x80 | (c & 0x3F));
     }
   }
   return s;

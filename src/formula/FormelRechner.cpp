@@ -195,6 +195,8 @@ struct Operand {
   bool zahl = false;
   // The whole value, taken as it is (a pasted exponential form).
   bool voll = false;
+  // The frequency parameter: 'f' or 'w' (ω); its value is set per point.
+  char parameter = '\0';
   ZKZahl wert;
 };
 
@@ -235,6 +237,13 @@ struct FormelRechner::Daten {
   std::int16_t codefolge[kCodePlatz] = {};
   ZKZahl werte[kWertePlatz];
   std::size_t werteZeiger = 0;
+  // The frequency parameter: whether it may be named, its value, and the
+  // entries of `werte` that hold f ('f') or ω ('w').
+  bool frequenzErlaubt = false;
+  long double frequenz = 0.0L;
+  std::size_t parameterStellen[kWertePlatz] = {};
+  char parameterArt[kWertePlatz] = {};
+  std::size_t parameterZahl = 0;
   // Entries Zerlegen wrote since the last clearing; all beyond are zero.
   std::size_t werteBelegt = 0;
   long codePos = -1;
@@ -263,6 +272,9 @@ struct FormelRechner::Daten {
   Daten(const ZKSpeicher& k, const ZKSpeicher& g) : kSpeicher(k), gSpeicher(g) {}
 
   int Zerlegen(const char* text);
+  void SetzeParameter(ZKZahl& w, char art) const {
+    w.SetzeKartesisch(art == 'f' ? frequenz : 2.0L * ZK_Pi() * frequenz, 0.0L);
+  }
   const char* ZahlLesen(const char* p, Operand& op) const;
   int CodeErzeugen();
   ZKZahl Rechnen(ZKZahl akku);
@@ -339,10 +351,26 @@ const Rechenfehler& FormelRechner::Fehler() const {
   return d_->fehler;
 }
 
+void FormelRechner::ErlaubeFrequenz(bool an) {
+  d_->frequenzErlaubt = an;
+}
+
+void FormelRechner::SetzeFrequenz(long double f) {
+  Daten& d = *d_;
+  d.frequenz = f;
+  for (std::size_t i = 0; i < d.parameterZahl; ++i)
+    d.SetzeParameter(d.werte[d.parameterStellen[i]], d.parameterArt[i]);
+}
+
+bool FormelRechner::NutztFrequenz() const {
+  return d_->parameterZahl > 0;
+}
+
 int FormelRechner::Uebersetzen(const char* text, std::span<const Festwert> festwerte) {
   Daten& d = *d_;
   d.festwerte = festwerte;
   d.werteZeiger = 0;
+  d.parameterZahl = 0;
   // Clearing only what the last formula wrote leaves the same all-zero table
   // as clearing all 256 entries, at a fraction of the cost.
   std::fill(d.werte, d.werte + d.werteBelegt, ZKZahl{});
@@ -475,6 +503,11 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
             break;
         }
         if (op.voll) w = op.wert;
+        if (op.parameter != '\0') {
+          parameterStellen[parameterZahl] = werteZeiger - 1;
+          parameterArt[parameterZahl++] = op.parameter;
+          SetzeParameter(w, op.parameter);
+        }
         // Only a memory value is ever not finite: the reciprocal of a zero.
         if (!w.IstEndlich() && uebersetzFehler.art == Rechenfehler::Art::Keiner) {
           uebersetzFehler.art = Rechenfehler::Art::DivisionDurchNull;
@@ -493,7 +526,8 @@ int FormelRechner::Daten::Zerlegen(const char* text) {
       if (!gelesen && (*p == '+' || *p == '-') && NachOperator()) {
         const char danach = p[1];
         if (vorzeichenVorPotenz || danach == '(' || danach == 'K' || danach == 'G' ||
-            danach == '+' || danach == '-' || IstBuchstabe(danach) || danach == kPiZeichen) {
+            danach == '+' || danach == '-' || IstBuchstabe(danach) || danach == kPiZeichen ||
+            danach == kOmegaZeichen) {
           if (huellenZahl >= kMaxHuellen) return Formelfehler;
           huellen[huellenZahl++] = klammern;
           Symbol('(');
@@ -643,6 +677,29 @@ const char* FormelRechner::Daten::ZahlLesen(const char* p, Operand& op) const {
     op.art = Art::Reell;
     op.a = ZK_Pi();
     return p + (*p == kPiZeichen ? 1 : 2);
+  }
+
+  // The frequency, where the caller allows it: f, omega, ω.
+  if (frequenzErlaubt) {
+    std::size_t laenge = 0;
+    if (*p == 'f' && !IstBuchstabe(p[1])) {
+      op.parameter = 'f';
+      laenge = 1;
+    } else if (*p == kOmegaZeichen) {
+      op.parameter = 'w';
+      laenge = 1;
+    } else if (IstBuchstabe(*p)) {
+      std::size_t l = 0;
+      while (IstBuchstabe(p[l])) ++l;
+      if (IstName(p, l, "omega")) {
+        op.parameter = 'w';
+        laenge = l;
+      }
+    }
+    if (laenge > 0) {
+      op.art = Art::Reell;
+      return p + laenge;
+    }
   }
 
   const char* ende = LiesZahl(p, x);

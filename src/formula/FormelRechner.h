@@ -68,6 +68,18 @@ class FormelRechner {
   // Set by Auswerten: Art::Keiner when it computed a value.
   const Rechenfehler& Fehler() const;
 
+  // The frequency as a parameter, for the locus page's formula: `f` (Hz)
+  // and `omega` (any case) or the byte kOmegaZeichen (1/s). Off, as the
+  // formula field has it, these are formula errors. Takes effect at the
+  // next Uebersetzen.
+  void ErlaubeFrequenz(bool an);
+  // The frequency the translated formula's f and ω stand for (ω = 2πf);
+  // only those operands are rewritten, so a sweep translates once and sets
+  // the frequency before each Auswerten. Before the first call f is 0.
+  void SetzeFrequenz(long double f);
+  // Whether the translated formula names f or ω.
+  bool NutztFrequenz() const;
+
   // For tests: the symbol string (zero-terminated) and the code sequence.
   const char* Symbolfolge() const;
   const std::int16_t* Codefolge() const;

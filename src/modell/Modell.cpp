@@ -51,7 +51,8 @@ Modell::Modell(QObject* eltern)
       induktiv_(new Blindrechner(Blindrechner::Art::Induktiv, format_, this)),
       kapazitiv_(new Blindrechner(Blindrechner::Art::Kapazitiv, format_, this)),
       wandeln_(new Wandelfeld(format_, this)),
-      winkel_(new Winkeltabelle(this)) {
+      winkel_(new Winkeltabelle(this)),
+      schaltung_(new Schaltungsfeld(this)) {
   // One signal for every change, whichever part made it.
   auto geaendert = [this] { emit Geaendert(); };
   connect(speicher_, &Variablenspeicher::ZeileGeaendert, this, geaendert);
@@ -61,6 +62,8 @@ Modell::Modell(QObject* eltern)
   connect(system_, &Gleichungssystem::UebungGeaendert, this, geaendert);
   connect(system_, &QAbstractItemModel::headerDataChanged, this, geaendert);
   connect(formel_, &Formelfeld::TextGeaendert, this, geaendert);
+  connect(schaltung_, &Schaltungsfeld::NetzlisteGeaendert, this, geaendert);
+  connect(schaltung_, &Schaltungsfeld::VerfahrenGeaendert, this, geaendert);
   connect(formel_, &Formelfeld::ErgebnisGeaendert, this, geaendert);
   connect(induktiv_, &Blindrechner::Geaendert, this, geaendert);
   connect(kapazitiv_, &Blindrechner::Geaendert, this, geaendert);

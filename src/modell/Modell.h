@@ -26,6 +26,7 @@
 #include "datei/Aufgabe.h"
 #include "modell/Gleichungssystem.h"
 #include "modell/Rechenfelder.h"
+#include "modell/Schaltungsfeld.h"
 #include "modell/Variablenspeicher.h"
 
 // The places that show values or take them: grid cells by column and row
@@ -67,6 +68,8 @@ class Modell : public QObject {
   const Wandelfeld& Wandeln() const { return *wandeln_; }
   Winkeltabelle& Winkel() { return *winkel_; }
   const Winkeltabelle& Winkel() const { return *winkel_; }
+  Schaltungsfeld& Schaltung() { return *schaltung_; }
+  const Schaltungsfeld& Schaltung() const { return *schaltung_; }
   Beispielstand& Beispiele() { return beispiele_; }
 
   // The text a right-button drag carries, set by every drag start, and the
@@ -106,6 +109,7 @@ class Modell : public QObject {
   Blindrechner* kapazitiv_;
   Wandelfeld* wandeln_;
   Winkeltabelle* winkel_;
+  Schaltungsfeld* schaltung_;
   Beispielstand beispiele_;
   QString kopierText_ = QString(27, QLatin1Char(' '));
   std::optional<ZKZahl> kopierWert_;

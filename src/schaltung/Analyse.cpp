@@ -65,13 +65,6 @@ class Summe {
   long double gewichtIm_ = 0.0L;
 };
 
-Komplex Differenz(Komplex a, Komplex b) {
-  Summe d;
-  d += a;
-  d -= b;
-  return d.Wert();
-}
-
 Komplex Produkt(Komplex a, Komplex b) {
   return Summe().AddiereProdukt(a, b).Wert();
 }
@@ -114,40 +107,55 @@ Komplex Admittanz(const Element& e, long double omega) {
   return {};
 }
 
-Komplex TermWert(const Term& t, const Schaltung& s, long double omega) {
-  const Element& e = s.elemente[U(t.element)];
-  Komplex w;
+// Every passive element's admittance (nodal analysis) or impedance (mesh
+// analysis) at one ω, computed once for all the terms that name it.
+struct Elementwerte {
+  std::vector<Komplex> y, z;
+  Elementwerte(const Schaltung& s, Verfahren v, long double omega) {
+    std::vector<Komplex>& werte = v == Verfahren::Knoten ? y : z;
+    werte.resize(s.elemente.size());
+    for (std::size_t k = 0; k < s.elemente.size(); ++k) {
+      werte[k] =
+          v == Verfahren::Knoten ? Admittanz(s.elemente[k], omega) : Impedanz(s.elemente[k], omega);
+    }
+  }
+};
+
+Komplex TermWert(const Term& t, const Schaltung& s, const Elementwerte& w) {
+  const std::size_t k = U(t.element);
+  Komplex v;
   switch (t.art) {
     case Term::Art::Leitwert:
-      w = Admittanz(e, omega);
+      v = w.y[k];
       break;
     case Term::Art::Widerstand:
-      w = Impedanz(e, omega);
+      v = w.z[k];
       break;
     case Term::Art::Eins:
-      w = 1.0L;
+      v = 1.0L;
       break;
     case Term::Art::Quelle:
-      w = AlsKomplex(e.wert);
+      v = AlsKomplex(s.elemente[k].wert);
       break;
     case Term::Art::WiderstandMalQuelle:
-      w = Impedanz(e, omega) * AlsKomplex(s.elemente[U(t.quelle)].wert);
+      v = w.z[k] * AlsKomplex(s.elemente[U(t.quelle)].wert);
       break;
   }
-  return t.vorzeichen < 0 ? -w : w;
+  return t.vorzeichen < 0 ? -v : v;
 }
 
-void Bewerte(Eintrag& e, const Schaltung& s, long double omega) {
+Komplex Wert(const Eintrag& e, const Schaltung& s, const Elementwerte& w) {
+  if (e.terme.empty()) return {};
   Summe summe;
-  for (const Term& t : e.terme) summe += TermWert(t, s, omega);
-  e.wert = AlsZK(summe.Wert());
+  for (const Term& t : e.terme) summe += TermWert(t, s, w);
+  return summe.Wert();
 }
 
 bool IstPassiv(const Element& e) {
   return !IstQuelle(e.art);
 }
 
-void KnotenSystem(const Schaltung& s, Gleichungssystem& g) {
+void KnotenSystem(const Schaltung& s, Schaltungssystem& g) {
   const int knoten = static_cast<int>(s.knoten.size()) - 1;
   for (int k = 1; k <= knoten; ++k) g.unbekannte.push_back("U" + s.knoten[U(k)]);
   for (std::size_t e = 0; e < s.elemente.size(); ++e) {
@@ -200,7 +208,7 @@ void KnotenSystem(const Schaltung& s, Gleichungssystem& g) {
 
 // The tree (voltage sources, then passive branches by rising |Z|), every
 // link's loop through it, and the mesh equations.
-void MaschenSystem(const Schaltung& s, long double omega, Gleichungssystem& g) {
+void MaschenSystem(const Schaltung& s, long double omega, Schaltungssystem& g) {
   const std::size_t anzahl = s.elemente.size();
   std::vector<int> reihenfolge;
   for (std::size_t k = 0; k < anzahl; ++k) {
@@ -311,7 +319,7 @@ void MaschenSystem(const Schaltung& s, long double omega, Gleichungssystem& g) {
 
 Aufstellung StelleAuf(const Schaltung& s, Verfahren verfahren, long double omega) {
   Aufstellung auf;
-  Gleichungssystem& g = auf.system;
+  Schaltungssystem& g = auf.system;
   g.verfahren = verfahren;
   if (verfahren == Verfahren::Knoten)
     KnotenSystem(s, g);
@@ -326,10 +334,25 @@ Aufstellung StelleAuf(const Schaltung& s, Verfahren verfahren, long double omega
   return auf;
 }
 
-void BewerteBei(Gleichungssystem& g, const Schaltung& s, long double omega) {
+Komplex Differenz(Komplex a, Komplex b) {
+  Summe d;
+  d += a;
+  d -= b;
+  return d.Wert();
+}
+
+void BewerteBei(Schaltungssystem& g, const Schaltung& s, long double omega) {
   g.omega = omega;
-  for (Eintrag& e : g.a) Bewerte(e, s, omega);
-  for (Eintrag& e : g.b) Bewerte(e, s, omega);
+  const Elementwerte w(s, g.verfahren, omega);
+  for (Eintrag& e : g.a) e.wert = AlsZK(Wert(e, s, w));
+  for (Eintrag& e : g.b) e.wert = AlsZK(Wert(e, s, w));
+}
+
+void WerteBei(const Schaltungssystem& g, const Schaltung& s, long double omega,
+              std::span<Komplex> a, std::span<Komplex> b) {
+  const Elementwerte w(s, g.verfahren, omega);
+  for (std::size_t k = 0; k < g.a.size() && k < a.size(); ++k) a[k] = Wert(g.a[k], s, w);
+  for (std::size_t k = 0; k < g.b.size() && k < b.size(); ++k) b[k] = Wert(g.b[k], s, w);
 }
 
 ZKZahl AufDoubleGerundet(const ZKZahl& z) {
@@ -351,10 +374,8 @@ const char* LoeseMeldung(LoeseStatus status) {
   return "";
 }
 
-namespace {
-
 // Solves the system (entries rounded as asked); the unknowns, or nothing.
-LoeseStatus LoeseSystem(const Gleichungssystem& g, Rundung rundung, std::vector<ZKZahl>& x) {
+LoeseStatus LoeseGleichungen(const Schaltungssystem& g, Rundung rundung, std::vector<ZKZahl>& x) {
   x.clear();
   // A system whose set-up failed (too many unknowns) has no entries.
   if (g.a.size() != static_cast<std::size_t>(g.n) * static_cast<std::size_t>(g.n) ||
@@ -376,8 +397,10 @@ LoeseStatus LoeseSystem(const Gleichungssystem& g, Rundung rundung, std::vector<
   return status;
 }
 
+namespace {
+
 // Element voltages and currents from the node potentials.
-void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::vector<Komplex>& phi,
+void AusPotentialen(const Schaltung& s, const Schaltungssystem& g, const std::vector<Komplex>& phi,
                     const std::vector<ZKZahl>& x, std::vector<Komplex>& u,
                     std::vector<Komplex>& i) {
   // A source's own value is known exactly; it is not taken from the solution.
@@ -398,7 +421,7 @@ void AusPotentialen(const Schaltung& s, const Gleichungssystem& g, const std::ve
 
 // Branch currents from the mesh currents, voltages from the branches, and
 // the potentials along the tree from ground.
-void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std::vector<ZKZahl>& x,
+void AusMaschenstroemen(const Schaltung& s, const Schaltungssystem& g, const std::vector<ZKZahl>& x,
                         std::vector<Komplex>& phi, std::vector<Komplex>& u,
                         std::vector<Komplex>& i) {
   // A branch in several meshes carries the sum of their currents.
@@ -453,9 +476,9 @@ void AusMaschenstroemen(const Schaltung& s, const Gleichungssystem& g, const std
 
 }  // namespace
 
-Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
+Ergebnis Loese(const Schaltung& s, const Schaltungssystem& g, Rundung rundung) {
   Ergebnis erg;
-  erg.status = LoeseSystem(g, rundung, erg.loesung);
+  erg.status = LoeseGleichungen(g, rundung, erg.loesung);
   if (erg.status != Geloest) {
     erg.meldung = LoeseMeldung(erg.status);
     return erg;
@@ -486,47 +509,4 @@ Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung) {
   }
   erg.leistungsbilanz = AlsZK(bilanz.Wert());
   return erg;
-}
-
-Kennwert ImpedanzZwischen(const Schaltung& s, int a, int b, long double omega) {
-  Kennwert k;
-  const int knoten = static_cast<int>(s.knoten.size());
-  if (a == b || a < 0 || b < 0 || a >= knoten || b >= knoten) return k;
-  Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
-  if (auf.fehler) return k;
-  Gleichungssystem& g = auf.system;
-  // Sources at zero keep the matrix: a voltage source of 0 V is a short, a
-  // current source of 0 A is open. One ampere goes in at a and out at b.
-  for (Eintrag& e : g.b) e = Eintrag();
-  ZKZahl eins;
-  eins.SetzeKartesisch(1.0L, 0.0L);
-  ZKZahl minusEins;
-  minusEins.SetzeKartesisch(-1.0L, 0.0L);
-  if (a > 0) g.b[U(a - 1)].wert = eins;
-  if (b > 0) g.b[U(b - 1)].wert = minusEins;
-  std::vector<ZKZahl> x;
-  k.status = LoeseSystem(g, Rundung::Keine, x);
-  if (k.status != Geloest) return k;
-  const Komplex ua = a > 0 ? AlsKomplex(x[U(a - 1)]) : Komplex();
-  const Komplex ub = b > 0 ? AlsKomplex(x[U(b - 1)]) : Komplex();
-  k.wert = AlsZK(Differenz(ua, ub));
-  return k;
-}
-
-Kennwert Potentialverhaeltnis(const Schaltung& s, int a, int b, long double omega) {
-  Kennwert k;
-  const int knoten = static_cast<int>(s.knoten.size());
-  if (b <= 0 || a < 0 || a >= knoten || b >= knoten) return k;
-  const Aufstellung auf = StelleAuf(s, Verfahren::Knoten, omega);
-  if (auf.fehler) return k;
-  std::vector<ZKZahl> x;
-  k.status = LoeseSystem(auf.system, Rundung::Keine, x);
-  if (k.status != Geloest) return k;
-  const Komplex nenner = AlsKomplex(x[U(b - 1)]);
-  if (nenner == Komplex()) {
-    k.status = KeineEindeutigeLoesung;
-    return k;
-  }
-  k.wert = AlsZK((a > 0 ? AlsKomplex(x[U(a - 1)]) : Komplex()) / nenner);
-  return k;
 }

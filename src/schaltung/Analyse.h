@@ -25,7 +25,9 @@
 #ifndef QUORVEL_SCHALTUNG_ANALYSE_H
 #define QUORVEL_SCHALTUNG_ANALYSE_H
 
+#include <complex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -65,7 +67,7 @@ struct Masche {
   std::vector<std::pair<int, int>> zweige;
 };
 
-struct Gleichungssystem {
+struct Schaltungssystem {
   Verfahren verfahren = Verfahren::Knoten;
   long double omega = 0.0L;
   int n = 0;
@@ -88,7 +90,7 @@ struct Gleichungssystem {
 };
 
 struct Aufstellung {
-  Gleichungssystem system;
+  Schaltungssystem system;
   std::optional<SchaltungsFehler> fehler;  // too many unknowns for the solver
 };
 
@@ -97,15 +99,23 @@ inline Aufstellung StelleAuf(const Schaltung& s, Verfahren verfahren) {
   return StelleAuf(s, verfahren, s.omega);
 }
 // The same system with every value taken at another ω.
-void BewerteBei(Gleichungssystem& g, const Schaltung& s, long double omega);
+void BewerteBei(Schaltungssystem& g, const Schaltung& s, long double omega);
+// The values BewerteBei gives, as plain complex numbers (a row-major, then
+// b), without the polar form a ZKZahl derives: for a sweep's fast solve.
+void WerteBei(const Schaltungssystem& g, const Schaltung& s, long double omega,
+              std::span<std::complex<long double>> a, std::span<std::complex<long double>> b);
 
 // Texts of entry (zeile, spalte), 0-based; spalte -1 is the right-hand side.
 // The name as textbooks write it ("Y₁₂", "Z₂₂", "Iq₁", "Uq₃"; "a₁₄" where
 // the entry is no admittance), and where it comes from ("1/R1 + jωC1").
-std::string Bezeichnung(const Gleichungssystem& g, int zeile, int spalte);
-std::string Herleitung(const Gleichungssystem& g, const Schaltung& s, int zeile, int spalte);
+std::string Bezeichnung(const Schaltungssystem& g, int zeile, int spalte);
+std::string Herleitung(const Schaltungssystem& g, const Schaltung& s, int zeile, int spalte);
 // What row `zeile` says, e.g. "Knoten 2: Summe der abfließenden Ströme = 0".
-std::string ZeilenBedeutung(const Gleichungssystem& g, const Schaltung& s, int zeile);
+std::string ZeilenBedeutung(const Schaltungssystem& g, const Schaltung& s, int zeile);
+
+// a - b, and 0 in each part where the two cancel to rounding residue (below
+// 2.3e-16 of their size): the difference of two potentials.
+std::complex<long double> Differenz(std::complex<long double> a, std::complex<long double> b);
 
 // The value as a matrix cell holds it once written as the shortest text
 // that reads back to the same doubles.
@@ -131,13 +141,15 @@ struct Ergebnis {
   ZKZahl leistungsbilanz;              // sum of S over all elements: 0 up to rounding
 };
 
-Ergebnis Loese(const Schaltung& s, const Gleichungssystem& g, Rundung rundung = Rundung::Keine);
+Ergebnis Loese(const Schaltung& s, const Schaltungssystem& g, Rundung rundung = Rundung::Keine);
+// The unknowns alone, solved by GleichungsLoeser; empty unless solved.
+LoeseStatus LoeseGleichungen(const Schaltungssystem& g, Rundung rundung, std::vector<ZKZahl>& x);
 
-// For a frequency sweep, by nodal analysis: the impedance between nodes a and
-// b with every source set to zero (voltage sources short, current sources
-// open), and the ratio of the potentials U(a) / U(b) with the sources as
-// given. The status is the solver's; a zero denominator of the ratio counts
-// as no unique solution.
+// By nodal analysis: the impedance between nodes a and b with every source
+// set to zero (voltage sources short, current sources open), and the ratio
+// of the potentials U(a) / U(b) with the sources as given. The status is the
+// solver's; a zero denominator of the ratio counts as no unique solution.
+// For many frequencies, Kennwertrechner (Kennwert.h) sets up once.
 struct Kennwert {
   LoeseStatus status = KeineEindeutigeLoesung;
   ZKZahl wert;

@@ -29,7 +29,7 @@ std::string VerfahrenName(Verfahren v) {
 }
 
 // A row as an equation: "(1/R1 + 1/R2)·U1 - 1/R2·U2 + I_U1 = Iq₁".
-std::string Gleichung(const Gleichungssystem& g, const Schaltung& s, int zeile) {
+std::string Gleichung(const Schaltungssystem& g, const Schaltung& s, int zeile) {
   std::string text;
   for (int c = 0; c < g.n; ++c) {
     if (g.A(zeile, c).terme.empty()) continue;
@@ -55,7 +55,7 @@ std::string Gleichung(const Gleichungssystem& g, const Schaltung& s, int zeile) 
 }
 
 // "Y₂₂ = 1/R1 + jωC1 = 0,001+j0,001"; a plain number ("1", "0") only once.
-std::string EintragText(const Gleichungssystem& g, const Schaltung& s, int zeile, int spalte) {
+std::string EintragText(const Schaltungssystem& g, const Schaltung& s, int zeile, int spalte) {
   const std::string herleitung = Herleitung(g, s, zeile, spalte);
   std::string text = Bezeichnung(g, zeile, spalte) + " = " + herleitung;
   if (herleitung.find_first_not_of("-0123456789") == std::string::npos) return text;
@@ -84,7 +84,7 @@ std::string JsonKomplex(const ZKZahl& z) {
   return "[" + JsonZahl(z.Realteil) + ", " + JsonZahl(z.Imaginaerteil) + "]";
 }
 
-void JsonSystem(std::string& j, const Schaltung& s, const Gleichungssystem& g) {
+void JsonSystem(std::string& j, const Schaltung& s, const Schaltungssystem& g) {
   j += "  \"frequenz\": ";
   j += s.mitFrequenz ? JsonZahl(s.frequenz) : "null";
   j += ",\n  \"omega\": " + JsonZahl(g.omega);
@@ -130,7 +130,7 @@ std::string JsonZahl(long double x) {
   return std::string(puffer, r.ptr);
 }
 
-std::string TextBericht(const Schaltung& s, const Gleichungssystem& g, const Ergebnis& e) {
+std::string TextBericht(const Schaltung& s, const Schaltungssystem& g, const Ergebnis& e) {
   std::string t = VerfahrenName(g.verfahren);
   if (s.mitFrequenz)
     t += ", f = " + General10(s.frequenz) + " Hz (\xCF\x89 = " + General10(g.omega) + " 1/s)";
@@ -169,7 +169,7 @@ std::string TextBericht(const Schaltung& s, const Gleichungssystem& g, const Erg
   return t;
 }
 
-std::string JsonBericht(const Schaltung& s, const Gleichungssystem& g, const Ergebnis& e) {
+std::string JsonBericht(const Schaltung& s, const Schaltungssystem& g, const Ergebnis& e) {
   std::string j = "{\n";
   JsonSystem(j, s, g);
   if (e.status != Geloest) {

@@ -12,9 +12,9 @@
 
 // The system with the derivation of every entry, then (when solved) the
 // unknowns, the node potentials, every element's values and the power balance.
-std::string TextBericht(const Schaltung& s, const Gleichungssystem& g, const Ergebnis& e);
+std::string TextBericht(const Schaltung& s, const Schaltungssystem& g, const Ergebnis& e);
 // The same as one JSON object; when not solved, the system and "fehler".
-std::string JsonBericht(const Schaltung& s, const Gleichungssystem& g, const Ergebnis& e);
+std::string JsonBericht(const Schaltung& s, const Schaltungssystem& g, const Ergebnis& e);
 // A netlist that could not be read (or set up): {"fehler": ..., "zeile": ...}.
 std::string JsonFehler(const std::vector<SchaltungsFehler>& fehler);
 

@@ -62,6 +62,16 @@ const char* FehlerVorlage(FehlerArt art) {
              "(%2).";
     case FehlerArt::ZuVieleUnbekannte:
       return "Das Gleichungssystem hätte %1 Unbekannte; möglich sind höchstens %2.";
+    case FehlerArt::KnotenUnbekannt:
+      return "Die Schaltung hat keinen Knoten „%1“.";
+    case FehlerArt::ImpedanzGleicheKnoten:
+      return "Die Impedanz braucht zwei verschiedene Knoten (beide Male „%1“).";
+    case FehlerArt::VerhaeltnisZuMasse:
+      return "Das Verhältnis U(%1)/U(%2) gibt es nicht: %2 ist Masse und hat immer das "
+             "Potential 0.";
+    case FehlerArt::VerhaeltnisOhneQuelle:
+      return "Ohne Quelle sind alle Potentiale 0; für ein Spannungsverhältnis braucht die "
+             "Schaltung eine Quelle.";
   }
   return "";
 }

@@ -36,6 +36,11 @@ enum class FehlerArt {
   Spannungsquellenmasche,  // %1: the element closing it, %2: the sources of the loop
   NurStromquellen,         // %1: the node, %2: the current source
   ZuVieleUnbekannte,       // %1: the number, %2: the capacity
+  // What a quantity over frequency (Kennwert.h) asks of its nodes:
+  KnotenUnbekannt,        // %1: the node's index
+  ImpedanzGleicheKnoten,  // %1: the node
+  VerhaeltnisZuMasse,     // %1: the node a, %2: ground's name
+  VerhaeltnisOhneQuelle,  //
 };
 
 struct SchaltungsFehler {

@@ -30,7 +30,7 @@ std::string Index(int zeile, int spalte) {
   return Tief(zeile) + "," + Tief(spalte);
 }
 
-int KnotenZeilen(const Gleichungssystem& g) {
+int KnotenZeilen(const Schaltungssystem& g) {
   return g.n - static_cast<int>(g.spannungsquellen.size());
 }
 
@@ -74,7 +74,7 @@ std::string Summe(const Teile& teile) {
 
 }  // namespace
 
-std::string Bezeichnung(const Gleichungssystem& g, int zeile, int spalte) {
+std::string Bezeichnung(const Schaltungssystem& g, int zeile, int spalte) {
   const bool knoten = g.verfahren == Verfahren::Knoten;
   const int kz = KnotenZeilen(g);
   if (spalte < 0) return ((knoten && zeile < kz) ? "Iq" : "Uq") + Tief(zeile + 1);
@@ -82,7 +82,7 @@ std::string Bezeichnung(const Gleichungssystem& g, int zeile, int spalte) {
   return ((zeile < kz && spalte < kz) ? "Y" : "a") + Index(zeile + 1, spalte + 1);
 }
 
-std::string Herleitung(const Gleichungssystem& g, const Schaltung& s, int zeile, int spalte) {
+std::string Herleitung(const Schaltungssystem& g, const Schaltung& s, int zeile, int spalte) {
   const Eintrag& e = spalte < 0 ? g.b[U(zeile)] : g.A(zeile, spalte);
   Teile teile;
   // Terms with a current source's current are gathered by source:
@@ -128,7 +128,7 @@ std::string Herleitung(const Gleichungssystem& g, const Schaltung& s, int zeile,
   return Summe(teile);
 }
 
-std::string ZeilenBedeutung(const Gleichungssystem& g, const Schaltung& s, int zeile) {
+std::string ZeilenBedeutung(const Schaltungssystem& g, const Schaltung& s, int zeile) {
   if (g.verfahren == Verfahren::Knoten) {
     const int kz = KnotenZeilen(g);
     if (zeile < kz)

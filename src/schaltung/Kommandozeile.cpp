@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kAufruf =
     "Aufruf: quorvel-schaltung [--verfahren knoten|maschen] [--json] DATEI\n"
-    "Liest die Netzliste aus DATEI (- für die Standardeingabe), stellt das Gleichungssystem\n"
+    "Liest die Netzliste aus DATEI (- für die Standardeingabe), stellt das Schaltungssystem\n"
     "nach dem Knotenpotentialverfahren (knoten, Vorgabe) oder dem Maschenstromverfahren\n"
     "(maschen) auf, löst es und gibt System und Ergebnisse aus; mit --json als JSON.\n";
 

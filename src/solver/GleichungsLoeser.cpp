@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "complex/ZKText.h"
+#include "solver/GenaueSumme.h"
 #include "solver/Rechenweg.h"
 
 namespace {
@@ -105,54 +106,6 @@ long double Zweierfaktor(long double groesste) {
   return std::ldexp(1.0L, 1 - exponent);
 }
 
-// Error-free transformations (Dekker, Knuth): the exact sum and product of
-// two long doubles as a rounded value plus its rounding error.
-void ZweiSumme(long double a, long double b, long double& s, long double& fehler) {
-  s = a + b;
-  const long double z = s - a;
-  fehler = (a - (s - z)) + (b - z);
-}
-
-void ZweiProdukt(long double a, long double b, long double& p, long double& fehler) {
-  constexpr long double kTeiler = 4294967297.0L;  // 2^32 + 1 splits a 64-bit mantissa
-  const long double ta = kTeiler * a, tb = kTeiler * b;
-  const long double ah = ta - (ta - a), al = a - ah;
-  const long double bh = tb - (tb - b), bl = b - bh;
-  p = a * b;
-  fehler = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
-}
-
-// A sum of long doubles and products kept with its rounding errors, so that
-// a residual that nearly cancels is still right to almost all its digits;
-// Terme() is the sum of the terms' magnitudes, what its own rounding is
-// measured against.
-class GenaueSumme {
- public:
-  void Plus(long double a) {
-    Addiere(a, 0.0L);
-    terme_ += std::fabs(a);
-  }
-  void PlusProdukt(long double a, long double b) {
-    long double p = 0.0L, fehler = 0.0L;
-    ZweiProdukt(a, b, p, fehler);
-    Addiere(p, fehler);
-    terme_ += std::fabs(p);
-  }
-  long double Wert() const { return summe_ + fehler_; }
-  long double Terme() const { return terme_; }
-
- private:
-  void Addiere(long double wert, long double wertFehler) {
-    long double s = 0.0L, fehler = 0.0L;
-    ZweiSumme(summe_, wert, s, fehler);
-    summe_ = s;
-    fehler_ += fehler + wertFehler;
-  }
-  long double summe_ = 0.0L;
-  long double fehler_ = 0.0L;
-  long double terme_ = 0.0L;
-};
-
 // A value to about twice the working precision: hoch + tief, |tief| at most
 // half a unit in the last place of hoch.
 struct Doppelt {
@@ -179,10 +132,10 @@ struct Rest {
   Komplex terme;
 };
 
-// Whether every value within schranke of x shows the same ten significant
-// digits as x (both display formats round to ten). Decided by arithmetic
-// where x lies clearly inside a rounding interval, by the text itself near
-// an edge.
+}  // namespace
+
+// Decided by arithmetic where x lies clearly inside a rounding interval, by
+// the text itself near an edge.
 bool ZiffernSicher(long double x, long double schranke) {
   const long double a = std::fabs(x);
   if (!(schranke < a)) return false;  // reaches zero (or is no number)
@@ -224,8 +177,6 @@ bool ZiffernSicher(long double x, long double schranke) {
   const std::string text = General10(a);
   return General10(a - schranke) == text && General10(a + schranke) == text;
 }
-
-}  // namespace
 
 struct GleichungsLoeser::Daten {
   // Rows 0..100 of both tables, but only as many as a solve has reached so

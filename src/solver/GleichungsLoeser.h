@@ -36,6 +36,10 @@ enum LoeseStatus : int {
 // the system is refused.
 enum class TeilUrteil { Gezeigt, Null, Abgelehnt };
 TeilUrteil UrteileTeil(long double wert, long double schranke, long double gewicht);
+// Whether every value within `schranke` of x shows the same ten significant
+// digits as x (General10 and Exponent10 round alike); never for a bound that
+// reaches zero.
+bool ZiffernSicher(long double x, long double schranke);
 
 class GleichungsLoeser {
  public:

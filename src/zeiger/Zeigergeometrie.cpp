@@ -45,7 +45,30 @@ ZPunkt PixelRichtung(double re, double im) {
   return {x / l, y / l};
 }
 
-// Cuts the segment to the box (Liang-Barsky); false when nothing is left.
+double AbstandZurStrecke(ZPunkt p, ZPunkt a, ZPunkt b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l2 = dx * dx + dy * dy;
+  double t = l2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0.0;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+bool ImDreieck(ZPunkt p, ZPunkt a, ZPunkt b, ZPunkt c) {
+  auto seite = [](ZPunkt u, ZPunkt v, ZPunkt w) {
+    return (v.x - u.x) * (w.y - u.y) - (v.y - u.y) * (w.x - u.x);
+  };
+  const double d1 = seite(a, b, p), d2 = seite(b, c, p), d3 = seite(c, a, p);
+  const bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
+  return !(neg && pos);
+}
+
+ZRechteck UmMitte(ZPunkt mitte, Flaeche g) {
+  return {mitte.x - g.breite / 2, mitte.y - g.hoehe / 2, g.breite, g.hoehe};
+}
+
+}  // namespace
+
+// Liang-Barsky.
 bool SchneideZu(ZPunkt& p0, ZPunkt& p1, const ZRechteck& box) {
   const double dx = p1.x - p0.x, dy = p1.y - p0.y;
   double t0 = 0.0, t1 = 1.0;
@@ -69,29 +92,6 @@ bool SchneideZu(ZPunkt& p0, ZPunkt& p1, const ZRechteck& box) {
   p1 = {a.x + t1 * dx, a.y + t1 * dy};
   return true;
 }
-
-double AbstandZurStrecke(ZPunkt p, ZPunkt a, ZPunkt b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double l2 = dx * dx + dy * dy;
-  double t = l2 > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0.0;
-  t = std::clamp(t, 0.0, 1.0);
-  return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
-}
-
-bool ImDreieck(ZPunkt p, ZPunkt a, ZPunkt b, ZPunkt c) {
-  auto seite = [](ZPunkt u, ZPunkt v, ZPunkt w) {
-    return (v.x - u.x) * (w.y - u.y) - (v.y - u.y) * (w.x - u.x);
-  };
-  const double d1 = seite(a, b, p), d2 = seite(b, c, p), d3 = seite(c, a, p);
-  const bool neg = d1 < 0 || d2 < 0 || d3<0, pos = d1> 0 || d2 > 0 || d3 > 0;
-  return !(neg && pos);
-}
-
-ZRechteck UmMitte(ZPunkt mitte, Flaeche g) {
-  return {mitte.x - g.breite / 2, mitte.y - g.hoehe / 2, g.breite, g.hoehe};
-}
-
-}  // namespace
 
 double ZRechteck::Ueberlappung(const ZRechteck& r) const {
   const double b = std::min(x + breite, r.x + r.breite) - std::max(x, r.x);
@@ -134,17 +134,21 @@ Ansicht Einpassen(const std::vector<ZPunkt>& punkte, Flaeche f, double rand) {
     reMin = imMin = -1.0;
     reMax = imMax = 1.0;
   }
+  return PasseEin({reMin, imMin}, {reMax, imMax}, f, rand);
+}
+
+Ansicht PasseEin(ZPunkt min, ZPunkt max, Flaeche f, double rand) {
   const double breite = std::max(1.0, f.breite - 2 * rand);
   const double hoehe = std::max(1.0, f.hoehe - 2 * rand);
   const double inf = std::numeric_limits<double>::infinity();
   // Halves first: the span of two values near the largest double overflows.
-  const double halbRe = reMax / 2 - reMin / 2, halbIm = imMax / 2 - imMin / 2;
+  const double halbRe = max.x / 2 - min.x / 2, halbIm = max.y / 2 - min.y / 2;
   const double sRe = halbRe > 0 ? breite / 2 / halbRe : inf;
   const double sIm = halbIm > 0 ? hoehe / 2 / halbIm : inf;
   Ansicht a;
   a.massstab = Begrenzt(std::min(sRe, sIm));
-  a.mitteRe = reMin / 2 + reMax / 2;
-  a.mitteIm = imMin / 2 + imMax / 2;
+  a.mitteRe = min.x / 2 + max.x / 2;
+  a.mitteIm = min.y / 2 + max.y / 2;
   return a;
 }
 

@@ -28,6 +28,9 @@ struct ZRechteck {
   double Ueberlappung(const ZRechteck& r) const;
 };
 
+// Cuts the segment p0-p1 to the box; false when nothing of it is inside.
+bool SchneideZu(ZPunkt& p0, ZPunkt& p1, const ZRechteck& box);
+
 // The smallest step 1, 2 or 5 times a power of ten that is not below
 // `mindestens`; 0 for a bound that is not a positive finite number.
 double RunderSchritt(double mindestens);
@@ -50,6 +53,9 @@ ZPunkt NachWert(const Ansicht& a, Flaeche f, ZPunkt pixel);
 // The view that shows the origin and every finite point with `rand` pixels
 // to spare on each side. Only the origin (or nothing finite): -1..1.
 Ansicht Einpassen(const std::vector<ZPunkt>& punkte, Flaeche f, double rand);
+// The view that shows the box from `min` to `max` (values) with `rand`
+// pixels to spare, centred; a box of no extent at all gets the largest scale.
+Ansicht PasseEin(ZPunkt min, ZPunkt max, Flaeche f, double rand);
 
 // Zooms by `faktor` (above 1: closer) so that the value under `pixel` stays
 // under it. The scale stays within limits where ticks can still be labelled.

@@ -41,13 +41,18 @@ TEST(Ansi, BackToUnicode) {
   EXPECT_EQ(AnsiNachUtf16("\x80"), u"\u20ac");
 }
 
-// The angle sign and pi have no byte in the code page: each gets an unused
-// one, so texts keep their length, and comes back unchanged.
+// The angle sign, pi and omega have no byte in the code page: each gets an
+// unused one, so texts keep their length, and comes back unchanged.
 TEST(Ansi, AngleSignAndPiGetTheirOwnBytes) {
   EXPECT_EQ(Utf16NachAnsi(u"230\u2220-30\u00b0"), "230\x81-30\xB0");
   EXPECT_EQ(Utf16NachAnsi(u"2*\u03c0"), "2*\x8D");
   EXPECT_EQ(AnsiNachUtf16("230\x81-30\xB0"), u"230\u2220-30\u00b0");
   EXPECT_EQ(AnsiNachUtf16("\x8D"), u"\u03c0");
+  EXPECT_EQ(Utf16NachAnsi(u"\u03c9"), "\x8F");
+  EXPECT_EQ(AnsiNachUtf16("\x8F"), u"\u03c9");
+  EXPECT_EQ(AnsiNachUtf8("\x8F=2\x8D\xB7"
+                         "f, \x80 \xE4"),
+            "\u03c9=2\u03c0\u00b7f, \u20ac \u00e4");
   // The control characters U+0081 and U+008D do not reach those bytes.
   EXPECT_EQ(Utf16NachAnsi(u"\u0081\u008d"), std::string(2, kOhneByte));
   ZKZahl z;

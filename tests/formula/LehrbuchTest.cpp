@@ -255,3 +255,38 @@ TEST_F(Lehrbuch, CompiledForms) {
     EXPECT_EQ(codes, f.codes) << f.formel;
   }
 }
+
+// The locus page's parameter: f and ω only where the caller allows them, the
+// value set per point without translating again.
+TEST_F(Lehrbuch, FrequencyParameterOnlyWhereAllowed) {
+  const std::string omega(1, kOmegaZeichen);
+  for (const std::string& f : {std::string("f"), std::string("omega"), omega, std::string("2*f")})
+    EXPECT_EQ(r_.Uebersetzen(f.c_str()), Formelfehler) << f;
+
+  r_.ErlaubeFrequenz(true);
+  r_.SetzeFrequenz(50);
+  const long double w = 100 * std::numbers::pi_v<long double>;
+  EXPECT_TRUE(Nahe("f", 50));
+  EXPECT_TRUE(r_.NutztFrequenz());
+  for (const std::string& f : {std::string("omega"), std::string("OMEGA"), omega})
+    EXPECT_TRUE(Nahe(f, w)) << f;
+  EXPECT_TRUE(Nahe("2*-f+-" + omega, -100 - w));
+  EXPECT_TRUE(Nahe("K1+j*omega*1", {100, w}));
+  EXPECT_TRUE(Nahe("1/(j*2*pi*f*1E-5)", {0, -1 / (w * 1e-5L)}));
+  for (const char* f : {"f2", "fa", "2f", "f(1)", "F", "omegas", "jf"})
+    EXPECT_EQ(r_.Uebersetzen(f), Formelfehler) << f;
+  EXPECT_TRUE(Nahe("K1", 100));
+  EXPECT_FALSE(r_.NutztFrequenz());
+
+  // A new frequency rewrites only the parameter; a division by zero at one
+  // point leaves the next one sound.
+  ASSERT_EQ(r_.Uebersetzen("K1+1/(j*omega*1E-3)"), KeinFehler);
+  r_.SetzeFrequenz(0);
+  (void)r_.Auswerten();
+  EXPECT_EQ(r_.Fehler().art, Rechenfehler::Art::DivisionDurchNull);
+  r_.SetzeFrequenz(1000);
+  const ZKZahl z = r_.Auswerten();
+  EXPECT_EQ(r_.Fehler().art, Rechenfehler::Art::Keiner);
+  EXPECT_NEAR(static_cast<double>(z.Imaginaerteil), -1 / (2 * M_PI), 1e-15);
+  EXPECT_EQ(z.Realteil, 100);
+}

@@ -124,6 +124,9 @@ TEST(Modell, TheSnapshotComesBackWholeAndEveryChangeIsSignalled) {
   m.Induktiv().Berechne();
   zaehlt("conversion", [&] { m.Wandeln().SetzeText(QStringLiteral("3+j4")); });
   zaehlt("angle", [&] { m.Winkel().Setze(0, QStringLiteral("30")); });
+  zaehlt("netlist", [&] { m.Schaltung().SetzeNetzliste(QStringLiteral("R1 1 0 10\nI1 0 1 1")); });
+  EXPECT_TRUE(m.Schaltung().Lesbar());
+  zaehlt("method", [&] { m.Schaltung().SetzeVerfahren(Verfahren::Maschen); });
 
   const aufgabe::Aufgabe a = m.Schnappschuss();
   EXPECT_TRUE(a.matrixErgebnisGezeigt);

@@ -174,7 +174,7 @@ TEST(Aufstellung, UnknownsAndDerivationsOfBothMethods) {
   const Schaltung s = Lies(
       "f = 50\nU1 ein 0 230\nR1 ein mitte 100\nC1 mitte 0 10\xC2\xB5\nL1 mitte aus 0,1\n"
       "R2 aus 0 50\nI1 0 aus 1\n");
-  const Gleichungssystem k = StelleAuf(s, Verfahren::Knoten).system;
+  const Schaltungssystem k = StelleAuf(s, Verfahren::Knoten).system;
   EXPECT_EQ(k.unbekannte, (std::vector<std::string>{"Uein", "Umitte", "Uaus", "I_U1"}));
   EXPECT_EQ(Herleitung(k, s, 1, 1),
             "1/R1 + j\xCF\x89"
@@ -193,7 +193,7 @@ TEST(Aufstellung, UnknownsAndDerivationsOfBothMethods) {
   EXPECT_EQ(K(k.A(1, 2).wert), Komplex(0.0L, 1.0L / (omega * static_cast<long double>(0.1))));
 
   // |Z| at 50 Hz: L1 31,4, R2 50, R1 100, C1 318: the tree is U1, L1, R2.
-  const Gleichungssystem m = StelleAuf(s, Verfahren::Maschen).system;
+  const Schaltungssystem m = StelleAuf(s, Verfahren::Maschen).system;
   EXPECT_EQ(m.unbekannte, (std::vector<std::string>{"I_M1", "I_M2"}));
   EXPECT_EQ(ZeilenBedeutung(m, s, 0),
             "Masche 1 über R1 (R1, L1, R2, U1): Summe der Spannungen im Umlauf = 0");
@@ -208,9 +208,9 @@ TEST(Aufstellung, UnknownsAndDerivationsOfBothMethods) {
   EXPECT_EQ(Bezeichnung(m, 1, -1), "Uq\xE2\x82\x82");
 
   // Another frequency: the same structure, the values of a fresh set-up.
-  Gleichungssystem k2 = k;
+  Schaltungssystem k2 = k;
   BewerteBei(k2, s, 2.0L * omega);
-  const Gleichungssystem frisch = StelleAuf(s, Verfahren::Knoten, 2.0L * omega).system;
+  const Schaltungssystem frisch = StelleAuf(s, Verfahren::Knoten, 2.0L * omega).system;
   for (int r = 0; r < k.n; ++r)
     for (int c = 0; c < k.n; ++c) EXPECT_EQ(K(k2.A(r, c).wert), K(frisch.A(r, c).wert));
 }
@@ -220,7 +220,7 @@ TEST(Aufstellung, UnknownsAndDerivationsOfBothMethods) {
 // that page computes.
 TEST(Aufstellung, DoubleRoundedEntriesAreWhatTheirShortestTextReadsBack) {
   const Schaltung s = Lies("f = 50\nU1 1 0 230\nR1 1 2 3\nC1 2 0 7\xC2\xB5\nL1 2 0 0,3\n");
-  const Gleichungssystem g = StelleAuf(s, Verfahren::Knoten).system;
+  const Schaltungssystem g = StelleAuf(s, Verfahren::Knoten).system;
   auto text = [](long double x) {
     char p[40];
     return std::string(p, std::to_chars(p, p + sizeof p, static_cast<double>(x)).ptr);

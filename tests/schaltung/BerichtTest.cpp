@@ -24,7 +24,7 @@ TEST(Json, ASolvedCircuitGivesEveryKeyAndExactDoubles) {
   const NetzlistenErgebnis s =
       LiesNetzliste("f = 50\nU1 ein 0 230\nR1 ein aus 1k\nC1 aus GND 3\xC2\xB5\n");
   ASSERT_TRUE(s.fehler.empty());
-  const Gleichungssystem g = StelleAuf(s.schaltung, Verfahren::Maschen).system;
+  const Schaltungssystem g = StelleAuf(s.schaltung, Verfahren::Maschen).system;
   const Ergebnis e = Loese(s.schaltung, g);
   const QJsonObject o = Parse(JsonBericht(s.schaltung, g, e));
   for (const char* k : {"frequenz", "omega", "verfahren", "unbekannte", "system", "herleitung",
@@ -46,7 +46,7 @@ TEST(Json, ASolvedCircuitGivesEveryKeyAndExactDoubles) {
 
 TEST(Json, AnUnsolvableSystemKeepsTheSystemAndSaysWhy) {
   const NetzlistenErgebnis s = LiesNetzliste("w = 1\nI1 0 1 1\nL1 1 0 1\nC1 1 0 1\n");
-  const Gleichungssystem g = StelleAuf(s.schaltung, Verfahren::Knoten).system;
+  const Schaltungssystem g = StelleAuf(s.schaltung, Verfahren::Knoten).system;
   const QJsonObject o = Parse(JsonBericht(s.schaltung, g, Loese(s.schaltung, g)));
   EXPECT_EQ(o["fehler"].toString(),
             QString::fromUtf8("Das Gleichungssystem hat keine eindeutige Lösung."));
