@@ -160,7 +160,8 @@ class TZellDelegat : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
-    if (g_->optionen_.Komma) TEingabepruefer::Setze(editor, TEingabepruefer::Punkt::ErsterKomma);
+    if (g_->optionen_.Komma && index.column() + g_->fixedCols_ != g_->textspalte_)
+      TEingabepruefer::Setze(editor, TEingabepruefer::Punkt::ErsterKomma);
     // The editor is not a cell of the table: it names its cell itself.
     editor->setAccessibleName(
         g_->ZellTitel(index.column() + g_->fixedCols_, index.row() + g_->fixedRows_));

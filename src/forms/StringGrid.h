@@ -41,6 +41,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   Q_PROPERTY(bool ImmerEditor READ ImmerEditor WRITE SetzeImmerEditor)
   Q_PROPERTY(bool Bereiche READ Bereiche WRITE SetzeBereiche)
   Q_PROPERTY(bool Komma READ Komma WRITE SetzeKomma)
+  Q_PROPERTY(int Textspalte READ Textspalte WRITE SetzeTextspalte)
 
  public:
   struct Optionen {
@@ -70,9 +71,12 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool ImmerEditor() const { return optionen_.ImmerEditor; }
   void SetzeBereiche(bool ja);
   bool Bereiche() const { return optionen_.Bereiche; }
-  // The cell editor checks its text as a number field's (TEingabepruefer).
+  // The cell editor checks its text as a number field's (TEingabepruefer),
+  // except in the text column (a comment; -1: none).
   void SetzeKomma(bool ja) { optionen_.Komma = ja; }
   bool Komma() const { return optionen_.Komma; }
+  void SetzeTextspalte(int col) { textspalte_ = col; }
+  int Textspalte() const { return textspalte_; }
   // With ranges on, a block is chosen by Shift+click (Ctrl+click adds a
   // cell), Shift+arrows or a left drag over several cells; each closes the
   // cell editor (its text kept), so that Ctrl+C reaches the grid. True
@@ -235,6 +239,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool warEditiert_ = false;
   // The cell a left press went down on; a drag from it to another selects.
   QPersistentModelIndex gedrueckt_;
+  int textspalte_ = -1;
   bool presseWaehlt_ = false;
 };
 
