@@ -21,101 +21,6 @@
 #include "forms/Eingabepruefer.h"
 #include "forms/Steuerelemente.h"
 
-// The grid's own table, for a grid given no model: a sparse store of texts
-// in grid coordinates, fixed cells included, that keeps the text of cells
-// outside the current counts. The scrollable cells are its cells, the
-// fixed row and column its header titles.
-class TTextTabelle : public QAbstractTableModel {
-  Q_OBJECT
-
- public:
-  TTextTabelle(TStringGrid* g, int spalten, int zeilen)
-      : QAbstractTableModel(g), g_(g), spalten_(spalten), zeilen_(zeilen) {}
-
-  int rowCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, zeilen_ - g_->fixedRows_);
-  }
-  int columnCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, spalten_ - g_->fixedCols_);
-  }
-  QVariant data(const QModelIndex& i, int role = Qt::DisplayRole) const override {
-    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return Text(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
-  }
-  QVariant headerData(int s, Qt::Orientation o, int role = Qt::DisplayRole) const override {
-    if (role != Qt::DisplayRole) return {};
-    // Without a fixed row (or column) there is no header text: row 0 holds values.
-    if (o == Qt::Horizontal) return g_->fixedRows_ > 0 ? Text(s + g_->fixedCols_, 0) : QString();
-    return g_->fixedCols_ > 0 ? Text(0, s + g_->fixedRows_) : QString();
-  }
-  Qt::ItemFlags flags(const QModelIndex&) const override {
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-  }
-  bool setData(const QModelIndex& i, const QVariant& v, int role) override {
-    if (role != Qt::EditRole) return false;
-    SetzeText(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_, v.toString());
-    return true;
-  }
-  bool setHeaderData(int s, Qt::Orientation o, const QVariant& v, int role) override {
-    if (role != Qt::EditRole) return false;
-    if (o == Qt::Horizontal)
-      SetzeText(s + g_->fixedCols_, 0, v.toString());
-    else
-      SetzeText(0, s + g_->fixedRows_, v.toString());
-    return true;
-  }
-
-  QString Text(int col, int row) const {
-    const auto it = zellen_.find({col, row});
-    return it == zellen_.end() ? QString() : it->second;
-  }
-  // A text that is the cell's already is no change (a closing editor hands
-  // back the text it put there).
-  void SetzeText(int col, int row, const QString& text) {
-    if (col < 0 || row < 0 || Text(col, row) == text) return;
-    if (text.isEmpty())
-      zellen_.erase({col, row});
-    else
-      zellen_[{col, row}] = text;
-    const int c = col - g_->fixedCols_, r = row - g_->fixedRows_;
-    if (c < 0 && r < 0) return;
-    if (r < 0) {
-      if (c < columnCount()) emit headerDataChanged(Qt::Horizontal, c, c);
-    } else if (c < 0) {
-      if (r < rowCount()) emit headerDataChanged(Qt::Vertical, r, r);
-    } else if (r < rowCount() && c < columnCount()) {
-      emit dataChanged(index(r, c), index(r, c));
-    }
-  }
-  // The rows (Vertical) or columns (Horizontal), headers included, to n.
-  void SetzeAnzahl(Qt::Orientation o, int n) {
-    const bool zeilen = o == Qt::Vertical;
-    const int alt = zeilen ? rowCount() : columnCount();
-    const int neu = std::max(0, n - (zeilen ? g_->fixedRows_ : g_->fixedCols_));
-    if (neu < alt)
-      zeilen ? beginRemoveRows({}, neu, alt - 1) : beginRemoveColumns({}, neu, alt - 1);
-    if (neu > alt)
-      zeilen ? beginInsertRows({}, alt, neu - 1) : beginInsertColumns({}, alt, neu - 1);
-    (zeilen ? zeilen_ : spalten_) = n;
-    if (neu < alt) zeilen ? endRemoveRows() : endRemoveColumns();
-    if (neu > alt) zeilen ? endInsertRows() : endInsertColumns();
-  }
-  // Which cells are headers changes every index: the view starts afresh.
-  template <class F>
-  void SetzeFeste(const F& aenderung) {
-    beginResetModel();
-    aenderung();
-    spalten_ = std::max(spalten_, g_->fixedCols_ + 1);
-    zeilen_ = std::max(zeilen_, g_->fixedRows_ + 1);
-    endResetModel();
-  }
-
- private:
-  TStringGrid* g_;
-  int spalten_, zeilen_;
-  std::map<std::pair<int, int>, QString> zellen_;
-};
-
 // What the view shows: the viewed model's cells and titles, with what the
 // grid adds to them: the spoken titles of rows and columns, left-aligned
 // headers, cell colours from a role, and editing only where the grid allows it.
@@ -266,16 +171,12 @@ class TZellDelegat : public QStyledItemDelegate {
   TStringGrid* g_;
 };
 
-TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
-                         Optionen optionen)
+TStringGrid::TStringGrid(QWidget* parent, int fixedCols, int fixedRows, Optionen optionen)
     : QTableView(parent),
       fixedCols_(std::clamp(fixedCols, 0, 1)),
       fixedRows_(std::clamp(fixedRows, 0, 1)),
       optionen_(optionen) {
-  tabelle_ = new TTextTabelle(this, std::max(colCount, fixedCols_ + 1),
-                              std::max(rowCount, fixedRows_ + 1));
   modell_ = new TZellModell(this);
-  modell_->setSourceModel(tabelle_);
   // Before the view's own handlers: an editor in a cell that goes must be
   // closed while its cell is still there, and no editor may open on the
   // cell the view makes current instead.
@@ -324,15 +225,11 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, melden);
 }
 
-TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 5, 5, 1, 1, {}) {}
+TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 1, 1, {}) {}
 
 void TStringGrid::SetzeModell(QAbstractItemModel* modell) {
   SchliesseEditor();
-  modell_->setSourceModel(modell ? modell : tabelle_);
-}
-
-bool TStringGrid::EigeneTabelle() const {
-  return modell_->sourceModel() == tabelle_;
+  modell_->setSourceModel(modell);
 }
 
 void TStringGrid::RichteFesteEin() {
@@ -357,21 +254,21 @@ void TStringGrid::SetFixedCols(int n) {
   n = std::clamp(n, 0, 1);
   if (n == fixedCols_) return;
   SchliesseEditor();
-  tabelle_->SetzeFeste([&] { fixedCols_ = n; });
-  breiten_.resize(static_cast<std::size_t>(std::max(ColCount(), 1)), standardBreite_);
+  fixedCols_ = n;
+  // Every grid coordinate moves: the view starts afresh.
+  modell_->setSourceModel(modell_->sourceModel());
   RichteFesteEin();
   WendeBreitenAn();
-  setCurrentIndex(Index(fixedCols_, fixedRows_));
 }
 
 void TStringGrid::SetFixedRows(int n) {
   n = std::clamp(n, 0, 1);
   if (n == fixedRows_) return;
   SchliesseEditor();
-  tabelle_->SetzeFeste([&] { fixedRows_ = n; });
+  fixedRows_ = n;
+  modell_->setSourceModel(modell_->sourceModel());
   RichteFesteEin();
   WendeBreitenAn();
-  setCurrentIndex(Index(fixedCols_, fixedRows_));
 }
 
 void TStringGrid::SetzeBereiche(bool ja) {
@@ -397,8 +294,6 @@ int TStringGrid::RowCount() const {
 
 QString TStringGrid::Cells(int col, int row) const {
   if (col < 0 || row < 0) return {};
-  // The own table keeps the text of cells outside its counts too.
-  if (EigeneTabelle()) return tabelle_->Text(col, row);
   if (col < fixedCols_ && row < fixedRows_) return eckeText_;
   if (row < fixedRows_) return modell_->headerData(col - fixedCols_, Qt::Horizontal).toString();
   if (col < fixedCols_) return modell_->headerData(row - fixedRows_, Qt::Vertical).toString();
@@ -411,12 +306,8 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     eckeText_ = text;
     if (ecke_) ecke_->setText(text);
   }
-  if (EigeneTabelle()) {
-    tabelle_->SetzeText(col, row, text);
-    return;
-  }
   QAbstractItemModel* quelle = modell_->sourceModel();
-  if (col < fixedCols_ && row < fixedRows_) return;
+  if (!quelle || (col < fixedCols_ && row < fixedRows_)) return;
   if (row < fixedRows_)
     quelle->setHeaderData(col - fixedCols_, Qt::Horizontal, text, Qt::EditRole);
   else if (col < fixedCols_)
@@ -427,16 +318,6 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
 
 QModelIndex TStringGrid::Index(int col, int row) const {
   return modell_->index(row - fixedRows_, col - fixedCols_);
-}
-
-void TStringGrid::SetColCount(int n) {
-  if (!EigeneTabelle()) return;
-  tabelle_->SetzeAnzahl(Qt::Horizontal, std::max(n, fixedCols_ + 1));
-}
-
-void TStringGrid::SetRowCount(int n) {
-  if (!EigeneTabelle()) return;
-  tabelle_->SetzeAnzahl(Qt::Vertical, std::max(n, fixedRows_ + 1));
 }
 
 void TStringGrid::VorGroessenaenderung(bool entferntAktuelle) {
@@ -496,6 +377,9 @@ void TStringGrid::WendeBreitenAn() {
   if (fixedCols_ > 0) verticalHeader()->setFixedWidth(breite(0) + linie_);
   for (int c = fixedCols_; c < ColCount(); ++c)
     horizontalHeader()->resizeSection(c - fixedCols_, breite(c) + linie_);
+  // The viewport follows the header's width at once, also while the grid
+  // is hidden or its model empty (Qt waits for a layout there).
+  updateGeometries();
 }
 
 int TStringGrid::TopRow() const {

@@ -3,12 +3,11 @@
 // one fixed (header) row and one fixed column, an in-place editor, and the
 // events the window's handlers are written for.
 //
-// The grid views a table model. Given one (SetzeModell), the model's cells
-// are the grid's scrollable cells and its header titles the fixed row and
-// column; the model's counts are the grid's, and every cell the grid or
-// its editor writes is set on the model. Without one, the grid has a table
-// of its own whose counts the grid sets, a sparse store: cells outside the
-// current counts keep their text and show it again when the counts grow.
+// The grid views the table model it is given (SetzeModell) and keeps no
+// texts of its own: the model's cells are the grid's scrollable cells and
+// its header titles the fixed row and column; the model's counts are the
+// grid's, and every cell the grid or its editor writes is set on the model.
+// Without a model the grid shows its fixed cells only.
 #ifndef QUORVEL_FORMS_STRINGGRID_H
 #define QUORVEL_FORMS_STRINGGRID_H
 
@@ -26,16 +25,15 @@
 class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
-class TTextTabelle;
 class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
   Q_OBJECT
-  // What a form sets; FixedCols and FixedRows come before the counts.
+  // What a form sets; the counts are the model's.
   Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
   Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-  Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-  Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+  Q_PROPERTY(int ColCount READ ColCount)
+  Q_PROPERTY(int RowCount READ RowCount)
   Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
   Q_PROPERTY(bool Editieren READ Editieren WRITE SetzeEditieren)
   Q_PROPERTY(bool ImmerEditor READ ImmerEditor WRITE SetzeImmerEditor)
@@ -51,14 +49,13 @@ class TStringGrid : public QTableView, public TSteuerung {
     bool Komma = false;        // a number grid: its editor takes a point as the comma
   };
 
-  TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
-              Optionen optionen);
-  // Five by five cells, one fixed row and column, nothing editable.
+  TStringGrid(QWidget* parent, int fixedCols, int fixedRows, Optionen optionen);
+  // One fixed row and column, nothing editable.
   explicit TStringGrid(QWidget* parent = nullptr);
   ~TStringGrid() override;
 
   // Shows this model's cells (not owned; it must outlive the grid's use of
-  // it); null: the grid's own table again.
+  // it); null: none.
   void SetzeModell(QAbstractItemModel* modell);
 
   QString Cells(int col, int row) const;
@@ -88,15 +85,12 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   int ColCount() const;
   int RowCount() const;
-  // The own table's size (a given model sets its own). Whoever changes the
+  // The model's counts and the fixed ones. Whoever changes the model's
   // size, it never opens an editor or moves the focus; an editor open in a
   // cell that is removed is closed (its text kept in the cell).
-  void SetColCount(int n);
-  void SetRowCount(int n);
   int FixedCols() const { return fixedCols_; }
   int FixedRows() const { return fixedRows_; }
-  // No fixed column or row, or one; the cells keep their texts, and what
-  // was a fixed cell becomes a scrollable one (or the other way).
+  // No fixed column or row, or one: whether the model's titles show.
   void SetFixedCols(int n);
   void SetFixedRows(int n);
 
@@ -184,13 +178,11 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   friend class TZellDelegat;
   friend class TZellModell;
-  friend class TTextTabelle;
 
   QModelIndex Index(int col, int row) const;
-  bool EigeneTabelle() const;
   // The key filters' verdict on a key (Steuerung.h).
   bool VerwirftTaste(QKeyEvent* e);
-  // Around a change of the model's rows or columns (see SetColCount).
+  // Around a change of the model's rows or columns (see ColCount).
   void VorGroessenaenderung(bool entferntAktuelle);
   void NachGroessenaenderung();
   // The headers and the corner for the fixed counts.
@@ -217,7 +209,6 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool FuegeBlockEin();
   void WendeBreitenAn();
 
-  TTextTabelle* tabelle_;
   TZellModell* modell_;
   QLabel* ecke_ = nullptr;
   QString eckeText_;

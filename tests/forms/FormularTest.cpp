@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
@@ -48,7 +49,8 @@ class FormularTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form.setGeometry(50, 50, 500, 300);
-    grid = new TStringGrid(&form, 4, 4, 1, 1, {.Editieren = true, .ImmerEditor = true});
+    grid = new TStringGrid(&form, 1, 1, {.Editieren = true, .ImmerEditor = true});
+    grid->SetzeModell(&zellen);
     grid->setGeometry(10, 10, 300, 150);
     quelle = new TLabel(&form, QStringLiteral("Quelle"));
     quelle->setGeometry(320, 10, 100, 30);
@@ -63,24 +65,12 @@ class FormularTest : public ::testing::Test {
                       grid->viewport()->mapFrom(grid, grid->CellRect(c, r).center()));
   }
 
+  QStandardItemModel zellen{3, 3};  // outlives the form's grid
   TForm form;
   TStringGrid* grid;
   TLabel* quelle;
   TEdit* ziel;
 };
-
-TEST_F(FormularTest, GridKeepsTextOutsideItsCountsAndShowsItAgain) {
-  grid->SetCell(3, 3, QStringLiteral("drei"));
-  grid->SetCell(0, 3, QStringLiteral("Zeile 3"));
-  grid->SetRowCount(2);
-  grid->SetColCount(2);
-  EXPECT_EQ(grid->model()->rowCount(), 1);
-  EXPECT_EQ(grid->Cells(3, 3), QStringLiteral("drei"));
-  grid->SetRowCount(4);
-  grid->SetColCount(4);
-  EXPECT_EQ(grid->model()->index(2, 2).data().toString(), QStringLiteral("drei"));
-  EXPECT_EQ(grid->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("Zeile 3"));
-}
 
 TEST_F(FormularTest, ColumnWidthsExcludeTheGridLine) {
   grid->SetColWidths(1, 100);
@@ -379,10 +369,10 @@ TEST_F(FormularTest, HeaderTitlesForAssistiveTechnologyLeaveTheShownHeadersAlone
             QStringLiteral("K2"));
   EXPECT_EQ(grid->ZellTitel(1, 2), QStringLiteral("K2, Kmoplexe Zahl"));
 
-  // Without a fixed row, row 0 holds values: no column title comes from it.
-  auto* ohneKopf = new TStringGrid(&form, 2, 3, 1, 0, {});
-  ohneKopf->SetCell(1, 0, QStringLiteral("45"));
-  EXPECT_TRUE(ohneKopf->model()->headerData(0, Qt::Horizontal).toString().isEmpty());
+  // Without a fixed row the spoken title is the grid's alone.
+  QStandardItemModel werte(3, 1);
+  auto* ohneKopf = new TStringGrid(&form, 1, 0, {});
+  ohneKopf->SetzeModell(&werte);
   ohneKopf->SetSpaltenTitel(1, QStringLiteral("Wert"));
   EXPECT_EQ(ohneKopf->model()->headerData(0, Qt::Horizontal, Qt::AccessibleTextRole).toString(),
             QStringLiteral("Wert"));
@@ -458,34 +448,35 @@ TEST_F(FormularTest, PressesAreReportedForLaterWidgetsButNoOtherWindow) {
 // A form built by Designer sets these properties on a default-constructed
 // control; the result must be the control the constructor builds.
 TEST_F(FormularTest, ControlsBuiltFromPropertiesMatchTheirConstructors) {
-  TStringGrid gebaut(&form, 2, 7, 1, 0, {.Editieren = true, .ImmerEditor = true});
+  QStandardItemModel werte(7, 1);
+  TStringGrid gebaut(&form, 1, 0, {.Editieren = true, .ImmerEditor = true});
   TStringGrid gesetzt(&form);
-  gesetzt.SetCell(1, 0, QStringLiteral("bleibt"));
-  for (const auto& [name, wert] : {std::pair{"FixedRows", QVariant(0)},
-                                   {"ColCount", 2},
-                                   {"RowCount", 7},
-                                   {"Editieren", true},
-                                   {"ImmerEditor", true}})
+  for (const auto& [name, wert] :
+       {std::pair{"FixedRows", QVariant(0)}, {"Editieren", true}, {"ImmerEditor", true}})
     ASSERT_TRUE(gesetzt.setProperty(name, wert)) << name;
   for (TStringGrid* g : {&gebaut, &gesetzt}) {
+    g->SetzeModell(&werte);
     g->SetColWidths(1, 125);
     g->setGeometry(10, 10, 221, 186);
     g->show();
   }
   QApplication::processEvents();
-  EXPECT_EQ(gesetzt.model()->rowCount(), gebaut.model()->rowCount());
-  EXPECT_EQ(gesetzt.model()->columnCount(), gebaut.model()->columnCount());
+  EXPECT_EQ(gesetzt.RowCount(), 7);
+  EXPECT_EQ(gesetzt.ColCount(), 2);
   EXPECT_EQ(gesetzt.horizontalHeader()->isHidden(), gebaut.horizontalHeader()->isHidden());
   EXPECT_EQ(gesetzt.findChild<QLabel*>(QStringLiteral("Ecke")), nullptr);
   EXPECT_EQ(gesetzt.editTriggers(), gebaut.editTriggers());
   EXPECT_EQ(gesetzt.CellRect(1, 0), gebaut.CellRect(1, 0));
   EXPECT_EQ(gesetzt.Col(), 1);
   EXPECT_EQ(gesetzt.Row(), 0);
-  // What was a header cell is now a cell of the view, text and all.
-  EXPECT_EQ(gesetzt.model()->index(0, 0).data().toString(), QStringLiteral("bleibt"));
+  // A fixed row shows the model's titles; the cells stay the model's.
+  werte.setItem(0, 0, new QStandardItem(QStringLiteral("bleibt")));
   gesetzt.SetFixedRows(1);
-  EXPECT_EQ(gesetzt.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("bleibt"));
+  EXPECT_EQ(gesetzt.RowCount(), 8);
+  EXPECT_EQ(gesetzt.Cells(1, 1), QStringLiteral("bleibt"));
   EXPECT_NE(gesetzt.findChild<QLabel*>(QStringLiteral("Ecke")), nullptr);
+  gesetzt.SetzeModell(nullptr);
+  gebaut.SetzeModell(nullptr);
 
   TUpDown auf(&form);
   for (const auto& [name, wert] : {std::pair{"Min", 1}, {"Max", 20}, {"Position", 2}})
