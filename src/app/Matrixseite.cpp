@@ -89,19 +89,18 @@ void TMatrixseite::Verbinde() {
   TGanzzahlpruefer::Setze(u.AnzahlMatrix_Edit);
   connect(u.AnzahlMatrix_Edit, &TEdit::geaendert, this, &TMatrixseite::AnzahlMatrix_EditChange);
   connect(u.AnzahlMatrix_UpDown, &TUpDown::geklickt, this, &TMatrixseite::AnzahlMatrix_UpDownClick);
-  connect(u.Berechnen_BitBtn, &TButton::geklickt, this, &TMatrixseite::Berechnen_BitBtnClick);
-  connect(u.Clear_Tabelle_Button, &TButton::geklickt, this,
-          &TMatrixseite::Clear_Tabelle_ButtonClick);
-  connect(u.BeispielAufgaben_BitBtn, &TButton::geklickt, this,
-          &TMatrixseite::BeispielAufgaben_BitBtnClick);
+  for (const auto& [knopf, handler] :
+       {std::pair{u.Berechnen_BitBtn, &TMatrixseite::Berechnen_BitBtnClick},
+        {u.Clear_Tabelle_Button, &TMatrixseite::Clear_Tabelle_ButtonClick},
+        {u.BeispielAufgaben_BitBtn, &TMatrixseite::BeispielAufgaben_BitBtnClick},
+        {u.Rechenweg_BitBtn, &TMatrixseite::Rechenweg_BitBtnClick},
+        {u.Pruefen_BitBtn, &TMatrixseite::Pruefen_BitBtnClick},
+        {u.LoesungZeigen_BitBtn, &TMatrixseite::LoesungZeigen_BitBtnClick}})
+    connect(knopf, &TButton::geklickt, this, handler);
   connect(u.KxWerte_StringGrid, &TStringGrid::tasteGedrueckt, this,
           &TMatrixseite::KxWerte_StringGridKeyDown);
   connect(u.KxWerte_StringGrid, &TStringGrid::zeichenGetippt, this,
           &TMatrixseite::KxWerte_StringGridKeyPress);
-  connect(u.Rechenweg_BitBtn, &TButton::geklickt, this, &TMatrixseite::Rechenweg_BitBtnClick);
-  connect(u.Pruefen_BitBtn, &TButton::geklickt, this, &TMatrixseite::Pruefen_BitBtnClick);
-  connect(u.LoesungZeigen_BitBtn, &TButton::geklickt, this,
-          &TMatrixseite::LoesungZeigen_BitBtnClick);
   connect(u.Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
 
   VerbindeZiehen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);

@@ -251,21 +251,19 @@ void TStringGrid::RichteFesteEin() {
 }
 
 void TStringGrid::SetFixedCols(int n) {
-  n = std::clamp(n, 0, 1);
-  if (n == fixedCols_) return;
-  SchliesseEditor();
-  fixedCols_ = n;
-  // Every grid coordinate moves: the view starts afresh.
-  modell_->setSourceModel(modell_->sourceModel());
-  RichteFesteEin();
-  WendeBreitenAn();
+  SetzeFeste(fixedCols_, n);
 }
 
 void TStringGrid::SetFixedRows(int n) {
+  SetzeFeste(fixedRows_, n);
+}
+
+void TStringGrid::SetzeFeste(int& feste, int n) {
   n = std::clamp(n, 0, 1);
-  if (n == fixedRows_) return;
+  if (n == feste) return;
   SchliesseEditor();
-  fixedRows_ = n;
+  feste = n;
+  // Every grid coordinate moves: the view starts afresh.
   modell_->setSourceModel(modell_->sourceModel());
   RichteFesteEin();
   WendeBreitenAn();
@@ -460,37 +458,24 @@ void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
   const QPoint v = viewport()->mapFrom(this, QPoint(x, y));
   const QRect kopf = verticalHeader()->geometry();
   const QRect zeile = horizontalHeader()->geometry();
-  if (v.x() < 0)
-    col = fixedCols_ > 0 && x >= kopf.left() && x <= kopf.right() ? 0 : -1;
-  else if (const int c = columnAt(v.x()); c >= 0)
-    col = c + fixedCols_;
-  else
-    col = -1;
-  if (v.y() < 0)
-    row = fixedRows_ > 0 && y >= zeile.top() && y <= zeile.bottom() ? 0 : -1;
-  else if (const int r = rowAt(v.y()); r >= 0)
-    row = r + fixedRows_;
-  else
-    row = -1;
+  // Along one axis: before the viewport the fixed cell, where its header
+  // is; in it the section there.
+  auto zelle = [](int imViewport, int feste, int wo, int anfang, int ende, int abschnitt) {
+    if (imViewport < 0) return feste > 0 && wo >= anfang && wo <= ende ? 0 : -1;
+    return abschnitt >= 0 ? abschnitt + feste : -1;
+  };
+  col = zelle(v.x(), fixedCols_, x, kopf.left(), kopf.right(), columnAt(v.x()));
+  row = zelle(v.y(), fixedRows_, y, zeile.top(), zeile.bottom(), rowAt(v.y()));
 }
 
 QRect TStringGrid::CellRect(int col, int row) const {
-  int x, b, y, h;
-  if (col < fixedCols_) {
-    x = verticalHeader()->geometry().x();
-    b = verticalHeader()->width();
-  } else {
-    x = viewport()->x() + columnViewportPosition(col - fixedCols_);
-    b = columnWidth(col - fixedCols_);
-  }
-  if (row < fixedRows_) {
-    y = horizontalHeader()->geometry().y();
-    h = horizontalHeader()->height();
-  } else {
-    y = viewport()->y() + rowViewportPosition(row - fixedRows_);
-    h = rowHeight(row - fixedRows_);
-  }
-  return QRect(x, y, b, h);
+  // A fixed cell is its header's width (height) across.
+  const QRect kopf = verticalHeader()->geometry(), zeile = horizontalHeader()->geometry();
+  const bool links = col < fixedCols_, oben = row < fixedRows_;
+  const int c = col - fixedCols_, r = row - fixedRows_;
+  return QRect(links ? kopf.x() : viewport()->x() + columnViewportPosition(c),
+               oben ? zeile.y() : viewport()->y() + rowViewportPosition(r),
+               links ? kopf.width() : columnWidth(c), oben ? zeile.height() : rowHeight(r));
 }
 
 bool TStringGrid::IstMausFlaeche(const QWidget* w) {

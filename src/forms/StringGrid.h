@@ -185,6 +185,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   // Around a change of the model's rows or columns (see ColCount).
   void VorGroessenaenderung(bool entferntAktuelle);
   void NachGroessenaenderung();
+  void SetzeFeste(int& feste, int n);
   // The headers and the corner for the fixed counts.
   void RichteFesteEin();
   void EditorGeaendert(const QPersistentModelIndex& zelle, const QString& text);
