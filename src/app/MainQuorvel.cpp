@@ -67,7 +67,7 @@ void TForm1::FormKeyPress() {
 }
 
 void TForm1::ZeigeAnleitung() {
-  ui_->TabbedNotebook->SetPageIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
+  ui_->TabbedNotebook->setCurrentIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
   show();
   raise();
   activateWindow();
