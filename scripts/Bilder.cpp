@@ -59,7 +59,7 @@ W* E(QObject& fenster, const char* name) {
 }
 
 void Seite(TForm1& form1, int i) {
-  E<TTabbedNotebook>(form1, "TabbedNotebook")->SetPageIndex(i);
+  E<QTabWidget>(form1, "TabbedNotebook")->setCurrentIndex(i);
   QApplication::processEvents();
 }
 
@@ -272,7 +272,7 @@ const char* Rolle(QAccessible::Role r) {
 
 void Fokusfolge(TForm1& form1) {
   Seite(form1, 0);
-  E<TTabbedNotebook>(form1, "TabbedNotebook")->tabBar()->setFocus();
+  E<QTabWidget>(form1, "TabbedNotebook")->tabBar()->setFocus();
   QWidget* erstes = QApplication::focusWidget();
   for (int i = 0; i < 60; ++i) {
     QWidget* w = QApplication::focusWidget();

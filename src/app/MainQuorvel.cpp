@@ -26,9 +26,8 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   u.Zeiger_Seite->SetzeModell(modell_);
   u.Schaltung_Seite->SetzeModell(modell_);
   // The circuit's system goes to the matrix page, where "=" solves it.
-  connect(u.Schaltung_Seite, &TSchaltungsseite::MatrixUebernommen, this, [this] {
-    ui_->TabbedNotebook->SetPageIndex(ui_->TabbedNotebook->indexOf(ui_->Matrix_Seite));
-  });
+  connect(u.Schaltung_Seite, &TSchaltungsseite::MatrixUebernommen, this,
+          [this] { ui_->TabbedNotebook->setCurrentWidget(ui_->Matrix_Seite); });
   connect(u.Rechen_Seite, &TRechenseite::DimensionAnwendenVerlangt, u.Matrix_Seite,
           &TMatrixseite::WendeDimensionErneutAn);
   u.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));
@@ -73,7 +72,7 @@ void TForm1::FormKeyPress() {
 }
 
 void TForm1::ZeigeAnleitung() {
-  ui_->TabbedNotebook->SetPageIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
+  ui_->TabbedNotebook->setCurrentIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
   show();
   raise();
   activateWindow();

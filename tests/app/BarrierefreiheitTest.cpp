@@ -522,7 +522,7 @@ TEST_P(FarbTest, TheFocusedCellShowsAFrame) {
   Meldungen meldungen;
   TForm1 form1;
   BaueMatrixseite(form1);
-  TabbedNotebook(form1)->SetPageIndex(0);
+  TabbedNotebook(form1)->setCurrentIndex(0);
   form1.show();
   form1.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form1));

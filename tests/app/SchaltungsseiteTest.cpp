@@ -58,7 +58,7 @@ TEST_F(SchaltungsseiteTest, ATypedCircuitSolvedOnTheMatrixPageGivesThePagesAndTh
   EXPECT_EQ(S()->Ergebnis_Tabelle->rowCount(), 4 + 2 + 1);  // elements, nodes, balance
   EXPECT_EQ(S()->Uebernehmen_Button->accessibleName(), QStringLiteral("In Matrix übernehmen"));
   QTest::mouseClick(S()->Uebernehmen_Button, Qt::LeftButton);
-  ASSERT_EQ(TabbedNotebook(form1)->PageIndex(), 0);
+  ASSERT_EQ(TabbedNotebook(form1)->currentIndex(), 0);
   QTest::mouseClick(Berechnen_BitBtn(form1), Qt::LeftButton);
 
   // The core as the command-line program runs it, on the same text.
@@ -97,7 +97,7 @@ TEST_F(SchaltungsseiteTest, ANetlistErrorIsUnderlinedWithItsMessageAndNeverReach
   ASSERT_EQ(S()->Editor->extraSelections().size(), 1);
   EXPECT_EQ(S()->Editor->extraSelections().front().cursor.block().blockNumber(), 1);
   QTest::mouseClick(S()->Uebernehmen_Button, Qt::LeftButton);
-  EXPECT_EQ(TabbedNotebook(form1)->PageIndex(), kSchaltungsSeite);
+  EXPECT_EQ(TabbedNotebook(form1)->currentIndex(), kSchaltungsSeite);
   EXPECT_EQ(Schnappschuss(), vorher);
 }
 

@@ -62,7 +62,7 @@ class ZeigerdiagrammTest : public ZiehFixture {
 };
 
 TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
-  TTabbedNotebook* nb = TabbedNotebook(form1);
+  QTabWidget* nb = TabbedNotebook(form1);
   // Later pages come after it.
   ASSERT_GE(nb->count(), 4);
   EXPECT_EQ(nb->tabText(0), QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"));
@@ -432,7 +432,7 @@ TEST_F(ZeigerseiteSpaeterTest, ShowsWhatWasEnteredWhileHiddenAndFollowsFromThenO
   // A window whose page was shown before anything was typed.
   TForm1 zeugin;
   zeugin.show();
-  TabbedNotebook(zeugin)->SetPageIndex(kZeigerSeite);
+  TabbedNotebook(zeugin)->setCurrentIndex(kZeigerSeite);
   AllesEingeben(zeugin);
   const QStringList erwartet = Stand(Zeigerseite(zeugin));
   EXPECT_EQ(erwartet.size(), 2 + 3 + 1 + 6);  // K1, K3, X1..X3, ZK; list and drawing
