@@ -387,11 +387,11 @@ int main(int argc, char** argv) {
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
       std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
-      std::strcmp(art, "ortskurve") != 0 &&
-      std::strcmp(art, "fokus") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
-      std::strcmp(art, "liste") != 0) {
-    std::fprintf(stderr,
-                 "bilder seiten|bildschirm|zeiger|ortskurve|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
+      std::strcmp(art, "ortskurve") != 0 && std::strcmp(art, "fokus") != 0 &&
+      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0) {
+    std::fprintf(
+        stderr,
+        "bilder seiten|bildschirm|zeiger|ortskurve|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);

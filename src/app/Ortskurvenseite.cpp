@@ -356,8 +356,8 @@ void TOrtskurvenFlaeche::ZeichneGang(QPainter& p, const Feld& f) const {
     if (t.text.empty()) continue;
     const QString text = U(t.text);
     const double w = fm.horizontalAdvance(text);
-    p.drawText(QRectF(t.pixel - w / 2 - 2, unten.bottom() + 3, w + 4, fm.height()),
-               Qt::AlignCenter, text);
+    p.drawText(QRectF(t.pixel - w / 2 - 2, unten.bottom() + 3, w + 4, fm.height()), Qt::AlignCenter,
+               text);
   }
 }
 
@@ -453,17 +453,17 @@ void TOrtskurvenseite::Baue() {
     e->setAccessibleName(zugang);
     return e;
   };
-  Quelle_Auswahl = auswahl("Quelle_Auswahl", QStringLiteral("Quelle der Kurve"),
-                           {QStringLiteral("Formel in f und ω"),
-                            QStringLiteral("Schaltung der Seite „Schaltung“")});
+  Quelle_Auswahl = auswahl(
+      "Quelle_Auswahl", QStringLiteral("Quelle der Kurve"),
+      {QStringLiteral("Formel in f und ω"), QStringLiteral("Schaltung der Seite „Schaltung“")});
   Formel_Edit = feld("Formel_Edit", QStringLiteral("Formel der Kurve"));
   Formel_Edit->setMaxLength(255);
   Formel_Edit->setToolTip(
       QStringLiteral("Wie im Rechenfeld, dazu f (Frequenz in Hz) und ω oder omega (1/s), "
                      "z. B. 100 + j*omega*0,1"));
-  Groesse_Auswahl = auswahl("Groesse_Auswahl", QStringLiteral("Größe der Schaltung"),
-                            {QStringLiteral("Impedanz Z zwischen a und b"),
-                             QStringLiteral("Übertragung U(a)/U(b)")});
+  Groesse_Auswahl = auswahl(
+      "Groesse_Auswahl", QStringLiteral("Größe der Schaltung"),
+      {QStringLiteral("Impedanz Z zwischen a und b"), QStringLiteral("Übertragung U(a)/U(b)")});
   KnotenA_Auswahl = auswahl("KnotenA_Auswahl", QStringLiteral("Knoten a"), {});
   KnotenB_Auswahl = auswahl("KnotenB_Auswahl", QStringLiteral("Knoten b"), {});
   for (QComboBox* c : {KnotenA_Auswahl, KnotenB_Auswahl}) {
@@ -700,8 +700,8 @@ void TOrtskurvenseite::Berechne() {
   QString hinweis;
   if (e.quelle == Ortskurve::Quelle::Formel) {
     const Variablenspeicher& sp = m_->Speicher();
-    auto q = std::make_unique<Formelquelle>(sp.Werte(aufgabe::Seite::K),
-                                            sp.Werte(aufgabe::Seite::G));
+    auto q =
+        std::make_unique<Formelquelle>(sp.Werte(aufgabe::Seite::K), sp.Werte(aufgabe::Seite::G));
     if (QString::fromStdString(e.formel).trimmed().isEmpty())
       return ZeigeMeldung(QStringLiteral("Bitte eine Formel in f oder ω eingeben."));
     const std::string fehler = q->Uebersetze(NachAnsi(U(e.formel)));
@@ -761,7 +761,8 @@ QString TOrtskurvenseite::Erklaerung(const Kurventreffer& t) {
   QString text = QStringLiteral("f = ") + U(FrequenzText(t.f));
   if (!p.gueltig) return text + QStringLiteral("\nkein Wert: ") + U(quelle_->Grund());
   const int format = m_->ZahlenFormat();
-  return text + QStringLiteral("\n") + (t.invertiert ? QStringLiteral("1/x = ") : QStringLiteral("x = ")) +
+  return text + QStringLiteral("\n") +
+         (t.invertiert ? QStringLiteral("1/x = ") : QStringLiteral("x = ")) +
          AusAnsi(ExponentialText(p.wert, format)) + QStringLiteral("  =  ") +
          AusAnsi(KomponentenText(p.wert, format)) +
          QStringLiteral("\nKlick: Wert in den ersten freien Speicher");
