@@ -759,7 +759,14 @@ Kurvenpunkt TOrtskurvenseite::GenauerPunkt(const Kurventreffer& t) {
 QString TOrtskurvenseite::Erklaerung(const Kurventreffer& t) {
   const Kurvenpunkt p = GenauerPunkt(t);
   QString text = QStringLiteral("f = ") + U(FrequenzText(t.f));
-  if (!p.gueltig) return text + QStringLiteral("\nkein Wert: ") + U(quelle_->Grund());
+  if (!p.gueltig) {
+    // A zero has no reciprocal; else the source says why.
+    const bool null = t.invertiert && quelle_ && quelle_->GenauerWert(t.f).gueltig;
+    return text + QStringLiteral("\nkein Wert: ") +
+           (null      ? QStringLiteral("0 hat keinen Kehrwert.")
+            : quelle_ ? U(quelle_->Grund())
+                      : QString());
+  }
   const int format = m_->ZahlenFormat();
   return text + QStringLiteral("\n") +
          (t.invertiert ? QStringLiteral("1/x = ") : QStringLiteral("x = ")) +
