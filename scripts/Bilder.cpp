@@ -8,6 +8,9 @@
 //                          each view, and the matrix page it fills
 //   bilder zeiger DIR      the phasor page: the formula field's example 11
 //                          and an example system, alone and as a chain
+//   bilder ortskurve DIR   the locus page: an RL series circuit as a line
+//                          beside its inverse circle, and a parallel
+//                          resonance circuit's frequency response
 //   bilder rechenweg DIR   the Rechenweg window: empty, for the singular
 //                          1 2 3 / 4 5 6 / 7 8 9, for a complex example
 //                          system, and that one's PDF export
@@ -43,6 +46,7 @@
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
+#include "app/Ortskurvenseite.h"
 #include "app/RechenwegFenster.h"
 #include "app/Schaltungsseite.h"
 #include "app/Zeigerdiagramm.h"
@@ -184,6 +188,37 @@ void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   bild("zeiger_stufe3_n5");
   seite->Kette_CheckBox->setChecked(true);
   bild("zeiger_stufe3_n5_kette");
+}
+
+void Ortskurvenbilder(TForm1& form1, const QString& ziel) {
+  Modell& m = form1.Zustand();
+  auto* notizbuch = E<QTabWidget>(form1, "TabbedNotebook");
+  auto bild = [&](const char* name) {
+    QApplication::processEvents();
+    form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, QLatin1String(name)));
+  };
+  m.Schaltung().SetzeNetzliste(QStringLiteral("R1 1 2 100\nL1 2 0 100m\n"));
+  aufgabe::Ortskurve e;
+  e.quelle = aufgabe::Ortskurve::Quelle::Schaltung;
+  e.knotenA = "1";
+  e.knotenB = "0";
+  e.von = "1";
+  e.bis = "1k";
+  e.inversion = aufgabe::Ortskurve::Inversion::Daneben;
+  m.SetzeOrtskurve(e);
+  notizbuch->setCurrentIndex(notizbuch->indexOf(form1.findChild<TOrtskurvenseite*>()));
+  bild("ortskurve_rl");
+
+  m.Schaltung().SetzeNetzliste(QStringLiteral("R1 1 0 1k\nL1 1 0 10m\nC1 1 0 1u\n"));
+  e.von = "100";
+  e.bis = "100k";
+  e.frequenzgang = true;
+  e.inversion = aufgabe::Ortskurve::Inversion::Aus;
+  m.SetzeOrtskurve(e);
+  bild("ortskurve_parallelschwingkreis");
+  e.frequenzgang = false;
+  m.SetzeOrtskurve(e);
+  bild("ortskurve_parallelschwingkreis_kreis");
 }
 
 // The palettes the accessibility tests set: a dark one, and yellow on black.
@@ -383,10 +418,12 @@ int main(int argc, char** argv) {
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
       std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
-      std::strcmp(art, "fokus") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
-      std::strcmp(art, "liste") != 0 && std::strcmp(art, "schaltung") != 0) {
+      std::strcmp(art, "ortskurve") != 0 && std::strcmp(art, "fokus") != 0 &&
+      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0 &&
+      std::strcmp(art, "schaltung") != 0) {
     std::fprintf(stderr,
-                 "bilder seiten|bildschirm|zeiger|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
+                 "bilder seiten|bildschirm|zeiger|schaltung|ortskurve|rechenweg|fokus DIR, bilder "
+                 "fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -404,6 +441,8 @@ int main(int argc, char** argv) {
     Zeigerbilder(form1, form2, ziel);
   else if (std::strcmp(art, "schaltung") == 0)
     Schaltungsbilder(form1, ziel);
+  else if (std::strcmp(art, "ortskurve") == 0)
+    Ortskurvenbilder(form1, ziel);
   else if (std::strcmp(art, "rechenweg") == 0)
     Rechenwegbilder(form1, ziel);
   else if (std::strcmp(art, "fokus") == 0)

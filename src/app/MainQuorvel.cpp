@@ -7,6 +7,7 @@
 #include "app/Anleitungsseite.h"
 #include "app/Dateien.h"
 #include "app/Matrixseite.h"
+#include "app/Ortskurvenseite.h"
 #include "app/Rechenseite.h"
 #include "app/Schaltungsseite.h"
 #include "app/Speicherleiste.h"
@@ -28,6 +29,11 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   // The circuit's system goes to the matrix page, where "=" solves it.
   connect(u.Schaltung_Seite, &TSchaltungsseite::MatrixUebernommen, this,
           [this] { ui_->TabbedNotebook->setCurrentWidget(ui_->Matrix_Seite); });
+  // The locus page follows the form's pages; it is built when first shown.
+  auto* ortskurve = new TOrtskurvenseite;
+  ortskurve->setObjectName(QStringLiteral("Ortskurven_Seite"));
+  u.TabbedNotebook->addTab(ortskurve, QStringLiteral("Ortskurve"));
+  ortskurve->SetzeModell(modell_);
   connect(u.Rechen_Seite, &TRechenseite::DimensionAnwendenVerlangt, u.Matrix_Seite,
           &TMatrixseite::WendeDimensionErneutAn);
   u.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));

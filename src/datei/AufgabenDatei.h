@@ -15,7 +15,8 @@ namespace aufgabe {
 
 // 2: the values behind pasted texts, and the exercise.
 // 3: the circuit (netlist, method) and the matrix's titles.
-constexpr int kDateiVersion = 3;
+// 4: the locus page's settings ("ortskurve").
+constexpr int kDateiVersion = 4;
 // No real task comes near this; a larger file is not read at all.
 constexpr std::size_t kMaxDateiGroesse = 1024 * 1024;
 // Characters per text; a cell reads at most 255, a comment is one line.

@@ -84,6 +84,9 @@ class Modell : public QObject {
   Schaltungsfeld& Schaltung() { return *schaltung_; }
   const Schaltungsfeld& Schaltung() const { return *schaltung_; }
   Beispielstand& Beispiele() { return beispiele_; }
+  // The locus page's settings, as its controls show them.
+  const aufgabe::Ortskurve& Ortskurve() const { return ortskurve_; }
+  void SetzeOrtskurve(const aufgabe::Ortskurve& k);
 
   // The circuit's system onto the matrix page: its dimension, every cell
   // (text, the value behind it, its derivation) and the titles; the shown
@@ -123,6 +126,7 @@ class Modell : public QObject {
  public:
  signals:
   void FormatGeaendert(int format);
+  void OrtskurveGeaendert();
   // Anything changed (for a file's "changed" state, a recovery copy).
   void Geaendert();
 
@@ -137,6 +141,7 @@ class Modell : public QObject {
   Winkeltabelle* winkel_;
   Schaltungsfeld* schaltung_;
   Beispielstand beispiele_;
+  aufgabe::Ortskurve ortskurve_;
   QString kopierText_ = QString(27, QLatin1Char(' '));
   std::optional<ZKZahl> kopierWert_;
 };

@@ -63,8 +63,7 @@ class ZeigerdiagrammTest : public ZiehFixture {
 
 TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
   QTabWidget* nb = TabbedNotebook(form1);
-  // Later pages come after it.
-  ASSERT_GE(nb->count(), 4);
+  ASSERT_GE(nb->count(), 4);  // the pages added since follow it
   EXPECT_EQ(nb->tabText(0), QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"));
   EXPECT_EQ(nb->tabText(1), QStringLiteral("KomplexeZahlen +  - * :"));
   EXPECT_EQ(nb->tabText(2), QStringLiteral("Bedienungsanleitung"));

@@ -38,6 +38,21 @@ Aufgabe VolleAufgabe() {
   a.verfahren = 1;
   a.zeilentitel[0] = "Masche 1";
   a.spaltentitel[1] = "I_M1";
+  // The locus page, every setting away from its default.
+  a.ortskurve = {Ortskurve::Quelle::Schaltung,
+                 "1/(K1+j*ω*K2)",
+                 true,
+                 "aus",
+                 "Masse",
+                 "0",
+                 "1 MHz",
+                 "10000",
+                 false,
+                 Ortskurve::Marken::Gewaehlt,
+                 "50; 1,5k",
+                 true,
+                 false,
+                 Ortskurve::Inversion::Statt};
   return a;
 }
 
@@ -67,7 +82,7 @@ TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
 TEST(AufgabenDatei, IsReadableJsonWithFormatAndVersion) {
   const std::string bytes = Schreibe(VolleAufgabe());
   EXPECT_NE(bytes.find("\"format\": \"quorvel\""), std::string::npos);
-  EXPECT_NE(bytes.find("\"version\": 3"), std::string::npos);
+  EXPECT_NE(bytes.find("\"version\": 4"), std::string::npos);
   // Umlauts as they are, not escaped.
   EXPECT_NE(bytes.find("größer"), std::string::npos);
   EXPECT_NE(bytes.find("\"uebung\": null"), std::string::npos);
@@ -118,13 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
         BoeseDatei{"other_json_cut_off", R"({"name": "x)", Lesefehler::KeinJson},
         BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
-        BoeseDatei{"newer_version", Ersetzt("\"version\": 3", "\"version\": 4"),
+        BoeseDatei{"newer_version", Ersetzt("\"version\": 4", "\"version\": 5"),
                    Lesefehler::NeuereVersion},
-        BoeseDatei{"version_text", Ersetzt("\"version\": 3", "\"version\": \"3\""),
+        BoeseDatei{"version_text", Ersetzt("\"version\": 4", "\"version\": \"4\""),
                    Lesefehler::Beschaedigt},
-        BoeseDatei{"version_fraction", Ersetzt("\"version\": 3", "\"version\": 0.5"),
-                   Lesefehler::Beschaedigt},
-        BoeseDatei{"missing_circuit", Ersetzt("\"schaltung\"", "\"schaltungX\""),
+        BoeseDatei{"version_fraction", Ersetzt("\"version\": 4", "\"version\": 0.5"),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"unknown_method", Ersetzt("\"maschen\"", "\"dreieck\""),
                    Lesefehler::Beschaedigt},
@@ -194,6 +207,8 @@ TEST(AufgabenDatei, DamageNamesTheKey) {
       // Row first, as the page names its cells.
       {Ersetzt("\"7,5*e^j30\"", "7"), "„Zelle( 20 , 21 )“ ist kein Text"},
       {Schreibe(VolleAufgabe()).substr(0, 300), "sie ist abgeschnitten, ihr Ende fehlt"},
+      {Ersetzt("\"inversion\": \"statt\"", "\"inversion\": \"quer\""),
+       "„inversion“ ist keiner der Werte „aus“, „daneben“, „statt“"},
   };
   for (const auto& f : faelle) {
     const Leseergebnis e = LiesAufgabe(f.bytes);
@@ -219,6 +234,7 @@ TEST(AufgabenDatei, AFirstVersionFileStillOpens) {
   EXPECT_EQ(e.aufgabe.speicher[0].k, "3+j4");
   EXPECT_EQ(e.aufgabe.speicher[0].wert, "");
   EXPECT_FALSE(e.aufgabe.uebung);
+  EXPECT_TRUE(e.aufgabe.ortskurve == Ortskurve{});
 }
 
 // The edges of strict UTF-8: the surrogates end at U+DFFF, and a sequence
