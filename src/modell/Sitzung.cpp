@@ -91,7 +91,9 @@ Sitzung::Sitzung(Modell& modell, const QString& verzeichnis, QObject* eltern)
   connect(&zeitgeber_, &QTimer::timeout, this, [this] { Schreibe(); });
   // Only the timer runs on a change: the copy is made once typing pauses.
   connect(&m_, &Modell::Geaendert, this, [this] {
-    if (aktiv_) zeitgeber_.start();
+    if (!aktiv_) return;
+    veraendert_ = true;
+    zeitgeber_.start();
   });
 }
 
@@ -170,7 +172,7 @@ void Sitzung::Verwirf() {
 
 void Sitzung::Uebernimm() {
   if (!sperre_) return;
-  aktiv_ = true;
+  aktiv_ = veraendert_ = true;
   seite_ = gefunden_.seite;
   pfad_ = gefunden_.pfad;
   zeitgeber_.start();
@@ -191,6 +193,8 @@ void Sitzung::SetzePfad(const QString& pfad) {
 bool Sitzung::Schreibe() {
   zeitgeber_.stop();
   if (!aktiv_) return false;
+  // A window nobody worked in leaves nothing to offer back.
+  if (!veraendert_) return true;
   Sitzungsstand stand{m_.Schnappschuss(), seite_, pfad_};
   QByteArray bytes;
   QString grund;

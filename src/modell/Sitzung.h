@@ -76,7 +76,7 @@ class Sitzung : public QObject {
   void SetzePfad(const QString& pfad);
 
   // Writes the copy now (a signal or logout ends the program); false when it
-  // could not be written.
+  // could not be written. Before the first change there is nothing to keep.
   bool Schreibe();
   // The user quit: the file and its lock go, nothing more is written.
   void Entferne();
@@ -101,6 +101,7 @@ class Sitzung : public QObject {
   QTimer zeitgeber_;
   bool aktiv_ = false;
   bool gemeldet_ = false;
+  bool veraendert_ = false;
   int seite_ = 0;
   QString pfad_;
   Sitzungsstand gefunden_;

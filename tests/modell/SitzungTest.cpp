@@ -43,6 +43,7 @@ TEST_F(SitzungTest, EachInstanceHasItsOwnFileAndAnAbandonedOneIsFoundOnce) {
   ASSERT_NE(erste->Datei(), zweite.Datei());
 
   m1.Formel().SetzeText(QStringLiteral("K1*2"));
+  m2.Formel().SetzeText(QStringLiteral("1"));
   erste->SetzeSeite(2);
   erste->SetzePfad(QStringLiteral("/tmp/a.quorvel"));
   ASSERT_TRUE(erste->Schreibe());
@@ -112,6 +113,10 @@ TEST_F(SitzungTest, AFailedWriteKeepsTheOldCopyAndIsReportedOnce) {
   Modell m;
   Sitzung s(m, dir_.path());
   ASSERT_EQ(s.Beanspruche(), Sitzung::Fund::Nichts);
+  // Nothing typed, nothing kept.
+  ASSERT_TRUE(s.Schreibe());
+  EXPECT_FALSE(QFile::exists(s.Datei()));
+  m.Formel().SetzeText(QStringLiteral("1"));
   ASSERT_TRUE(s.Schreibe());
   const QByteArray alt = Inhalt(s.Datei());
   QSignalSpy fehler(&s, &Sitzung::Schreibfehler);
