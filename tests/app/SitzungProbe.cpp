@@ -8,12 +8,14 @@
 //   klick NAME              click a button                  -> ok
 //   lies ORT C R            the model's text at a place     -> = TEXT
 //   status                  the status bar's message        -> = TEXT
+//   antworte KNOPF          answer the open question          -> ok
 //   schliesse               close the window as the user does -> ok
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -46,12 +48,22 @@ void Tippe(const QString& text) {
 QString Fuehre(const QString& zeile) {
   TForm1* f = Fenster();
   if (!f) return QStringLiteral("fehlt Fenster");
+  const QStringList w = zeile.split(QLatin1Char(' '));
+  if (w.value(0) == QLatin1String("antworte")) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return QStringLiteral("keine Frage");
+    for (QAbstractButton* b : box->buttons())
+      if (b->text().remove(QLatin1Char('&')) == w.value(1)) {
+        b->click();
+        return QStringLiteral("ok");
+      }
+    return QStringLiteral("fehlt ") + w.value(1);
+  }
   // Keys go to the focus widget, which only an active window has.
   if (!f->isActiveWindow()) {
     f->activateWindow();
     if (!QTest::qWaitForWindowActive(f)) return QStringLiteral("nicht aktiv");
   }
-  const QStringList w = zeile.split(QLatin1Char(' '));
   const QString befehl = w.value(0);
   // The text is everything after the fixed words.
   auto rest = [&](int ab) { return w.mid(ab).join(QLatin1Char(' ')); };
