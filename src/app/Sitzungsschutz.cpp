@@ -56,7 +56,7 @@ TSitzungsschutz::TSitzungsschutz(TForm1& fenster, const QString& verzeichnis)
   });
   connect(&sitzung_, &Sitzung::Schreibfehler, this, [this](const QString& grund) {
     f_.statusBar()->showMessage(
-        QStringLiteral("Die Sitzung konnte nicht gesichert werden (%1). Die letzte Sicherung "
+        QStringLiteral("Die Sitzung konnte nicht gesichert werden: %1 Die letzte Sicherung "
                        "bleibt erhalten.")
             .arg(grund));
   });

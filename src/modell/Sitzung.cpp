@@ -208,9 +208,9 @@ bool Sitzung::Schreibe() {
   const bool ok = datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                   datei.write(bytes) == bytes.size() && datei.commit();
   if (!ok) {
-    grund = datei.errorString();
     datei.cancelWriting();
-    Fehler(grund);
+    // QSaveFile names a full disk or a size limit "unknown error".
+    Fehler(QStringLiteral("Der Datenträger ist voll oder nicht beschreibbar."));
   }
   return ok;
 }
