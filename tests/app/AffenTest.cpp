@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QPointer>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -292,6 +293,8 @@ class Affe {
 TEST(Affentest, TheWindowSurvivesRandomInput) {
   gWeiter = qInstallMessageHandler(Meldung);
   QTemporaryDir heim;
+  // Settings of their own: the menu's „Liste leeren“ must not empty the user's list.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, heim.path());
   TForm1 form1;
   TForm2 form2;
   form1.SetzeBeispielfenster(&form2);
