@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "modell/Sitzung.h"
+#include "datei/Sitzungsdatei.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Sitzungsstand stand;

@@ -7,10 +7,9 @@
 // start finds it: a file whose lock no running instance holds is offered
 // back. A file another instance still holds is never touched.
 //
-// The file is JSON around a task file (datei/AufgabenDatei.h): the task,
-// the page that was shown and the name of the task file the work belongs
-// to. It is written through QSaveFile, so a full disk or a crash while
-// writing leaves the previous copy whole.
+// The file (datei/Sitzungsdatei.h) holds the task, the page that was shown
+// and the name of the task file the work belongs to. It is written through QSaveFile, so a full
+// disk or a crash while writing leaves the previous copy whole.
 #ifndef QUORVEL_MODELL_SITZUNG_H
 #define QUORVEL_MODELL_SITZUNG_H
 
@@ -22,25 +21,10 @@
 #include <string>
 #include <string_view>
 
-#include "datei/Aufgabe.h"
+#include "datei/Sitzungsdatei.h"
 
 class Modell;
 class QLockFile;
-
-struct Sitzungsstand {
-  aufgabe::Aufgabe aufgabe;
-  int seite = 0;  // the notebook page shown
-  QString pfad;   // the task file the work belongs to, empty if none
-};
-
-// A recovery copy is never near this size; a larger file counts as damaged.
-constexpr qsizetype kMaxSitzungsGroesse = 2 * 1024 * 1024;
-
-// False (with the German reason) when the bytes are no whole recovery copy
-// that could be put back into the model.
-bool LiesSitzung(std::string_view bytes, Sitzungsstand& stand, QString& grund);
-// False (with the German reason) when the task cannot be written.
-bool SchreibeSitzung(const Sitzungsstand& stand, QByteArray& bytes, QString& grund);
 
 class Sitzung : public QObject {
   Q_OBJECT
