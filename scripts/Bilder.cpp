@@ -6,6 +6,9 @@
 //                          (a real X server: QT_QPA_PLATFORM=xcb)
 //   bilder zeiger DIR      the phasor page: the formula field's example 11
 //                          and an example system, alone and as a chain
+//   bilder ortskurve DIR   the locus page: an RL series circuit as a line
+//                          beside its inverse circle, and a parallel
+//                          resonance circuit's frequency response
 //   bilder rechenweg DIR   the Rechenweg window: empty, for the singular
 //                          1 2 3 / 4 5 6 / 7 8 9, for a complex example
 //                          system, and that one's PDF export
@@ -40,6 +43,7 @@
 
 #include "app/Beispiel.h"
 #include "app/MainQuorvel.h"
+#include "app/Ortskurvenseite.h"
 #include "app/RechenwegFenster.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
@@ -55,7 +59,7 @@ W* E(QObject& fenster, const char* name) {
 }
 
 void Seite(TForm1& form1, int i) {
-  E<TTabbedNotebook>(form1, "TabbedNotebook")->SetPageIndex(i);
+  E<QTabWidget>(form1, "TabbedNotebook")->setCurrentIndex(i);
   QApplication::processEvents();
 }
 
@@ -155,6 +159,37 @@ void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   bild("zeiger_stufe3_n5_kette");
 }
 
+void Ortskurvenbilder(TForm1& form1, const QString& ziel) {
+  Modell& m = form1.Zustand();
+  auto* notizbuch = E<QTabWidget>(form1, "TabbedNotebook");
+  auto bild = [&](const char* name) {
+    QApplication::processEvents();
+    form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, QLatin1String(name)));
+  };
+  m.Schaltung().SetzeNetzliste(QStringLiteral("R1 1 2 100\nL1 2 0 100m\n"));
+  aufgabe::Ortskurve e;
+  e.quelle = aufgabe::Ortskurve::Quelle::Schaltung;
+  e.knotenA = "1";
+  e.knotenB = "0";
+  e.von = "1";
+  e.bis = "1k";
+  e.inversion = aufgabe::Ortskurve::Inversion::Daneben;
+  m.SetzeOrtskurve(e);
+  notizbuch->setCurrentIndex(notizbuch->indexOf(form1.findChild<TOrtskurvenseite*>()));
+  bild("ortskurve_rl");
+
+  m.Schaltung().SetzeNetzliste(QStringLiteral("R1 1 0 1k\nL1 1 0 10m\nC1 1 0 1u\n"));
+  e.von = "100";
+  e.bis = "100k";
+  e.frequenzgang = true;
+  e.inversion = aufgabe::Ortskurve::Inversion::Aus;
+  m.SetzeOrtskurve(e);
+  bild("ortskurve_parallelschwingkreis");
+  e.frequenzgang = false;
+  m.SetzeOrtskurve(e);
+  bild("ortskurve_parallelschwingkreis_kreis");
+}
+
 // The palettes the accessibility tests set: a dark one, and yellow on black.
 QPalette DunklePalette() {
   QPalette p;
@@ -241,7 +276,7 @@ const char* Rolle(QAccessible::Role r) {
 
 void Fokusfolge(TForm1& form1) {
   Seite(form1, 0);
-  E<TTabbedNotebook>(form1, "TabbedNotebook")->tabBar()->setFocus();
+  E<QTabWidget>(form1, "TabbedNotebook")->tabBar()->setFocus();
   QWidget* erstes = QApplication::focusWidget();
   for (int i = 0; i < 60; ++i) {
     QWidget* w = QApplication::focusWidget();
@@ -352,10 +387,11 @@ int main(int argc, char** argv) {
   const QString ziel = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(".");
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
       std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
-      std::strcmp(art, "fokus") != 0 && std::strcmp(art, "fokusfolge") != 0 &&
-      std::strcmp(art, "liste") != 0) {
-    std::fprintf(stderr,
-                 "bilder seiten|bildschirm|zeiger|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
+      std::strcmp(art, "ortskurve") != 0 && std::strcmp(art, "fokus") != 0 &&
+      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0) {
+    std::fprintf(
+        stderr,
+        "bilder seiten|bildschirm|zeiger|ortskurve|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -371,6 +407,8 @@ int main(int argc, char** argv) {
     Bildschirmfotos(form1, ziel);
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
+  else if (std::strcmp(art, "ortskurve") == 0)
+    Ortskurvenbilder(form1, ziel);
   else if (std::strcmp(art, "rechenweg") == 0)
     Rechenwegbilder(form1, ziel);
   else if (std::strcmp(art, "fokus") == 0)

@@ -30,10 +30,10 @@ void TAnleitungsseite::HaengeAnleitungAn() {
   QString text = QString::fromUtf8(datei.readAll());
   // The resource ends with a line break; it adds no empty line.
   if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-  TMemo* memo = ui_->Bedinungsanleitung_Memo;
+  QPlainTextEdit* memo = ui_->Bedinungsanleitung_Memo;
   // In one insertion: the memo then lays out only the lines it shows, where
   // one insertion per line lays out each line as it comes.
-  memo->LinesAdd(text);
+  memo->appendPlainText(text);
   // The manual's tables put a tab between their columns.
   memo->setTabStopDistance(190);
   memo->moveCursor(QTextCursor::Start);

@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextBlock>
 #include <algorithm>
 
 #include "forms/Steuerelemente.h"
@@ -24,18 +25,22 @@ TForm2::TForm2() : ui_(std::make_unique<Ui::Beispielfenster>()) {
 TForm2::~TForm2() = default;
 
 QStringList TForm2::Zeilen() const {
-  return ui_->Beispiel_Memo->Lines();
+  const QTextDocument* text = ui_->Beispiel_Memo->document();
+  QStringList zeilen;
+  if (text->isEmpty()) return zeilen;
+  for (QTextBlock b = text->begin(); b.isValid(); b = b.next()) zeilen << b.text();
+  return zeilen;
 }
 
 void TForm2::ZeigeBeispiel(const QString& titel, const QStringList& zeilen) {
   setWindowTitle(titel);
-  TMemo* memo = ui_->Beispiel_Memo;
-  memo->LinesClear();
-  for (const QString& z : zeilen) memo->LinesAdd(z);
+  QPlainTextEdit* memo = ui_->Beispiel_Memo;
+  memo->clear();
+  for (const QString& z : zeilen) memo->appendPlainText(z);
 }
 
 void TForm2::HaengeAn(const QStringList& zeilen) {
-  for (const QString& z : zeilen) ui_->Beispiel_Memo->LinesAdd(z);
+  for (const QString& z : zeilen) ui_->Beispiel_Memo->appendPlainText(z);
 }
 
 void TForm2::ZeigeNeben(const QWidget* hauptfenster) {

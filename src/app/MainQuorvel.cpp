@@ -7,6 +7,7 @@
 #include "app/Anleitungsseite.h"
 #include "app/Dateien.h"
 #include "app/Matrixseite.h"
+#include "app/Ortskurvenseite.h"
 #include "app/Rechenseite.h"
 #include "app/Speicherleiste.h"
 #include "app/Zeigerdiagramm.h"
@@ -23,6 +24,11 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   u.Rechen_Seite->SetzeModell(modell_);
   u.Matrix_Seite->SetzeModell(modell_);
   u.Zeiger_Seite->SetzeModell(modell_);
+  // The locus page follows the form's pages; it is built when first shown.
+  auto* ortskurve = new TOrtskurvenseite;
+  ortskurve->setObjectName(QStringLiteral("Ortskurven_Seite"));
+  u.TabbedNotebook->addTab(ortskurve, QStringLiteral("Ortskurve"));
+  ortskurve->SetzeModell(modell_);
   connect(u.Rechen_Seite, &TRechenseite::DimensionAnwendenVerlangt, u.Matrix_Seite,
           &TMatrixseite::WendeDimensionErneutAn);
   u.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));
@@ -67,7 +73,7 @@ void TForm1::FormKeyPress() {
 }
 
 void TForm1::ZeigeAnleitung() {
-  ui_->TabbedNotebook->SetPageIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
+  ui_->TabbedNotebook->setCurrentIndex(ui_->TabbedNotebook->indexOf(ui_->Anleitung_Seite));
   show();
   raise();
   activateWindow();

@@ -13,6 +13,7 @@
 #include "app/Ziehen.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
+#include "forms/Eingabepruefer.h"
 #include "modell/Modell.h"
 #include "modell/Text.h"
 #include "ui_Matrixseite.h"
@@ -85,26 +86,25 @@ void TMatrixseite::Baue() {
 
 void TMatrixseite::Verbinde() {
   Ui::Matrixseite& u = *ui_;
-  u.AnzahlMatrix_Edit->OnKeyPress = [this](QChar& k) { AnzahlMatrix_EditKeyPress(k); };
-  u.AnzahlMatrix_Edit->OnChange = [this] { AnzahlMatrix_EditChange(); };
-  u.AnzahlMatrix_UpDown->OnClick = [this](bool auf) { AnzahlMatrix_UpDownClick(auf); };
-  u.Berechnen_BitBtn->OnClick = [this] { Berechnen_BitBtnClick(); };
-  u.Clear_Tabelle_Button->OnClick = [this] { Clear_Tabelle_ButtonClick(); };
-  u.BeispielAufgaben_BitBtn->OnClick = [this] { BeispielAufgaben_BitBtnClick(); };
-  u.MatrixTab_StringGrid->OnSetEditText = [this](int c, int r, const QString& t) {
-    MatrixTab_StringGridSetEditText(c, r, t);
-  };
-  u.KxWerte_StringGrid->OnKeyDown = [this](int& k) { KxWerte_StringGridKeyDown(k); };
-  u.KxWerte_StringGrid->OnKeyPress = [this](QChar& k) { KxWerte_StringGridKeyPress(k); };
-  u.Rechenweg_BitBtn->OnClick = [this] { Rechenweg_BitBtnClick(); };
-  u.Pruefen_BitBtn->OnClick = [this] { Pruefen_BitBtnClick(); };
-  u.LoesungZeigen_BitBtn->OnClick = [this] { LoesungZeigen_BitBtnClick(); };
+  TGanzzahlpruefer::Setze(u.AnzahlMatrix_Edit);
+  connect(u.AnzahlMatrix_Edit, &TEdit::geaendert, this, &TMatrixseite::AnzahlMatrix_EditChange);
+  connect(u.AnzahlMatrix_UpDown, &TUpDown::geklickt, this, &TMatrixseite::AnzahlMatrix_UpDownClick);
+  for (const auto& [knopf, handler] :
+       {std::pair{u.Berechnen_BitBtn, &TMatrixseite::Berechnen_BitBtnClick},
+        {u.Clear_Tabelle_Button, &TMatrixseite::Clear_Tabelle_ButtonClick},
+        {u.BeispielAufgaben_BitBtn, &TMatrixseite::BeispielAufgaben_BitBtnClick},
+        {u.Rechenweg_BitBtn, &TMatrixseite::Rechenweg_BitBtnClick},
+        {u.Pruefen_BitBtn, &TMatrixseite::Pruefen_BitBtnClick},
+        {u.LoesungZeigen_BitBtn, &TMatrixseite::LoesungZeigen_BitBtnClick}})
+    connect(knopf, &TButton::geklickt, this, handler);
+  connect(u.KxWerte_StringGrid, &TStringGrid::tasteGedrueckt, this,
+          &TMatrixseite::KxWerte_StringGridKeyDown);
+  connect(u.KxWerte_StringGrid, &TStringGrid::zeichenGetippt, this,
+          &TMatrixseite::KxWerte_StringGridKeyPress);
   connect(u.Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
 
   VerbindeZiehen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
   VerbindeZiehen(*m_, u.KxWerte_StringGrid, Ort::Ergebnis);
-  VerbindeBlockkopie(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
-  VerbindeBlockkopie(*m_, u.KxWerte_StringGrid, Ort::Ergebnis);
   VerbindeBlockeinfuegen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
 
   // The results are announced where they appear, also when the focus
@@ -164,10 +164,6 @@ void TMatrixseite::ZeigeDimension() {
   const QString text = QString::number(m_->System().Dimension());
   if (ui_->AnzahlMatrix_Edit->text() != text) ui_->AnzahlMatrix_Edit->setText(text);
   ui_->AnzahlMatrix_UpDown->SetPosition(m_->System().Dimension());
-}
-
-void TMatrixseite::AnzahlMatrix_EditKeyPress(QChar& Key) {
-  if (!(Key >= QLatin1Char('0') && Key <= QLatin1Char('9')) && Key != QChar(8)) Key = QChar(0);
 }
 
 void TMatrixseite::AnzahlMatrix_EditChange() {
@@ -242,13 +238,6 @@ void TMatrixseite::Clear_Tabelle_ButtonClick() {
                                QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
     return;
   m_->System().LeereTabelle();
-}
-
-// Runs after every change in a cell's editor, whatever key made it (typing,
-// Backspace, Delete, paste, undo): the system has dropped the shown
-// solution already. The first point typed becomes a comma.
-void TMatrixseite::MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString&) {
-  ui_->MatrixTab_StringGrid->ErsterPunktZuKomma(ACol, ARow);
 }
 
 void TMatrixseite::KxWerte_StringGridKeyDown(int& Key) {

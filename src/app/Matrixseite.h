@@ -46,12 +46,10 @@ class TMatrixseite : public QWidget, public Modellansicht {
   void showEvent(QShowEvent* e) override;
 
  private slots:
-  void AnzahlMatrix_EditKeyPress(QChar& Key);
   void AnzahlMatrix_EditChange();
   void AnzahlMatrix_UpDownClick(bool aufwaerts);
   void Berechnen_BitBtnClick();
   void Clear_Tabelle_ButtonClick();
-  void MatrixTab_StringGridSetEditText(int ACol, int ARow, const QString& Value);
   void KxWerte_StringGridKeyDown(int& Key);
   void KxWerte_StringGridKeyPress(QChar& Key);
   void BeispielAufgaben_BitBtnClick();

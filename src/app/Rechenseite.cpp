@@ -57,36 +57,40 @@ TRechenseite::Rechner TRechenseite::RechnerFuer(Blindrechner::Art art) const {
 void TRechenseite::VerbindeModell() {
   Modell& m = *m_;
   Ui::Rechenseite& u = *ui_;
-  u.ExpotentialForm_GroupBox2->OnClick = [this] { emit DimensionAnwendenVerlangt(); };
+  connect(u.ExpotentialForm_GroupBox2->Ereignisse(), &TSteuerungsereignisse::geklickt, this,
+          &TRechenseite::DimensionAnwendenVerlangt);
 
-  // Reactance calculators.
-  u.istGleichXL_Button->OnClick = [this] { istGleichXL_ButtonClick(); };
-  u.istGleichXC_Button->OnClick = [this] { istGleichXC_ButtonClick(); };
+  // Reactance calculators. Enter in an edit computes as the "=" does.
+  connect(u.istGleichXL_Button, &TButton::geklickt, this, &TRechenseite::istGleichXL_ButtonClick);
+  connect(u.istGleichXC_Button, &TButton::geklickt, this, &TRechenseite::istGleichXC_ButtonClick);
   for (TRadioButton* b : {u.L_RadioButton, u.fL_RadioButton, u.XL_RadioButton})
-    b->OnClick = [this, b] { C_f_XL_RadioButtonClick(b); };
+    connect(b, &TRadioButton::gewaehlt, this, [this, b] { C_f_XL_RadioButtonClick(b); });
   for (TRadioButton* b : {u.C_RadioButton, u.fC_RadioButton, u.XC_RadioButton})
-    b->OnClick = [this, b] { C_f_XC_RadioButtonClick(b); };
+    connect(b, &TRadioButton::gewaehlt, this, [this, b] { C_f_XC_RadioButtonClick(b); });
   for (TEdit* e : {u.L_Edit, u.fL_Edit, u.XL_Edit})
-    e->OnKeyPress = [this, e](QChar& k) { L_fL_XL_EditKeyPress(e, k); };
+    connect(e, &QLineEdit::returnPressed, u.istGleichXL_Button, &QPushButton::click);
   for (TEdit* e : {u.C_Edit, u.fC_Edit, u.XC_Edit})
-    e->OnKeyPress = [this, e](QChar& k) { C_fc_Xc_EditKeyPress(e, k); };
+    connect(e, &QLineEdit::returnPressed, u.istGleichXC_Button, &QPushButton::click);
   VerbindeRechner(RechnerFuer(Blindrechner::Art::Induktiv));
   VerbindeRechner(RechnerFuer(Blindrechner::Art::Kapazitiv));
 
   // Formula field.
-  u.ist_gleich_Button->OnClick = [this] { ist_gleich_ButtonClick(); };
-  u.ZK_Rechenfeld_Edit->OnKeyPress = [this](QChar& k) { ZK_Rechenfeld_EditKeyPress(k); };
-  u.Beispiel_BitBtn->OnClick = [this] { Beispiel_BitBtnClick(); };
-  u.Loesche_Rechenfeld_Button->OnClick = [this] { Loesche_Rechenfeld_ButtonClick(); };
+  connect(u.ist_gleich_Button, &TButton::geklickt, this, &TRechenseite::ist_gleich_ButtonClick);
+  connect(u.ZK_Rechenfeld_Edit, &QLineEdit::returnPressed, this,
+          &TRechenseite::ist_gleich_ButtonClick);
+  connect(u.Beispiel_BitBtn, &TButton::geklickt, this, &TRechenseite::Beispiel_BitBtnClick);
+  connect(u.Loesche_Rechenfeld_Button, &TButton::geklickt, this,
+          &TRechenseite::Loesche_Rechenfeld_ButtonClick);
   connect(u.ZK_Rechenfeld_Edit, &QLineEdit::textChanged, this,
           [this](const QString& text) { m_->Formel().SetzeText(text); });
   // A paste of a copied result keeps its value behind the pasted text.
-  u.ZK_Rechenfeld_Edit->OnEingefuegt = [this](int stelle, int ersetzt, int laenge) {
-    std::optional<ZKZahl> wert = WertInZwischenablage();
-    const QString eingefuegt = ui_->ZK_Rechenfeld_Edit->text().mid(stelle, laenge);
-    if (!GleicherZahlText(eingefuegt, QApplication::clipboard()->text())) wert.reset();
-    m_->Formel().Eingefuegt(stelle, ersetzt, laenge, wert);
-  };
+  connect(u.ZK_Rechenfeld_Edit, &TEdit::eingefuegt, this,
+          [this](int stelle, int ersetzt, int laenge) {
+            std::optional<ZKZahl> wert = WertInZwischenablage();
+            const QString eingefuegt = ui_->ZK_Rechenfeld_Edit->text().mid(stelle, laenge);
+            if (!GleicherZahlText(eingefuegt, QApplication::clipboard()->text())) wert.reset();
+            m_->Formel().Eingefuegt(stelle, ersetzt, laenge, wert);
+          });
   connect(&m.Formel(), &Formelfeld::TextGeaendert, this, [this] { ZeigeFormel(); });
   connect(&m.Formel(), &Formelfeld::ErgebnisGeaendert, this,
           [this] { ui_->ZK_Rechenfeld_Label->setText(m_->Formel().Ergebnis()); });
@@ -97,9 +101,6 @@ void TRechenseite::VerbindeModell() {
   // "Winkel DEG" and "Winkel GRA" need a little more than the design's 90.
   w->SetColWidths(0, 95);
   w->SetColWidths(1, 125);
-  w->OnSetEditText = [this](int c, int r, const QString& t) {
-    Winkel_StringGridSetEditText(c, r, t);
-  };
   w->SetSpaltenTitel(1, QStringLiteral("Wert"));
   const char* const kWinkel[] = {"Winkel in Grad", "Winkel im Bogenmaß", "Sinus",        "Kosinus",
                                  "Tangens",        "Kotangens",          "Winkel in Gon"};
@@ -145,7 +146,7 @@ void TRechenseite::ZeigeRechner(const Rechner& r) {
   for (std::size_t i = 0; i < 3; ++i) {
     TEdit* e = r.edits[i];
     const QString text = r.modell->Text(static_cast<Feld>(i));
-    if (e->text() != text) e->setText(text);
+    if (e->text() != text) e->SetzeTextUeberGrenze(text);
     const bool ergebnis = i == gesucht;
     if (e->isReadOnly() != ergebnis) {
       e->setReadOnly(ergebnis);
@@ -192,39 +193,10 @@ void TRechenseite::C_f_XC_RadioButtonClick(QObject* Sender) {
   WaehleGesucht(RechnerFuer(Blindrechner::Art::Kapazitiv), Sender);
 }
 
-namespace {
-
-// Point becomes comma; Enter computes as the calculator's "=" does.
-void Tastenfilter(QPushButton* istGleich, QChar& key) {
-  if (key == QLatin1Char('.'))
-    key = QLatin1Char(',');
-  else if (key == QChar(13))
-    istGleich->click();
-}
-
-}  // namespace
-
-void TRechenseite::L_fL_XL_EditKeyPress(QObject* /*Sender*/, QChar& Key) {
-  Tastenfilter(ui_->istGleichXL_Button, Key);
-}
-
-void TRechenseite::C_fc_Xc_EditKeyPress(QObject* /*Sender*/, QChar& Key) {
-  Tastenfilter(ui_->istGleichXC_Button, Key);
-}
-
 // The edit keeps the text as typed; the label gets the result or the error
 // text, so the user can correct the formula.
 void TRechenseite::ist_gleich_ButtonClick() {
   m_->Formel().Berechne();
-}
-
-void TRechenseite::ZK_Rechenfeld_EditKeyPress(QChar& Key) {
-  // The German decimal separator in the edit; the evaluation turns it back.
-  if (Key == QLatin1Char('.')) {
-    Key = QLatin1Char(',');
-    return;
-  }
-  if (Key == QChar(13)) ist_gleich_ButtonClick();
 }
 
 void TRechenseite::Beispiel_BitBtnClick() {
@@ -259,11 +231,4 @@ void TRechenseite::Loesche_Rechenfeld_ButtonClick() {
 void TRechenseite::ZeigeFormel() {
   const QString text = m_->Formel().Text();
   if (ui_->ZK_Rechenfeld_Edit->text() != text) ui_->ZK_Rechenfeld_Edit->SetzeTextUeberGrenze(text);
-}
-
-// The calculator reads a decimal comma only; typing simply goes on, the
-// first point becoming a comma (the model has read the row already and
-// reads it again).
-void TRechenseite::Winkel_StringGridSetEditText(int /*ACol*/, int ARow, const QString& /*Value*/) {
-  ui_->Winkel_StringGrid->ErsterPunktZuKomma(1, ARow);
 }

@@ -34,13 +34,9 @@ class TRechenseite : public QWidget, public Modellansicht {
   void istGleichXC_ButtonClick();
   void C_f_XL_RadioButtonClick(QObject* Sender);
   void C_f_XC_RadioButtonClick(QObject* Sender);
-  void L_fL_XL_EditKeyPress(QObject* Sender, QChar& Key);
-  void C_fc_Xc_EditKeyPress(QObject* Sender, QChar& Key);
   void ist_gleich_ButtonClick();
-  void ZK_Rechenfeld_EditKeyPress(QChar& Key);
   void Beispiel_BitBtnClick();
   void Loesche_Rechenfeld_ButtonClick();
-  void Winkel_StringGridSetEditText(int ACol, int ARow, const QString& Value);
 
  private:
   void VerbindeModell() override;

@@ -35,52 +35,36 @@ void TSpeicherleiste::VerbindeModell() {
   k->SetSpaltenTitel(1, QStringLiteral("Komplexe Zahl"));
   g->SetSpaltenTitel(1, QStringLiteral("Gn = 1/Kn"));
 
+  // Every press, of any button, first; the double click reads it to know
+  // whether a row title was hit.
+  connect(k->Ereignisse(), &TSteuerungsereignisse::mausGedrueckt, this,
+          [this, k](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) {
+            k->MouseToCell(p.x(), p.y(), klickSpalte_, klickZeile_);
+          });
   VerbindeZiehen(m, k, Ort::K);
   VerbindeZiehen(m, g, Ort::G);
   VerbindeZiehen(m, u.Wandel_KE_EK_Edit, Ort::Wandeln);
-  VerbindeBlockkopie(m, k, Ort::K);
   VerbindeBlockeinfuegen(m, k, Ort::K);
   VerbindeBlockeinfuegen(m, g, Ort::G);
-  // Every press, of any button, first; the double click reads it to know
-  // whether a row title was hit.
-  k->OnMouseDown = [this, k, ziehen = k->OnMouseDown](Qt::MouseButton b, Qt::KeyboardModifiers s,
-                                                      int x, int y) {
-    k->MouseToCell(x, y, klickSpalte_, klickZeile_);
-    ziehen(b, s, x, y);
-  };
-  k->OnSetEditText = [this](int c, int r, const QString& t) {
-    Variablen_StringGridSetEditText(c, r, t);
-  };
-  g->OnSetEditText = [this](int c, int r, const QString& t) {
-    G_Variablen_StringGridSetEditText(c, r, t);
-  };
-  k->OnDblClick = [this] { Variablen_StringGridDblClick(); };
-  k->OnTopLeftChanged = [this] { Variablen_StringGridTopLeftChanged(); };
-  g->OnTopLeftChanged = [this] { G_Variablen_StringGridTopLeftChanged(); };
-  u.ClearVarSpeicher_Button->OnClick = [this] { ClearVarSpeicher_ButtonClick(); };
+  connect(k->Ereignisse(), &TSteuerungsereignisse::doppelgeklickt, this,
+          &TSpeicherleiste::Variablen_StringGridDblClick);
+  connect(k, &TStringGrid::obenLinksGeaendert, this,
+          &TSpeicherleiste::Variablen_StringGridTopLeftChanged);
+  connect(g, &TStringGrid::obenLinksGeaendert, this,
+          &TSpeicherleiste::G_Variablen_StringGridTopLeftChanged);
+  connect(u.ClearVarSpeicher_Button, &TButton::geklickt, this,
+          &TSpeicherleiste::ClearVarSpeicher_ButtonClick);
 
-  u.Wandeln_EK_KE_Button->OnClick = [this] { Wandeln_EK_KE_ButtonClick(); };
-  u.Kehrwert_Button->OnClick = [this] { Kehrwert_ButtonClick(); };
-  u.Wandel_KE_EK_Edit->OnKeyPress = [this](QChar& taste) { Wandel_KE_EK_EditKeyPress(taste); };
+  connect(u.Wandeln_EK_KE_Button, &TButton::geklickt, this,
+          &TSpeicherleiste::Wandeln_EK_KE_ButtonClick);
+  connect(u.Kehrwert_Button, &TButton::geklickt, this, &TSpeicherleiste::Kehrwert_ButtonClick);
   connect(u.Wandel_KE_EK_Edit, &QLineEdit::textChanged, this,
           [this](const QString& text) { m_->Wandeln().SetzeText(text); });
   connect(&m.Wandeln(), &Wandelfeld::Geaendert, this, [this] { ZeigeWandeln(); });
 
-  u.General_RadioButton->OnClick = [this] { ZahlenFormat_RadioButtonClick(); };
-  u.Exponent_RadioButton->OnClick = [this] { ZahlenFormat_RadioButtonClick(); };
+  for (TRadioButton* b : {u.General_RadioButton, u.Exponent_RadioButton})
+    connect(b, &TRadioButton::gewaehlt, this, &TSpeicherleiste::ZahlenFormat_RadioButtonClick);
   connect(&m, &Modell::FormatGeaendert, this, [this] { ZeigeFormat(); });
-}
-
-// The first point typed becomes a comma at once; the memory has read the
-// row already, and reads it again with the comma.
-void TSpeicherleiste::Variablen_StringGridSetEditText(int ACol, int ARow, const QString&) {
-  if (ACol != 1 || ARow < 1 || ARow > Variablenspeicher::kZeilen) return;
-  ui_->Variablen_StringGrid->ErsterPunktZuKomma(1, ARow);
-}
-
-void TSpeicherleiste::G_Variablen_StringGridSetEditText(int, int ARow, const QString&) {
-  if (ARow < 1 || ARow > Variablenspeicher::kZeilen) return;
-  ui_->G_Variablen_StringGrid->ErsterPunktZuKomma(1, ARow);
 }
 
 void TSpeicherleiste::Variablen_StringGridDblClick() {
@@ -129,12 +113,6 @@ void TSpeicherleiste::Kehrwert_ButtonClick() {
     return;
   }
   ui_->Wandel_KE_EK_Edit->setCursorPosition(0);
-}
-
-// Enter presses no button here: the edit is a scratch field, and a number
-// dropped into it should not change before the user chooses what to do.
-void TSpeicherleiste::Wandel_KE_EK_EditKeyPress(QChar& Key) {
-  if (Key == QLatin1Char('.')) Key = QLatin1Char(',');
 }
 
 void TSpeicherleiste::ZahlenFormat_RadioButtonClick() {

@@ -28,15 +28,12 @@ class TSpeicherleiste : public TGroupBox, public Modellansicht {
   QPoint KlickZelle() const { return {klickSpalte_, klickZeile_}; }
 
  private slots:
-  void Variablen_StringGridSetEditText(int ACol, int ARow, const QString& Value);
-  void G_Variablen_StringGridSetEditText(int ACol, int ARow, const QString& Value);
   void Variablen_StringGridDblClick();
   void Variablen_StringGridTopLeftChanged();
   void G_Variablen_StringGridTopLeftChanged();
   void ClearVarSpeicher_ButtonClick();
   void Wandeln_EK_KE_ButtonClick();
   void Kehrwert_ButtonClick();
-  void Wandel_KE_EK_EditKeyPress(QChar& Key);
   void ZahlenFormat_RadioButtonClick();
 
  private:

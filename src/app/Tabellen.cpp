@@ -173,24 +173,16 @@ bool FuegeSpeicherBlockEin(Modell& m, TStringGrid* g, Ort ort, const QString& te
 
 }  // namespace
 
-void VerbindeBlockkopie(const Modell& m, TStringGrid* g, Ort ort) {
-  // Several result rows can be chosen for copying, as in the coefficient grid.
-  if (ort == Ort::Ergebnis) g->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  auto block = ort == Ort::Ergebnis ? &ErgebnisZeilen : &Block;
-  g->OnKopieren = [&m, g, block, einzeln = g->OnKopieren](int c, int r) {
-    const auto zellen = Auswahl(g);
-    if (zellen.size() > 1)
-      KopiereInZwischenablage(block(m, g, zellen));
-    else if (einzeln)
-      einzeln(c, r);
-  };
+KopierBlock Auswahlblock(const Modell& m, const TStringGrid* g, Ort ort) {
+  const auto zellen = Auswahl(g);
+  if (zellen.size() < 2) return {};
+  return ort == Ort::Ergebnis ? ErgebnisZeilen(m, g, zellen) : Block(m, g, zellen);
 }
 
 void VerbindeBlockeinfuegen(Modell& m, TStringGrid* g, Ort ort) {
-  if (ort == Ort::Matrix)
-    g->OnBlockEinfuegen = [&m, g](const QString& text) { return FuegeMatrixBlockEin(m, g, text); };
-  else
-    g->OnBlockEinfuegen = [&m, g, ort](const QString& text) {
-      return FuegeSpeicherBlockEin(m, g, ort, text);
-    };
+  QObject::connect(g, &TStringGrid::blockEinfuegen, g,
+                   [&m, g, ort](const QString& text, bool& genommen) {
+                     genommen = ort == Ort::Matrix ? FuegeMatrixBlockEin(m, g, text)
+                                                   : FuegeSpeicherBlockEin(m, g, ort, text);
+                   });
 }

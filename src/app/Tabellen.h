@@ -7,14 +7,15 @@
 #ifndef QUORVEL_APP_TABELLEN_H
 #define QUORVEL_APP_TABELLEN_H
 
+#include "app/Zwischenablage.h"
 #include "modell/Modell.h"
 
 class TStringGrid;
 
-// Several selected cells copied as lines of tab-separated cells (the result
-// grid: the rows they touch, with the unknown's name); one as before. After
-// the grid's single-cell copy is wired (VerbindeZiehen).
-void VerbindeBlockkopie(const Modell& m, TStringGrid* g, Ort ort);
+// Several selected cells as lines of tab-separated cells (the result grid:
+// the rows they touch, with the unknown's name); empty when fewer than two
+// cells are selected (Ctrl+C then copies the current cell, Ziehen.h).
+KopierBlock Auswahlblock(const Modell& m, const TStringGrid* g, Ort ort);
 // A block pasted from the current cell as if typed there: into the matrix
 // (the dimension grows if the block needs it) or the memory.
 void VerbindeBlockeinfuegen(Modell& m, TStringGrid* g, Ort ort);

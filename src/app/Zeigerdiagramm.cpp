@@ -443,8 +443,10 @@ bool TZeigerFlaeche::event(QEvent* e) {
 
 TZeigerdiagramm::TZeigerdiagramm(QWidget* eltern) : QWidget(eltern) {
   setFont(DiagrammSchrift());
-  OnDragOver = [](QWidget* quelle, int, int, bool& annehmen) { annehmen = NimmtAuf(quelle); };
-  OnDragDrop = [this](QWidget* quelle, int, int) { Ablegen(quelle); };
+  connect(Ereignisse(), &TSteuerungsereignisse::ziehenUeber, this,
+          [](QWidget* quelle, QPoint, bool& annehmen) { annehmen = NimmtAuf(quelle); });
+  connect(Ereignisse(), &TSteuerungsereignisse::abgelegt, this,
+          [this](QWidget* quelle, QPoint) { Ablegen(quelle); });
 }
 
 void TZeigerdiagramm::VerbindeModell() {

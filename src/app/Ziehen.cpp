@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <array>
 
+#include "app/Tabellen.h"
 #include "app/Zwischenablage.h"
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
@@ -166,26 +167,35 @@ QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
   return menue;
 }
 
-void VerbindeKopieren(const Modell& m, QWidget* w) {
+void VerbindeKopieren(const Modell& m, QWidget* w, Ort ort) {
   if (auto* g = qobject_cast<TStringGrid*>(w)) {
-    g->OnKopieren = [&m, g](int c, int r) {
-      KopiereInZwischenablage(GetragenerText(g, c, r), GetragenerWert(m, g, c, r));
-    };
+    // Several result rows can be chosen for copying, as in the coefficient grid.
+    if (ort == Ort::Ergebnis) g->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QObject::connect(g, &TStringGrid::kopieren, g, [&m, g, ort](int c, int r) {
+      // Several selected cells go as a block, one as what a drag carries.
+      const KopierBlock block = Auswahlblock(m, g, ort);
+      if (!block.empty())
+        KopiereInZwischenablage(block);
+      else
+        KopiereInZwischenablage(GetragenerText(g, c, r), GetragenerWert(m, g, c, r));
+    });
     // The key menu only: a right click on a grid is a drag.
-    g->TastenMenue = KopierMenue(g, [g] { g->OnKopieren(g->Col(), g->Row()); });
+    g->TastenMenue = KopierMenue(g, [g] { emit g->kopieren(g->Col(), g->Row()); });
   } else if (auto* l = qobject_cast<TLabel*>(w)) {
-    l->OnKopieren = [&m, l] { KopiereInZwischenablage(GetragenerText(l), GetragenerWert(m, l)); };
-    l->PopupMenu = l->TastenMenue = KopierMenue(l, l->OnKopieren);
+    QObject::connect(l, &TLabel::kopieren, l,
+                     [&m, l] { KopiereInZwischenablage(GetragenerText(l), GetragenerWert(m, l)); });
+    l->PopupMenu = l->TastenMenue = KopierMenue(l, [l] { emit l->kopieren(); });
   } else if (auto* e = qobject_cast<TEdit*>(w)) {
     // A selection is copied as usual; without one, what a drag carries.
-    e->OnKopieren = [&m, e] { KopiereInZwischenablage(GetragenerText(e), GetragenerWert(m, e)); };
+    QObject::connect(e, &TEdit::kopieren, e,
+                     [&m, e] { KopiereInZwischenablage(GetragenerText(e), GetragenerWert(m, e)); });
   }
 }
 
 // Ctrl+V of a copied result keeps its value where the cell now shows its
 // text whole (a paste into an edited text makes another text).
 void VerbindeWerte(Modell& m, TStringGrid* g, Ort ort) {
-  g->OnEingefuegt = [&m, g, ort](int c, int r) {
+  QObject::connect(g, &TStringGrid::eingefuegt, g, [&m, g, ort](int c, int r) {
     const std::optional<ZKZahl> wert = WertInZwischenablage();
     const QString text = g->Cells(c, r);
     if (!wert || !GleicherZahlText(text, QApplication::clipboard()->text())) return;
@@ -195,7 +205,7 @@ void VerbindeWerte(Modell& m, TStringGrid* g, Ort ort) {
       // The row was read from the text as it was typed in; now from the value.
       m.Speicher().Setze(ort == Ort::K ? aufgabe::Seite::K : aufgabe::Seite::G, r, text, wert);
     }
-  };
+  });
 }
 
 }  // namespace
@@ -244,16 +254,21 @@ bool NimmtAn(const Modell& m, Ort ziel, const QWidget* quelle) {
 void VerbindeZiehen(Modell& m, TSteuerung* s, Ort ort) {
   QWidget* w = s->Widget();
   SetzeOrt(w, ort);
+  TSteuerungsereignisse* e = s->Ereignisse();
   if (kQuellRegeln[I(ort)].quelle) {
-    s->OnMouseDown = [&m, w, ort](Qt::MouseButton b, Qt::KeyboardModifiers, int x, int y) {
-      Beginne(m, w, ort, b, x, y);
-    };
-    VerbindeKopieren(m, w);
+    QObject::connect(e, &TSteuerungsereignisse::mausGedrueckt, w,
+                     [&m, w, ort](Qt::MouseButton b, Qt::KeyboardModifiers, QPoint p) {
+                       Beginne(m, w, ort, b, p.x(), p.y());
+                     });
+    VerbindeKopieren(m, w, ort);
   }
-  s->OnDragOver = [&m, ort](QWidget* quelle, int, int, bool& annehmen) {
-    annehmen = NimmtAn(m, ort, quelle);
-  };
-  s->OnDragDrop = [&m, w, ort](QWidget* quelle, int x, int y) { Ablege(m, w, ort, quelle, x, y); };
+  QObject::connect(e, &TSteuerungsereignisse::ziehenUeber, w,
+                   [&m, ort](QWidget* quelle, QPoint, bool& annehmen) {
+                     annehmen = annehmen && NimmtAn(m, ort, quelle);
+                   });
+  QObject::connect(e, &TSteuerungsereignisse::abgelegt, w, [&m, w, ort](QWidget* quelle, QPoint p) {
+    Ablege(m, w, ort, quelle, p.x(), p.y());
+  });
   if (auto* g = qobject_cast<TStringGrid*>(w);
       g && (ort == Ort::Matrix || ort == Ort::K || ort == Ort::G))
     VerbindeWerte(m, g, ort);

@@ -70,6 +70,29 @@ struct Uebung {
   bool operator==(const Uebung&) const = default;
 };
 
+// The locus page's settings as typed: the curve's source, its range and
+// marks, and what is shown. Nodes are kept by name, so that a netlist
+// edited since still finds them.
+struct Ortskurve {
+  enum class Quelle { Formel, Schaltung };
+  enum class Marken { Keine, Dekaden, Gewaehlt };
+  enum class Inversion { Aus, Daneben, Statt };
+
+  Quelle quelle = Quelle::Formel;
+  std::string formel = "100 + j*omega*0,1";
+  bool verhaeltnis = false;  // the ratio U(a)/U(b), else the impedance between a and b
+  std::string knotenA, knotenB;
+  std::string von = "10", bis = "10k", punkte = "500";
+  bool logarithmisch = true;
+  Marken marken = Marken::Dekaden;
+  std::string gewaehlt;  // the chosen marks, "50; 100; 1,5k"
+  bool frequenzgang = false;
+  bool dezibel = true;
+  Inversion inversion = Inversion::Aus;
+
+  bool operator==(const Ortskurve&) const = default;
+};
+
 struct Aufgabe {
   int zahlenFormat = 0;  // 0 General, 1 Exponent
   int dimension = 3;
@@ -92,6 +115,8 @@ struct Aufgabe {
   std::string winkelText;
 
   std::optional<Uebung> uebung;
+
+  Ortskurve ortskurve;
 
   bool operator==(const Aufgabe&) const = default;
 };

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "complex/ZKGenau.h"
@@ -20,6 +21,15 @@ constexpr const char* kFormatName = "quorvel";
 // The calculators' keys, in the order of Blindrechner::texte.
 constexpr std::array<const char*, 3> kInduktiv = {"L", "f", "XL"};
 constexpr std::array<const char*, 3> kKapazitiv = {"C", "f", "XC"};
+
+// The locus page's choices, in the order of their enums (false before true).
+constexpr std::array<const char*, 2> kOrtsQuelle = {"Formel", "Schaltung"};
+constexpr std::array<const char*, 2> kOrtsGroesse = {"Impedanz", "Verhaeltnis"};
+constexpr std::array<const char*, 2> kOrtsSchritte = {"logarithmisch", "linear"};
+constexpr std::array<const char*, 3> kOrtsMarken = {"keine", "Dekaden", "gewaehlt"};
+constexpr std::array<const char*, 2> kOrtsAnsicht = {"Ortskurve", "Frequenzgang"};
+constexpr std::array<const char*, 2> kOrtsBetrag = {"dB", "linear"};
+constexpr std::array<const char*, 3> kOrtsInversion = {"aus", "daneben", "statt"};
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool IstUtf8(std::string_view s) {
@@ -187,6 +197,45 @@ struct Leser {
     return true;
   }
 
+  // One of a few names; `aus` becomes its index.
+  template <class E, std::size_t N>
+  bool Wahl(const QJsonObject& o, const char* name, const std::array<const char*, N>& namen,
+            E& aus) {
+    std::string text;
+    if (!Text(o, name, text)) return false;
+    for (std::size_t i = 0; i < N; ++i)
+      if (text == namen[i]) {
+        aus = static_cast<E>(i);
+        return true;
+      }
+    QStringList erlaubt;
+    for (const char* n : namen) erlaubt << QStringLiteral("„%1“").arg(QString::fromUtf8(n));
+    return Fehler(QStringLiteral("„%1“ ist keiner der Werte %2")
+                      .arg(QLatin1String(name), erlaubt.join(QStringLiteral(", "))));
+  }
+
+  // The locus page's block; files before it have none and keep the defaults.
+  bool Ortskurve(const QJsonObject& o, aufgabe::Ortskurve& k) {
+    if (o.value(QLatin1String("ortskurve")).isUndefined()) return true;
+    QJsonObject ok;
+    bool verhaeltnis = false, frequenzgang = false, linear = false, betragLinear = false;
+    if (!Objekt(o, "ortskurve", ok) || !Wahl(ok, "quelle", kOrtsQuelle, k.quelle) ||
+        !Text(ok, "formel", k.formel) || !Wahl(ok, "groesse", kOrtsGroesse, verhaeltnis) ||
+        !Text(ok, "knoten_a", k.knotenA) || !Text(ok, "knoten_b", k.knotenB) ||
+        !Text(ok, "von", k.von) || !Text(ok, "bis", k.bis) || !Text(ok, "punkte", k.punkte) ||
+        !Wahl(ok, "schritte", kOrtsSchritte, linear) ||
+        !Wahl(ok, "bezifferung", kOrtsMarken, k.marken) || !Text(ok, "marken", k.gewaehlt) ||
+        !Wahl(ok, "ansicht", kOrtsAnsicht, frequenzgang) ||
+        !Wahl(ok, "betrag", kOrtsBetrag, betragLinear) ||
+        !Wahl(ok, "inversion", kOrtsInversion, k.inversion))
+      return false;
+    k.verhaeltnis = verhaeltnis;
+    k.logarithmisch = !linear;
+    k.frequenzgang = frequenzgang;
+    k.dezibel = !betragLinear;
+    return true;
+  }
+
   bool Rechner(const QJsonObject& o, const char* name, const std::array<const char*, 3>& felder,
                Blindrechner& b) {
     QJsonObject r;
@@ -235,7 +284,8 @@ struct Leser {
 
     const QJsonValue u = o.value(QLatin1String("uebung"));
     if (u.isUndefined()) return Fehler(QStringLiteral("„uebung“ fehlt"));
-    return u.isNull() || Uebung(u, a);
+    if (!u.isNull() && !Uebung(u, a)) return false;
+    return Ortskurve(o, a.ortskurve);
   }
 
   // The pasted parts lie within the formula, in order and apart, so that
@@ -482,6 +532,29 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     o.insert(QLatin1String("uebung"), QJsonValue::Null);
   }
 
+  {
+    const aufgabe::Ortskurve& k = a.ortskurve;
+    auto wahl = [](const auto& namen, auto wert) {
+      return QJsonValue(QString::fromUtf8(namen[static_cast<std::size_t>(wert)]));
+    };
+    QJsonObject ok;
+    ok.insert(QLatin1String("quelle"), wahl(kOrtsQuelle, k.quelle));
+    ok.insert(QLatin1String("formel"), Q(k.formel));
+    ok.insert(QLatin1String("groesse"), wahl(kOrtsGroesse, k.verhaeltnis));
+    ok.insert(QLatin1String("knoten_a"), Q(k.knotenA));
+    ok.insert(QLatin1String("knoten_b"), Q(k.knotenB));
+    ok.insert(QLatin1String("von"), Q(k.von));
+    ok.insert(QLatin1String("bis"), Q(k.bis));
+    ok.insert(QLatin1String("punkte"), Q(k.punkte));
+    ok.insert(QLatin1String("schritte"), wahl(kOrtsSchritte, !k.logarithmisch));
+    ok.insert(QLatin1String("bezifferung"), wahl(kOrtsMarken, k.marken));
+    ok.insert(QLatin1String("marken"), Q(k.gewaehlt));
+    ok.insert(QLatin1String("ansicht"), wahl(kOrtsAnsicht, k.frequenzgang));
+    ok.insert(QLatin1String("betrag"), wahl(kOrtsBetrag, !k.dezibel));
+    ok.insert(QLatin1String("inversion"), wahl(kOrtsInversion, k.inversion));
+    o.insert(QLatin1String("ortskurve"), ok);
+  }
+
   // The writer must never make a file that the reader refuses.
   auto pruefe = [&fehler](const std::string& s, const std::string& wo) {
     if (!ZuLang(s)) return true;
@@ -507,7 +580,9 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
         if (!pruefe(antwort, "der Antwort für X" + std::to_string(r + 1))) return false;
   for (const std::string* s :
        {&a.formel, &a.wandeln, &a.winkelText, &a.induktiv.texte[0], &a.induktiv.texte[1],
-        &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2]})
+        &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2],
+        &a.ortskurve.formel, &a.ortskurve.knotenA, &a.ortskurve.knotenB, &a.ortskurve.von,
+        &a.ortskurve.bis, &a.ortskurve.punkte, &a.ortskurve.gewaehlt})
     if (!pruefe(*s, "einem Eingabefeld")) return false;
 
   const QByteArray json = QJsonDocument(o).toJson(QJsonDocument::Indented);

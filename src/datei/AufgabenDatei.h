@@ -14,7 +14,8 @@
 namespace aufgabe {
 
 // 2: the values behind pasted texts, and the exercise.
-constexpr int kDateiVersion = 2;
+// 4: the locus page's settings ("ortskurve"; 3 is the circuit page's).
+constexpr int kDateiVersion = 4;
 // No real task comes near this; a larger file is not read at all.
 constexpr std::size_t kMaxDateiGroesse = 1024 * 1024;
 // Characters per text; a cell reads at most 255, a comment is one line.

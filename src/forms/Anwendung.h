@@ -8,6 +8,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 // Flags and answers of MessageBox, with the values the windows compare with.
@@ -43,7 +44,8 @@ class TApplication {
 // Runs a handler; what it throws is shown in a box and the event loop goes on.
 template <class F, class... A>
 void Ereignis(const F& handler, A&&... args) {
-  if (!handler) return;
+  if constexpr (std::is_constructible_v<bool, const F&>)
+    if (!handler) return;
   try {
     handler(std::forward<A>(args)...);
   } catch (const std::exception& e) {

@@ -130,14 +130,7 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       if (!e->spontaneous() || !GehoertZuMir(objekt)) break;
       QWidget* fokus = QApplication::focusWidget();
       if (objekt != (fokus ? fokus : this)) break;
-      const auto* k = static_cast<QKeyEvent*>(e);
-      if (ZeigeTastenMenue(fokus, k)) return true;
-      if (!KeyPreview) break;
-      const QString text = k->text();
-      if (text.isEmpty() || k->key() == Qt::Key_Delete) break;
-      QChar zeichen = text.at(0);
-      Ereignis(OnKeyPress, zeichen);
-      if (zeichen.isNull()) return true;
+      if (ZeigeTastenMenue(fokus, static_cast<QKeyEvent*>(e))) return true;
       break;
     }
     case QEvent::MouseButtonPress:
@@ -149,12 +142,13 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       auto* m = static_cast<QMouseEvent*>(e);
       TSteuerung* s = SteuerungVon(w);
       if (!s || !s->IstMausFlaeche(w)) break;
-      if (e->type() == QEvent::MouseButtonDblClick) Ereignis(s->OnDblClick);
+      if (e->type() == QEvent::MouseButtonDblClick)
+        Ereignis([s] { emit s->Ereignisse()->doppelgeklickt(); });
       if (!s->MeldetPresseSelbst(w, m->button(), e->type() == QEvent::MouseButtonDblClick)) {
         // w is the control itself or one of its parts (a grid's viewport or
         // headers); mapFrom would need it to be an ancestor.
         const QPoint p = w->mapTo(s->Widget(), m->position().toPoint());
-        Ereignis(s->OnMouseDown, m->button(), m->modifiers(), p.x(), p.y());
+        Ereignis([&] { emit s->Ereignisse()->mausGedrueckt(m->button(), m->modifiers(), p); });
       }
       if (ziehen_->Aktiv()) {
         // The press belongs to the drag; no selection, no context menu.
@@ -183,7 +177,7 @@ bool TForm::eventFilter(QObject* objekt, QEvent* e) {
       TSteuerung* s = SteuerungVon(w);
       if (s && s->Widget() == geklickt && s->IstMausFlaeche(w) &&
           w->rect().contains(m->position().toPoint()))
-        Ereignis(s->OnClick);
+        Ereignis([s] { emit s->Ereignisse()->geklickt(); });
       break;
     }
     case QEvent::ContextMenu:

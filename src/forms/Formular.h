@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A top-level window of the program (a main window: its form may give it a
-// menu bar and a status bar): key preview, mouse presses delivered to the
-// controls' OnMouseDown, and the right-button drag between controls. The
-// form sees these events through a filter on each of its own widgets, also
-// those added later; other windows' events never pass it.
+// menu bar and a status bar): mouse presses, clicks and double clicks
+// reported as the controls' events (Steuerung.h), the controls' key menus,
+// and the right-button drag between controls. The form sees these events
+// through a filter on each of its own widgets, also those added later;
+// other windows' events never pass it.
 #ifndef QUORVEL_FORMS_FORMULAR_H
 #define QUORVEL_FORMS_FORMULAR_H
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 
 #include "forms/Steuerung.h"
 
@@ -18,16 +18,10 @@ class QScrollArea;
 
 class TForm : public QMainWindow {
   Q_OBJECT
-  Q_PROPERTY(bool KeyPreview MEMBER KeyPreview)
 
  public:
   explicit TForm(QWidget* parent = nullptr);
   ~TForm() override;
-
-  // With KeyPreview, OnKeyPress sees every typed character of the window
-  // before the focused control does; the control still gets it afterwards.
-  bool KeyPreview = false;
-  std::function<void(QChar&)> OnKeyPress;
 
   TZiehVerwalter& Ziehen() { return *ziehen_; }
 

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -17,6 +18,7 @@
 #include <cmath>
 
 #include "forms/Anwendung.h"
+#include "forms/Eingabepruefer.h"
 
 namespace {
 
@@ -127,41 +129,44 @@ void SetzeFarbe(QWidget* w, const QColor& farbe) {
 }
 
 TEdit::TEdit(QWidget* parent, const QString& text) : QLineEdit(text, parent) {
-  connect(this, &QLineEdit::textChanged, this, [this] { Ereignis(OnChange); });
+  connect(this, &QLineEdit::textChanged, this, [this] { Ereignis([this] { emit geaendert(); }); });
 }
 
-namespace {
-
-bool IstStandardKuerzel(QKeyEvent* e) {
-  for (QKeySequence::StandardKey k :
-       {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
-        QKeySequence::Undo, QKeySequence::Redo})
-    if (e->matches(k)) return true;
-  return false;
+void TEdit::SetzeKomma(bool ja) {
+  komma_ = ja;
+  Pruefe();
 }
 
-}  // namespace
+void TEdit::SetzeEingabegrenze(int n) {
+  grenze_ = n;
+  Pruefe();
+}
+
+// A field that is a number field or has a limit has its input checked.
+void TEdit::Pruefe() {
+  delete validator();
+  if (!komma_ && grenze_ <= 0) return;
+  TEingabepruefer::Setze(
+      this, komma_ ? TEingabepruefer::Punkt::Komma : TEingabepruefer::Punkt::Bleibt, grenze_);
+}
+
+void TEdit::SetzeTextUeberGrenze(const QString& text) {
+  if (const auto* pruefer = qobject_cast<const TEingabepruefer*>(validator()))
+    pruefer->Erlaube(text);
+  setText(text);
+}
 
 void TEdit::keyPressEvent(QKeyEvent* e) {
-  if (OnKopieren && e->matches(QKeySequence::Copy) && !hasSelectedText()) {
-    Ereignis(OnKopieren);
+  if (e->matches(QKeySequence::Copy) && !hasSelectedText() &&
+      isSignalConnected(QMetaMethod::fromSignal(&TEdit::kopieren))) {
+    Ereignis([this] { emit kopieren(); });
     return;
   }
   if (e->matches(QKeySequence::Paste)) {
-    FuegeEinUndMelde([this, e] {
-      if (OnKeyPress)
-        FuegeGefiltertEin(QApplication::clipboard()->text());
-      else
-        QLineEdit::keyPressEvent(e);
-    });
-  } else if (IstStandardKuerzel(e)) {
-    QLineEdit::keyPressEvent(e);
-  } else if (VerarbeiteTaste(this, e, nullptr, OnKeyPress)) {
+    FuegeEinUndMelde([this, e] { QLineEdit::keyPressEvent(e); });
     return;
-  } else {
-    QLineEdit::keyPressEvent(e);
   }
-  PasseGrenzeAn();
+  QLineEdit::keyPressEvent(e);
 }
 
 void TEdit::FuegeEinUndMelde(const std::function<void()>& einfuegen) {
@@ -170,25 +175,7 @@ void TEdit::FuegeEinUndMelde(const std::function<void()>& einfuegen) {
   const QString vorher = text();
   einfuegen();
   const int laenge = static_cast<int>(text().size() - vorher.size()) + ersetzt;
-  if (text() != vorher) Ereignis(OnEingefuegt, stelle, ersetzt, laenge);
-}
-
-QString TEdit::Gefiltert(const QString& text) {
-  QString ergebnis;
-  for (QChar zeichen : text) {
-    if (zeichen.category() == QChar::Other_Control) continue;
-    Ereignis(OnKeyPress, zeichen);
-    if (!zeichen.isNull()) ergebnis += zeichen;
-  }
-  return ergebnis;
-}
-
-void TEdit::FuegeGefiltertEin(const QString& text) {
-  const QString gefiltert = Gefiltert(text);
-  // Nothing acceptable: the selection stays, as when a filtered key is typed.
-  if (isReadOnly() || gefiltert.isEmpty()) return;
-  insert(gefiltert);
-  PasseGrenzeAn();
+  if (text() != vorher) Ereignis([&] { emit eingefuegt(stelle, ersetzt, laenge); });
 }
 
 void TEdit::contextMenuEvent(QContextMenuEvent* e) {
@@ -196,67 +183,16 @@ void TEdit::contextMenuEvent(QContextMenuEvent* e) {
   // Qt names the action from its own (translated) text and the shortcut.
   const QString einfuegenText = QLineEdit::tr("&Paste");
   for (QAction* a : menue->actions()) {
-    if (!OnKeyPress || a->text().section(QLatin1Char('\t'), 0, 0) != einfuegenText) continue;
+    if (a->text().section(QLatin1Char('\t'), 0, 0) != einfuegenText) continue;
     // Replaced, not rewired: how Qt connects its action is its own business.
     auto* ersatz = new QAction(a->icon(), a->text(), menue);
     ersatz->setEnabled(a->isEnabled());
-    connect(ersatz, &QAction::triggered, this, [this] {
-      FuegeEinUndMelde([this] { FuegeGefiltertEin(QApplication::clipboard()->text()); });
-    });
+    connect(ersatz, &QAction::triggered, this, [this] { FuegeEinUndMelde([this] { paste(); }); });
     menue->insertAction(a, ersatz);
     menue->removeAction(a);
   }
   menue->setAttribute(Qt::WA_DeleteOnClose);
   menue->popup(e->globalPos());
-}
-
-// The middle button pastes the X11 selection.
-void TEdit::mouseReleaseEvent(QMouseEvent* e) {
-  if (!OnKeyPress || e->button() != Qt::MiddleButton ||
-      !QApplication::clipboard()->supportsSelection()) {
-    QLineEdit::mouseReleaseEvent(e);
-    return;
-  }
-  if (!rect().contains(e->position().toPoint())) return;
-  deselect();
-  setCursorPosition(cursorPositionAt(e->position().toPoint()));
-  FuegeGefiltertEin(QApplication::clipboard()->text(QClipboard::Selection));
-}
-
-void TEdit::dropEvent(QDropEvent* e) {
-  if (!OnKeyPress || !e->mimeData()->hasText()) {
-    QLineEdit::dropEvent(e);
-    return;
-  }
-  QMimeData gefiltert;
-  gefiltert.setText(Gefiltert(e->mimeData()->text()));
-  QDropEvent neu(e->position(), e->possibleActions(), &gefiltert, e->buttons(), e->modifiers());
-  neu.setDropAction(e->dropAction());
-  QLineEdit::dropEvent(&neu);
-  e->setDropAction(neu.dropAction());
-  e->setAccepted(neu.isAccepted());
-  PasseGrenzeAn();
-}
-
-void TEdit::SetMaxLength(int n) {
-  grenze_ = n;
-  setMaxLength(std::max<qsizetype>(n, text().size()));
-}
-
-void TEdit::SetzeTextUeberGrenze(const QString& text) {
-  if (grenze_ > 0 && text.size() > maxLength()) setMaxLength(int(text.size()));
-  setText(text);
-  PasseGrenzeAn();
-}
-
-void TEdit::PasseGrenzeAn() {
-  if (grenze_ <= 0) return;
-  const int neu = int(std::max<qsizetype>(grenze_, text().size()));
-  if (neu == maxLength()) return;
-  // Setting Qt's limit sets the text again, which moves the caret to the end.
-  const int caret = cursorPosition();
-  setMaxLength(neu);
-  setCursorPosition(caret);
 }
 
 TLabel::TLabel(QWidget* parent, const QString& text) : QLabel(text, parent) {}
@@ -325,8 +261,9 @@ void TLabel::AlsLesefeld() {
 }
 
 void TLabel::keyPressEvent(QKeyEvent* e) {
-  if (OnKopieren && e->matches(QKeySequence::Copy)) {
-    Ereignis(OnKopieren);
+  if (e->matches(QKeySequence::Copy) &&
+      isSignalConnected(QMetaMethod::fromSignal(&TLabel::kopieren))) {
+    Ereignis([this] { emit kopieren(); });
     return;
   }
   QLabel::keyPressEvent(e);
@@ -354,24 +291,16 @@ void TLabel::focusOutEvent(QFocusEvent* e) {
 }
 
 TButton::TButton(QWidget* parent, const QString& text) : QPushButton(text, parent) {
-  connect(this, &QPushButton::clicked, this, [this] { Ereignis(OnClick); });
+  connect(this, &QPushButton::clicked, this, [this] { Ereignis([this] { emit geklickt(); }); });
 }
 
-// Like the framework the handlers were written for, a radio button reports a
-// click only when it becomes the chosen one: clicking the chosen button again
-// must not, for example, empty a calculator's result field.
 TRadioButton::TRadioButton(QWidget* parent, const QString& text) : QRadioButton(text, parent) {
-  connect(this, &QRadioButton::toggled, this, [this](bool gewaehlt) {
-    if (gewaehlt) Ereignis(OnClick);
+  connect(this, &QRadioButton::toggled, this, [this](bool an) {
+    if (an) Ereignis([this] { emit gewaehlt(); });
   });
 }
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& titel) : QGroupBox(titel, parent) {}
-
-TPanel::TPanel(QWidget* parent) : QFrame(parent) {
-  setFrameStyle(QFrame::Panel | QFrame::Raised);
-  setLineWidth(1);
-}
 
 TUpDown::TUpDown(QWidget* parent, int min, int max, int position)
     : QWidget(parent), min_(min), max_(max), position_(std::clamp(position, min, max)) {
@@ -413,32 +342,8 @@ void TUpDown::Schritt(int d) {
   const int neu = std::clamp(position_ + d, min_, max_);
   if (neu == position_) return;
   position_ = neu;
-  Ereignis(OnClick, d > 0);
+  Ereignis([this, d] { emit geklickt(d > 0); });
 }
-
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {}
-
-QStringList TMemo::Lines() const {
-  QStringList zeilen;
-  for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) zeilen << b.text();
-  if (zeilen.size() == 1 && zeilen.front().isEmpty() && document()->isEmpty()) zeilen.clear();
-  return zeilen;
-}
-
-void TMemo::SetLines(const QStringList& zeilen) {
-  // In one insertion: one per line would lay out every line as it comes.
-  setPlainText(zeilen.join(QLatin1Char('\n')));
-  moveCursor(QTextCursor::Start);
-}
-
-void TMemo::LinesAdd(const QString& zeile) {
-  appendPlainText(zeile);
-}
-void TMemo::LinesClear() {
-  clear();
-}
-
-TTabbedNotebook::TTabbedNotebook(QWidget* parent) : QTabWidget(parent) {}
 
 TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
   setSizeGripEnabled(false);

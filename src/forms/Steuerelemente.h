@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The simple controls of the windows, as Qt widgets with the events the
-// window's handlers are written for.
+// The simple controls of the windows: Qt widgets with what the windows add
+// to them (drag and drop, copying, number fields, result labels).
 //
 // The windows are laid out in Designer forms (src/app/ui) with these classes
 // as promoted widgets: each has a constructor taking only the parent, and
@@ -14,15 +14,12 @@
 #ifndef QUORVEL_FORMS_STEUERELEMENTE_H
 #define QUORVEL_FORMS_STEUERELEMENTE_H
 
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTabWidget>
 #include <functional>
 
 #include "forms/Steuerung.h"
@@ -46,49 +43,46 @@ QColor Feldfarbe(const QColor& entwurf, const QPalette& palette);
 double Kontrastverhaeltnis(const QColor& a, const QColor& b);
 inline constexpr double kMindestKontrast = 4.5;
 
+// An edit of the windows: a drag source and target (TSteuerung), with its
+// input checked by a TEingabepruefer when it is a number field (Komma) or
+// has a typing limit (Eingabegrenze), both properties a form sets.
 class TEdit : public QLineEdit, public TSteuerung {
   Q_OBJECT
-  Q_PROPERTY(int Eingabegrenze READ Eingabegrenze WRITE SetMaxLength)
+  Q_PROPERTY(bool Komma READ Komma WRITE SetzeKomma)
+  Q_PROPERTY(int Eingabegrenze READ Eingabegrenze WRITE SetzeEingabegrenze)
 
  public:
   explicit TEdit(QWidget* parent = nullptr, const QString& text = {});
-  // Raised at once, inside the code that set the text, and only when it differs.
-  std::function<void()> OnChange;
-  // A key filter sees every typed character, but not the standard shortcuts
-  // (select all, copy, cut, paste, undo, redo): they work as everywhere.
-  // Pasted or dropped text passes it character by character, as if typed.
-  std::function<void(QChar& key)> OnKeyPress;
   QWidget* Widget() override { return this; }
 
-  // The typing limit bounds what the user types or pastes (0: Qt's own).
-  // Qt's setText cuts a text to it; SetzeTextUeberGrenze keeps the whole
-  // text, for what the program puts there itself (a drop may append beyond
-  // the limit, a file may hold a longer formula).
-  void SetMaxLength(int n);
+  bool Komma() const { return komma_; }
+  void SetzeKomma(bool ja);
+  // The typing limit bounds what the user types or pastes (0: none). What
+  // the program puts there itself may be longer: SetzeTextUeberGrenze keeps
+  // the whole text (a drop may append beyond the limit, a file may hold a
+  // longer formula).
   int Eingabegrenze() const { return grenze_; }
+  void SetzeEingabegrenze(int n);
   void SetzeTextUeberGrenze(const QString& text);
+
+ signals:
+  // The text changed, by typing or by code (textChanged, inside the guard).
+  void geaendert();
   // Ctrl+C with nothing selected (a selection is copied as usual).
-  std::function<void()> OnKopieren;
-  // After Ctrl+V or the menu's paste: `laenge` characters now stand at
-  // `stelle`, in place of the `ersetzt` selected ones.
-  std::function<void(int stelle, int ersetzt, int laenge)> OnEingefuegt;
+  void kopieren();
+  // After Ctrl+V or the context menu's paste: `laenge` characters now stand
+  // at `stelle`, in place of the `ersetzt` selected ones.
+  void eingefuegt(int stelle, int ersetzt, int laenge);
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
-  void dropEvent(QDropEvent* e) override;
 
  private:
-  // What of a pasted text the key filter lets through (no control
-  // characters: a pasted line break is no Enter key).
-  QString Gefiltert(const QString& text);
-  void FuegeGefiltertEin(const QString& text);
-  // Runs a paste of the clipboard and reports it to OnEingefuegt.
+  void Pruefe();
+  // Runs a paste of the clipboard and reports it (eingefuegt).
   void FuegeEinUndMelde(const std::function<void()>& einfuegen);
-  // Qt cuts any text to its own limit, so that one is raised to a longer
-  // text set by the program and lowered again as the user shortens it.
-  void PasseGrenzeAn();
+  bool komma_ = false;
   int grenze_ = 0;
 };
 
@@ -104,8 +98,10 @@ class TLabel : public QLabel, public TSteuerung {
   // name is the accessible name and whose text is the shown value.
   void AlsLesefeld();
   bool IstLesefeld() const { return lesefeld_; }
+
+ signals:
   // Ctrl+C while the label has the focus.
-  std::function<void()> OnKopieren;
+  void kopieren();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -117,21 +113,29 @@ class TLabel : public QLabel, public TSteuerung {
   bool lesefeld_ = false;
 };
 
-// Push button and bitmap button.
+// Push button and bitmap button. Stays beside QPushButton: its click
+// reaches the handlers inside the framework's guard (Ereignis).
 class TButton : public QPushButton {
   Q_OBJECT
 
  public:
   explicit TButton(QWidget* parent = nullptr, const QString& text = {});
-  std::function<void()> OnClick;
+
+ signals:
+  void geklickt();
 };
 
+// Stays beside QRadioButton: like the framework the handlers were written
+// for, it reports a click only when it becomes the chosen one (clicking the
+// chosen button again must not, for example, empty a calculator's field).
 class TRadioButton : public QRadioButton {
   Q_OBJECT
 
  public:
   explicit TRadioButton(QWidget* parent = nullptr, const QString& text = {});
-  std::function<void()> OnClick;
+
+ signals:
+  void gewaehlt();
 };
 
 class TGroupBox : public QGroupBox, public TSteuerung {
@@ -142,15 +146,9 @@ class TGroupBox : public QGroupBox, public TSteuerung {
   QWidget* Widget() override { return this; }
 };
 
-class TPanel : public QFrame {
-  Q_OBJECT
-
- public:
-  explicit TPanel(QWidget* parent = nullptr);
-};
-
 // Horizontal up-down: two arrow buttons that step Position within Min..Max
-// without wrapping; OnClick follows every step.
+// without wrapping; geklickt follows every step. (Qt's spin box has its
+// field built in and its arrows stacked; the design has them apart.)
 class TUpDown : public QWidget {
   Q_OBJECT
   Q_PROPERTY(int Min READ Min WRITE SetMin)
@@ -166,9 +164,11 @@ class TUpDown : public QWidget {
   void SetMin(int min);
   void SetMax(int max);
   void SetPosition(int p);
-  std::function<void(bool aufwaerts)> OnClick;
   QToolButton* Ab() const { return ab_; }
   QToolButton* Auf() const { return auf_; }
+
+ signals:
+  void geklickt(bool aufwaerts);
 
  private:
   void Schritt(int d);
@@ -177,29 +177,8 @@ class TUpDown : public QWidget {
   int min_, max_, position_;
 };
 
-class TMemo : public QPlainTextEdit {
-  Q_OBJECT
-  Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
-
- public:
-  explicit TMemo(QWidget* parent = nullptr);
-  QStringList Lines() const;
-  // Replaces the text by these lines and shows the first of them.
-  void SetLines(const QStringList& zeilen);
-  void LinesAdd(const QString& zeile);
-  void LinesClear();
-};
-
-class TTabbedNotebook : public QTabWidget {
-  Q_OBJECT
-
- public:
-  explicit TTabbedNotebook(QWidget* parent = nullptr);
-  int PageIndex() const { return currentIndex(); }
-  void SetPageIndex(int i) { setCurrentIndex(i); }
-};
-
-// One simple panel, no size grip.
+// One simple panel, no size grip. Stays beside QStatusBar: its text is a
+// property a form can set (QStatusBar's messages are not).
 class TStatusBar : public QStatusBar {
   Q_OBJECT
   Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)

@@ -6,9 +6,19 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <utility>
 
 #include "forms/Anwendung.h"
+
+bool TSteuerungsereignisse::NimmtZiehen() const {
+  return isSignalConnected(QMetaMethod::fromSignal(&TSteuerungsereignisse::ziehenUeber));
+}
+
+TSteuerungsereignisse* TSteuerung::Ereignisse() {
+  if (!ereignisse_) ereignisse_ = new TSteuerungsereignisse(Widget());
+  return ereignisse_;
+}
 
 void TSteuerung::BeginDrag() {
   if (TZiehVerwalter* z = TZiehVerwalter::Von(Widget())) z->Beginne(Widget());
@@ -28,12 +38,12 @@ void TZiehVerwalter::Beginne(QWidget* quelle) {
 TSteuerung* TZiehVerwalter::ZielUnter(QPointF global, QPoint& lokal, bool& annehmen) {
   annehmen = false;
   TSteuerung* ziel = SteuerungVon(QApplication::widgetAt(global.toPoint()));
-  if (!ziel || !ziel->OnDragOver || !quelle_) return nullptr;
+  if (!ziel || !quelle_ || !ziel->Ereignisse()->NimmtZiehen()) return nullptr;
   lokal = ziel->Widget()->mapFromGlobal(global).toPoint();
   // As in the form framework the handlers were written for, a control with
   // a drag-over handler accepts unless the handler says no.
   annehmen = true;
-  Ereignis(ziel->OnDragOver, quelle_.data(), lokal.x(), lokal.y(), annehmen);
+  Ereignis([&] { emit ziel->Ereignisse()->ziehenUeber(quelle_.data(), lokal, annehmen); });
   return ziel;
 }
 
@@ -52,7 +62,8 @@ void TZiehVerwalter::Lasse(QPointF global) {
   TSteuerung* ziel = ZielUnter(global, lokal, annehmen);
   QPointer<QWidget> quelle = quelle_;
   Abbrechen();
-  if (ziel && annehmen && quelle) Ereignis(ziel->OnDragDrop, quelle.data(), lokal.x(), lokal.y());
+  if (ziel && annehmen && quelle)
+    Ereignis([&] { emit ziel->Ereignisse()->abgelegt(quelle.data(), lokal); });
   // Every right press starts a drag, so a context menu can only follow a
   // press and release on the same control.
   if (ziel && quelle && ziel->Widget() == quelle && ziel->PopupMenu)
@@ -88,25 +99,20 @@ WertMelder SetzeWertMelder(WertMelder melder) {
   return std::exchange(Melder(), std::move(melder));
 }
 
-bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void(int&)>& keyDown,
-                     const std::function<void(QChar&)>& keyPress) {
+bool VerwirftTaste(QKeyEvent* e, const std::function<void(int&)>& taste,
+                   const std::function<void(QChar&)>& zeichen) {
   // Qt hands a key on by sending it again (a grid passes the key that opened
-  // its editor to the editor); the handlers saw it at the first receiver.
+  // its editor to the editor); the filters saw it at the first receiver.
   if (!e->spontaneous()) return false;
-  if (keyDown) {
-    int taste = e->key();
-    Ereignis(keyDown, taste);
-    if (taste == 0) return true;
+  if (taste) {
+    int t = e->key();
+    Ereignis(taste, t);
+    if (t == 0) return true;
   }
   const QString text = e->text();
   // Delete types no character in the framework the handlers were written for.
-  if (text.isEmpty() || !keyPress || e->key() == Qt::Key_Delete) return false;
-  QChar zeichen = text.at(0);
-  Ereignis(keyPress, zeichen);
-  if (zeichen.isNull()) return true;
-  if (zeichen == text.at(0)) return false;
-  QKeyEvent neu(e->type(), e->key(), e->modifiers(), QString(zeichen), e->isAutoRepeat());
-  // Sent, not spontaneous: the handlers above let it pass.
-  QCoreApplication::sendEvent(empfaenger, &neu);
-  return true;
+  if (text.isEmpty() || !zeichen || e->key() == Qt::Key_Delete) return false;
+  QChar z = text.at(0);
+  Ereignis(zeichen, z);
+  return z.isNull();
 }

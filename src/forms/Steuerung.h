@@ -2,12 +2,14 @@
 // Events every control of a form can have, in the shape the window's
 // handlers expect: mouse press with button and position, drag-over asking
 // for acceptance, drop, click, double click. Mixed into the Qt widgets of
-// Steuerelemente.h and StringGrid.h. Also the drag between controls, which
+// Steuerelemente.h and StringGrid.h; the events are the signals of the
+// control's TSteuerungsereignisse. Also the drag between controls, which
 // the form (Formular.h) drives: the controls need not know the form.
 #ifndef QUORVEL_FORMS_STEUERUNG_H
 #define QUORVEL_FORMS_STEUERUNG_H
 
 #include <QChar>
+#include <QPoint>
 #include <QPointF>
 #include <QPointer>
 #include <QWidget>
@@ -17,16 +19,33 @@ class QAccessibleEvent;
 class QKeyEvent;
 class QMenu;
 
+// A control's events as signals. Positions are in the control's own
+// coordinates. Each is sent inside the framework's guard (Ereignis): what a
+// receiver throws is shown and the event loop goes on.
+class TSteuerungsereignisse : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+  // Whether anything listens for drags: a control without a receiver is
+  // no drop target.
+  bool NimmtZiehen() const;
+
+ signals:
+  void mausGedrueckt(Qt::MouseButton knopf, Qt::KeyboardModifiers tasten, QPoint stelle);
+  // A drag passes; a receiver that refuses sets annehmen to false.
+  void ziehenUeber(QWidget* quelle, QPoint stelle, bool& annehmen);
+  void abgelegt(QWidget* quelle, QPoint stelle);
+  void geklickt();
+  void doppelgeklickt();
+};
+
 class TSteuerung {
  public:
   virtual ~TSteuerung() = default;
 
-  // Positions are in the control's own coordinates.
-  std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)> OnMouseDown;
-  std::function<void(QWidget* quelle, int x, int y, bool& annehmen)> OnDragOver;
-  std::function<void(QWidget* quelle, int x, int y)> OnDragDrop;
-  std::function<void()> OnClick;
-  std::function<void()> OnDblClick;
+  // The control's events (made with its first use, a child of the widget).
+  TSteuerungsereignisse* Ereignisse();
   // Shown when a right-button drag from this control ends on the control
   // itself: a click that did not move. Not owned (usually a child).
   QMenu* PopupMenu = nullptr;
@@ -38,8 +57,8 @@ class TSteuerung {
   // The widgets whose mouse presses count as presses on this control (a
   // grid's cells and headers, but not its open cell editor).
   virtual bool IstMausFlaeche(const QWidget* w) { return w == Widget(); }
-  // True when the control runs OnMouseDown itself for this press, after its
-  // own handling (a grid selects the pressed cell first).
+  // True when the control reports this press itself, after its own handling
+  // (a grid selects the pressed cell first).
   virtual bool MeldetPresseSelbst(const QWidget*, Qt::MouseButton, bool /*doppelklick*/) {
     return false;
   }
@@ -50,6 +69,9 @@ class TSteuerung {
 
   // Starts a drag with this control as source, at once (no threshold).
   void BeginDrag();
+
+ private:
+  QPointer<TSteuerungsereignisse> ereignisse_;
 };
 
 // In-process drag: QDrag cannot be driven under the offscreen platform and
@@ -90,11 +112,10 @@ void MeldeNeuenWert(QWidget* feld, const QString& wert);
 using WertMelder = std::function<void(QAccessibleEvent& ereignis)>;
 WertMelder SetzeWertMelder(WertMelder melder);
 
-// The key events of a control: OnKeyDown with the Qt key code, OnKeyPress
-// with the typed character. Setting either to 0 discards the key; a
-// changed character is delivered instead of the typed one. Returns true
-// when the caller must not process the event itself.
-bool VerarbeiteTaste(QWidget* empfaenger, QKeyEvent* e, const std::function<void(int&)>& keyDown,
-                     const std::function<void(QChar&)>& keyPress);
+// The key filters of a control: a receiver of `taste` (the Qt key code) or
+// `zeichen` (the typed character) that sets it to 0 discards the key; the
+// control then must not process it. True in that case.
+bool VerwirftTaste(QKeyEvent* e, const std::function<void(int&)>& taste,
+                   const std::function<void(QChar&)>& zeichen);
 
 #endif

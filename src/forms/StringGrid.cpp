@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
@@ -17,102 +18,8 @@
 #include <algorithm>
 
 #include "forms/Anwendung.h"
+#include "forms/Eingabepruefer.h"
 #include "forms/Steuerelemente.h"
-
-// The grid's own table, for a grid given no model: a sparse store of texts
-// in grid coordinates, fixed cells included, that keeps the text of cells
-// outside the current counts. The scrollable cells are its cells, the
-// fixed row and column its header titles.
-class TTextTabelle : public QAbstractTableModel {
-  Q_OBJECT
-
- public:
-  TTextTabelle(TStringGrid* g, int spalten, int zeilen)
-      : QAbstractTableModel(g), g_(g), spalten_(spalten), zeilen_(zeilen) {}
-
-  int rowCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, zeilen_ - g_->fixedRows_);
-  }
-  int columnCount(const QModelIndex& p = {}) const override {
-    return p.isValid() ? 0 : std::max(0, spalten_ - g_->fixedCols_);
-  }
-  QVariant data(const QModelIndex& i, int role = Qt::DisplayRole) const override {
-    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return Text(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_);
-  }
-  QVariant headerData(int s, Qt::Orientation o, int role = Qt::DisplayRole) const override {
-    if (role != Qt::DisplayRole) return {};
-    // Without a fixed row (or column) there is no header text: row 0 holds values.
-    if (o == Qt::Horizontal) return g_->fixedRows_ > 0 ? Text(s + g_->fixedCols_, 0) : QString();
-    return g_->fixedCols_ > 0 ? Text(0, s + g_->fixedRows_) : QString();
-  }
-  Qt::ItemFlags flags(const QModelIndex&) const override {
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-  }
-  bool setData(const QModelIndex& i, const QVariant& v, int role) override {
-    if (role != Qt::EditRole) return false;
-    SetzeText(i.column() + g_->fixedCols_, i.row() + g_->fixedRows_, v.toString());
-    return true;
-  }
-  bool setHeaderData(int s, Qt::Orientation o, const QVariant& v, int role) override {
-    if (role != Qt::EditRole) return false;
-    if (o == Qt::Horizontal)
-      SetzeText(s + g_->fixedCols_, 0, v.toString());
-    else
-      SetzeText(0, s + g_->fixedRows_, v.toString());
-    return true;
-  }
-
-  QString Text(int col, int row) const {
-    const auto it = zellen_.find({col, row});
-    return it == zellen_.end() ? QString() : it->second;
-  }
-  // A text that is the cell's already is no change (a closing editor hands
-  // back the text it put there).
-  void SetzeText(int col, int row, const QString& text) {
-    if (col < 0 || row < 0 || Text(col, row) == text) return;
-    if (text.isEmpty())
-      zellen_.erase({col, row});
-    else
-      zellen_[{col, row}] = text;
-    const int c = col - g_->fixedCols_, r = row - g_->fixedRows_;
-    if (c < 0 && r < 0) return;
-    if (r < 0) {
-      if (c < columnCount()) emit headerDataChanged(Qt::Horizontal, c, c);
-    } else if (c < 0) {
-      if (r < rowCount()) emit headerDataChanged(Qt::Vertical, r, r);
-    } else if (r < rowCount() && c < columnCount()) {
-      emit dataChanged(index(r, c), index(r, c));
-    }
-  }
-  // The rows (Vertical) or columns (Horizontal), headers included, to n.
-  void SetzeAnzahl(Qt::Orientation o, int n) {
-    const bool zeilen = o == Qt::Vertical;
-    const int alt = zeilen ? rowCount() : columnCount();
-    const int neu = std::max(0, n - (zeilen ? g_->fixedRows_ : g_->fixedCols_));
-    if (neu < alt)
-      zeilen ? beginRemoveRows({}, neu, alt - 1) : beginRemoveColumns({}, neu, alt - 1);
-    if (neu > alt)
-      zeilen ? beginInsertRows({}, alt, neu - 1) : beginInsertColumns({}, alt, neu - 1);
-    (zeilen ? zeilen_ : spalten_) = n;
-    if (neu < alt) zeilen ? endRemoveRows() : endRemoveColumns();
-    if (neu > alt) zeilen ? endInsertRows() : endInsertColumns();
-  }
-  // Which cells are headers changes every index: the view starts afresh.
-  template <class F>
-  void SetzeFeste(const F& aenderung) {
-    beginResetModel();
-    aenderung();
-    spalten_ = std::max(spalten_, g_->fixedCols_ + 1);
-    zeilen_ = std::max(zeilen_, g_->fixedRows_ + 1);
-    endResetModel();
-  }
-
- private:
-  TStringGrid* g_;
-  int spalten_, zeilen_;
-  std::map<std::pair<int, int>, QString> zellen_;
-};
 
 // What the view shows: the viewed model's cells and titles, with what the
 // grid adds to them: the spoken titles of rows and columns, left-aligned
@@ -158,6 +65,8 @@ class TZellDelegat : public QStyledItemDelegate {
                         const QModelIndex& index) const override {
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    if (g_->optionen_.Komma && index.column() + g_->fixedCols_ != g_->textspalte_)
+      TEingabepruefer::Setze(editor, TEingabepruefer::Punkt::ErsterKomma);
     // The editor is not a cell of the table: it names its cell itself.
     editor->setAccessibleName(
         g_->ZellTitel(index.column() + g_->fixedCols_, index.row() + g_->fixedRows_));
@@ -176,6 +85,9 @@ class TZellDelegat : public QStyledItemDelegate {
     const QString text = i.data(Qt::EditRole).toString();
     if (editor->text() == text) return;
     const int caret = editor->cursorPosition();
+    // The cell's text as it stands, until the user changes it.
+    if (const auto* pruefer = qobject_cast<const TEingabepruefer*>(editor->validator()))
+      pruefer->Erlaube(text);
     editor->setText(text);
     editor->setCursorPosition(std::min<int>(caret, text.size()));
   }
@@ -228,7 +140,7 @@ class TZellDelegat : public QStyledItemDelegate {
       auto* k = static_cast<QKeyEvent*>(e);
       if (g_->VerlassePerStrgTab(k)) return true;
       if (k->matches(QKeySequence::Paste) && g_->FuegeBlockEin()) return true;
-      if (VerarbeiteTaste(editor, k, g_->OnKeyDown, g_->OnKeyPress)) return true;
+      if (g_->VerwirftTaste(k)) return true;
       if (editor != g_->editor_ || !editor->isVisible()) return true;  // a handler closed it
       if (g_->IstBlockTaste(k, g_->editor_)) {
         g_->ErweitereBlock(k);
@@ -238,7 +150,9 @@ class TZellDelegat : public QStyledItemDelegate {
         const QModelIndex zelle = g_->currentIndex();
         g_->editor_->insert(TStringGrid::EinzelneZelle(QApplication::clipboard()->text()));
         if (zelle.isValid())
-          Ereignis(g_->OnEingefuegt, zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
+          Ereignis([&] {
+            emit g_->eingefuegt(zelle.column() + g_->fixedCols_, zelle.row() + g_->fixedRows_);
+          });
         return true;
       }
       const int taste = k->key();
@@ -257,16 +171,12 @@ class TZellDelegat : public QStyledItemDelegate {
   TStringGrid* g_;
 };
 
-TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
-                         Optionen optionen)
+TStringGrid::TStringGrid(QWidget* parent, int fixedCols, int fixedRows, Optionen optionen)
     : QTableView(parent),
       fixedCols_(std::clamp(fixedCols, 0, 1)),
       fixedRows_(std::clamp(fixedRows, 0, 1)),
       optionen_(optionen) {
-  tabelle_ = new TTextTabelle(this, std::max(colCount, fixedCols_ + 1),
-                              std::max(rowCount, fixedRows_ + 1));
   modell_ = new TZellModell(this);
-  modell_->setSourceModel(tabelle_);
   // Before the view's own handlers: an editor in a cell that goes must be
   // closed while its cell is still there, and no editor may open on the
   // cell the view makes current instead.
@@ -310,20 +220,16 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
   SetDefaultRowHeight(standardHoehe_);
   WendeBreitenAn();
   setCurrentIndex(Index(fixedCols_, fixedRows_));
-  auto melden = [this] { Ereignis(OnTopLeftChanged); };
+  auto melden = [this] { Ereignis([this] { emit obenLinksGeaendert(); }); };
   connect(verticalScrollBar(), &QScrollBar::valueChanged, this, melden);
   connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, melden);
 }
 
-TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 5, 5, 1, 1, {}) {}
+TStringGrid::TStringGrid(QWidget* parent) : TStringGrid(parent, 1, 1, {}) {}
 
 void TStringGrid::SetzeModell(QAbstractItemModel* modell) {
   SchliesseEditor();
-  modell_->setSourceModel(modell ? modell : tabelle_);
-}
-
-bool TStringGrid::EigeneTabelle() const {
-  return modell_->sourceModel() == tabelle_;
+  modell_->setSourceModel(modell);
 }
 
 void TStringGrid::RichteFesteEin() {
@@ -345,24 +251,22 @@ void TStringGrid::RichteFesteEin() {
 }
 
 void TStringGrid::SetFixedCols(int n) {
-  n = std::clamp(n, 0, 1);
-  if (n == fixedCols_) return;
-  SchliesseEditor();
-  tabelle_->SetzeFeste([&] { fixedCols_ = n; });
-  breiten_.resize(static_cast<std::size_t>(std::max(ColCount(), 1)), standardBreite_);
-  RichteFesteEin();
-  WendeBreitenAn();
-  setCurrentIndex(Index(fixedCols_, fixedRows_));
+  SetzeFeste(fixedCols_, n);
 }
 
 void TStringGrid::SetFixedRows(int n) {
+  SetzeFeste(fixedRows_, n);
+}
+
+void TStringGrid::SetzeFeste(int& feste, int n) {
   n = std::clamp(n, 0, 1);
-  if (n == fixedRows_) return;
+  if (n == feste) return;
   SchliesseEditor();
-  tabelle_->SetzeFeste([&] { fixedRows_ = n; });
+  feste = n;
+  // Every grid coordinate moves: the view starts afresh.
+  modell_->setSourceModel(modell_->sourceModel());
   RichteFesteEin();
   WendeBreitenAn();
-  setCurrentIndex(Index(fixedCols_, fixedRows_));
 }
 
 void TStringGrid::SetzeBereiche(bool ja) {
@@ -371,7 +275,9 @@ void TStringGrid::SetzeBereiche(bool ja) {
 }
 
 TStringGrid::~TStringGrid() {
-  OnTopLeftChanged = nullptr;
+  // The scroll bars report their last value while the view goes.
+  disconnect(verticalScrollBar(), nullptr, this, nullptr);
+  disconnect(horizontalScrollBar(), nullptr, this, nullptr);
   setModel(nullptr);
   delete modell_;
 }
@@ -386,8 +292,6 @@ int TStringGrid::RowCount() const {
 
 QString TStringGrid::Cells(int col, int row) const {
   if (col < 0 || row < 0) return {};
-  // The own table keeps the text of cells outside its counts too.
-  if (EigeneTabelle()) return tabelle_->Text(col, row);
   if (col < fixedCols_ && row < fixedRows_) return eckeText_;
   if (row < fixedRows_) return modell_->headerData(col - fixedCols_, Qt::Horizontal).toString();
   if (col < fixedCols_) return modell_->headerData(row - fixedRows_, Qt::Vertical).toString();
@@ -400,12 +304,8 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
     eckeText_ = text;
     if (ecke_) ecke_->setText(text);
   }
-  if (EigeneTabelle()) {
-    tabelle_->SetzeText(col, row, text);
-    return;
-  }
   QAbstractItemModel* quelle = modell_->sourceModel();
-  if (col < fixedCols_ && row < fixedRows_) return;
+  if (!quelle || (col < fixedCols_ && row < fixedRows_)) return;
   if (row < fixedRows_)
     quelle->setHeaderData(col - fixedCols_, Qt::Horizontal, text, Qt::EditRole);
   else if (col < fixedCols_)
@@ -416,16 +316,6 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
 
 QModelIndex TStringGrid::Index(int col, int row) const {
   return modell_->index(row - fixedRows_, col - fixedCols_);
-}
-
-void TStringGrid::SetColCount(int n) {
-  if (!EigeneTabelle()) return;
-  tabelle_->SetzeAnzahl(Qt::Horizontal, std::max(n, fixedCols_ + 1));
-}
-
-void TStringGrid::SetRowCount(int n) {
-  if (!EigeneTabelle()) return;
-  tabelle_->SetzeAnzahl(Qt::Vertical, std::max(n, fixedRows_ + 1));
 }
 
 void TStringGrid::VorGroessenaenderung(bool entferntAktuelle) {
@@ -485,6 +375,9 @@ void TStringGrid::WendeBreitenAn() {
   if (fixedCols_ > 0) verticalHeader()->setFixedWidth(breite(0) + linie_);
   for (int c = fixedCols_; c < ColCount(); ++c)
     horizontalHeader()->resizeSection(c - fixedCols_, breite(c) + linie_);
+  // The viewport follows the header's width at once, also while the grid
+  // is hidden or its model empty (Qt waits for a layout there).
+  updateGeometries();
 }
 
 int TStringGrid::TopRow() const {
@@ -527,16 +420,6 @@ bool TStringGrid::EditorMode() const {
   return state() == EditingState;
 }
 
-bool TStringGrid::ErsterPunktZuKomma(int col, int row) {
-  QString text = Cells(col, row);
-  const qsizetype punkt = text.indexOf(QLatin1Char('.'));
-  if (punkt < 0) return false;
-  text[punkt] = QLatin1Char(',');
-  SetCell(col, row, text);
-  SetEditorMode(true);
-  return true;
-}
-
 void TStringGrid::SetEditorMode(bool an) {
   if (!an) {
     editorModus_ = false;
@@ -562,44 +445,37 @@ void TStringGrid::EditorGeaendert(const QPersistentModelIndex& i, const QString&
   if (!i.isValid()) return;
   const int col = i.column() + fixedCols_, row = i.row() + fixedRows_;
   SetCell(col, row, text);
-  Ereignis(OnSetEditText, col, row, text);
+  Ereignis([&] { emit zelleBearbeitet(col, row, text); });
+}
+
+bool TStringGrid::VerwirftTaste(QKeyEvent* e) {
+  return ::VerwirftTaste(
+      e, [this](int& taste) { emit tasteGedrueckt(taste); },
+      [this](QChar& zeichen) { emit zeichenGetippt(zeichen); });
 }
 
 void TStringGrid::MouseToCell(int x, int y, int& col, int& row) const {
   const QPoint v = viewport()->mapFrom(this, QPoint(x, y));
   const QRect kopf = verticalHeader()->geometry();
   const QRect zeile = horizontalHeader()->geometry();
-  if (v.x() < 0)
-    col = fixedCols_ > 0 && x >= kopf.left() && x <= kopf.right() ? 0 : -1;
-  else if (const int c = columnAt(v.x()); c >= 0)
-    col = c + fixedCols_;
-  else
-    col = -1;
-  if (v.y() < 0)
-    row = fixedRows_ > 0 && y >= zeile.top() && y <= zeile.bottom() ? 0 : -1;
-  else if (const int r = rowAt(v.y()); r >= 0)
-    row = r + fixedRows_;
-  else
-    row = -1;
+  // Along one axis: before the viewport the fixed cell, where its header
+  // is; in it the section there.
+  auto zelle = [](int imViewport, int feste, int wo, int anfang, int ende, int abschnitt) {
+    if (imViewport < 0) return feste > 0 && wo >= anfang && wo <= ende ? 0 : -1;
+    return abschnitt >= 0 ? abschnitt + feste : -1;
+  };
+  col = zelle(v.x(), fixedCols_, x, kopf.left(), kopf.right(), columnAt(v.x()));
+  row = zelle(v.y(), fixedRows_, y, zeile.top(), zeile.bottom(), rowAt(v.y()));
 }
 
 QRect TStringGrid::CellRect(int col, int row) const {
-  int x, b, y, h;
-  if (col < fixedCols_) {
-    x = verticalHeader()->geometry().x();
-    b = verticalHeader()->width();
-  } else {
-    x = viewport()->x() + columnViewportPosition(col - fixedCols_);
-    b = columnWidth(col - fixedCols_);
-  }
-  if (row < fixedRows_) {
-    y = horizontalHeader()->geometry().y();
-    h = horizontalHeader()->height();
-  } else {
-    y = viewport()->y() + rowViewportPosition(row - fixedRows_);
-    h = rowHeight(row - fixedRows_);
-  }
-  return QRect(x, y, b, h);
+  // A fixed cell is its header's width (height) across.
+  const QRect kopf = verticalHeader()->geometry(), zeile = horizontalHeader()->geometry();
+  const bool links = col < fixedCols_, oben = row < fixedRows_;
+  const int c = col - fixedCols_, r = row - fixedRows_;
+  return QRect(links ? kopf.x() : viewport()->x() + columnViewportPosition(c),
+               oben ? zeile.y() : viewport()->y() + rowViewportPosition(r),
+               links ? kopf.width() : columnWidth(c), oben ? zeile.height() : rowHeight(r));
 }
 
 bool TStringGrid::IstMausFlaeche(const QWidget* w) {
@@ -623,7 +499,7 @@ bool TStringGrid::event(QEvent* e) {
     if (VerlassePerStrgTab(k)) return true;
     if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
       const bool vor = k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier);
-      const bool verworfen = VerarbeiteTaste(this, k, OnKeyDown, OnKeyPress);
+      const bool verworfen = VerwirftTaste(k);
       if (verworfen || AmRand(vor)) {
         Verlasse(vor);
         return true;
@@ -713,11 +589,11 @@ QRect TStringGrid::MenueStelle() {
 
 void TStringGrid::keyPressEvent(QKeyEvent* e) {
   if (e->matches(QKeySequence::Copy)) {
-    if (currentIndex().isValid()) Ereignis(OnKopieren, Col(), Row());
+    if (currentIndex().isValid()) Ereignis([this] { emit kopieren(Col(), Row()); });
     return;
   }
   if (e->matches(QKeySequence::Paste) && FuegeBlockEin()) return;
-  if (VerarbeiteTaste(this, e, OnKeyDown, OnKeyPress)) return;
+  if (VerwirftTaste(e)) return;
   if (e->matches(QKeySequence::Paste)) {
     FuegeEin();
     return;
@@ -730,7 +606,7 @@ void TStringGrid::keyPressEvent(QKeyEvent* e) {
 }
 
 // Pastes as if the text were typed into the current cell: the editor opens
-// on it, the text replaces the cell's, and OnSetEditText follows as after
+// on it, the text replaces the cell's, and zelleBearbeitet follows as after
 // any keystroke. In editor mode the open editor takes the same one cell.
 void TStringGrid::FuegeEin() {
   const QModelIndex i = currentIndex();
@@ -741,7 +617,7 @@ void TStringGrid::FuegeEin() {
   if (!editor_ || state() != EditingState) return;
   editor_->selectAll();
   editor_->insert(text);
-  Ereignis(OnEingefuegt, Col(), Row());
+  Ereignis([this] { emit eingefuegt(Col(), Row()); });
 }
 
 QString TStringGrid::EinzelneZelle(QString text) {
@@ -750,19 +626,19 @@ QString TStringGrid::EinzelneZelle(QString text) {
 }
 
 bool TStringGrid::FuegeBlockEin() {
-  if (!OnBlockEinfuegen) return false;
+  if (!isSignalConnected(QMetaMethod::fromSignal(&TStringGrid::blockEinfuegen))) return false;
   QString text = QApplication::clipboard()->text();
   // A spreadsheet ends even a single cell with a line break.
   if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
   if (text.endsWith(QLatin1Char('\r'))) text.chop(1);
   if (!text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char('\n'))) return false;
   bool genommen = false;
-  const std::function<void()> einfuegen = [&] { genommen = OnBlockEinfuegen(text); };
+  const std::function<void()> einfuegen = [&] { emit blockEinfuegen(text, genommen); };
   Ereignis(einfuegen);
   return genommen;
 }
 
-// The left button selects the cell before OnMouseDown runs (a handler may
+// The left button selects the cell before the press is reported (a handler may
 // then open the editor there); the other buttons leave the current cell.
 void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton) return;
@@ -780,7 +656,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* e) {
   if (e->type() != QEvent::MouseButtonPress || !e->spontaneous()) return;
   const QPoint p = viewport()->mapTo(this, e->position().toPoint());
   presseWaehlt_ = waehlt;
-  Ereignis(OnMouseDown, e->button(), e->modifiers(), p.x(), p.y());
+  Ereignis([&] { emit Ereignisse()->mausGedrueckt(e->button(), e->modifiers(), p); });
   presseWaehlt_ = false;
 }
 

@@ -3,12 +3,11 @@
 // one fixed (header) row and one fixed column, an in-place editor, and the
 // events the window's handlers are written for.
 //
-// The grid views a table model. Given one (SetzeModell), the model's cells
-// are the grid's scrollable cells and its header titles the fixed row and
-// column; the model's counts are the grid's, and every cell the grid or
-// its editor writes is set on the model. Without one, the grid has a table
-// of its own whose counts the grid sets, a sparse store: cells outside the
-// current counts keep their text and show it again when the counts grow.
+// The grid views the table model it is given (SetzeModell) and keeps no
+// texts of its own: the model's cells are the grid's scrollable cells and
+// its header titles the fixed row and column; the model's counts are the
+// grid's, and every cell the grid or its editor writes is set on the model.
+// Without a model the grid shows its fixed cells only.
 #ifndef QUORVEL_FORMS_STRINGGRID_H
 #define QUORVEL_FORMS_STRINGGRID_H
 
@@ -26,36 +25,37 @@
 class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
-class TTextTabelle;
 class TZellModell;
 
 class TStringGrid : public QTableView, public TSteuerung {
   Q_OBJECT
-  // What a form sets; FixedCols and FixedRows come before the counts.
+  // What a form sets; the counts are the model's.
   Q_PROPERTY(int FixedCols READ FixedCols WRITE SetFixedCols)
   Q_PROPERTY(int FixedRows READ FixedRows WRITE SetFixedRows)
-  Q_PROPERTY(int ColCount READ ColCount WRITE SetColCount)
-  Q_PROPERTY(int RowCount READ RowCount WRITE SetRowCount)
+  Q_PROPERTY(int ColCount READ ColCount)
+  Q_PROPERTY(int RowCount READ RowCount)
   Q_PROPERTY(int DefaultColWidth READ DefaultColWidth WRITE SetDefaultColWidth)
   Q_PROPERTY(bool Editieren READ Editieren WRITE SetzeEditieren)
   Q_PROPERTY(bool ImmerEditor READ ImmerEditor WRITE SetzeImmerEditor)
   Q_PROPERTY(bool Bereiche READ Bereiche WRITE SetzeBereiche)
+  Q_PROPERTY(bool Komma READ Komma WRITE SetzeKomma)
+  Q_PROPERTY(int Textspalte READ Textspalte WRITE SetzeTextspalte)
 
  public:
   struct Optionen {
     bool Editieren = false;    // cells can be edited in place
     bool ImmerEditor = false;  // in editor mode the editor follows the current cell
     bool Bereiche = false;     // ranges of cells can be selected
+    bool Komma = false;        // a number grid: its editor takes a point as the comma
   };
 
-  TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols, int fixedRows,
-              Optionen optionen);
-  // Five by five cells, one fixed row and column, nothing editable.
+  TStringGrid(QWidget* parent, int fixedCols, int fixedRows, Optionen optionen);
+  // One fixed row and column, nothing editable.
   explicit TStringGrid(QWidget* parent = nullptr);
   ~TStringGrid() override;
 
   // Shows this model's cells (not owned; it must outlive the grid's use of
-  // it); null: the grid's own table again.
+  // it); null: none.
   void SetzeModell(QAbstractItemModel* modell);
 
   QString Cells(int col, int row) const;
@@ -68,10 +68,16 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool ImmerEditor() const { return optionen_.ImmerEditor; }
   void SetzeBereiche(bool ja);
   bool Bereiche() const { return optionen_.Bereiche; }
+  // The cell editor checks its text as a number field's (TEingabepruefer),
+  // except in the text column (a comment; -1: none).
+  void SetzeKomma(bool ja) { optionen_.Komma = ja; }
+  bool Komma() const { return optionen_.Komma; }
+  void SetzeTextspalte(int col) { textspalte_ = col; }
+  int Textspalte() const { return textspalte_; }
   // With ranges on, a block is chosen by Shift+click (Ctrl+click adds a
   // cell), Shift+arrows or a left drag over several cells; each closes the
   // cell editor (its text kept), so that Ctrl+C reaches the grid. True
-  // while OnMouseDown reports a left press that is such a choice.
+  // while a reported left press is such a choice.
   bool PresseWaehlt() const { return presseWaehlt_; }
   // A cell's background from its data in `rolle`: the colour given for its
   // value there (an int), the grid's where none is given.
@@ -79,15 +85,12 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   int ColCount() const;
   int RowCount() const;
-  // The own table's size (a given model sets its own). Whoever changes the
+  // The model's counts and the fixed ones. Whoever changes the model's
   // size, it never opens an editor or moves the focus; an editor open in a
   // cell that is removed is closed (its text kept in the cell).
-  void SetColCount(int n);
-  void SetRowCount(int n);
   int FixedCols() const { return fixedCols_; }
   int FixedRows() const { return fixedRows_; }
-  // No fixed column or row, or one; the cells keep their texts, and what
-  // was a fixed cell becomes a scrollable one (or the other way).
+  // No fixed column or row, or one: whether the model's titles show.
   void SetFixedCols(int n);
   void SetFixedRows(int n);
 
@@ -113,10 +116,6 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   bool EditorMode() const;
   void SetEditorMode(bool an);
-  // The German decimal comma while typing: the first point of the cell's
-  // text becomes a comma, written back with the editor kept open and its
-  // caret in place. False when the text holds no point.
-  bool ErsterPunktZuKomma(int col, int row);
 
   // What assistive technology reads as the title of a column or row, in
   // place of the shown header text (which stays as it is); empty: that text.
@@ -130,27 +129,31 @@ class TStringGrid : public QTableView, public TSteuerung {
   // Where a cell lies, in grid coordinates (empty when not shown).
   QRect CellRect(int col, int row) const;
 
-  std::function<void(int& key)> OnKeyDown;
-  std::function<void(QChar& key)> OnKeyPress;
-  // After every change in the cell editor; the cell already holds the text.
-  std::function<void(int col, int row, const QString& text)> OnSetEditText;
-  std::function<void()> OnTopLeftChanged;
-  // Ctrl+C on the grid (not in its open editor) for the current cell; it
-  // comes before OnKeyDown, so a grid that refuses keys can still be copied.
-  std::function<void(int col, int row)> OnKopieren;
-  // Ctrl+V with a clipboard text of several cells (tabs or more than one
-  // line), in and out of editor mode, before the key handlers; true when it
-  // took the text. Without it, or when it returns false, the grid pastes the
-  // block's first cell: no cell ever takes a tab or a line break.
-  std::function<bool(const QString& text)> OnBlockEinfuegen;
-  // After Ctrl+V put the clipboard's text into a cell: in place of its text,
-  // or at the caret of its open editor.
-  std::function<void(int col, int row)> OnEingefuegt;
-
   QWidget* Widget() override { return this; }
   bool IstMausFlaeche(const QWidget* w) override;
   bool MeldetPresseSelbst(const QWidget* w, Qt::MouseButton b, bool doppelklick) override;
   QRect MenueStelle() override;
+
+ signals:
+  // The key filters: a receiver that sets the key code (the character) to 0
+  // discards the key.
+  void tasteGedrueckt(int& taste);
+  void zeichenGetippt(QChar& zeichen);
+  // After every change in the cell editor; the cell already holds the text.
+  void zelleBearbeitet(int col, int row, const QString& text);
+  void obenLinksGeaendert();
+  // Ctrl+C on the grid (not in its open editor) for the current cell; it
+  // comes before the key filters, so a grid that refuses keys can still be
+  // copied.
+  void kopieren(int col, int row);
+  // Ctrl+V with a clipboard text of several cells (tabs or more than one
+  // line), in and out of editor mode, before the key filters; a receiver
+  // that took the text sets genommen. Otherwise the grid pastes the block's
+  // first cell: no cell ever takes a tab or a line break.
+  void blockEinfuegen(const QString& text, bool& genommen);
+  // After Ctrl+V put the clipboard's text into a cell: in place of its text,
+  // or at the caret of its open editor.
+  void eingefuegt(int col, int row);
 
  protected:
   bool event(QEvent* e) override;
@@ -175,13 +178,14 @@ class TStringGrid : public QTableView, public TSteuerung {
 
   friend class TZellDelegat;
   friend class TZellModell;
-  friend class TTextTabelle;
 
   QModelIndex Index(int col, int row) const;
-  bool EigeneTabelle() const;
-  // Around a change of the model's rows or columns (see SetColCount).
+  // The key filters' verdict on a key (Steuerung.h).
+  bool VerwirftTaste(QKeyEvent* e);
+  // Around a change of the model's rows or columns (see ColCount).
   void VorGroessenaenderung(bool entferntAktuelle);
   void NachGroessenaenderung();
+  void SetzeFeste(int& feste, int n);
   // The headers and the corner for the fixed counts.
   void RichteFesteEin();
   void EditorGeaendert(const QPersistentModelIndex& zelle, const QString& text);
@@ -206,7 +210,6 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool FuegeBlockEin();
   void WendeBreitenAn();
 
-  TTextTabelle* tabelle_;
   TZellModell* modell_;
   QLabel* ecke_ = nullptr;
   QString eckeText_;
@@ -228,6 +231,7 @@ class TStringGrid : public QTableView, public TSteuerung {
   bool warEditiert_ = false;
   // The cell a left press went down on; a drag from it to another selects.
   QPersistentModelIndex gedrueckt_;
+  int textspalte_ = -1;
   bool presseWaehlt_ = false;
 };
 

@@ -70,6 +70,7 @@ Modell::Modell(QObject* eltern)
   connect(wandeln_, &Wandelfeld::Geaendert, this, geaendert);
   connect(winkel_, &QAbstractItemModel::dataChanged, this, geaendert);
   connect(this, &Modell::FormatGeaendert, this, geaendert);
+  connect(this, &Modell::OrtskurveGeaendert, this, geaendert);
 }
 
 Modell::~Modell() = default;
@@ -77,6 +78,12 @@ Modell::~Modell() = default;
 void Modell::SetzeZahlenFormat(int format) {
   format_ = format == Exponent ? Exponent : General;
   emit FormatGeaendert(format_);
+}
+
+void Modell::SetzeOrtskurve(const aufgabe::Ortskurve& k) {
+  if (k == ortskurve_) return;
+  ortskurve_ = k;
+  emit OrtskurveGeaendert();
 }
 
 void Modell::SetzeKopie(const QString& text, const std::optional<ZKZahl>& wert) {
@@ -184,6 +191,7 @@ Aufgabe Modell::Schnappschuss() const {
     a.winkelZeile = w;
     a.winkelText = S(winkel_->Text(w));
   }
+  a.ortskurve = ortskurve_;
   return a;
 }
 
@@ -251,4 +259,5 @@ void Modell::Wende(const Aufgabe& a) {
 
   winkel_->Leere();
   if (a.winkelZeile >= 0) winkel_->Setze(a.winkelZeile, U(a.winkelText));
+  SetzeOrtskurve(a.ortskurve);
 }

@@ -71,6 +71,9 @@ class Modell : public QObject {
   Schaltungsfeld& Schaltung() { return *schaltung_; }
   const Schaltungsfeld& Schaltung() const { return *schaltung_; }
   Beispielstand& Beispiele() { return beispiele_; }
+  // The locus page's settings, as its controls show them.
+  const aufgabe::Ortskurve& Ortskurve() const { return ortskurve_; }
+  void SetzeOrtskurve(const aufgabe::Ortskurve& k);
 
   // The text a right-button drag carries, set by every drag start, and the
   // full value behind it when it shows one.
@@ -97,6 +100,7 @@ class Modell : public QObject {
 
  signals:
   void FormatGeaendert(int format);
+  void OrtskurveGeaendert();
   // Anything changed (for a file's "changed" state, a recovery copy).
   void Geaendert();
 
@@ -111,6 +115,7 @@ class Modell : public QObject {
   Winkeltabelle* winkel_;
   Schaltungsfeld* schaltung_;
   Beispielstand beispiele_;
+  aufgabe::Ortskurve ortskurve_;
   QString kopierText_ = QString(27, QLatin1Char(' '));
   std::optional<ZKZahl> kopierWert_;
 };

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 
 #include "app/Anleitungsseite.h"
 #include "app/Matrixseite.h"
@@ -38,7 +40,7 @@ inline RechenwegFenster* Rechenwegfenster(QWidget& fenster) {
 QUORVEL_STEUERELEMENT(TAnleitungsseite, Anleitung_Seite, false)
 QUORVEL_STEUERELEMENT(TEdit, AnzahlMatrix_Edit, true)
 QUORVEL_STEUERELEMENT(TUpDown, AnzahlMatrix_UpDown, true)
-QUORVEL_STEUERELEMENT(TMemo, Bedinungsanleitung_Memo, false)
+QUORVEL_STEUERELEMENT(QPlainTextEdit, Bedinungsanleitung_Memo, false)
 QUORVEL_STEUERELEMENT(TButton, BeispielAufgaben_BitBtn, true)
 QUORVEL_STEUERELEMENT(TButton, Beispiel_BitBtn, false)
 QUORVEL_STEUERELEMENT(TButton, Berechnen_BitBtn, true)
@@ -66,7 +68,7 @@ QUORVEL_STEUERELEMENT(TRechenseite, Rechen_Seite, false)
 QUORVEL_STEUERELEMENT(TGroupBox, Rechenfeld_GroupBox, false)
 QUORVEL_STEUERELEMENT(TLabel, Rechenfeld_Label, false)
 QUORVEL_STEUERELEMENT(TButton, Rechenweg_BitBtn, true)
-QUORVEL_STEUERELEMENT(TTabbedNotebook, TabbedNotebook, false)
+QUORVEL_STEUERELEMENT(QTabWidget, TabbedNotebook, false)
 QUORVEL_STEUERELEMENT(QCheckBox, Uebung_CheckBox, true)
 QUORVEL_STEUERELEMENT(QLabel, Uebung_Label, true)
 QUORVEL_STEUERELEMENT(TSpeicherleiste, Variablen_GroupBox, false)

@@ -287,7 +287,7 @@ TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
       {"kein_json", "Das ist keine Aufgabe."},
       {"falscher_typ", "[\"quorvel\"]"},
       {"fehlendes_feld", QByteArray(gut).replace("\"speicher\"", "\"speicha\"")},
-      {"neuer", QByteArray(gut).replace("\"version\": 2", "\"version\": 7")},
+      {"neuer", QByteArray(gut).replace("\"version\": 4", "\"version\": 7")},
       // An exercise whose task has no unique solution has nothing to hide.
       {"uebung_ohne_loesung", QByteArray(gut)
                                   .replace("\"uebung\": null", "\"uebung\": {\"antworten\": []}")
@@ -447,7 +447,7 @@ TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
   Seite(0);
   QTest::keyClick(form1.windowHandle(), Qt::Key_F1);
   EXPECT_TRUE(TabbedNotebook(form1)->currentWidget()->isAncestorOf(Bedinungsanleitung_Memo(form1)));
-  const QStringList zeilen = Bedinungsanleitung_Memo(form1)->Lines();
+  const QStringList zeilen = Bedinungsanleitung_Memo(form1)->toPlainText().split(QLatin1Char('\n'));
   EXPECT_EQ(zeilen[0],
             QStringLiteral("Mit  diesem Programm  können Sie im Komplexen Zahlensystem rechnen,"));
   EXPECT_TRUE(
@@ -466,14 +466,15 @@ TEST_F(DateiTest, TheManualIsOnItsPageOnceHoweverThePageIsReached) {
   ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
   QStringList anleitung = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
   if (anleitung.back().isEmpty()) anleitung.removeLast();
-  TMemo* memo = Bedinungsanleitung_Memo(form1);
-  const QStringList eigene = memo->Lines();
+  QPlainTextEdit* memo = Bedinungsanleitung_Memo(form1);
+  auto zeilen = [memo] { return memo->toPlainText().split(QLatin1Char('\n')); };
+  const QStringList eigene = zeilen();
   EXPECT_LT(eigene.size(), 30);  // not laid out for the start
 
   QTabBar* reiter = TabbedNotebook(form1)->tabBar();
   QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(2).center());
-  ASSERT_EQ(TabbedNotebook(form1)->PageIndex(), 2);
-  EXPECT_EQ(memo->Lines(), eigene + anleitung);
+  ASSERT_EQ(TabbedNotebook(form1)->currentIndex(), 2);
+  EXPECT_EQ(zeilen(), eigene + anleitung);
   EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
   EXPECT_EQ(memo->textCursor().position(), 0);
 
@@ -482,7 +483,7 @@ TEST_F(DateiTest, TheManualIsOnItsPageOnceHoweverThePageIsReached) {
   Seite(1);
   Seite(2);
   d->ZeigeAnleitung();
-  EXPECT_EQ(memo->Lines(), eigene + anleitung);
+  EXPECT_EQ(zeilen(), eigene + anleitung);
 }
 
 // Block copy and paste.

@@ -40,7 +40,7 @@ class FensterTest : public ::testing::Test {
   }
 
   void Seite(int i) {
-    TabbedNotebook(form1)->SetPageIndex(i);
+    TabbedNotebook(form1)->setCurrentIndex(i);
     QApplication::processEvents();
   }
   static QPoint Mitte(TStringGrid* g, int c, int r) {

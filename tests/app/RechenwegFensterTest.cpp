@@ -428,10 +428,10 @@ class UebungsSperre : public ZiehFixture, public ::testing::WithParamInterface<W
         break;
       case Weg::UpDown:
         AnzahlMatrix_UpDown(form1)->SetPosition(4);
-        AnzahlMatrix_UpDown(form1)->OnClick(true);
+        emit AnzahlMatrix_UpDown(form1)->geklickt(true);
         break;
       case Weg::InductiveBoxOnPage2:
-        ExpotentialForm_GroupBox2(form1)->OnClick();
+        emit ExpotentialForm_GroupBox2(form1)->Ereignisse()->geklickt();
         break;
       case Weg::Solve:
         Berechnen_BitBtn(form1)->click();

@@ -21,7 +21,7 @@
 namespace {
 
 TEST_F(FensterTest, OpensOnTheSecondPageWithDimensionThree) {
-  EXPECT_EQ(TabbedNotebook(form1)->PageIndex(), 1);
+  EXPECT_EQ(TabbedNotebook(form1)->currentIndex(), 1);
   // The screen has room: the design size with the menu bar above it, and
   // the design position; nothing scrolls.
   EXPECT_EQ(form1.size(), QSize(908, 624 + Dateiaktionen(form1)->Menue()->height()));
@@ -281,7 +281,7 @@ TEST_F(FensterTest, TheWindowOpensWithoutTheMatrixPageAndBuildsItWhenShown) {
   // The unbuilt page counts as the empty start, not as a change.
   EXPECT_FALSE(Dateiaktionen(*f)->Geaendert());
 
-  TabbedNotebook(*f)->SetPageIndex(0);
+  TabbedNotebook(*f)->setCurrentIndex(0);
   QApplication::processEvents();
   ASSERT_TRUE(MatrixseiteGebaut(*f));
   EXPECT_EQ(Matrix_Seite(*f)->geometry(), Rechen_Seite(*f)->geometry());
@@ -318,8 +318,8 @@ TEST_F(FensterTest, TheWindowOpensWithoutTheMatrixPageAndBuildsItWhenShown) {
 // later it shows what showing it at once would have.
 TEST_F(FensterTest, EveryOutsidePathLeavesTheMatrixPageAsShowingItWouldFind) {
   auto gezeigt = NeuesFenster();
-  TabbedNotebook(*gezeigt)->SetPageIndex(0);
-  TabbedNotebook(*gezeigt)->SetPageIndex(1);
+  TabbedNotebook(*gezeigt)->setCurrentIndex(0);
+  TabbedNotebook(*gezeigt)->setCurrentIndex(1);
   const QStringList erwartet = Abbild(*gezeigt);
 
   QTemporaryDir ordner;
@@ -337,8 +337,9 @@ TEST_F(FensterTest, EveryOutsidePathLeavesTheMatrixPageAsShowingItWouldFind) {
          QTest::keyClick(f.windowHandle(), Qt::Key_Escape);
        }},
       // A click on the display format's box redraws the results.
-      {"Zahlenformat", [](TForm1& f) { ExpotentialForm_GroupBox2(f)->OnClick(); }},
-      {"Zeigerdiagramm", [](TForm1& f) { TabbedNotebook(f)->SetPageIndex(3); }},
+      {"Zahlenformat",
+       [](TForm1& f) { emit ExpotentialForm_GroupBox2(f)->Ereignisse()->geklickt(); }},
+      {"Zeigerdiagramm", [](TForm1& f) { TabbedNotebook(f)->setCurrentIndex(3); }},
   };
   for (const auto& [name, weg] : kWege) {
     SCOPED_TRACE(name);
@@ -347,8 +348,8 @@ TEST_F(FensterTest, EveryOutsidePathLeavesTheMatrixPageAsShowingItWouldFind) {
     QApplication::processEvents();
     EXPECT_FALSE(MatrixseiteGebaut(*f));
     // Looked at, as the reference was: inner layouts settle when shown.
-    TabbedNotebook(*f)->SetPageIndex(0);
-    TabbedNotebook(*f)->SetPageIndex(1);
+    TabbedNotebook(*f)->setCurrentIndex(0);
+    TabbedNotebook(*f)->setCurrentIndex(1);
     const QStringList abbild = Abbild(*f);
     ASSERT_EQ(abbild.size(), erwartet.size());
     for (qsizetype i = 0; i < abbild.size(); ++i) EXPECT_EQ(abbild[i], erwartet[i]);
@@ -359,7 +360,7 @@ TEST_F(FensterTest, EveryOutsidePathLeavesTheMatrixPageAsShowingItWouldFind) {
 // was built first.
 TEST_F(FensterTest, ThePhasorPageFollowsResultsOfAMatrixPageBuiltForIt) {
   auto f = NeuesFenster();
-  TabbedNotebook(*f)->SetPageIndex(3);
+  TabbedNotebook(*f)->setCurrentIndex(3);
   QApplication::processEvents();
   QTreeWidget* liste = Zeigerseite(*f)->Werte_Liste;
   ASSERT_NE(liste, nullptr);
@@ -378,7 +379,7 @@ TEST_F(FensterTest, NoDragSourceMatchesAnUnknownOrMissingSource) {
   QWidget fremd;
   for (QWidget* quelle : {static_cast<QWidget*>(nullptr), &fremd}) {
     bool annehmen = true;
-    Variablen_StringGrid(*f)->OnDragOver(quelle, 0, 0, annehmen);
+    emit Variablen_StringGrid(*f)->Ereignisse()->ziehenUeber(quelle, {}, annehmen);
     EXPECT_FALSE(annehmen);
   }
   EXPECT_FALSE(MatrixseiteGebaut(*f));

@@ -19,7 +19,7 @@ class VariablenspeicherTest : public SpeicherFixture {
   void LegeAb(TStringGrid* ziel, QWidget* quelle, int col, int row, const QString& text) {
     Zustand().SetzeKopie(text, std::nullopt);
     const QPoint p = ziel->CellRect(col, row).center();
-    ziel->OnDragDrop(quelle, p.x(), p.y());
+    emit ziel->Ereignisse()->abgelegt(quelle, p);
   }
 };
 

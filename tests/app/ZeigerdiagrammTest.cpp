@@ -62,8 +62,8 @@ class ZeigerdiagrammTest : public ZiehFixture {
 };
 
 TEST_F(ZeigerdiagrammTest, IsTheFourthPageAndLeavesTheFirstThreeAsTheyWere) {
-  TTabbedNotebook* nb = TabbedNotebook(form1);
-  ASSERT_EQ(nb->count(), 4);
+  QTabWidget* nb = TabbedNotebook(form1);
+  ASSERT_GE(nb->count(), 4);  // the pages added since follow it
   EXPECT_EQ(nb->tabText(0), QStringLiteral("Gauss Algorithmus mit Komplexen Zahlen"));
   EXPECT_EQ(nb->tabText(1), QStringLiteral("KomplexeZahlen +  - * :"));
   EXPECT_EQ(nb->tabText(2), QStringLiteral("Bedienungsanleitung"));
@@ -431,7 +431,7 @@ TEST_F(ZeigerseiteSpaeterTest, ShowsWhatWasEnteredWhileHiddenAndFollowsFromThenO
   // A window whose page was shown before anything was typed.
   TForm1 zeugin;
   zeugin.show();
-  TabbedNotebook(zeugin)->SetPageIndex(kZeigerSeite);
+  TabbedNotebook(zeugin)->setCurrentIndex(kZeigerSeite);
   AllesEingeben(zeugin);
   const QStringList erwartet = Stand(Zeigerseite(zeugin));
   EXPECT_EQ(erwartet.size(), 2 + 3 + 1 + 6);  // K1, K3, X1..X3, ZK; list and drawing

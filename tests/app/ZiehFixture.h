@@ -32,7 +32,7 @@ class ZiehFixture : public FensterTest {
 
   QPoint ImFenster(const Stelle& s) { return s.widget->mapTo(&form1, s.punkt); }
   void Zeige(const Stelle& s) {
-    if (s.seite >= 0 && TabbedNotebook(form1)->PageIndex() != s.seite) Seite(s.seite);
+    if (s.seite >= 0 && TabbedNotebook(form1)->currentIndex() != s.seite) Seite(s.seite);
   }
 
   void Druecke(const Stelle& s, Qt::MouseButton b = Qt::RightButton) {

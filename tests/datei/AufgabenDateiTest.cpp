@@ -33,6 +33,21 @@ Aufgabe VolleAufgabe() {
   a.zellwerte[0][1] = "2.00000000000000000000e+00 1.00000000000000000000e+00";
   a.speicher[0].wert = "3.00000000000000000000e+00 4.00000000000000000000e+00";
   a.formelteile = {{10, 3, "-2.00000000000000000000e+00 0.00000000000000000000e+00"}};
+  // The locus page, every setting away from its default.
+  a.ortskurve = {Ortskurve::Quelle::Schaltung,
+                 "1/(K1+j*ω*K2)",
+                 true,
+                 "aus",
+                 "Masse",
+                 "0",
+                 "1 MHz",
+                 "10000",
+                 false,
+                 Ortskurve::Marken::Gewaehlt,
+                 "50; 1,5k",
+                 true,
+                 false,
+                 Ortskurve::Inversion::Statt};
   return a;
 }
 
@@ -62,7 +77,7 @@ TEST(AufgabenDatei, EveryFieldComesBackUnchanged) {
 TEST(AufgabenDatei, IsReadableJsonWithFormatAndVersion) {
   const std::string bytes = Schreibe(VolleAufgabe());
   EXPECT_NE(bytes.find("\"format\": \"quorvel\""), std::string::npos);
-  EXPECT_NE(bytes.find("\"version\": 2"), std::string::npos);
+  EXPECT_NE(bytes.find("\"version\": 4"), std::string::npos);
   // Umlauts as they are, not escaped.
   EXPECT_NE(bytes.find("größer"), std::string::npos);
   EXPECT_NE(bytes.find("\"uebung\": null"), std::string::npos);
@@ -113,11 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
         BoeseDatei{"other_json_cut_off", R"({"name": "x)", Lesefehler::KeinJson},
         BoeseDatei{"json_array", "[1,2,3]", Lesefehler::KeineQuorvelDatei},
         BoeseDatei{"other_json", R"({"name": "x"})", Lesefehler::KeineQuorvelDatei},
-        BoeseDatei{"newer_version", Ersetzt("\"version\": 2", "\"version\": 3"),
+        BoeseDatei{"newer_version", Ersetzt("\"version\": 4", "\"version\": 5"),
                    Lesefehler::NeuereVersion},
-        BoeseDatei{"version_text", Ersetzt("\"version\": 2", "\"version\": \"2\""),
+        BoeseDatei{"version_text", Ersetzt("\"version\": 4", "\"version\": \"4\""),
                    Lesefehler::Beschaedigt},
-        BoeseDatei{"version_fraction", Ersetzt("\"version\": 2", "\"version\": 0.5"),
+        BoeseDatei{"version_fraction", Ersetzt("\"version\": 4", "\"version\": 0.5"),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"missing_matrix", Ersetzt("\"matrix\"", "\"matrixx\""), Lesefehler::Beschaedigt},
         BoeseDatei{"missing_formula", Ersetzt("\"formel\"", "\"formal\""), Lesefehler::Beschaedigt},
@@ -185,6 +200,8 @@ TEST(AufgabenDatei, DamageNamesTheKey) {
       // Row first, as the page names its cells.
       {Ersetzt("\"7,5*e^j30\"", "7"), "„Zelle( 20 , 21 )“ ist kein Text"},
       {Schreibe(VolleAufgabe()).substr(0, 300), "sie ist abgeschnitten, ihr Ende fehlt"},
+      {Ersetzt("\"inversion\": \"statt\"", "\"inversion\": \"quer\""),
+       "„inversion“ ist keiner der Werte „aus“, „daneben“, „statt“"},
   };
   for (const auto& f : faelle) {
     const Leseergebnis e = LiesAufgabe(f.bytes);
@@ -210,6 +227,7 @@ TEST(AufgabenDatei, AFirstVersionFileStillOpens) {
   EXPECT_EQ(e.aufgabe.speicher[0].k, "3+j4");
   EXPECT_EQ(e.aufgabe.speicher[0].wert, "");
   EXPECT_FALSE(e.aufgabe.uebung);
+  EXPECT_TRUE(e.aufgabe.ortskurve == Ortskurve{});
 }
 
 // The edges of strict UTF-8: the surrogates end at U+DFFF, and a sequence
