@@ -165,6 +165,12 @@ bool TDateiAktionen::Oeffne(const QString& pfad) {
   return true;
 }
 
+void TDateiAktionen::StelleWiederHer(const Aufgabe& a, const QString& pfad) {
+  Wende(a);
+  pfad_ = pfad;
+  ZeigeTitel();
+}
+
 bool TDateiAktionen::Speichern() {
   if (pfad_.isEmpty()) return SpeichernUnter();
   return SpeichereNach(pfad_);

@@ -48,6 +48,9 @@ class TDateiAktionen : public QObject {
   bool OeffneNachFrage(const QString& pfad);
   // Writes atomically: the old file stays whole when writing fails.
   bool SpeichereNach(const QString& pfad);
+  // Work restored after an abnormal end: it belongs to `pfad` (empty for
+  // none) but counts as unsaved.
+  void StelleWiederHer(const aufgabe::Aufgabe& a, const QString& pfad);
 
   aufgabe::Aufgabe Erfasse() const;
   void Wende(const aufgabe::Aufgabe& a);

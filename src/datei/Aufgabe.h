@@ -65,7 +65,7 @@ struct Formelteil {
 struct Uebung {
   // antworten[r - 1]: the student's answer for Xr, exponential and component
   // column of the result grid.
-  std::array<std::array<std::string, 2>, kMaxDimension> antworten{};
+  std::array<std::array<std::string, 2>, kMaxDimension> antworten;
 
   bool operator==(const Uebung&) const = default;
 };
