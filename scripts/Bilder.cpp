@@ -4,6 +4,8 @@
 //   bilder bildschirm DIR  the whole screen: the example window beside the
 //                          main window, an edit's German context menu
 //                          (a real X server: QT_QPA_PLATFORM=xcb)
+//   bilder schaltung DIR   the circuit page with the bridge example, both methods,
+//                          each view, and the matrix page it fills
 //   bilder zeiger DIR      the phasor page: the formula field's example 11
 //                          and an example system, alone and as a chain
 //   bilder ortskurve DIR   the locus page: an RL series circuit as a line
@@ -27,6 +29,7 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -45,6 +48,7 @@
 #include "app/MainQuorvel.h"
 #include "app/Ortskurvenseite.h"
 #include "app/RechenwegFenster.h"
+#include "app/Schaltungsseite.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/Anwendung.h"
 #include "forms/Steuerelemente.h"
@@ -72,7 +76,7 @@ void Seitenbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
   form1.Zustand().Beispiele().festerSamen = 1;
   Seite(form1, 0);
   Klicke(form1, "BeispielAufgaben_BitBtn");
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 5; ++i) {
     Seite(form1, i);
     form1.grab().save(QStringLiteral("%1/seite%2.png").arg(ziel).arg(i));
   }
@@ -127,6 +131,33 @@ void Bildschirmfotos(TForm1& form1, const QString& ziel) {
   QContextMenuEvent e(QContextMenuEvent::Mouse, p, formel->mapToGlobal(p));
   QApplication::sendEvent(formel, &e);
   foto("kontextmenue.png");
+}
+
+void Schaltungsbilder(TForm1& form1, const QString& ziel) {
+  constexpr int kSchaltungsSeite = 4;
+  auto* seite = form1.findChild<TSchaltungsseite*>();
+  auto bild = [&](const QString& name) {
+    QApplication::processEvents();
+    form1.grab().save(QStringLiteral("%1/%2.png").arg(ziel, name));
+  };
+  Seite(form1, kSchaltungsSeite);
+  auto* reiter = E<QTabWidget>(form1, "Ansicht_Reiter");
+  seite->LadeBeispiel(5);  // the Wheatstone bridge
+  for (int verfahren = 0; verfahren < 2; ++verfahren) {
+    seite->Verfahren_Auswahl->setCurrentIndex(verfahren);
+    const QString v = verfahren == 0 ? QStringLiteral("knoten") : QStringLiteral("maschen");
+    for (int r = 0; r < 3; ++r) {
+      reiter->setCurrentIndex(r);
+      bild(QStringLiteral("schaltung_%1_%2").arg(v).arg(r));
+    }
+    seite->Uebernimm();
+    Klicke(form1, "Berechnen_BitBtn");
+    bild(QStringLiteral("schaltung_%1_matrix").arg(v));
+    Seite(form1, kSchaltungsSeite);
+  }
+  seite->Editor->appendPlainText(QStringLiteral("R6 2 9 -5"));
+  seite->AnalysiereJetzt();
+  bild(QStringLiteral("schaltung_fehler"));
 }
 
 void Zeigerbilder(TForm1& form1, TForm2& form2, const QString& ziel) {
@@ -388,10 +419,11 @@ int main(int argc, char** argv) {
   if (std::strcmp(art, "seiten") != 0 && std::strcmp(art, "bildschirm") != 0 &&
       std::strcmp(art, "zeiger") != 0 && std::strcmp(art, "rechenweg") != 0 &&
       std::strcmp(art, "ortskurve") != 0 && std::strcmp(art, "fokus") != 0 &&
-      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0) {
-    std::fprintf(
-        stderr,
-        "bilder seiten|bildschirm|zeiger|ortskurve|rechenweg|fokus DIR, bilder fokusfolge|liste\n");
+      std::strcmp(art, "fokusfolge") != 0 && std::strcmp(art, "liste") != 0 &&
+      std::strcmp(art, "schaltung") != 0) {
+    std::fprintf(stderr,
+                 "bilder seiten|bildschirm|zeiger|schaltung|ortskurve|rechenweg|fokus DIR, bilder "
+                 "fokusfolge|liste\n");
     return 2;
   }
   QApplication app(argc, argv);
@@ -407,6 +439,8 @@ int main(int argc, char** argv) {
     Bildschirmfotos(form1, ziel);
   else if (std::strcmp(art, "zeiger") == 0)
     Zeigerbilder(form1, form2, ziel);
+  else if (std::strcmp(art, "schaltung") == 0)
+    Schaltungsbilder(form1, ziel);
   else if (std::strcmp(art, "ortskurve") == 0)
     Ortskurvenbilder(form1, ziel);
   else if (std::strcmp(art, "rechenweg") == 0)

@@ -9,6 +9,7 @@
 #include "app/Matrixseite.h"
 #include "app/Ortskurvenseite.h"
 #include "app/Rechenseite.h"
+#include "app/Schaltungsseite.h"
 #include "app/Speicherleiste.h"
 #include "app/Zeigerdiagramm.h"
 #include "forms/StringGrid.h"
@@ -24,6 +25,10 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   u.Rechen_Seite->SetzeModell(modell_);
   u.Matrix_Seite->SetzeModell(modell_);
   u.Zeiger_Seite->SetzeModell(modell_);
+  u.Schaltung_Seite->SetzeModell(modell_);
+  // The circuit's system goes to the matrix page, where "=" solves it.
+  connect(u.Schaltung_Seite, &TSchaltungsseite::MatrixUebernommen, this,
+          [this] { ui_->TabbedNotebook->setCurrentWidget(ui_->Matrix_Seite); });
   // The locus page follows the form's pages; it is built when first shown.
   auto* ortskurve = new TOrtskurvenseite;
   ortskurve->setObjectName(QStringLiteral("Ortskurven_Seite"));

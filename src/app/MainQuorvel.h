@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: four notebook pages above the variable memory, the menu
+// The main window: five notebook pages above the variable memory, the menu
 // bar and the status bar, around one model of everything the program holds.
 //
 // How data flows:
@@ -20,7 +20,8 @@
 // until the text is edited.
 //
 // Each page is a class of its own with its own form (Matrixseite.h,
-// Rechenseite.h, Anleitungsseite.h, Zeigerdiagramm.h, Speicherleiste.h);
+// Rechenseite.h, Anleitungsseite.h, Zeigerdiagramm.h, Schaltungsseite.h,
+// Speicherleiste.h);
 // this window owns the model and the file commands (Dateien.h), hands the
 // model to the pages, and connects the few requests between them.
 #ifndef QUORVEL_APP_MAINQUORVEL_H

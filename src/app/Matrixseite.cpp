@@ -2,9 +2,11 @@
 #include "Matrixseite.h"
 
 #include <QCheckBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "app/Barrierefreiheit.h"
 #include "app/Beispiel.h"
@@ -43,6 +45,7 @@ void TMatrixseite::VerbindeModell() {
 void TMatrixseite::showEvent(QShowEvent* e) {
   Baue();
   QWidget::showEvent(e);
+  ZeigeHerleitung();
 }
 
 void TMatrixseite::Baue() {
@@ -84,6 +87,40 @@ void TMatrixseite::Baue() {
     if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
 }
 
+void TMatrixseite::ZeigeHerleitung() {
+  const QString h =
+      isVisible() ? ui_->MatrixTab_StringGrid->currentIndex().data(kHerleitungRolle).toString()
+                  : QString();
+  auto* zeile = window()->findChild<QStatusBar*>();
+  if (!zeile || h == herleitung_) return;
+  // Only a derivation shown here is taken away again.
+  if (!h.isEmpty())
+    zeile->showMessage(h);
+  else if (zeile->currentMessage() == herleitung_)
+    zeile->clearMessage();
+  herleitung_ = h;
+}
+
+void TMatrixseite::hideEvent(QHideEvent* e) {
+  if (ui_) ZeigeHerleitung();
+  QWidget::hideEvent(e);
+}
+
+void TMatrixseite::PasseTitelbreitenAn() {
+  // A circuit's titles ("Knoten 12", "I_U1 = ") are read whole; the grids
+  // never get narrower than designed.
+  auto passe = [](TStringGrid* g, const QAbstractItemModel& m, int mindestens) {
+    int breite = mindestens;
+    for (int r = 0; r < Gleichungssystem::kZeilen; ++r)
+      breite = std::max(
+          breite,
+          g->fontMetrics().horizontalAdvance(m.headerData(r, Qt::Vertical).toString()) + 10);
+    if (g->ColWidths(0) != breite) g->SetColWidths(0, breite);
+  };
+  passe(ui_->MatrixTab_StringGrid, m_->System(), 50);
+  passe(ui_->KxWerte_StringGrid, *m_->System().Ergebnisse(), 55);
+}
+
 void TMatrixseite::Verbinde() {
   Ui::Matrixseite& u = *ui_;
   TGanzzahlpruefer::Setze(u.AnzahlMatrix_Edit);
@@ -102,6 +139,17 @@ void TMatrixseite::Verbinde() {
   connect(u.KxWerte_StringGrid, &TStringGrid::zeichenGetippt, this,
           &TMatrixseite::KxWerte_StringGridKeyPress);
   connect(u.Uebung_CheckBox, &QCheckBox::clicked, this, [this] { Uebung_CheckBoxClick(); });
+
+  // A cell that came from a circuit says where it comes from when chosen
+  // (hovering shows the same as its tip), until its text changes.
+  auto herleitung = [this] { ZeigeHerleitung(); };
+  connect(u.MatrixTab_StringGrid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          herleitung);
+  connect(&m_->System(), &QAbstractItemModel::dataChanged, this, herleitung);
+  herleitung();
+  connect(&m_->System(), &QAbstractItemModel::headerDataChanged, this,
+          [this] { PasseTitelbreitenAn(); });
+  PasseTitelbreitenAn();
 
   VerbindeZiehen(*m_, u.MatrixTab_StringGrid, Ort::Matrix);
   VerbindeZiehen(*m_, u.KxWerte_StringGrid, Ort::Ergebnis);

@@ -44,6 +44,7 @@ class TMatrixseite : public QWidget, public Modellansicht {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private slots:
   void AnzahlMatrix_EditChange();
@@ -67,6 +68,9 @@ class TMatrixseite : public QWidget, public Modellansicht {
   // The dimension edit's text as a whole number; a message box when it is none.
   bool LiesDimension(int& n);
   void ZeigeDimension();
+  void PasseTitelbreitenAn();
+  // The chosen cell's derivation in the status bar while the page is shown.
+  void ZeigeHerleitung();
   void ZeigeUebung();
   // An open Rechenweg window shows the last solve, or in an exercise why
   // it shows none.
@@ -76,6 +80,7 @@ class TMatrixseite : public QWidget, public Modellansicht {
   TForm2* beispiel_ = nullptr;
   RechenwegFenster* rechenweg_ = nullptr;
   QString stand_;
+  QString herleitung_;  // the derivation the status bar shows
 };
 
 #endif

@@ -13,23 +13,25 @@
 
 namespace {
 
-constexpr int kOrte = static_cast<int>(Ort::Formel) + 1;
+constexpr int kOrte = static_cast<int>(Ort::Schaltung) + 1;
 constexpr Folge N = Folge::Nein, O = Folge::Nichts, K = Folge::Kopie, A = Folge::Anhaengen;
 
 // Rows: where the drag is released; columns: where it started, both in the
-// order of Ort. The formula edit is no source.
+// order of Ort. The formula edit is no source; the circuit page's results
+// are no target.
 constexpr std::array<std::array<Folge, kOrte>, kOrte> kZiehRegeln = {{
-    // Mat Erg K  G  XL XC =  Wa Wi Fo
-    {O, K, K, K, N, N, N, K, N, N},  // Matrix
-    {N, O, N, N, N, N, N, N, N, N},  // Ergebnis
-    {K, K, O, K, K, K, K, K, K, N},  // K
-    {K, K, K, O, K, K, K, K, K, N},  // G
-    {N, N, N, N, O, N, N, N, N, N},  // XL
-    {N, N, N, N, N, O, N, N, N, N},  // XC
-    {N, N, N, N, N, N, O, N, N, N},  // Formelergebnis
-    {K, K, K, K, K, K, K, O, K, N},  // Wandeln
-    {N, N, N, N, N, N, N, N, O, N},  // Winkel
-    {N, N, A, A, A, A, N, A, A, N},  // Formel
+    // Mat Erg K  G  XL XC =  Wa Wi Fo Sch
+    {O, K, K, K, N, N, N, K, N, N, K},  // Matrix
+    {N, O, N, N, N, N, N, N, N, N, N},  // Ergebnis
+    {K, K, O, K, K, K, K, K, K, N, K},  // K
+    {K, K, K, O, K, K, K, K, K, N, K},  // G
+    {N, N, N, N, O, N, N, N, N, N, N},  // XL
+    {N, N, N, N, N, O, N, N, N, N, N},  // XC
+    {N, N, N, N, N, N, O, N, N, N, N},  // Formelergebnis
+    {K, K, K, K, K, K, K, O, K, N, K},  // Wandeln
+    {N, N, N, N, N, N, N, N, O, N, N},  // Winkel
+    {N, N, A, A, A, A, N, A, A, N, A},  // Formel
+    {N, N, N, N, N, N, N, N, N, N, O},  // Schaltung
 }};
 
 // What a right-button press on a grid does to the grid's editor mode.
@@ -60,6 +62,7 @@ constexpr std::array<QuellRegel, kOrte> kQuellRegeln = {{
     {true, 0, 0, Editor::Bleibt, Schnitt::Ganz},             // Wandeln
     {true, 1, 0, Editor::AusBeimZiehen, Schnitt::VorRaute},  // Winkel
     {false, 0, 0, Editor::Bleibt, Schnitt::Ganz},            // Formel
+    {true, 0, 0, Editor::Bleibt, Schnitt::Ganz},             // Schaltung (its page starts drags)
 }};
 
 constexpr const char* kOrtEigenschaft = "quorvelOrt";

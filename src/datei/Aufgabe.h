@@ -116,6 +116,13 @@ struct Aufgabe {
 
   std::optional<Uebung> uebung;
 
+  // The circuit page: the netlist, the method (0 nodal, 1 mesh) and the
+  // matrix's titles that its system gave (empty: the standard title).
+  std::string netzliste;
+  int verfahren = 0;
+  std::array<std::string, kMatrixZeilen> zeilentitel{};
+  std::array<std::string, kMatrixSpalten> spaltentitel{};
+
   Ortskurve ortskurve;
 
   bool operator==(const Aufgabe&) const = default;

@@ -316,6 +316,38 @@ struct Leser {
     return true;
   }
 
+  // A list of at most `max` texts.
+  bool Texte(const QJsonObject& o, const char* name, qsizetype max, std::vector<std::string>& aus) {
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (!Da(v, QLatin1String(name), v.isArray() && v.toArray().size() <= max,
+            QStringLiteral("ist keine Liste von höchstens %1 Texten").arg(max)))
+      return false;
+    for (const QJsonValue& t : v.toArray())
+      if (!Text(t, QLatin1String(name), aus.emplace_back())) return false;
+    return true;
+  }
+
+  // From version 3 on: the circuit page and the titles its system gave.
+  bool Schaltung(const QJsonObject& o, Aufgabe& a) {
+    // Files before version 3 have none; one without a circuit may leave it out.
+    if (o.value(QLatin1String("schaltung")).isUndefined()) return true;
+    QJsonObject s;
+    if (!Objekt(o, "schaltung", s)) return false;
+    std::vector<std::string> zeilen, zeilentitel, spaltentitel;
+    std::string verfahren;
+    if (!Texte(s, "netzliste", kMaxNetzlistenZeilen, zeilen) || !Text(s, "verfahren", verfahren) ||
+        !Texte(s, "zeilentitel", kMatrixZeilen, zeilentitel) ||
+        !Texte(s, "spaltentitel", kMatrixSpalten, spaltentitel))
+      return false;
+    if (verfahren != "knoten" && verfahren != "maschen")
+      return Fehler(QStringLiteral("„verfahren“ ist weder „knoten“ noch „maschen“"));
+    a.verfahren = verfahren == "maschen" ? 1 : 0;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) a.netzliste += (i > 0 ? "\n" : "") + zeilen[i];
+    for (std::size_t i = 0; i < zeilentitel.size(); ++i) a.zeilentitel[i] = zeilentitel[i];
+    for (std::size_t i = 0; i < spaltentitel.size(); ++i) a.spaltentitel[i] = spaltentitel[i];
+    return true;
+  }
+
   bool Uebung(const QJsonValue& v, Aufgabe& a) {
     if (!v.isObject()) return Fehler(QStringLiteral("„uebung“ ist weder null noch ein Objekt"));
     const QJsonValue av = v.toObject().value(QLatin1String("antworten"));
@@ -407,7 +439,8 @@ Leseergebnis LiesAufgabe(std::string_view bytes) {
     e.detail = std::to_string(version);
     return e;
   }
-  if (!l.Matrix(o, e.aufgabe) || !l.Speicher(o, e.aufgabe) || !l.Rest(o, e.aufgabe)) {
+  if (!l.Matrix(o, e.aufgabe) || !l.Speicher(o, e.aufgabe) || !l.Rest(o, e.aufgabe) ||
+      !l.Schaltung(o, e.aufgabe)) {
     e.fehler = Lesefehler::Beschaedigt;
     e.detail = l.detail;
     e.aufgabe = Aufgabe{};
@@ -532,6 +565,39 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     o.insert(QLatin1String("uebung"), QJsonValue::Null);
   }
 
+  // The circuit page: the netlist line by line, so that each line is a text
+  // of its own; titles up to the last one set.
+  std::vector<std::string> netzzeilen;
+  {
+    QJsonObject s;
+    QJsonArray netz;
+    if (!a.netzliste.empty()) {
+      std::size_t anfang = 0;
+      for (;;) {
+        const std::size_t ende = a.netzliste.find('\n', anfang);
+        netzzeilen.push_back(
+            a.netzliste.substr(anfang, ende == std::string::npos ? ende : ende - anfang));
+        netz.append(Q(netzzeilen.back()));
+        if (ende == std::string::npos) break;
+        anfang = ende + 1;
+      }
+    }
+    s.insert(QLatin1String("netzliste"), netz);
+    s.insert(QLatin1String("verfahren"),
+             a.verfahren == 1 ? QLatin1String("maschen") : QLatin1String("knoten"));
+    auto titel = [](const auto& liste) {
+      QJsonArray t;
+      std::size_t letzter = 0;
+      for (std::size_t i = 0; i < liste.size(); ++i)
+        if (!liste[i].empty()) letzter = i + 1;
+      for (std::size_t i = 0; i < letzter; ++i) t.append(Q(liste[i]));
+      return t;
+    };
+    s.insert(QLatin1String("zeilentitel"), titel(a.zeilentitel));
+    s.insert(QLatin1String("spaltentitel"), titel(a.spaltentitel));
+    o.insert(QLatin1String("schaltung"), s);
+  }
+
   {
     const aufgabe::Ortskurve& k = a.ortskurve;
     auto wahl = [](const auto& namen, auto wert) {
@@ -578,6 +644,17 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     for (int r = 0; r < kMaxDimension; ++r)
       for (const std::string& antwort : a.uebung->antworten[static_cast<std::size_t>(r)])
         if (!pruefe(antwort, "der Antwort für X" + std::to_string(r + 1))) return false;
+  if (netzzeilen.size() > static_cast<std::size_t>(kMaxNetzlistenZeilen)) {
+    fehler = "Die Netzliste hat mehr als " + std::to_string(kMaxNetzlistenZeilen) +
+             " Zeilen und kann so nicht gespeichert werden.";
+    return false;
+  }
+  for (std::size_t i = 0; i < netzzeilen.size(); ++i)
+    if (!pruefe(netzzeilen[i], "Zeile " + std::to_string(i + 1) + " der Netzliste")) return false;
+  for (const std::string& t : a.zeilentitel)
+    if (!pruefe(t, "einem Zeilentitel der Matrix")) return false;
+  for (const std::string& t : a.spaltentitel)
+    if (!pruefe(t, "einem Spaltentitel der Matrix")) return false;
   for (const std::string* s :
        {&a.formel, &a.wandeln, &a.winkelText, &a.induktiv.texte[0], &a.induktiv.texte[1],
         &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2],

@@ -14,12 +14,15 @@
 namespace aufgabe {
 
 // 2: the values behind pasted texts, and the exercise.
-// 4: the locus page's settings ("ortskurve"; 3 is the circuit page's).
+// 3: the circuit (netlist, method) and the matrix's titles.
+// 4: the locus page's settings ("ortskurve").
 constexpr int kDateiVersion = 4;
 // No real task comes near this; a larger file is not read at all.
 constexpr std::size_t kMaxDateiGroesse = 1024 * 1024;
 // Characters per text; a cell reads at most 255, a comment is one line.
 constexpr int kMaxTextLaenge = 1000;
+// Lines of a netlist (each a text as above).
+constexpr int kMaxNetzlistenZeilen = 1000;
 
 enum class Lesefehler {
   Keiner,

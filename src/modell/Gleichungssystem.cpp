@@ -87,7 +87,11 @@ QString Gleichungssystem::Zelltext(int zeile, int spalte) const {
 }
 
 QVariant Gleichungssystem::Zellrolle(int zeile, int spalte, int rolle) const {
-  if (rolle == kHerleitungRolle) return Z(zeile + 1, spalte + 1).herleitung;
+  const QString& herleitung = Z(zeile + 1, spalte + 1).herleitung;
+  if (rolle == kHerleitungRolle) return herleitung;
+  // Hovering a cell, or a screen reader on it, tells where it comes from.
+  if ((rolle == Qt::ToolTipRole || rolle == Qt::AccessibleDescriptionRole) && !herleitung.isEmpty())
+    return herleitung;
   return {};
 }
 
@@ -111,7 +115,9 @@ bool Gleichungssystem::Tippe(int zeile, int spalte, const QString& text) {
 bool Gleichungssystem::SetzeDimension(int n) {
   if (UebungAktiv()) return false;
   LoescheErgebnisse();
-  Groesse(std::clamp(n, 1, kMaxDimension));
+  n = std::clamp(n, 1, kMaxDimension);
+  if (n != n_) LoescheHerleitungen();
+  Groesse(n);
   emit DimensionGeaendert(n_);
   return true;
 }
@@ -180,7 +186,36 @@ bool Gleichungssystem::LeereTabelle() {
   for (int r = 1; r <= n_; ++r)
     for (int c = 1; c <= n_ + 1; ++c) Schreibe(r, c, {}, std::nullopt, {});
   LoescheErgebnisse();
+  LoescheTitel();
   return true;
+}
+
+void Gleichungssystem::SetzeHerleitung(int zeile, int spalte, const QString& herleitung) {
+  if (IstZelle(zeile, spalte))
+    Schreibe(zeile, spalte, Z(zeile, spalte).text, Z(zeile, spalte).wert, herleitung);
+}
+
+void Gleichungssystem::LoescheHerleitungen() {
+  for (int r = 1; r <= kZeilen; ++r)
+    for (int c = 1; c <= kSpalten; ++c)
+      if (!Z(r, c).herleitung.isEmpty()) Schreibe(r, c, Z(r, c).text, Z(r, c).wert, {});
+}
+
+void Gleichungssystem::LoescheTitel() {
+  for (int r = 1; r <= kZeilen; ++r)
+    if (!Zeilentitel(r).isEmpty()) SetzeZeilentitel(r, {});
+  for (int c = 1; c <= kSpalten; ++c)
+    if (!Spaltentitel(c).isEmpty()) SetzeSpaltentitel(c, {});
+}
+
+QString Gleichungssystem::Zeilentitel(int zeile) const {
+  return zeile >= 1 && zeile <= kZeilen ? zeilentitel_[static_cast<std::size_t>(zeile - 1)]
+                                        : QString();
+}
+
+QString Gleichungssystem::Spaltentitel(int spalte) const {
+  return spalte >= 1 && spalte <= kSpalten ? spaltentitel_[static_cast<std::size_t>(spalte - 1)]
+                                           : QString();
 }
 
 void Gleichungssystem::SetzeZeilentitel(int zeile, const QString& titel) {
@@ -193,18 +228,28 @@ void Gleichungssystem::SetzeSpaltentitel(int spalte, const QString& titel) {
   if (spalte < 1 || spalte > kSpalten) return;
   spaltentitel_[static_cast<std::size_t>(spalte - 1)] = titel;
   emit headerDataChanged(Qt::Horizontal, spalte - 1, spalte - 1);
+  if (spalte >= 2) emit ergebnisse_->headerDataChanged(Qt::Vertical, spalte - 2, spalte - 2);
 }
 
 bool Gleichungssystem::SetzeSystem(int n, const std::vector<std::vector<QString>>& zellen,
                                    const std::vector<QString>& zeilentitel,
-                                   const std::vector<QString>& spaltentitel) {
+                                   const std::vector<QString>& spaltentitel,
+                                   const std::vector<std::vector<ZKZahl>>& werte,
+                                   const std::vector<std::vector<QString>>& herleitungen) {
   if (UebungAktiv()) return false;
   n = std::clamp(n, 1, kMaxDimension);
+  // The dimension first: its change takes the old derivations with it.
+  SetzeDimension(n);
+  auto hat = [](const auto& tabelle, std::size_t i, std::size_t k) {
+    return i < tabelle.size() && k < tabelle[i].size();
+  };
   for (int r = 1; r <= kZeilen; ++r)
     for (int c = 1; c <= kSpalten; ++c) {
       const auto i = static_cast<std::size_t>(r - 1), k = static_cast<std::size_t>(c - 1);
-      const bool drin = r <= n && c <= n + 1 && i < zellen.size() && k < zellen[i].size();
-      Schreibe(r, c, drin ? zellen[i][k] : QString(), std::nullopt, {});
+      const bool drin = r <= n && c <= n + 1 && hat(zellen, i, k);
+      Schreibe(r, c, drin ? zellen[i][k] : QString(),
+               drin && hat(werte, i, k) ? std::optional<ZKZahl>(werte[i][k]) : std::nullopt,
+               drin && hat(herleitungen, i, k) ? herleitungen[i][k] : QString());
     }
   for (int r = 1; r <= kZeilen; ++r)
     SetzeZeilentitel(r, static_cast<std::size_t>(r - 1) < zeilentitel.size()
@@ -214,7 +259,8 @@ bool Gleichungssystem::SetzeSystem(int n, const std::vector<std::vector<QString>
     SetzeSpaltentitel(c, static_cast<std::size_t>(c - 1) < spaltentitel.size()
                              ? spaltentitel[static_cast<std::size_t>(c - 1)]
                              : QString());
-  return SetzeDimension(n);
+  LoescheErgebnisse();
+  return true;
 }
 
 Gleichungssystem::Loesungsstand Gleichungssystem::Loese(bool aufzeichnen) {
@@ -290,6 +336,9 @@ Gleichungssystem::Beispiel Gleichungssystem::ZieheBeispiel(std::uint32_t samen, 
     Groesse(n);
     emit DimensionGeaendert(n_);
   }
+  // A drawn example is no circuit's system: its titles are the standard ones.
+  LoescheTitel();
+  LoescheHerleitungen();
   std::array<ZKZahl, 25> x{};
   ZieheBeispielsystem(samen, stufe, n, x, eingabe_);
   Beispiel b;
@@ -448,7 +497,12 @@ QVariant Ergebnistabelle::Zellrolle(int zeile, int spalte, int rolle) const {
 
 QVariant Ergebnistabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
   if (rolle != Qt::DisplayRole || abschnitt < 0) return {};
-  if (o == Qt::Vertical) return QStringLiteral("X%1 = ").arg(abschnitt + 1);
+  // A circuit's system names its unknowns; the others are X1, X2, …
+  if (o == Qt::Vertical) {
+    const QString name = s_.Spaltentitel(abschnitt + 2);
+    return (name.isEmpty() ? QStringLiteral("X%1").arg(abschnitt + 1) : name) +
+           QStringLiteral(" = ");
+  }
   if (abschnitt == 0) return QStringLiteral("Ergebnis Expotentialform ");
   if (abschnitt == 1) return QStringLiteral("Ergebnis Koponetenform ");
   return {};

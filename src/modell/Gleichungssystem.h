@@ -48,7 +48,9 @@ class Gleichungssystem : public Texttabelle {
   QVariant headerData(int abschnitt, Qt::Orientation o, int rolle = Qt::DisplayRole) const override;
 
   int Dimension() const { return n_; }
-  // 1 to 20 (clamped); the results go. False in an exercise.
+  // 1 to 20 (clamped); the results go, and so do the cells' derivations
+  // when it changes (the system is no longer the one derived). False in an
+  // exercise.
   bool SetzeDimension(int n);
 
   // Cell (zeile 1..20, spalte 1..21), inside the dimension or not.
@@ -60,18 +62,29 @@ class Gleichungssystem : public Texttabelle {
   // False (nothing changed) in an exercise.
   bool SetzeZelle(int zeile, int spalte, const QString& text,
                   const std::optional<ZKZahl>& wert = std::nullopt, const QString& herleitung = {});
-  // Empties the cells of the current dimension and the results.
+  // Puts a derivation beside a cell's text as it stands (a file's circuit
+  // derived the same text again).
+  void SetzeHerleitung(int zeile, int spalte, const QString& herleitung);
+  // Empties the cells of the current dimension and the results; the
+  // titles go back to the standard ones.
   bool LeereTabelle();
 
   // Titles of rows and columns; an empty one gives back the standard title.
   void SetzeZeilentitel(int zeile, const QString& titel);
   void SetzeSpaltentitel(int spalte, const QString& titel);
   // A whole system at once: the dimension, every cell of it (zellen[r][c],
-  // c = 0 the right-hand side), and titles where given. Cells outside it
-  // are emptied. False in an exercise.
+  // c = 0 the right-hand side), and titles where given; `werte` and
+  // `herleitungen`, where given, are the values behind the texts and how
+  // each was derived (a circuit's system). Cells outside it are emptied.
+  // False in an exercise.
   bool SetzeSystem(int n, const std::vector<std::vector<QString>>& zellen,
                    const std::vector<QString>& zeilentitel = {},
-                   const std::vector<QString>& spaltentitel = {});
+                   const std::vector<QString>& spaltentitel = {},
+                   const std::vector<std::vector<ZKZahl>>& werte = {},
+                   const std::vector<std::vector<QString>>& herleitungen = {});
+  // The titles set (empty: the standard one), rows 1..20 and columns 1..21.
+  QString Zeilentitel(int zeile) const;
+  QString Spaltentitel(int spalte) const;
 
   // Solving.
   struct Loesungsstand {
@@ -159,6 +172,8 @@ class Gleichungssystem : public Texttabelle {
   void SetzeStand(const QString& stand);
   void AntwortGeaendert(int zeile);
   void LoescheMarken();
+  void LoescheHerleitungen();
+  void LoescheTitel();
 
   const int& format_;
   std::array<std::array<Zelleintrag, kSpalten>, kZeilen> zellen_{};

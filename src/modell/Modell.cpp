@@ -113,6 +113,8 @@ QString Modell::Text(Ort ort, int spalte, int zeile) const {
       return winkel_->Text(zeile);
     case Ort::Formel:
       return formel_->Text();
+    case Ort::Schaltung:
+      break;
   }
   return {};
 }
@@ -137,9 +139,36 @@ std::optional<ZKZahl> Modell::Wert(Ort ort, int spalte, int zeile) const {
       return wandeln_->Wert();
     case Ort::Winkel:  // real numbers from double arithmetic: the text is all
     case Ort::Formel:
+    case Ort::Schaltung:
       return std::nullopt;
   }
   return std::nullopt;
+}
+
+Modell::Uebernahme Modell::UebernimmSchaltung() {
+  if (system_->UebungAktiv()) return Uebernahme::Gesperrt;
+  const Schaltungsanalyse& a = schaltung_->Analysiere();
+  if (!a.aufgestellt) return Uebernahme::Netzlistenfehler;
+  if (a.system.n > Gleichungssystem::kMaxDimension) return Uebernahme::ZuGross;
+  const Matrixtexte t = MatrixtexteVon(schaltung_->Gelesen(), a.system);
+  return system_->SetzeSystem(t.n, t.zellen, t.zeilentitel, t.spaltentitel, t.werte, t.herleitungen)
+             ? Uebernahme::Uebernommen
+             : Uebernahme::Gesperrt;
+}
+
+void Modell::LeiteMatrixHer() {
+  const Schaltungsanalyse& a = schaltung_->Analysiere();
+  if (!a.aufgestellt || a.system.n != system_->Dimension()) return;
+  const Matrixtexte t = MatrixtexteVon(schaltung_->Gelesen(), a.system);
+  for (int r = 1; r <= t.n; ++r)
+    for (int c = 1; c <= t.n + 1; ++c)
+      if (system_->Zelle(r, c) !=
+          t.zellen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)])
+        return;
+  for (int r = 1; r <= t.n; ++r)
+    for (int c = 1; c <= t.n + 1; ++c)
+      system_->SetzeHerleitung(
+          r, c, t.herleitungen[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)]);
 }
 
 Aufgabe Modell::Schnappschuss() const {
@@ -191,6 +220,12 @@ Aufgabe Modell::Schnappschuss() const {
     a.winkelZeile = w;
     a.winkelText = S(winkel_->Text(w));
   }
+  a.netzliste = S(schaltung_->Netzliste());
+  a.verfahren = schaltung_->Verfahren() == ::Verfahren::Maschen ? 1 : 0;
+  for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
+    a.zeilentitel[static_cast<std::size_t>(r - 1)] = S(system_->Zeilentitel(r));
+  for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
+    a.spaltentitel[static_cast<std::size_t>(c - 1)] = S(system_->Spaltentitel(c));
   a.ortskurve = ortskurve_;
   return a;
 }
@@ -228,6 +263,13 @@ void Modell::Wende(const Aufgabe& a) {
       system_->SetzeZelle(r, c, U(a.zellen[i][k]), AusGenau(a.zellwerte[i][k]));
     }
   system_->SetzeDimension(a.dimension);
+  schaltung_->SetzeNetzliste(U(a.netzliste));
+  schaltung_->SetzeVerfahren(a.verfahren == 1 ? ::Verfahren::Maschen : ::Verfahren::Knoten);
+  for (int r = 1; r <= aufgabe::kMatrixZeilen; ++r)
+    system_->SetzeZeilentitel(r, U(a.zeilentitel[static_cast<std::size_t>(r - 1)]));
+  for (int c = 1; c <= aufgabe::kMatrixSpalten; ++c)
+    system_->SetzeSpaltentitel(c, U(a.spaltentitel[static_cast<std::size_t>(c - 1)]));
+  if (!a.uebung) LeiteMatrixHer();
   std::vector<ZKZahl> loesung;
   QString grund;
   if (a.uebung && LoeseUebung(a, loesung, grund)) {

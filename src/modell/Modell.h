@@ -31,7 +31,20 @@
 
 // The places that show values or take them: grid cells by column and row
 // as the grids count them (1 and up), single fields at (0, 0).
-enum class Ort { Matrix, Ergebnis, K, G, XL, XC, Formelergebnis, Wandeln, Winkel, Formel };
+// The circuit page's results (Schaltung) keep their values on that page.
+enum class Ort {
+  Matrix,
+  Ergebnis,
+  K,
+  G,
+  XL,
+  XC,
+  Formelergebnis,
+  Wandeln,
+  Winkel,
+  Formel,
+  Schaltung
+};
 
 // Where the examples stand: the formula field's last example (1..14, 0 none)
 // and the level of the next example system (1, 2, 3, then again 1).
@@ -75,6 +88,13 @@ class Modell : public QObject {
   const aufgabe::Ortskurve& Ortskurve() const { return ortskurve_; }
   void SetzeOrtskurve(const aufgabe::Ortskurve& k);
 
+  // The circuit's system onto the matrix page: its dimension, every cell
+  // (text, the value behind it, its derivation) and the titles; the shown
+  // results go. Nothing changes when the netlist has an error, the system
+  // has more unknowns than the page has rows, or an exercise is set.
+  enum class Uebernahme { Uebernommen, Netzlistenfehler, ZuGross, Gesperrt };
+  Uebernahme UebernimmSchaltung();
+
   // The text a right-button drag carries, set by every drag start, and the
   // full value behind it when it shows one.
   QString KopierText() const { return kopierText_; }
@@ -98,6 +118,12 @@ class Modell : public QObject {
   // reason when it has none (such a file cannot be opened).
   static bool LoeseUebung(const aufgabe::Aufgabe& a, std::vector<ZKZahl>& loesung, QString& grund);
 
+ private:
+  // After a file is opened: the cells that the circuit derives as they
+  // stand get their derivations back.
+  void LeiteMatrixHer();
+
+ public:
  signals:
   void FormatGeaendert(int format);
   void OrtskurveGeaendert();

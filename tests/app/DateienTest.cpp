@@ -287,7 +287,9 @@ TEST_F(DateiTest, BadFilesShowOneMessageAndChangeNothing) {
       {"kein_json", "Das ist keine Aufgabe."},
       {"falscher_typ", "[\"quorvel\"]"},
       {"fehlendes_feld", QByteArray(gut).replace("\"speicher\"", "\"speicha\"")},
-      {"neuer", QByteArray(gut).replace("\"version\": 4", "\"version\": 7")},
+      {"neuer",
+       QByteArray(gut).replace("\"version\": " + QByteArray::number(aufgabe::kDateiVersion),
+                               "\"version\": 1000")},
       // An exercise whose task has no unique solution has nothing to hide.
       {"uebung_ohne_loesung", QByteArray(gut)
                                   .replace("\"uebung\": null", "\"uebung\": {\"antworten\": []}")

@@ -33,6 +33,11 @@ Aufgabe VolleAufgabe() {
   a.zellwerte[0][1] = "2.00000000000000000000e+00 1.00000000000000000000e+00";
   a.speicher[0].wert = "3.00000000000000000000e+00 4.00000000000000000000e+00";
   a.formelteile = {{10, 3, "-2.00000000000000000000e+00 0.00000000000000000000e+00"}};
+  // The circuit, its lines (an empty one and the last without a break) kept.
+  a.netzliste = "* Teiler\nU1 1 0 10∠0°\n\nR1 1 0 4,7k";
+  a.verfahren = 1;
+  a.zeilentitel[0] = "Masche 1";
+  a.spaltentitel[1] = "I_M1";
   // The locus page, every setting away from its default.
   a.ortskurve = {Ortskurve::Quelle::Schaltung,
                  "1/(K1+j*ω*K2)",
@@ -133,6 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoeseDatei{"version_text", Ersetzt("\"version\": 4", "\"version\": \"4\""),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"version_fraction", Ersetzt("\"version\": 4", "\"version\": 0.5"),
+                   Lesefehler::Beschaedigt},
+        BoeseDatei{"unknown_method", Ersetzt("\"maschen\"", "\"dreieck\""),
                    Lesefehler::Beschaedigt},
         BoeseDatei{"missing_matrix", Ersetzt("\"matrix\"", "\"matrixx\""), Lesefehler::Beschaedigt},
         BoeseDatei{"missing_formula", Ersetzt("\"formel\"", "\"formal\""), Lesefehler::Beschaedigt},

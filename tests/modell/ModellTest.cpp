@@ -4,6 +4,7 @@
 // snapshot that a task file is.
 #include <gtest/gtest.h>
 
+#include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "modell/Modell.h"
 #include "modell/Text.h"
@@ -139,6 +140,131 @@ TEST(Modell, TheSnapshotComesBackWholeAndEveryChangeIsSignalled) {
   EXPECT_EQ(neu.Formel().Ergebnis(), m.Formel().Ergebnis());
   EXPECT_EQ(neu.Induktiv().Ergebnis(), m.Induktiv().Ergebnis());
   EXPECT_EQ(neu.Winkel().Text(6), m.Winkel().Text(6));
+}
+
+// ---------------------------------------------------------------------------
+// The circuit's system on the matrix page.
+
+const char* const kTeiler =
+    "U1 1 0 10\n"
+    "R1 1 2 3\n"  // 1/3 has no short decimal text
+    "C1 2 0 1µ\n"
+    "f = 50\n";
+
+TEST(Schaltungsmatrix, CellsReadBackToTheRoundedEntriesAndCarryTitlesAndDerivations) {
+  Modell m;
+  m.Schaltung().SetzeNetzliste(QString::fromUtf8(kTeiler));
+  ASSERT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Uebernommen);
+  Gleichungssystem& g = m.System();
+  ASSERT_EQ(g.Dimension(), 3);  // U1, U2, I_U1
+  EXPECT_EQ(g.Zeilentitel(1), QStringLiteral("Knoten 1"));
+  EXPECT_EQ(g.Zeilentitel(3), QStringLiteral("U1"));
+  EXPECT_EQ(g.Spaltentitel(2), QStringLiteral("U1"));
+  EXPECT_EQ(g.Spaltentitel(4), QStringLiteral("I_U1"));
+  EXPECT_EQ(g.Zelle(1, 2), QStringLiteral("0,3333333333333333"));
+  EXPECT_EQ(g.Zelle(3, 1), QStringLiteral("10"));
+  EXPECT_TRUE(g.Herleitung(2, 3).startsWith(QStringLiteral("Y₂₂ = 1/R1 + jωC1 = ")));
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 4; ++c) {
+      ZKZahl z;
+      ASSERT_NE(LiesZKZahl(NachAnsi(g.Zelle(r, c)), z), ZKForm::Keine) << r << c;
+      EXPECT_EQ(static_cast<double>(z.Realteil), static_cast<double>(g.Zellwert(r, c)->Realteil));
+      EXPECT_EQ(static_cast<double>(z.Imaginaerteil),
+                static_cast<double>(g.Zellwert(r, c)->Imaginaerteil));
+    }
+  // "=" on those cells gives the page's results, bit for bit.
+  ASSERT_EQ(g.Loese(false).art, Gleichungssystem::Loesungsstand::Geloest);
+  const std::vector<ZKZahl> x = g.Loesung();
+  const Ergebnis& e = m.Schaltung().Analyse().ergebnis;
+  ASSERT_EQ(x.size(), e.loesung.size());
+  for (std::size_t i = 0; i < x.size(); ++i) {
+    EXPECT_EQ(x[i].Realteil, e.loesung[i].Realteil);
+    EXPECT_EQ(x[i].Imaginaerteil, e.loesung[i].Imaginaerteil);
+  }
+
+  // Editing a cell takes its derivation; the others stay.
+  g.SetzeZelle(2, 3, QStringLiteral("5"));
+  EXPECT_TRUE(g.Herleitung(2, 3).isEmpty());
+  EXPECT_FALSE(g.Herleitung(2, 2).isEmpty());
+  // So does another dimension, and a drawn example takes the titles too.
+  g.SetzeDimension(4);
+  EXPECT_TRUE(g.Herleitung(2, 2).isEmpty());
+  g.ZieheBeispiel(1, 1, 3);
+  EXPECT_TRUE(g.Zeilentitel(1).isEmpty());
+}
+
+TEST(Schaltungsmatrix, ANewCircuitReplacesTheWholeSystemAndABadOneChangesNothing) {
+  Modell m;
+  m.Schaltung().SetzeNetzliste(QString::fromUtf8(kTeiler));
+  m.Schaltung().SetzeVerfahren(Verfahren::Knoten);
+  ASSERT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Uebernommen);
+  // The mesh method: one unknown; no old cell, title or derivation stays.
+  m.Schaltung().SetzeVerfahren(Verfahren::Maschen);
+  ASSERT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Uebernommen);
+  Gleichungssystem& g = m.System();
+  EXPECT_EQ(g.Dimension(), 1);
+  EXPECT_EQ(g.Zeilentitel(1), QStringLiteral("Masche 1"));
+  EXPECT_TRUE(g.Zeilentitel(2).isEmpty());
+  EXPECT_EQ(g.Spaltentitel(2), QStringLiteral("I_M1"));
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 4; ++c)
+      if (r > 1 || c > 2) {
+        EXPECT_TRUE(g.Zelle(r, c).isEmpty()) << r << c;
+        EXPECT_TRUE(g.Herleitung(r, c).isEmpty()) << r << c;
+      }
+
+  // A netlist error, an empty netlist, too many unknowns: the matrix stays.
+  const aufgabe::Aufgabe vorher = m.Schnappschuss();
+  m.Schaltung().SetzeNetzliste(QStringLiteral("U1 1 0 10\nR1 1 2 -3\n"));
+  EXPECT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Netzlistenfehler);
+  m.Schaltung().SetzeNetzliste(QString());
+  EXPECT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Netzlistenfehler);
+  QString leiter = QStringLiteral("U1 1 0 1\n");
+  for (int k = 1; k <= 21; ++k) leiter += QStringLiteral("R%1 %1 %2 1\n").arg(k).arg(k + 1);
+  leiter += QStringLiteral("R99 22 0 1\n");
+  m.Schaltung().SetzeNetzliste(leiter);
+  m.Schaltung().SetzeVerfahren(Verfahren::Knoten);  // 23 unknowns
+  EXPECT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::ZuGross);
+  EXPECT_EQ(m.Schaltung().Analyse().ergebnis.status, Geloest);  // solved all the same
+  aufgabe::Aufgabe nachher = m.Schnappschuss();
+  nachher.netzliste = vorher.netzliste;
+  nachher.verfahren = vorher.verfahren;
+  EXPECT_EQ(nachher, vorher);
+}
+
+// A file keeps the circuit and the titles; opened, the cells the circuit
+// derives as they stand have their derivations again.
+TEST(Schaltungsmatrix, AFileBringsBackTheCircuitTitlesAndDerivations) {
+  Modell m;
+  m.Schaltung().SetzeNetzliste(QString::fromUtf8(kTeiler));
+  m.Schaltung().SetzeVerfahren(Verfahren::Maschen);
+  ASSERT_EQ(m.UebernimmSchaltung(), Modell::Uebernahme::Uebernommen);
+  Modell neu;
+  neu.Wende(m.Schnappschuss());
+  EXPECT_EQ(neu.Schaltung().Netzliste(), QString::fromUtf8(kTeiler));
+  EXPECT_EQ(neu.Schaltung().Verfahren(), Verfahren::Maschen);
+  EXPECT_EQ(neu.System().Zeilentitel(1), QStringLiteral("Masche 1"));
+  EXPECT_EQ(neu.System().Herleitung(1, 2), m.System().Herleitung(1, 2));
+  EXPECT_FALSE(neu.System().Herleitung(1, 2).isEmpty());
+  // A cell edited before saving is no longer the circuit's: no derivations.
+  m.System().SetzeZelle(1, 1, QStringLiteral("7"));
+  neu.Wende(m.Schnappschuss());
+  EXPECT_TRUE(neu.System().Herleitung(1, 2).isEmpty());
+}
+
+TEST(Schaltungstexte, RoundTripAndSiTexts) {
+  EXPECT_EQ(RundreiseText(0.1), QStringLiteral("0,1"));
+  EXPECT_EQ(RundreiseText(1.5e-5), QStringLiteral("1,5E-05"));
+  EXPECT_EQ(RundreiseText(Zahl(0, -2)), QStringLiteral("-j2"));
+  EXPECT_EQ(RundreiseText(Zahl(0.25, 1e-6)), QStringLiteral("0,25+j1E-06"));
+  EXPECT_EQ(RundreiseText(Zahl(0, 0)), QStringLiteral("0"));
+  ZKZahl strom;
+  strom.SetzePolar(0.0235, -12.3);
+  EXPECT_EQ(SiZeigerText(strom, QStringLiteral("A")), QStringLiteral("23,5 mA ∠ −12,3°"));
+  EXPECT_EQ(SiText(-1234.0L, QStringLiteral("var")), QStringLiteral("−1,23 kvar"));
+  EXPECT_EQ(SiText(999.7L, QStringLiteral("V")), QStringLiteral("1 kV"));
+  EXPECT_EQ(SiText(2.3L, QStringLiteral("A")), QStringLiteral("2,3 A"));
+  EXPECT_EQ(SiText(0.0L, QStringLiteral("W")), QStringLiteral("0 W"));
 }
 
 }  // namespace
