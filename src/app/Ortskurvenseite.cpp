@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Ortskurvenseite.h"
 
-#include <QBuffer>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHelpEvent>
@@ -14,14 +12,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
+#include "Bildexport.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
 #include "forms/Steuerelemente.h"
@@ -803,40 +800,14 @@ QImage TOrtskurvenseite::Bild() {
 }
 
 bool TOrtskurvenseite::SpeichereAlsPng(const QString& datei) {
-  return Bild().save(datei, "PNG");
+  return SpeicherePng(datei, Bild());
 }
-
-namespace {
-
-// Written whole or not at all; a failure must not look like success.
-bool SchreibeGanz(const QString& datei, const QByteArray& daten) {
-  QSaveFile f(datei);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(daten) != daten.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
-}
-
-}  // namespace
 
 bool TOrtskurvenseite::SpeichereAlsSvg(const QString& datei) {
   Baue();
   const QSize groesse = Diagramm->size();
-  QBuffer puffer;
-  puffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&puffer);
-  svg.setSize(groesse);
-  svg.setViewBox(QRect(QPoint(0, 0), groesse));
-  svg.setTitle(QStringLiteral("Ortskurve"));
-  svg.setDescription(QStringLiteral("Ortskurve aus Quorvel"));
-  {
-    QPainter p(&svg);
-    Diagramm->Zeichne(p, groesse);
-  }
-  return SchreibeGanz(datei, puffer.data());
+  return SpeichereSvg(datei, groesse, QStringLiteral("Ortskurve"),
+                      [this, groesse](QPainter& p) { Diagramm->Zeichne(p, groesse); });
 }
 
 bool TOrtskurvenseite::SpeichereAlsCsv(const QString& datei, QString& grund) {
@@ -861,22 +832,20 @@ bool TOrtskurvenseite::SpeichereAlsCsv(const QString& datei, QString& grund) {
 }
 
 void TOrtskurvenseite::SpeichereMitDialog(int art) {
-  static const char* const endungen[] = {".png", ".svg", ".csv"};
-  static const char* const titel[] = {"Als PNG speichern", "Als SVG speichern",
-                                      "Punkte als CSV speichern"};
-  static const char* const filter[] = {"PNG-Bild (*.png)", "SVG-Bild (*.svg)",
-                                       "CSV-Tabelle (*.csv)"};
-  const QString endung = QLatin1String(endungen[art]);
-  QString datei = QFileDialog::getSaveFileName(this, QString::fromUtf8(titel[art]),
-                                               QStringLiteral("Ortskurve") + endung,
-                                               QString::fromUtf8(filter[art]));
+  const QString name = QStringLiteral("Ortskurve");
+  const QString datei =
+      art < 2 ? FrageBilddatei(this, art == 1, name)
+              : FrageExportdatei(this, QStringLiteral("Punkte als CSV speichern"), name,
+                                 QStringLiteral(".csv"), QStringLiteral("CSV-Tabelle (*.csv)"));
   if (datei.isEmpty()) return;
-  if (!datei.endsWith(endung, Qt::CaseInsensitive)) datei += endung;
-  QString grund = QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.").arg(datei);
-  const bool gut = art == 0   ? SpeichereAlsPng(datei)
-                   : art == 1 ? SpeichereAlsSvg(datei)
-                              : SpeichereAlsCsv(datei, grund);
-  if (!gut) TApplication::MessageBox(grund, QStringLiteral("Achtung!"), MB_OK);
+  if (art < 2) {
+    if (!(art == 1 ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei)))
+      MeldeBildNichtGespeichert(datei);
+    return;
+  }
+  QString grund;
+  if (!SpeichereAlsCsv(datei, grund))
+    TApplication::MessageBox(grund, QStringLiteral("Achtung!"), MB_OK);
 }
 
 void TOrtskurvenseite::ZeigeExportmenue(QPoint global) {

@@ -2,18 +2,15 @@
 #include "Schaltungsgraph.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 #include <map>
 
+#include "Bildexport.h"
 #include "forms/Anwendung.h"
 
 namespace {
@@ -241,44 +238,18 @@ QImage TSchaltungsgraph::Bild() const {
 }
 
 bool TSchaltungsgraph::SpeichereAlsPng(const QString& datei) const {
-  return Bild().save(datei, "PNG");
+  return SpeicherePng(datei, Bild());
 }
 
 bool TSchaltungsgraph::SpeichereAlsSvg(const QString& datei) const {
-  QBuffer puffer;
-  puffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&puffer);
-  svg.setSize(size());
-  svg.setViewBox(QRect(QPoint(0, 0), size()));
-  svg.setTitle(QStringLiteral("Graph der Schaltung"));
-  svg.setDescription(QStringLiteral("Graph der Schaltung aus Quorvel"));
-  {
-    QPainter p(&svg);
-    Zeichne(p, size());
-  }
-  // Written whole or not at all; a failure must not look like success.
-  QSaveFile f(datei);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(puffer.data()) != puffer.data().size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  return SpeichereSvg(datei, size(), QStringLiteral("Graph der Schaltung"),
+                      [this](QPainter& p) { Zeichne(p, size()); });
 }
 
 void TSchaltungsgraph::SpeichereMitDialog(bool svg) {
-  const QString endung = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-  QString datei = QFileDialog::getSaveFileName(
-      this, svg ? QStringLiteral("Als SVG speichern") : QStringLiteral("Als PNG speichern"),
-      QStringLiteral("Schaltungsgraph") + endung,
-      svg ? QStringLiteral("SVG-Bild (*.svg)") : QStringLiteral("PNG-Bild (*.png)"));
+  const QString datei = FrageBilddatei(this, svg, QStringLiteral("Schaltungsgraph"));
   if (datei.isEmpty()) return;
-  if (!datei.endsWith(endung, Qt::CaseInsensitive)) datei += endung;
-  if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei)))
-    TApplication::MessageBox(
-        QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.").arg(datei),
-        QStringLiteral("Achtung!"), MB_OK);
+  if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei))) MeldeBildNichtGespeichert(datei);
 }
 
 void TSchaltungsgraph::ZeigeMenue(QPoint p) {

@@ -2,10 +2,8 @@
 #include "Zeigerdiagramm.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -15,12 +13,10 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStaticText>
 #include <QStyledItemDelegate>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -29,6 +25,7 @@
 #include <map>
 #include <utility>
 
+#include "Bildexport.h"
 #include "app/Ziehen.h"
 #include "app/Zwischenablage.h"
 #include "complex/ZKLesen.h"
@@ -736,45 +733,19 @@ void TZeigerdiagramm::KopiereBild() {
 }
 
 bool TZeigerdiagramm::SpeichereAlsPng(const QString& datei) {
-  return Bild().save(datei, "PNG");
+  return SpeicherePng(datei, Bild());
 }
 
 bool TZeigerdiagramm::SpeichereAlsSvg(const QString& datei) {
   Baue();
-  QBuffer puffer;
-  puffer.open(QIODevice::WriteOnly);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&puffer);
-  svg.setSize(size());
-  svg.setViewBox(QRect(QPoint(0, 0), size()));
-  svg.setTitle(QStringLiteral("Zeigerdiagramm"));
-  svg.setDescription(QStringLiteral("Zeigerdiagramm aus Quorvel"));
-  {
-    QPainter p(&svg);
-    Diagramm->Zeichne(p, size());
-  }
-  // Written whole or not at all; a failure must not look like success.
-  QSaveFile f(datei);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  if (f.write(puffer.data()) != puffer.data().size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  return SpeichereSvg(datei, size(), QStringLiteral("Zeigerdiagramm"),
+                      [this](QPainter& p) { Diagramm->Zeichne(p, size()); });
 }
 
 void TZeigerdiagramm::SpeichereMitDialog(bool svg) {
-  const QString endung = svg ? QStringLiteral(".svg") : QStringLiteral(".png");
-  QString datei = QFileDialog::getSaveFileName(
-      this, svg ? QStringLiteral("Als SVG speichern") : QStringLiteral("Als PNG speichern"),
-      QStringLiteral("Zeigerdiagramm") + endung,
-      svg ? QStringLiteral("SVG-Bild (*.svg)") : QStringLiteral("PNG-Bild (*.png)"));
+  const QString datei = FrageBilddatei(this, svg, QStringLiteral("Zeigerdiagramm"));
   if (datei.isEmpty()) return;
-  if (!datei.endsWith(endung, Qt::CaseInsensitive)) datei += endung;
-  if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei)))
-    TApplication::MessageBox(
-        QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.").arg(datei),
-        QStringLiteral("Achtung!"), MB_OK);
+  if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei))) MeldeBildNichtGespeichert(datei);
 }
 
 void TZeigerdiagramm::ZeigeMenue(QPoint p) {
