@@ -18,6 +18,7 @@
 #include <cmath>
 #include <utility>
 
+#include "Achsenkreuz.h"
 #include "Bildexport.h"
 #include "complex/ZKText.h"
 #include "forms/Anwendung.h"
@@ -249,39 +250,9 @@ void TOrtskurvenFlaeche::ZeichneOrt(QPainter& p, const Feld& f) const {
   const OrtskurvenSzene& s = *f.ort;
   const double b = f.rahmen.width(), h = f.rahmen.height();
   const QFontMetricsF fm(font());
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(kGitter, 1));
-  for (const Teilstrich& t : s.teilung.re) p.drawLine(QPointF(t.pixel, 0), QPointF(t.pixel, h));
-  for (const Teilstrich& t : s.teilung.im) p.drawLine(QPointF(0, t.pixel), QPointF(b, t.pixel));
-  p.setPen(QPen(kAchse, 1));
-  p.drawLine(QPointF(0, s.reAchseY), QPointF(b, s.reAchseY));
-  p.drawLine(QPointF(s.imAchseX, 0), QPointF(s.imAchseX, h));
-  const bool reUnten = s.reAchseY + fm.height() + 4 <= h;
-  const bool imLinks = s.imAchseX >= 40;
-  for (const Teilstrich& t : s.teilung.re) {
-    p.drawLine(QPointF(t.pixel, s.reAchseY - 3), QPointF(t.pixel, s.reAchseY + 3));
-    if (t.wert == 0.0) continue;
-    const QString text = QString::fromLatin1(t.text);
-    const double w = fm.horizontalAdvance(text);
-    const QRectF r(t.pixel - w / 2, reUnten ? s.reAchseY + 4 : s.reAchseY - 4 - fm.height(), w,
-                   fm.height());
-    if (r.left() >= 0 && r.right() <= b - 22) p.drawText(r, Qt::AlignCenter, text);
-  }
-  for (const Teilstrich& t : s.teilung.im) {
-    p.drawLine(QPointF(s.imAchseX - 3, t.pixel), QPointF(s.imAchseX + 3, t.pixel));
-    if (t.wert == 0.0) continue;
-    const QString text = QString::fromLatin1(t.text);
-    const double w = fm.horizontalAdvance(text);
-    const QRectF r(imLinks ? s.imAchseX - 5 - w : s.imAchseX + 5, t.pixel - fm.height() / 2, w,
-                   fm.height());
-    if (r.top() >= fm.height() + 2 && r.bottom() <= h) p.drawText(r, Qt::AlignCenter, text);
-  }
-  QFont fett = font();
-  fett.setBold(true);
-  p.setFont(fett);
-  p.drawText(Q(s.reName), Qt::AlignCenter, QStringLiteral("Re"));
-  p.drawText(Q(s.imName), Qt::AlignCenter, QStringLiteral("jIm"));
-  p.setFont(font());
+  ZeichneAchsenkreuz(
+      p, {s.teilung, s.reAchseY, s.imAchseX, s.reName, s.imName}, b, h, font(), false,
+      [&](const QRectF& r, const QString& text) { p.drawText(r, Qt::AlignCenter, text); });
 
   const QColor farbe = f.invertiert ? kInverse : kKurve;
   p.setRenderHint(QPainter::Antialiasing, true);

@@ -25,6 +25,7 @@
 #include <map>
 #include <utility>
 
+#include "Achsenkreuz.h"
 #include "Bildexport.h"
 #include "app/Ziehen.h"
 #include "app/Zwischenablage.h"
@@ -255,47 +256,8 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
   p.fillRect(QRectF(0, 0, b, h), kHintergrund);
 
   // Grid, axes and ticks.
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(kGitter, 1));
-  for (const Teilstrich& t : s.teilung.re) p.drawLine(QPointF(t.pixel, 0), QPointF(t.pixel, h));
-  for (const Teilstrich& t : s.teilung.im) p.drawLine(QPointF(0, t.pixel), QPointF(b, t.pixel));
-  p.setPen(QPen(kAchse, 1));
-  p.drawLine(QPointF(0, s.reAchseY), QPointF(b, s.reAchseY));
-  p.drawLine(QPointF(s.imAchseX, 0), QPointF(s.imAchseX, h));
-  // Labels go below the Re axis and left of the jIm axis, or inside where
-  // the axis runs along the edge.
-  const bool reUnten = s.reAchseY + fm.height() + 4 <= h;
-  const bool imLinks = s.imAchseX >= 40;
-  for (const Teilstrich& t : s.teilung.re) {
-    p.drawLine(QPointF(t.pixel, s.reAchseY - 3), QPointF(t.pixel, s.reAchseY + 3));
-    if (t.wert == 0.0) continue;
-    const QString text = QString::fromLatin1(t.text);
-    const double w = fm.horizontalAdvance(text);
-    const QRectF r(t.pixel - w / 2, reUnten ? s.reAchseY + 4 : s.reAchseY - 4 - fm.height(), w,
-                   fm.height());
-    if (r.left() >= 0 && r.right() <= b - 22) ZeichneMittig(p, r, text);
-  }
-  for (const Teilstrich& t : s.teilung.im) {
-    p.drawLine(QPointF(s.imAchseX - 3, t.pixel), QPointF(s.imAchseX + 3, t.pixel));
-    if (t.wert == 0.0) continue;
-    const QString text = QString::fromLatin1(t.text);
-    const double w = fm.horizontalAdvance(text);
-    const QRectF r(imLinks ? s.imAchseX - 5 - w : s.imAchseX + 5, t.pixel - fm.height() / 2, w,
-                   fm.height());
-    if (r.top() >= fm.height() + 2 && r.bottom() <= h) ZeichneMittig(p, r, text);
-  }
-  if (!s.teilung.re.empty() || !s.teilung.im.empty()) {
-    const QRectF null(s.imAchseX + (imLinks ? -fm.horizontalAdvance(QStringLiteral("0")) - 4 : 4),
-                      reUnten ? s.reAchseY + 2 : s.reAchseY - 2 - fm.height(),
-                      fm.horizontalAdvance(QStringLiteral("0")), fm.height());
-    ZeichneMittig(p, null, QStringLiteral("0"));
-  }
-  QFont fett = font();
-  fett.setBold(true);
-  p.setFont(fett);
-  p.drawText(Q(s.reName), Qt::AlignCenter, QStringLiteral("Re"));
-  p.drawText(Q(s.imName), Qt::AlignCenter, QStringLiteral("jIm"));
-  p.setFont(font());
+  ZeichneAchsenkreuz(p, {s.teilung, s.reAchseY, s.imAchseX, s.reName, s.imName}, b, h, font(), true,
+                     [&](const QRectF& r, const QString& text) { ZeichneMittig(p, r, text); });
 
   // Arrows, then their labels on top.
   p.setRenderHint(QPainter::Antialiasing, true);
