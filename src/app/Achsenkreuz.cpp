@@ -4,15 +4,21 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "forms/Steuerelemente.h"
+
+QFont DiagrammSchrift() {
+  return Schrift(QStringLiteral("MS Sans Serif"), 12, false);
+}
+
 void ZeichneAchsenkreuz(QPainter& p, const Achsenkreuz& a, double b, double h, const QFont& schrift,
                         bool nullBeschriften,
                         const std::function<void(const QRectF&, const QString&)>& text) {
   const QFontMetricsF fm(schrift);
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(QPen(kGitterFarbe, 1));
+  p.setPen(QPen(kGitter, 1));
   for (const Teilstrich& t : a.teilung.re) p.drawLine(QPointF(t.pixel, 0), QPointF(t.pixel, h));
   for (const Teilstrich& t : a.teilung.im) p.drawLine(QPointF(0, t.pixel), QPointF(b, t.pixel));
-  p.setPen(QPen(kAchsenFarbe, 1));
+  p.setPen(QPen(kAchse, 1));
   p.drawLine(QPointF(0, a.reAchseY), QPointF(b, a.reAchseY));
   p.drawLine(QPointF(a.imAchseX, 0), QPointF(a.imAchseX, h));
   // Labels go below the Re axis and left of the jIm axis, or inside where
@@ -47,9 +53,7 @@ void ZeichneAchsenkreuz(QPainter& p, const Achsenkreuz& a, double b, double h, c
   QFont fett = schrift;
   fett.setBold(true);
   p.setFont(fett);
-  p.drawText(QRectF(a.reName.x, a.reName.y, a.reName.breite, a.reName.hoehe), Qt::AlignCenter,
-             QStringLiteral("Re"));
-  p.drawText(QRectF(a.imName.x, a.imName.y, a.imName.breite, a.imName.hoehe), Qt::AlignCenter,
-             QStringLiteral("jIm"));
+  p.drawText(Q(a.reName), Qt::AlignCenter, QStringLiteral("Re"));
+  p.drawText(Q(a.imName), Qt::AlignCenter, QStringLiteral("jIm"));
   p.setFont(schrift);
 }

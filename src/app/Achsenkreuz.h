@@ -1,21 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The complex plane's grid, axes, ticks and axis names, drawn the same way
-// on the phasor page and the locus page.
+// The complex plane's grid, axes, ticks and axis names, and the colours,
+// font and point conversions the phasor page and the locus page share.
 #ifndef QUORVEL_APP_ACHSENKREUZ_H
 #define QUORVEL_APP_ACHSENKREUZ_H
 
 #include <QColor>
+#include <QFont>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <functional>
 
 #include "zeiger/Zeigergeometrie.h"
 
-class QFont;
 class QPainter;
 
-inline const QColor kGitterFarbe(228, 228, 228);
-inline const QColor kAchsenFarbe(70, 70, 70);
+inline const QColor kHintergrund(255, 255, 255);
+inline const QColor kGitter(228, 228, 228);
+inline const QColor kAchse(70, 70, 70);
+
+QFont DiagrammSchrift();
+
+inline QPointF Q(ZPunkt p) {
+  return {p.x, p.y};
+}
+
+inline QRectF Q(const ZRechteck& r) {
+  return {r.x, r.y, r.breite, r.hoehe};
+}
 
 struct Achsenkreuz {
   const Teilung& teilung;

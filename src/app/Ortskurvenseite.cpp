@@ -32,27 +32,12 @@ using aufgabe::Ortskurve;
 
 namespace {
 
-const QColor kHintergrund(255, 255, 255);
-const QColor kGitter(228, 228, 228);
-const QColor kAchse(70, 70, 70);
 const QColor kKurve(0, 80, 200);
 const QColor kInverse(205, 40, 30);
 const QColor kMarke(30, 30, 30);
 const QColor kFehler(170, 0, 0);
 // A hover or click counts within this many pixels of a drawn point.
 constexpr double kTrefferToleranz = 6.0;
-
-QFont DiagrammSchrift() {
-  return Schrift(QStringLiteral("MS Sans Serif"), 12, false);
-}
-
-QPointF Q(ZPunkt p) {
-  return {p.x, p.y};
-}
-
-QRectF Q(const ZRechteck& r) {
-  return {r.x, r.y, r.breite, r.hoehe};
-}
 
 QString U(const std::string& s) {
   return QString::fromStdString(s);

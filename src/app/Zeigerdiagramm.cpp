@@ -38,9 +38,6 @@
 
 namespace {
 
-const QColor kHintergrund(255, 255, 255);
-const QColor kGitter(228, 228, 228);
-const QColor kAchse(70, 70, 70);
 // A hover counts within this many pixels of an arrow.
 constexpr double kTrefferToleranz = 5.0;
 // A wheel notch (120) zooms by a fifth.
@@ -49,18 +46,6 @@ constexpr double kRadFaktorProStufe = 1.2;
 constexpr int kKommentarZeichen = 24;
 // A message quotes at most this much of a text that is no value.
 constexpr int kZitatZeichen = 60;
-
-QFont DiagrammSchrift() {
-  return Schrift(QStringLiteral("MS Sans Serif"), 12, false);
-}
-
-QPointF Q(ZPunkt p) {
-  return {p.x, p.y};
-}
-
-QRectF Q(const ZRechteck& r) {
-  return {r.x, r.y, r.breite, r.hoehe};
-}
 
 Flaeche F(QSize s) {
   return {double(s.width()), double(s.height())};
