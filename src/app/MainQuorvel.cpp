@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainQuorvel.h"
 
+#include <QActionGroup>
+#include <QMenu>
+#include <QSettings>
 #include <QShortcut>
 #include <QTabBar>
 
@@ -12,7 +15,9 @@
 #include "app/Schaltungsseite.h"
 #include "app/Speicherleiste.h"
 #include "app/Zeigerdiagramm.h"
+#include "forms/Anwendung.h"
 #include "forms/StringGrid.h"
+#include "sprache/Sprachwahl.h"
 #include "ui_Hauptfenster.h"
 
 TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
@@ -54,10 +59,44 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   connect(u.Beenden_Aktion, &QAction::triggered, this, &QWidget::close);
   connect(u.Anleitung_Aktion, &QAction::triggered, dateien, &TDateiAktionen::ZeigeAnleitung);
   connect(u.Ueber_Aktion, &QAction::triggered, dateien, &TDateiAktionen::ZeigeUeber);
+  BaueSprachmenue();
   connect(dateien, &TDateiAktionen::AnleitungVerlangt, this, &TForm1::ZeigeAnleitung);
   connect(dateien, &TDateiAktionen::VorDemOeffnen, this, [this] {
     for (TStringGrid* g : findChildren<TStringGrid*>()) g->SetEditorMode(false);
   });
+}
+
+void TForm1::BaueSprachmenue() {
+  // Named in both languages, and each language in its own: whoever cannot
+  // read the one the program speaks still finds the other.
+  auto* menue = new QMenu(QStringLiteral("Sprache / Language"), ui_->Hilfe_Menue);
+  menue->setObjectName(QStringLiteral("Sprache_Menue"));
+  ui_->Hilfe_Menue->insertMenu(ui_->Ueber_Aktion, menue);
+  ui_->Hilfe_Menue->insertSeparator(ui_->Ueber_Aktion);
+  auto* gruppe = new QActionGroup(menue);
+  const QString gewaehlt = QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
+                               .value(QStringLiteral("sprache"), sprache::AktuelleSprache())
+                               .toString();
+  for (const auto& [kuerzel, name] : {std::pair{"de", "Deutsch"}, std::pair{"en", "English"}}) {
+    QAction* a = menue->addAction(QString::fromLatin1(name));
+    a->setObjectName(QStringLiteral("Sprache_%1_Aktion").arg(QLatin1String(kuerzel)));
+    a->setCheckable(true);
+    a->setChecked(gewaehlt == QLatin1String(kuerzel));
+    gruppe->addAction(a);
+    connect(a, &QAction::triggered, this, [this, k = QString::fromLatin1(kuerzel)] { WaehleSprache(k); });
+  }
+}
+
+void TForm1::WaehleSprache(const QString& sprache) {
+  QSettings einstellungen(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+  if (einstellungen.value(QStringLiteral("sprache")).toString() == sprache) return;
+  einstellungen.setValue(QStringLiteral("sprache"), sprache);
+  // Every window would have to be built again in the new language: the
+  // choice takes effect at the next start, in whose language it is told.
+  const QString text = sprache == QLatin1String("en")
+                           ? QStringLiteral("Quorvel will speak English from its next start.")
+                           : QStringLiteral("Quorvel spricht ab dem nächsten Start Deutsch.");
+  TApplication::MessageBox(text, QStringLiteral("Sprache / Language"), MB_OK);
 }
 
 TForm1::~TForm1() {

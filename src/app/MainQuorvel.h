@@ -56,6 +56,9 @@ class TForm1 : public TForm {
 
  private:
   void ZeigeAnleitung();
+  // Hilfe → Sprache / Language: the choice is kept for the next start.
+  void BaueSprachmenue();
+  void WaehleSprache(const QString& sprache);
 
   Modell modell_;
   std::unique_ptr<Ui::Hauptfenster> ui_;

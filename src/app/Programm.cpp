@@ -2,8 +2,11 @@
 #include "Programm.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QSettings>
 #include <QTimer>
 #include <exception>
+#include <iostream>
 
 #include "app/Beispiel.h"
 #include "app/Dateien.h"
@@ -11,9 +14,22 @@
 #include "app/Sitzungsschutz.h"
 #include "app/Symbol.h"
 #include "forms/Anwendung.h"
+#include "sprache/Sprachwahl.h"
 
 int FuehreQuorvelAus() {
   TApplication::Initialize();
+  QStringList args = QApplication::arguments();
+  QString befehlszeile, fehler;
+  if (!sprache::NimmSpracheAus(args, befehlszeile, fehler)) {
+    std::cerr << "quorvel: " << fehler.toStdString() << "\n";
+    return 2;
+  }
+  TApplication::SetzeSprache(sprache::WaehleSprache(
+      befehlszeile,
+      QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
+          .value(QStringLiteral("sprache"))
+          .toString(),
+      QLocale::system().uiLanguages()));
   // The desktop file name lets the desktop match the running window to its
   // menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
@@ -33,7 +49,7 @@ int FuehreQuorvelAus() {
     const bool wiederhergestellt = schutz->Starte();
     // `quorvel DATEI`: the desktop entry passes the double-clicked file; over
     // restored work only after „Änderungen speichern?“.
-    if (const QStringList args = QApplication::arguments(); args.size() > 1) {
+    if (args.size() > 1) {
       if (wiederhergestellt)
         Dateiaktionen(Form1)->OeffneNachFrage(args[1]);
       else

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "forms/Steuerelemente.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -132,6 +133,12 @@ QString TApplication::LadeQtTexte(const QString& sprache, const QString& ordner)
     return datei;
   }
   return {};
+}
+
+bool TApplication::SetzeSprache(const QString& sprache) {
+  const bool geladen = sprache::LadeSprache(sprache);
+  LadeQtTexte(sprache::AktuelleSprache());
+  return geladen;
 }
 
 int TApplication::MessageBox(const QString& text, const QString& titel, int flags) {

@@ -31,6 +31,9 @@ class TApplication {
   // empty when there is none (Qt's texts are then its English ones).
   static QString LadeQtTexte(const QString& sprache, const QString& ordner = QtUebersetzungen());
   static QString QtUebersetzungen();
+  // The program's language ("de", "en") for its own texts, the cores' and
+  // Qt's. False when its catalogue is missing: the program stays German.
+  static bool SetzeSprache(const QString& sprache);
 
   // Modal box: MB_OK shows one button and returns IDOK; MB_YESNO returns
   // IDYES or IDNO; MB_YESNOCANCEL also IDCANCEL (the Escape key too).
