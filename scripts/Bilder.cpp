@@ -24,6 +24,7 @@
 //   bilder liste           every widget of both windows with its geometry,
 //                          font, colours, texts and flags, and the focus
 //                          chain: diff two listings after editing a form
+// `--sprache en` after the others: the window in that language.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -53,6 +54,7 @@
 #include "forms/Anwendung.h"
 #include "forms/Steuerelemente.h"
 #include "forms/StringGrid.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -428,6 +430,13 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   TApplication::Initialize();
+  QStringList argumente = QApplication::arguments();
+  QString sprache, fehler;
+  if (!sprache::NimmSpracheAus(argumente, sprache, fehler)) {
+    std::fprintf(stderr, "bilder: %s\n", fehler.toUtf8().constData());
+    return 2;
+  }
+  if (!sprache.isEmpty()) TApplication::SetzeSprache(sprache);
   TForm1 form1;
   TForm2 form2;
   form1.SetzeBeispielfenster(&form2);

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include "sprache/Sprachwahl.h"
 #include "ui_Anleitungsseite.h"
 
 TAnleitungsseite::TAnleitungsseite(QWidget* eltern)
@@ -11,6 +12,14 @@ TAnleitungsseite::TAnleitungsseite(QWidget* eltern)
 }
 
 TAnleitungsseite::~TAnleitungsseite() = default;
+
+QString TAnleitungsseite::AnleitungsDatei(const QString& sprache) {
+  // The manual is one long text per language, not messages of the
+  // catalogue: a translator keeps its chapters and tables in one piece, and
+  // a catalogue entry of 20,000 characters would be unreadable in any tool.
+  if (sprache == QLatin1String("en")) return QStringLiteral(":/anleitung/Anleitung_en.txt");
+  return QStringLiteral(":/anleitung/Anleitung.txt");
+}
 
 void TAnleitungsseite::showEvent(QShowEvent* e) {
   HaengeAnleitungAn();
@@ -25,7 +34,7 @@ void TAnleitungsseite::ZeigeAnleitung() {
 void TAnleitungsseite::HaengeAnleitungAn() {
   if (angehaengt_) return;
   angehaengt_ = true;
-  QFile datei(QStringLiteral(":/anleitung/Anleitung.txt"));
+  QFile datei(AnleitungsDatei(sprache::AktuelleSprache()));
   if (!datei.open(QIODevice::ReadOnly)) return;
   QString text = QString::fromUtf8(datei.readAll());
   // The resource ends with a line break; it adds no empty line.

@@ -22,6 +22,9 @@ class TAnleitungsseite : public QWidget {
   // The manual whole, the focus in it (F1).
   void ZeigeAnleitung();
 
+  // The resource with the manual in `sprache` ("de" or "en").
+  static QString AnleitungsDatei(const QString& sprache);
+
  protected:
   void showEvent(QShowEvent* e) override;
 
