@@ -45,7 +45,8 @@ class Lauf {
         const rlimit r{grenze, grenze};
         setrlimit(RLIMIT_FSIZE, &r);
       });
-    p_.start(QStringLiteral(QUORVEL_PROBE), {});
+    // German whatever the machine's language: the checks read its texts.
+    p_.start(QStringLiteral(QUORVEL_PROBE), {QStringLiteral("--sprache"), QStringLiteral("de")});
     EXPECT_TRUE(p_.waitForStarted(kWarteMs));
   }
   ~Lauf() {
