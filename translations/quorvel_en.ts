@@ -362,15 +362,15 @@ and prints the system and the results; with --json as JSON (keys in German).
     </message>
     <message>
         <source>„%1“: Bezifferungen werden mit Semikolon getrennt (50; 100; 1,5k).</source>
-        <translation>“%1”: marked frequencies are separated by semicolons (50; 100; 1,5k).</translation>
+        <translation>“%1”: labelled frequencies are separated by semicolons (50; 100; 1,5k).</translation>
     </message>
     <message>
         <source>Die Bezifferung %1 liegt außerhalb des Bereichs %2 bis %3.</source>
-        <translation>The mark %1 lies outside the range %2 to %3.</translation>
+        <translation>The label %1 lies outside the range %2 to %3.</translation>
     </message>
     <message>
         <source>Höchstens %1 Bezifferungen.</source>
-        <translation>At most %1 marks.</translation>
+        <translation>At most %1 labels.</translation>
     </message>
     <message>
         <source>Bei keiner Frequenz des Bereichs gibt es einen Wert: %1</source>
@@ -648,7 +648,7 @@ and prints the system and the results; with --json as JSON (keys in German).
     </message>
     <message>
         <source>Bezifferung</source>
-        <translation>Marks</translation>
+        <translation>Labels</translation>
     </message>
     <message>
         <source>keine</source>
@@ -664,7 +664,7 @@ and prints the system and the results; with --json as JSON (keys in German).
     </message>
     <message>
         <source>Gewählte Frequenzen der Bezifferung</source>
-        <translation>Chosen frequencies to mark</translation>
+        <translation>Chosen frequencies to label</translation>
     </message>
     <message>
         <source>Frequenzen mit Semikolon getrennt: 50; 100; 1,5k</source>
@@ -704,7 +704,7 @@ and prints the system and the results; with --json as JSON (keys in German).
     </message>
     <message>
         <source>Die Kurve 1/x (Impedanz ↔ Admittanz) mit denselben Marken</source>
-        <translation>The curve 1/x (impedance ↔ admittance) with the same marks</translation>
+        <translation>The curve 1/x (impedance ↔ admittance) with the same labels</translation>
     </message>
     <message>
         <source>Exportieren…</source>
@@ -744,7 +744,7 @@ and prints the system and the results; with --json as JSON (keys in German).
     </message>
     <message>
         <source>Be&amp;zifferung</source>
-        <translation>Mar&amp;ks</translation>
+        <translation>&amp;Labels</translation>
     </message>
     <message>
         <source>&amp;Marken</source>
