@@ -68,11 +68,13 @@ int Ende(int status) {
 bool WaehleSprache(int argc, char** argv, std::string& fehler) {
   QStringList argumente;
   for (int k = 0; k < argc; ++k) argumente << QString::fromLocal8Bit(argv[k]);
+  QStringList rest = argumente;
   QString gewaehlt, meldung;
-  const bool gut = sprache::NimmSpracheAus(argumente, gewaehlt, meldung);
+  const bool gut = sprache::NimmSpracheAus(rest, gewaehlt, meldung);
   sprache::LadeSprache(sprache::WaehleSprache(gewaehlt, {}, QLocale::system().uiLanguages()));
   if (gut) return true;
-  // Once more, now that the language is loaded.
+  // Once more, now that the language is loaded (the first pass took the
+  // option out of `rest`).
   sprache::NimmSpracheAus(argumente, gewaehlt, meldung);
   fehler = meldung.toStdString();
   return false;
