@@ -36,44 +36,43 @@ constexpr int kSpaltenJeBlockPapier = 4;
 
 RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
   setObjectName(QStringLiteral("RechenwegFenster"));
-  setWindowTitle(QStringLiteral("Rechenweg"));
-  setAccessibleName(QStringLiteral("Rechenweg"));
+  setWindowTitle(tr("Rechenweg"));
+  setAccessibleName(tr("Rechenweg"));
   resize(760, 560);
 
   auto* spalte = new QVBoxLayout(this);
   Anzeige = new QTextBrowser(this);
   Anzeige->setObjectName(QStringLiteral("Rechenweg_Anzeige"));
-  Anzeige->setAccessibleName(QStringLiteral("Rechenweg des letzten Gleichungssystems"));
+  Anzeige->setAccessibleName(tr("Rechenweg des letzten Gleichungssystems"));
   Anzeige->setLineWrapMode(QTextEdit::NoWrap);
   spalte->addWidget(Anzeige);
 
   auto* reihe = new QHBoxLayout;
   spalte->addLayout(reihe);
-  Kopieren_Button = Knopf(
-      this, reihe, QStringLiteral("Text kopieren"), QStringLiteral("RechenwegKopieren_Button"),
-      QStringLiteral("Legt den ganzen Rechenweg als Text in die Zwischenablage."));
-  Html_Button = Knopf(this, reihe, QStringLiteral("Als HTML speichern …"),
+  Kopieren_Button =
+      Knopf(this, reihe, tr("Text kopieren"), QStringLiteral("RechenwegKopieren_Button"),
+            tr("Legt den ganzen Rechenweg als Text in die Zwischenablage."));
+  Html_Button = Knopf(this, reihe, tr("Als HTML speichern …"),
                       QStringLiteral("RechenwegHtml_Button"), QString());
-  Pdf_Button = Knopf(this, reihe, QStringLiteral("Als PDF speichern …"),
-                     QStringLiteral("RechenwegPdf_Button"), QString());
-  Drucken_Button = Knopf(this, reihe, QStringLiteral("Drucken …"),
-                         QStringLiteral("RechenwegDrucken_Button"), QString());
+  Pdf_Button = Knopf(this, reihe, tr("Als PDF speichern …"), QStringLiteral("RechenwegPdf_Button"),
+                     QString());
+  Drucken_Button =
+      Knopf(this, reihe, tr("Drucken …"), QStringLiteral("RechenwegDrucken_Button"), QString());
   reihe->addStretch();
-  auto* schliessen = Knopf(this, reihe, QStringLiteral("Schließen"),
-                           QStringLiteral("RechenwegSchliessen_Button"), QString());
+  auto* schliessen =
+      Knopf(this, reihe, tr("Schließen"), QStringLiteral("RechenwegSchliessen_Button"), QString());
 
   connect(Kopieren_Button, &QPushButton::clicked, this,
           [this] { QApplication::clipboard()->setText(text_); });
   connect(Html_Button, &QPushButton::clicked, this, [this] {
-    const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Rechenweg als HTML speichern"), QStringLiteral("Rechenweg.html"),
-        QStringLiteral("HTML-Dokument (*.html)"));
+    const QString datei =
+        QFileDialog::getSaveFileName(this, tr("Rechenweg als HTML speichern"), tr("Rechenweg.html"),
+                                     tr("HTML-Dokument (*.html)"));
     if (!datei.isEmpty()) SpeichereHtml(datei);
   });
   connect(Pdf_Button, &QPushButton::clicked, this, [this] {
     const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Rechenweg als PDF speichern"), QStringLiteral("Rechenweg.pdf"),
-        QStringLiteral("PDF-Dokument (*.pdf)"));
+        this, tr("Rechenweg als PDF speichern"), tr("Rechenweg.pdf"), tr("PDF-Dokument (*.pdf)"));
     if (!datei.isEmpty()) SpeicherePdf(datei);
   });
   connect(Drucken_Button, &QPushButton::clicked, this, [this] {
@@ -87,8 +86,8 @@ RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window
 void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
   if (weg.schritte.empty()) {
     ZeigeHinweis(
-        QStringLiteral("Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier "
-                       "jeder Schritt der Rechnung."));
+        tr("Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier jeder Schritt der "
+           "Rechnung."));
     return;
   }
   hinweis_.clear();
@@ -103,7 +102,7 @@ void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
 void RechenwegFenster::ZeigeHinweis(const QString& satz) {
   weg_.Leeren();
   hinweis_ = satz;
-  text_ = QStringLiteral("Rechenweg\n\n  %1\n").arg(satz);
+  text_ = tr("Rechenweg") + QStringLiteral("\n\n  %1\n").arg(satz);
   Anzeige->setHtml(Html(0));
   // Nothing to copy, save or print.
   for (QPushButton* knopf : {Kopieren_Button, Html_Button, Pdf_Button, Drucken_Button})
@@ -112,7 +111,8 @@ void RechenwegFenster::ZeigeHinweis(const QString& satz) {
 
 QString RechenwegFenster::Html(int spaltenJeBlock) const {
   if (!hinweis_.isEmpty()) {
-    return QStringLiteral("<h1>Rechenweg</h1>\n<p>%1</p>\n").arg(hinweis_.toHtmlEscaped());
+    return QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n")
+        .arg(tr("Rechenweg").toHtmlEscaped(), hinweis_.toHtmlEscaped());
   }
   return QString::fromStdString(RechenwegHtml(weg_, format_, spaltenJeBlock));
 }
