@@ -3,6 +3,8 @@
 // every kind of bad file is refused with its own kind of message.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <string>
 
 #include "datei/AufgabenDatei.h"
@@ -255,6 +257,38 @@ TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {
   ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
   EXPECT_EQ(e.aufgabe.zellen[2][0], "");
   EXPECT_EQ(e.aufgabe.zellen[19][20], "7,5*e^j30");
+}
+
+// A translator that marks what it translates.
+class Klammern : public QTranslator {
+ public:
+  QString translate(const char*, const char* text, const char*, int) const override {
+    return QStringLiteral("«%1»").arg(QString::fromUtf8(text));
+  }
+};
+
+// Translated, each message is one sentence with the file's name, the detail
+// and the numbers in their places.
+TEST(AufgabenDatei, MessagesAreTranslatedWholeWithTheirParts) {
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  Klammern klammern;
+  QCoreApplication::installTranslator(&klammern);
+  EXPECT_EQ(Lesemeldung(LiesAufgabe(Ersetzt("\"dimension\": 2", "\"dimension\": \"2\"")), "a"),
+            "«Die Datei „a“ ist beschädigt: «„dimension“ ist keine ganze Zahl von 1 bis 20»"
+            ". Sie wurde nicht geöffnet.»");
+  EXPECT_EQ(Lesemeldung(LiesAufgabe(Ersetzt("\"version\": 4", "\"version\": 99")), "a"),
+            "«Die Datei „a“ stammt von einer neueren Quorvel-Version (Dateiformat 99, dieses "
+            "Programm kennt bis 4). Sie wurde nicht geöffnet.»");
+  Aufgabe a;
+  a.speicher[4].kommentar = std::string(kMaxTextLaenge + 1, 'x');
+  std::string bytes, fehler;
+  EXPECT_FALSE(SchreibeAufgabe(a, bytes, fehler));
+  EXPECT_EQ(fehler, "«Der Text in «dem Kommentar zu K5» ist länger als " +
+                        std::to_string(kMaxTextLaenge) +
+                        " Zeichen und kann so nicht gespeichert werden.»");
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 // snapshot that a task file is.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "modell/Modell.h"
@@ -265,6 +268,35 @@ TEST(Schaltungstexte, RoundTripAndSiTexts) {
   EXPECT_EQ(SiText(999.7L, QStringLiteral("V")), QStringLiteral("1 kV"));
   EXPECT_EQ(SiText(2.3L, QStringLiteral("A")), QStringLiteral("2,3 A"));
   EXPECT_EQ(SiText(0.0L, QStringLiteral("W")), QStringLiteral("0 W"));
+}
+
+// Translated, the exercise's count and marks and the grid's titles keep
+// their numbers in place.
+TEST(Modell, ExerciseTextsAndTitlesAreTranslatedWithTheirNumbers) {
+  class Klammern : public QTranslator {
+   public:
+    QString translate(const char*, const char* text, const char*, int) const override {
+      return QStringLiteral("«%1»").arg(QString::fromUtf8(text));
+    }
+  };
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  Klammern klammern;
+  QCoreApplication::installTranslator(&klammern);
+  Modell m;
+  Gleichungssystem& g = m.System();
+  g.SetzeUebungsModus(true);
+  ASSERT_TRUE(g.StelleUebung(g.ZieheBeispiel(7, 1, 2).loesung));
+  EXPECT_EQ(g.Uebungsstand(), QStringLiteral("«Lösungen eintragen, dann „Prüfen“.»"));
+  g.Pruefe();
+  EXPECT_EQ(g.Uebungsstand(), QStringLiteral("«0 von 2 richtig»"));
+  Ergebnistabelle* e = g.Ergebnisse();
+  EXPECT_EQ(e->index(1, 0).data(Qt::AccessibleDescriptionRole).toString(),
+            QStringLiteral("«falsch: keine Antwort»"));
+  EXPECT_EQ(g.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+            QStringLiteral("«Koeffizient von X2»"));
 }
 
 }  // namespace
