@@ -680,4 +680,15 @@
         <translation>Angle GRAD</translation>
     </message>
 </context>
+<context>
+    <name>ZKText</name>
+    <message>
+        <source>unendlich</source>
+        <translation>infinite</translation>
+    </message>
+    <message>
+        <source>undefiniert</source>
+        <translation>undefined</translation>
+    </message>
+</context>
 </TS>
