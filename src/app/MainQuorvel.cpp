@@ -83,7 +83,8 @@ void TForm1::BaueSprachmenue() {
     a->setCheckable(true);
     a->setChecked(gewaehlt == QLatin1String(kuerzel));
     gruppe->addAction(a);
-    connect(a, &QAction::triggered, this, [this, k = QString::fromLatin1(kuerzel)] { WaehleSprache(k); });
+    connect(a, &QAction::triggered, this,
+            [this, k = QString::fromLatin1(kuerzel)] { WaehleSprache(k); });
   }
 }
 

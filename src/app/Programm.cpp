@@ -24,12 +24,12 @@ int FuehreQuorvelAus() {
     std::cerr << "quorvel: " << fehler.toStdString() << "\n";
     return 2;
   }
-  TApplication::SetzeSprache(sprache::WaehleSprache(
-      befehlszeile,
-      QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
-          .value(QStringLiteral("sprache"))
-          .toString(),
-      QLocale::system().uiLanguages()));
+  TApplication::SetzeSprache(
+      sprache::WaehleSprache(befehlszeile,
+                             QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
+                                 .value(QStringLiteral("sprache"))
+                                 .toString(),
+                             QLocale::system().uiLanguages()));
   // The desktop file name lets the desktop match the running window to its
   // menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));

@@ -76,8 +76,7 @@ bool LadeSprache(const QString& sprache) {
   gSprache = QStringLiteral("de");
   if (sprache == QLatin1String("de")) return true;
   auto katalog = std::make_unique<QTranslator>();
-  if (!IstSprache(sprache) ||
-      !katalog->load(QStringLiteral(":/i18n/quorvel_%1.qm").arg(sprache)))
+  if (!IstSprache(sprache) || !katalog->load(QStringLiteral(":/i18n/quorvel_%1.qm").arg(sprache)))
     return false;
   QCoreApplication::installTranslator(katalog.get());
   gKatalog = std::move(katalog);

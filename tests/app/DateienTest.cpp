@@ -461,6 +461,28 @@ TEST_F(DateiTest, F1ShowsTheManualAndAboutNamesVersionAndLicence) {
   EXPECT_TRUE(meldungen.gezeigt[0].text.contains(QStringLiteral("GNU General Public License")));
 }
 
+// The language chosen in the menu is kept for the next start and said so
+// in that language; choosing the one already kept says nothing.
+TEST_F(DateiTest, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
+  auto* deutsch = form1.findChild<QAction*>(QStringLiteral("Sprache_de_Aktion"));
+  auto* englisch = form1.findChild<QAction*>(QStringLiteral("Sprache_en_Aktion"));
+  ASSERT_TRUE(deutsch && englisch);
+  EXPECT_TRUE(deutsch->isChecked());
+  meldungen.Erwarte();
+  englisch->trigger();
+  englisch->trigger();
+  ASSERT_EQ(meldungen.gezeigt.size(), 1u);
+  EXPECT_EQ(meldungen.gezeigt[0].text, "Quorvel will speak English from its next start.");
+  EXPECT_EQ(QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
+                .value(QStringLiteral("sprache")),
+            "en");
+  meldungen.Erwarte();
+  deutsch->trigger();
+  EXPECT_EQ(QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
+                .value(QStringLiteral("sprache")),
+            "de");
+}
+
 // The manual is appended when its page is first shown, however it is
 // reached: whole, once, after the memo's own lines, opening at the top.
 TEST_F(DateiTest, TheManualIsOnItsPageOnceHoweverThePageIsReached) {

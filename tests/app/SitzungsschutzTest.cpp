@@ -37,6 +37,8 @@ class Lauf {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), heim + QStringLiteral("/einstellungen"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral(QUORVEL_TESTPLATTFORM));
     env.insert(QStringLiteral("QUORVEL_TESTANTWORT"), antwort);
+    // The messages compared are the German ones, whatever the machine speaks.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
     p_.setProcessEnvironment(env);
     if (grenze != RLIM_INFINITY)
       // A disk that is full after `grenze` bytes of any file.

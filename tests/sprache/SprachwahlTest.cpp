@@ -22,11 +22,16 @@ TEST(Sprachwahl, CommandLineThenKeptChoiceThenSystem) {
     const char* erwartet;
   };
   const Fall faelle[] = {
-      {"", "", {"de-DE", "en-US"}, "de"}, {"", "", {"de-AT"}, "de"},
-      {"", "", {"en-US", "de-DE"}, "en"}, {"", "", {"fr-FR"}, "en"},
-      {"", "", {}, "en"},                 {"", "de", {"en-US"}, "de"},
-      {"", "en", {"de-DE"}, "en"},        {"", "xx", {"de-DE"}, "de"},
-      {"de", "en", {"en-US"}, "de"},      {"en", "de", {"de-DE"}, "en"},
+      {"", "", {"de-DE", "en-US"}, "de"},
+      {"", "", {"de-AT"}, "de"},
+      {"", "", {"en-US", "de-DE"}, "en"},
+      {"", "", {"fr-FR"}, "en"},
+      {"", "", {}, "en"},
+      {"", "de", {"en-US"}, "de"},
+      {"", "en", {"de-DE"}, "en"},
+      {"", "xx", {"de-DE"}, "de"},
+      {"de", "en", {"en-US"}, "de"},
+      {"en", "de", {"de-DE"}, "en"},
   };
   for (const Fall& f : faelle)
     EXPECT_EQ(sprache::WaehleSprache(f.befehl, f.gespeichert, f.system), f.erwartet)
