@@ -597,6 +597,14 @@
         <source>Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier jeder Schritt der Rechnung.</source>
         <translation>No equation system has been solved yet. After “=” every step of the calculation appears here.</translation>
     </message>
+    <message>
+        <source>Der Rechenweg konnte nicht als „%1“ gespeichert werden.</source>
+        <translation>The solution steps could not be saved as “%1”.</translation>
+    </message>
+    <message>
+        <source>Achtung!</source>
+        <translation>Attention!</translation>
+    </message>
 </context>
 <context>
     <name>Schaltungsfeld</name>

@@ -2,18 +2,24 @@
 #include "RechenwegFenster.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "app/Bildexport.h"
+#include "forms/Anwendung.h"
 
 namespace {
 
@@ -68,12 +74,12 @@ RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window
     const QString datei =
         QFileDialog::getSaveFileName(this, tr("Rechenweg als HTML speichern"), tr("Rechenweg.html"),
                                      tr("HTML-Dokument (*.html)"));
-    if (!datei.isEmpty()) SpeichereHtml(datei);
+    if (!datei.isEmpty()) Exportiere(datei, false);
   });
   connect(Pdf_Button, &QPushButton::clicked, this, [this] {
     const QString datei = QFileDialog::getSaveFileName(
         this, tr("Rechenweg als PDF speichern"), tr("Rechenweg.pdf"), tr("PDF-Dokument (*.pdf)"));
-    if (!datei.isEmpty()) SpeicherePdf(datei);
+    if (!datei.isEmpty()) Exportiere(datei, true);
   });
   connect(Drucken_Button, &QPushButton::clicked, this, [this] {
     QPrinter drucker(QPrinter::HighResolution);
@@ -118,23 +124,34 @@ QString RechenwegFenster::Html(int spaltenJeBlock) const {
 }
 
 bool RechenwegFenster::SpeichereHtml(const QString& datei) const {
-  QFile f(datei);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray inhalt = Html(0).toUtf8();
-  return f.write(inhalt) == inhalt.size() && f.flush();
+  return SchreibeGanz(datei, Html(0).toUtf8());
 }
 
 bool RechenwegFenster::SpeicherePdf(const QString& datei) const {
-  QPrinter drucker(QPrinter::HighResolution);
-  drucker.setOutputFormat(QPrinter::PdfFormat);
-  drucker.setOutputFileName(datei);
-  Drucke(drucker);
-  return QFile::exists(datei) && QFile(datei).size() > 0;
+  // Made in memory first: a file that cannot be written must not leave half
+  // a PDF where an old one was.
+  QBuffer puffer;
+  puffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&puffer);
+    pdf.setCreator(QStringLiteral("Quorvel"));
+    pdf.setTitle(tr("Rechenweg"));
+    Drucke(pdf);
+  }
+  return !puffer.data().isEmpty() && SchreibeGanz(datei, puffer.data());
+}
+
+bool RechenwegFenster::Exportiere(const QString& datei, bool pdf) const {
+  if (pdf ? SpeicherePdf(datei) : SpeichereHtml(datei)) return true;
+  TApplication::MessageBox(tr("Der Rechenweg konnte nicht als „%1“ gespeichert werden.")
+                               .arg(QDir::toNativeSeparators(datei)),
+                           tr("Achtung!"), MB_OK);
+  return false;
 }
 
 // A4, landscape for anything larger than one equation, 8 pt, matrices in
 // blocks of columns: no number is wrapped or runs off the page.
-void RechenwegFenster::Drucke(QPrinter& drucker) const {
+void RechenwegFenster::Drucke(QPagedPaintDevice& drucker) const {
   drucker.setPageSize(QPageSize(QPageSize::A4));
   drucker.setPageOrientation(weg_.n > 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
   drucker.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
