@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <string>
 
 #include "datei/AufgabenDatei.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -259,36 +259,32 @@ TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {
   EXPECT_EQ(e.aufgabe.zellen[19][20], "7,5*e^j30");
 }
 
-// A translator that marks what it translates.
-class Klammern : public QTranslator {
- public:
-  QString translate(const char*, const char* text, const char*, int) const override {
-    return QStringLiteral("«%1»").arg(QString::fromUtf8(text));
-  }
-};
-
-// Translated, each message is one sentence with the file's name, the detail
-// and the numbers in their places.
+// In English each message is one sentence with the file's name, the detail
+// and the numbers in their places (the catalogue built into the program).
 TEST(AufgabenDatei, MessagesAreTranslatedWholeWithTheirParts) {
   int argc = 1;
   char name[] = "test";
   char* argv[] = {name, nullptr};
   QCoreApplication app(argc, argv);
-  Klammern klammern;
-  QCoreApplication::installTranslator(&klammern);
-  EXPECT_EQ(Lesemeldung(LiesAufgabe(Ersetzt("\"dimension\": 2", "\"dimension\": \"2\"")), "a"),
-            "«Die Datei „a“ ist beschädigt: «„dimension“ ist keine ganze Zahl von 1 bis 20»"
-            ". Sie wurde nicht geöffnet.»");
-  EXPECT_EQ(Lesemeldung(LiesAufgabe(Ersetzt("\"version\": 4", "\"version\": 99")), "a"),
-            "«Die Datei „a“ stammt von einer neueren Quorvel-Version (Dateiformat 99, dieses "
-            "Programm kennt bis 4). Sie wurde nicht geöffnet.»");
+  ASSERT_TRUE(sprache::LadeSprache(QStringLiteral("en")));
+  const std::string beschaedigt =
+      Lesemeldung(LiesAufgabe(Ersetzt("\"dimension\": 2", "\"dimension\": \"2\"")), "a");
+  const std::string neuer =
+      Lesemeldung(LiesAufgabe(Ersetzt("\"version\": 4", "\"version\": 99")), "a");
   Aufgabe a;
   a.speicher[4].kommentar = std::string(kMaxTextLaenge + 1, 'x');
   std::string bytes, fehler;
   EXPECT_FALSE(SchreibeAufgabe(a, bytes, fehler));
-  EXPECT_EQ(fehler, "«Der Text in «dem Kommentar zu K5» ist länger als " +
+  sprache::LadeSprache(QStringLiteral("de"));
+  EXPECT_EQ(beschaedigt,
+            "The file “a” is damaged: “dimension” is not a whole number from 1 to 20. It was not "
+            "opened.");
+  EXPECT_EQ(neuer,
+            "The file “a” comes from a newer Quorvel version (file format 99, this program knows "
+            "up to 4). It was not opened.");
+  EXPECT_EQ(fehler, "The text in the comment on K5 is longer than " +
                         std::to_string(kMaxTextLaenge) +
-                        " Zeichen und kann so nicht gespeichert werden.»");
+                        " characters and cannot be saved like this.");
 }
 
 }  // namespace
