@@ -2,6 +2,7 @@
 #include "Bildexport.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QImage>
 #include <QPainter>
@@ -51,14 +52,19 @@ QString FrageExportdatei(QWidget* eltern, const QString& titel, const QString& n
 }
 
 QString FrageBilddatei(QWidget* eltern, bool svg, const QString& name) {
-  return svg ? FrageExportdatei(eltern, QStringLiteral("Als SVG speichern"), name,
-                                QStringLiteral(".svg"), QStringLiteral("SVG-Bild (*.svg)"))
-             : FrageExportdatei(eltern, QStringLiteral("Als PNG speichern"), name,
-                                QStringLiteral(".png"), QStringLiteral("PNG-Bild (*.png)"));
+  return svg ? FrageExportdatei(eltern,
+                                QCoreApplication::translate("Bildexport", "Als SVG speichern"),
+                                name, QStringLiteral(".svg"),
+                                QCoreApplication::translate("Bildexport", "SVG-Bild (*.svg)"))
+             : FrageExportdatei(eltern,
+                                QCoreApplication::translate("Bildexport", "Als PNG speichern"),
+                                name, QStringLiteral(".png"),
+                                QCoreApplication::translate("Bildexport", "PNG-Bild (*.png)"));
 }
 
 void MeldeBildNichtGespeichert(const QString& datei) {
-  TApplication::MessageBox(
-      QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden.").arg(datei),
-      QStringLiteral("Achtung!"), MB_OK);
+  TApplication::MessageBox(QCoreApplication::translate(
+                               "Bildexport", "Das Bild konnte nicht als „%1“ gespeichert werden.")
+                               .arg(datei),
+                           QCoreApplication::translate("Bildexport", "Achtung!"), MB_OK);
 }

@@ -2,6 +2,7 @@
 #include "Dateien.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -22,8 +23,13 @@ using aufgabe::Seite;
 namespace {
 
 constexpr int kZuletztAnzahl = 8;
-const QString kDateiTitel = QStringLiteral("Datei öffnen");
-const QString kSpeichernTitel = QStringLiteral("Datei speichern");
+// Made when shown: the language is chosen after static initialisation.
+QString DateiTitel() {
+  return QCoreApplication::translate("TDateiAktionen", "Datei öffnen");
+}
+QString SpeichernTitel() {
+  return QCoreApplication::translate("TDateiAktionen", "Datei speichern");
+}
 
 QSettings Einstellungen() {
   return QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
@@ -56,13 +62,12 @@ TDateiAktionen::TDateiAktionen(QMainWindow& fenster, Modell& modell, QMenu* zule
   setObjectName(QStringLiteral("Dateiaktionen"));
   titel_ = f_.windowTitle();
   Dateiwahl = [this](bool speichern) {
-    const QString filter = QStringLiteral("Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)");
+    const QString filter = tr("Quorvel-Aufgaben (*.quorvel);;Alle Dateien (*)");
     const QString start = pfad_.isEmpty() ? QString() : QFileInfo(pfad_).absolutePath();
-    QString pfad =
-        speichern
-            ? QFileDialog::getSaveFileName(&f_, QStringLiteral("Aufgabe speichern unter"),
-                                           pfad_.isEmpty() ? start : pfad_, filter)
-            : QFileDialog::getOpenFileName(&f_, QStringLiteral("Aufgabe öffnen"), start, filter);
+    QString pfad = speichern
+                       ? QFileDialog::getSaveFileName(&f_, tr("Aufgabe speichern unter"),
+                                                      pfad_.isEmpty() ? start : pfad_, filter)
+                       : QFileDialog::getOpenFileName(&f_, tr("Aufgabe öffnen"), start, filter);
     if (speichern && !pfad.isEmpty() && QFileInfo(pfad).suffix().isEmpty())
       pfad += QStringLiteral(".quorvel");
     return pfad;
@@ -92,7 +97,7 @@ bool TDateiAktionen::Geaendert() const {
 
 bool TDateiAktionen::FrageSpeichern() {
   if (!Geaendert()) return true;
-  const int antwort = TApplication::MessageBox(QStringLiteral("Änderungen speichern?"),
+  const int antwort = TApplication::MessageBox(tr("Änderungen speichern?"),
                                                QStringLiteral("Quorvel"), MB_YESNOCANCEL);
   if (antwort == IDCANCEL) return false;
   if (antwort == IDNO) return true;
@@ -120,8 +125,8 @@ bool TDateiAktionen::OeffneNachFrage(const QString& pfad) {
   QFile datei(pfad);
   if (!datei.exists()) {
     TApplication::MessageBox(
-        QStringLiteral("Die Datei „%1“ gibt es nicht (mehr).").arg(QDir::toNativeSeparators(pfad)),
-        kDateiTitel, MB_OK);
+        tr("Die Datei „%1“ gibt es nicht (mehr).").arg(QDir::toNativeSeparators(pfad)),
+        DateiTitel(), MB_OK);
     return false;
   }
   if (!FrageSpeichern()) return false;
@@ -132,9 +137,9 @@ bool TDateiAktionen::Oeffne(const QString& pfad) {
   const QString name = QFileInfo(pfad).fileName();
   QFile datei(pfad);
   if (!datei.open(QIODevice::ReadOnly)) {
-    TApplication::MessageBox(QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
+    TApplication::MessageBox(tr("Die Datei „%1“ kann nicht gelesen werden: %2")
                                  .arg(QDir::toNativeSeparators(pfad), datei.errorString()),
-                             kDateiTitel, MB_OK);
+                             DateiTitel(), MB_OK);
     return false;
   }
   // One byte more than allowed tells a large file without reading all of it.
@@ -142,7 +147,7 @@ bool TDateiAktionen::Oeffne(const QString& pfad) {
   const aufgabe::Leseergebnis e = aufgabe::LiesAufgabe(
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (e.fehler != aufgabe::Lesefehler::Keiner) {
-    TApplication::MessageBox(U(aufgabe::Lesemeldung(e, S(name))), kDateiTitel, MB_OK);
+    TApplication::MessageBox(U(aufgabe::Lesemeldung(e, S(name))), DateiTitel(), MB_OK);
     return false;
   }
   // An exercise hides a solution that opening computes: without one it
@@ -151,10 +156,10 @@ bool TDateiAktionen::Oeffne(const QString& pfad) {
   QString grund;
   if (e.aufgabe.uebung && !Modell::LoeseUebung(e.aufgabe, loesung, grund)) {
     TApplication::MessageBox(
-        QStringLiteral("Die Übung in der Datei „%1“ lässt sich nicht stellen: %2. Sie wurde "
-                       "nicht geöffnet.")
+        tr("Die Übung in der Datei „%1“ lässt sich nicht stellen: %2. Sie wurde "
+           "nicht geöffnet.")
             .arg(name, grund),
-        kDateiTitel, MB_OK);
+        DateiTitel(), MB_OK);
     return false;
   }
   Wende(e.aufgabe);
@@ -186,7 +191,7 @@ bool TDateiAktionen::SpeichereNach(const QString& pfad) {
   const Aufgabe a = Erfasse();
   std::string bytes, grund;
   if (!aufgabe::SchreibeAufgabe(a, bytes, grund)) {
-    TApplication::MessageBox(U(grund), kSpeichernTitel, MB_OK);
+    TApplication::MessageBox(U(grund), SpeichernTitel(), MB_OK);
     return false;
   }
   QSaveFile datei(pfad);
@@ -201,11 +206,10 @@ bool TDateiAktionen::SpeichereNach(const QString& pfad) {
   if (!ok) {
     const QString grundText = datei.errorString();
     datei.cancelWriting();
-    TApplication::MessageBox(
-        QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden: %2\n"
-                       "Eine schon vorhandene Datei dieses Namens ist unverändert.")
-            .arg(QDir::toNativeSeparators(pfad), grundText),
-        kSpeichernTitel, MB_OK);
+    TApplication::MessageBox(tr("Die Datei „%1“ konnte nicht gespeichert werden: %2\n"
+                                "Eine schon vorhandene Datei dieses Namens ist unverändert.")
+                                 .arg(QDir::toNativeSeparators(pfad), grundText),
+                             SpeichernTitel(), MB_OK);
     return false;
   }
   pfad_ = QFileInfo(pfad).absoluteFilePath();
@@ -251,8 +255,7 @@ void TDateiAktionen::BaueZuletztMenue() {
     a->setData(pfad);
   }
   if (!liste.isEmpty()) zuletzt_->addSeparator();
-  QAction* leeren =
-      zuletzt_->addAction(QStringLiteral("Liste leeren"), this, [this] { LeereZuletzt(); });
+  QAction* leeren = zuletzt_->addAction(tr("Liste leeren"), this, [this] { LeereZuletzt(); });
   leeren->setObjectName(QStringLiteral("Liste leeren"));
   leeren->setEnabled(!liste.isEmpty());
 }
@@ -268,20 +271,19 @@ void TDateiAktionen::ZeigeAnleitung() {
 
 void TDateiAktionen::ZeigeUeber() {
   TApplication::MessageBox(
-      QStringLiteral(
-          "Quorvel %1\n"
-          "Rechner für komplexe Zahlen für den Unterricht in Wechselstromtechnik.\n\n"
-          "Copyright © 2026 die Quorvel-Entwickler.\n\n"
-          "Quorvel ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
-          "Public License, wie von der Free Software Foundation veröffentlicht, weitergeben "
-          "und/oder ändern, entweder nach Version 3 der Lizenz oder (nach Ihrer Wahl) jeder "
-          "späteren Version.\n\n"
-          "Quorvel wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHNE JEDE "
-          "GEWÄHRLEISTUNG, sogar ohne die implizite Gewährleistung der MARKTREIFE oder der "
-          "EIGNUNG FÜR EINEN BESTIMMTEN ZWECK.\n\n"
-          "Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html")
+      tr("Quorvel %1\n"
+         "Rechner für komplexe Zahlen für den Unterricht in Wechselstromtechnik.\n\n"
+         "Copyright © 2026 die Quorvel-Entwickler.\n\n"
+         "Quorvel ist freie Software: Sie dürfen es unter den Bedingungen der GNU General "
+         "Public License, wie von der Free Software Foundation veröffentlicht, weitergeben "
+         "und/oder ändern, entweder nach Version 3 der Lizenz oder (nach Ihrer Wahl) jeder "
+         "späteren Version.\n\n"
+         "Quorvel wird in der Hoffnung verbreitet, dass es nützlich ist, aber OHNE JEDE "
+         "GEWÄHRLEISTUNG, sogar ohne die implizite Gewährleistung der MARKTREIFE oder der "
+         "EIGNUNG FÜR EINEN BESTIMMTEN ZWECK.\n\n"
+         "Lizenztext: https://www.gnu.org/licenses/gpl-3.0.html")
           .arg(QStringLiteral(QUORVEL_VERSION)),
-      QStringLiteral("Über Quorvel"), MB_OK);
+      tr("Über Quorvel"), MB_OK);
 }
 
 bool TDateiAktionen::eventFilter(QObject* objekt, QEvent* e) {

@@ -37,11 +37,11 @@ TForm1::TForm1() : ui_(std::make_unique<Ui::Hauptfenster>()) {
   // The locus page follows the form's pages; it is built when first shown.
   auto* ortskurve = new TOrtskurvenseite;
   ortskurve->setObjectName(QStringLiteral("Ortskurven_Seite"));
-  u.TabbedNotebook->addTab(ortskurve, QStringLiteral("Ortskurve"));
+  u.TabbedNotebook->addTab(ortskurve, tr("Ortskurve"));
   ortskurve->SetzeModell(modell_);
   connect(u.Rechen_Seite, &TRechenseite::DimensionAnwendenVerlangt, u.Matrix_Seite,
           &TMatrixseite::WendeDimensionErneutAn);
-  u.TabbedNotebook->tabBar()->setAccessibleName(QStringLiteral("Seitenauswahl"));
+  u.TabbedNotebook->tabBar()->setAccessibleName(tr("Seitenauswahl"));
 
   // The design's client area: the window shows it whole, or scrolls it on
   // a screen too small for it.

@@ -65,7 +65,7 @@ void TMatrixseite::Baue() {
   g->SetzeModell(&s);
   kx->SetzeModell(s.Ergebnisse());
   g->SetColWidths(0, 50);
-  g->SetCell(0, 0, QStringLiteral("Nr"));
+  g->SetCell(0, 0, tr("Nr"));
   g->SetGridLineWidth(1);
   kx->SetColWidths(0, 55);
   kx->SetColWidths(1, 200);
@@ -199,9 +199,8 @@ bool TMatrixseite::LiesDimension(int& n) {
   bool ok = false;
   n = text.trimmed().toInt(&ok);
   if (ok) return true;
-  TApplication::MessageBox(
-      QStringLiteral("„%1“ ist keine gültige ganze Zahl für die Dimension.").arg(text),
-      QStringLiteral("Falscheingabe!"), MB_OK);
+  TApplication::MessageBox(tr("„%1“ ist keine gültige ganze Zahl für die Dimension.").arg(text),
+                           tr("Falscheingabe!"), MB_OK);
   return false;
 }
 
@@ -256,23 +255,21 @@ void TMatrixseite::Berechnen_BitBtnClick() {
     case Gleichungssystem::Loesungsstand::Zellfehler:
       grid->SetTopRow(stand.zeile);
       grid->SetLeftCol(stand.spalte);
-      TApplication::MessageBox(QStringLiteral("Fehlerhafte Eingabe in Zelle( %1 , %2 )")
-                                   .arg(stand.zeile)
-                                   .arg(stand.spalte),
-                               QStringLiteral("Falscheingabe!"), MB_OK);
+      TApplication::MessageBox(
+          tr("Fehlerhafte Eingabe in Zelle( %1 , %2 )").arg(stand.zeile).arg(stand.spalte),
+          tr("Falscheingabe!"), MB_OK);
       grid->SetCol(stand.spalte);
       grid->SetRow(stand.zeile);
       grid->setFocus();
       break;
     case Gleichungssystem::Loesungsstand::SchlechtKonditioniert:
-      TApplication::MessageBox(
-          QStringLiteral("Das Gleichungssystem ist schlecht konditioniert; die Lösung ist "
-                         "nicht genau bestimmbar."),
-          QStringLiteral("Achtung!"), MB_OK);
+      TApplication::MessageBox(tr("Das Gleichungssystem ist schlecht konditioniert; die Lösung ist "
+                                  "nicht genau bestimmbar."),
+                               tr("Achtung!"), MB_OK);
       break;
     case Gleichungssystem::Loesungsstand::KeineEindeutigeLoesung:
-      TApplication::MessageBox(QStringLiteral("Das Gleichungssystem hat keine eindeutige Lösung."),
-                               QStringLiteral("Achtung!"), MB_OK);
+      TApplication::MessageBox(tr("Das Gleichungssystem hat keine eindeutige Lösung."),
+                               tr("Achtung!"), MB_OK);
       break;
     case Gleichungssystem::Loesungsstand::Geloest:
     case Gleichungssystem::Loesungsstand::Gesperrt:
@@ -282,8 +279,8 @@ void TMatrixseite::Berechnen_BitBtnClick() {
 
 void TMatrixseite::Clear_Tabelle_ButtonClick() {
   if (m_->System().UebungAktiv()) return;  // the exercise's task
-  if (TApplication::MessageBox(QStringLiteral("Wollen Sie wirklich die Tabelle Löschen?"),
-                               QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
+  if (TApplication::MessageBox(tr("Wollen Sie wirklich die Tabelle Löschen?"), tr("Achtung!"),
+                               MB_YESNO) != IDYES)
     return;
   m_->System().LeereTabelle();
 }
@@ -305,7 +302,7 @@ void TMatrixseite::BeispielAufgaben_BitBtnClick() {
   int n = 0;
   if (!LiesDimension(n)) return;
   const int stufe = ++b.system;
-  ui_->BeispielAufgaben_BitBtn->setText(QStringLiteral("Beispiel: %1").arg(stufe));
+  ui_->BeispielAufgaben_BitBtn->setText(tr("Beispiel: %1").arg(stufe));
   Gleichungssystem& s = m_->System();
   const Gleichungssystem::Beispiel beispiel = s.ZieheBeispiel(samen, stufe, n);
   n = static_cast<int>(beispiel.zeilen.size());
@@ -313,7 +310,7 @@ void TMatrixseite::BeispielAufgaben_BitBtnClick() {
   QStringList memo;
   for (int r = 0; r < n; ++r) {
     const auto& zellen = beispiel.zeilen[static_cast<std::size_t>(r)];
-    QString zeile = QStringLiteral("GL%1 : %2  = ").arg(r + 1).arg(zellen[0]);
+    QString zeile = tr("GL%1 : %2  = ").arg(r + 1).arg(zellen[0]);
     for (int k = 1; k <= n; ++k) {
       zeile += QStringLiteral("%1 * X%2").arg(zellen[static_cast<std::size_t>(k)]).arg(k);
       if (k < n) zeile += QStringLiteral(" + ");
@@ -329,7 +326,7 @@ void TMatrixseite::BeispielAufgaben_BitBtnClick() {
                                                m_->ZahlenFormat())));
   }
   if (beispiel_) {
-    beispiel_->ZeigeBeispiel(QStringLiteral("Beispielaufgabe: %1").arg(stufe), memo);
+    beispiel_->ZeigeBeispiel(tr("Beispielaufgabe: %1").arg(stufe), memo);
     beispiel_->ZeigeNeben(window());
   }
 
@@ -350,8 +347,8 @@ void TMatrixseite::RechenwegNachfuehren() {
   Gleichungssystem& s = m_->System();
   // An exercise's solve has not happened yet: nothing to show but why.
   if (s.UebungAktiv()) {
-    rechenweg_->ZeigeHinweis(QStringLiteral(
-        "Im Übungsmodus bleibt der Rechenweg verborgen, bis „Lösung zeigen“ die Aufgabe löst."));
+    rechenweg_->ZeigeHinweis(
+        tr("Im Übungsmodus bleibt der Rechenweg verborgen, bis „Lösung zeigen“ die Aufgabe löst."));
     return;
   }
   // A solve that recorded nothing (a file opened) is recorded now.

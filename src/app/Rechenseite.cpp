@@ -101,10 +101,15 @@ void TRechenseite::VerbindeModell() {
   // "Winkel DEG" and "Winkel GRA" need a little more than the design's 90.
   w->SetColWidths(0, 95);
   w->SetColWidths(1, 125);
-  w->SetSpaltenTitel(1, QStringLiteral("Wert"));
-  const char* const kWinkel[] = {"Winkel in Grad", "Winkel im Bogenmaß", "Sinus",        "Kosinus",
-                                 "Tangens",        "Kotangens",          "Winkel in Gon"};
-  for (int r = 0; r < 7; ++r) w->SetZeilenTitel(r, QString::fromUtf8(kWinkel[r]));
+  w->SetSpaltenTitel(1, tr("Wert"));
+  const char* const kWinkel[] = {QT_TRANSLATE_NOOP("TRechenseite", "Winkel in Grad"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Winkel im Bogenmaß"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Sinus"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Kosinus"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Tangens"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Kotangens"),
+                                 QT_TRANSLATE_NOOP("TRechenseite", "Winkel in Gon")};
+  for (int r = 0; r < 7; ++r) w->SetZeilenTitel(r, tr(kWinkel[r]));
 
   VerbindeZiehen(m, u.XL_Label, Ort::XL);
   VerbindeZiehen(m, u.XC_Label, Ort::XC);
@@ -202,7 +207,7 @@ void TRechenseite::ist_gleich_ButtonClick() {
 void TRechenseite::Beispiel_BitBtnClick() {
   int& nr = m_->Beispiele().formel;
   ++nr;
-  ui_->Beispiel_BitBtn->setText(QStringLiteral("Beispiel:%1").arg(nr));
+  ui_->Beispiel_BitBtn->setText(tr("Beispiel:%1").arg(nr));
   Variablenspeicher& speicher = m_->Speicher();
   speicher.LeereAlles();
   if (nr < kAnzahlBeispiele) {

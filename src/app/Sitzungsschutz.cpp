@@ -21,8 +21,13 @@
 namespace {
 
 const QString kTitel = QStringLiteral("Quorvel");
-const QString kFrage = QStringLiteral(
-    "Quorvel wurde nicht ordnungsgemäß beendet. Die letzte Sitzung wiederherstellen?");
+
+// Made when asked: the language is chosen after static initialisation.
+QString Frage() {
+  return QCoreApplication::translate(
+      "TSitzungsschutz",
+      "Quorvel wurde nicht ordnungsgemäß beendet. Die letzte Sitzung wiederherstellen?");
+}
 
 // The handler only writes a byte into this pipe; the event loop reads it.
 int signalRohr[2] = {-1, -1};
@@ -56,8 +61,8 @@ TSitzungsschutz::TSitzungsschutz(TForm1& fenster, const QString& verzeichnis)
   });
   connect(&sitzung_, &Sitzung::Schreibfehler, this, [this](const QString& grund) {
     f_.statusBar()->showMessage(
-        QStringLiteral("Die Sitzung konnte nicht gesichert werden: %1 Die letzte Sicherung "
-                       "bleibt erhalten.")
+        tr("Die Sitzung konnte nicht gesichert werden: %1 Die letzte Sicherung "
+           "bleibt erhalten.")
             .arg(grund));
   });
 }
@@ -67,9 +72,9 @@ bool TSitzungsschutz::Starte() {
     case Sitzung::Fund::Nichts:
       return false;
     case Sitzung::Fund::Beschaedigt:
-      Meldung(QStringLiteral("Die Sitzung eines früheren Laufs von Quorvel ist beschädigt und "
-                             "kann nicht wiederhergestellt werden: %1\nDie Datei wurde als „%2“ "
-                             "aufbewahrt.")
+      Meldung(tr("Die Sitzung eines früheren Laufs von Quorvel ist beschädigt und "
+                 "kann nicht wiederhergestellt werden: %1\nDie Datei wurde als „%2“ "
+                 "aufbewahrt.")
                   .arg(sitzung_.Grund(), QDir::toNativeSeparators(sitzung_.Beiseite())));
       return false;
     case Sitzung::Fund::Verlassen:
@@ -77,13 +82,13 @@ bool TSitzungsschutz::Starte() {
   }
   bool wiederherstellen = false;
   if (const QString antwort = Testantwort(); !antwort.isEmpty()) {
-    Schreibe(kFrage);
+    Schreibe(Frage());
     wiederherstellen = antwort == QStringLiteral("Wiederherstellen");
   } else {
-    QMessageBox box(QMessageBox::Question, kTitel, kFrage, QMessageBox::NoButton, &f_);
-    QPushButton* ja = box.addButton(QStringLiteral("&Wiederherstellen"), QMessageBox::AcceptRole);
+    QMessageBox box(QMessageBox::Question, kTitel, Frage(), QMessageBox::NoButton, &f_);
+    QPushButton* ja = box.addButton(tr("&Wiederherstellen"), QMessageBox::AcceptRole);
     // Declining deletes the work: Escape does not.
-    box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+    box.addButton(tr("&Verwerfen"), QMessageBox::DestructiveRole);
     box.setDefaultButton(ja);
     box.exec();
     // A signal that ended the question keeps the file for the next start.

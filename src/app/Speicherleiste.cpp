@@ -26,13 +26,13 @@ void TSpeicherleiste::VerbindeModell() {
   const int kBreiten[] = {40, 200, 270};
   for (int c = 0; c < 3; ++c) k->SetColWidths(c, kBreiten[c]);
   for (int c = 0; c < 2; ++c) g->SetColWidths(c, kBreiten[c]);
-  for (TStringGrid* grid : {k, g}) grid->SetCell(0, 0, QStringLiteral("Var"));
+  for (TStringGrid* grid : {k, g}) grid->SetCell(0, 0, tr("Var"));
   // Spoken titles where the header shows abbreviations or misspellings.
   for (int r = 1; r <= Variablenspeicher::kZeilen; ++r) {
     k->SetZeilenTitel(r, QStringLiteral("K%1").arg(r));
     g->SetZeilenTitel(r, QStringLiteral("G%1").arg(r));
   }
-  k->SetSpaltenTitel(1, QStringLiteral("Komplexe Zahl"));
+  k->SetSpaltenTitel(1, tr("Komplexe Zahl"));
   g->SetSpaltenTitel(1, QStringLiteral("Gn = 1/Kn"));
 
   // Every press, of any button, first; the double click reads it to know
@@ -90,8 +90,8 @@ void TSpeicherleiste::G_Variablen_StringGridTopLeftChanged() {
 }
 
 void TSpeicherleiste::ClearVarSpeicher_ButtonClick() {
-  if (TApplication::MessageBox(QStringLiteral("Wollen Sie wirklich alles Löschen?"),
-                               QStringLiteral("Achtung!"), MB_YESNO) != IDYES)
+  if (TApplication::MessageBox(tr("Wollen Sie wirklich alles Löschen?"), tr("Achtung!"),
+                               MB_YESNO) != IDYES)
     return;
   m_->Speicher().LeereAlles();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Tabellen.h"
 
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <set>
@@ -101,15 +102,17 @@ bool FuegeMatrixBlockEin(Modell& m, TStringGrid* g, const QString& text) {
   const int letzteZeile = r0 + hoehe - 1, letzteSpalte = c0 + breite - 1;
   if (letzteZeile > kMaxDimension || letzteSpalte > kMaxDimension + 1) {
     TApplication::MessageBox(
-        QStringLiteral("Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab "
-                       "Zelle( %3 , %4 ) nicht in die Matrix: sie hat höchstens %5 Gleichungen "
-                       "und %5 Unbekannte. Es wurde nichts eingefügt.")
+        QCoreApplication::translate(
+            "Tabellen",
+            "Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab "
+            "Zelle( %3 , %4 ) nicht in die Matrix: sie hat höchstens %5 Gleichungen "
+            "und %5 Unbekannte. Es wurde nichts eingefügt.")
             .arg(hoehe)
             .arg(breite)
             .arg(r0)
             .arg(c0)
             .arg(kMaxDimension),
-        QStringLiteral("Einfügen"), MB_OK);
+        QCoreApplication::translate("Tabellen", "Einfügen"), MB_OK);
     return true;
   }
   g->SetEditorMode(false);
@@ -137,19 +140,21 @@ bool FuegeSpeicherBlockEin(Modell& m, TStringGrid* g, Ort ort, const QString& te
   const int c0 = std::max(1, g->Col()), r0 = std::max(1, g->Row());
   const bool k = ort == Ort::K;
   if (r0 + hoehe - 1 > kSpeicherZeilen || c0 + breite - 1 > g->ColCount() - 1) {
-    const QString ab = QStringLiteral("%1%2%3")
-                           .arg(k ? u'K' : u'G')
-                           .arg(r0)
-                           .arg(c0 == 2 ? QStringLiteral(" (Kommentar)") : QString());
+    const QString zeile = QStringLiteral("%1%2").arg(k ? u'K' : u'G').arg(r0);
+    const QString ab =
+        c0 == 2 ? QCoreApplication::translate("Tabellen", "%1 (Kommentar)").arg(zeile) : zeile;
     TApplication::MessageBox(
-        QStringLiteral("Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab %3 "
-                       "nicht in den Speicher: %4 Es wurde nichts eingefügt.")
+        QCoreApplication::translate(
+            "Tabellen",
+            "Der Block aus der Zwischenablage (%1 Zeilen, %2 Spalten) passt ab %3 "
+            "nicht in den Speicher: %4 Es wurde nichts eingefügt.")
             .arg(hoehe)
             .arg(breite)
             .arg(ab)
-            .arg(k ? QStringLiteral("K1 bis K20 haben je einen Wert und einen Kommentar.")
-                   : QStringLiteral("G1 bis G20 haben je einen Wert.")),
-        QStringLiteral("Einfügen"), MB_OK);
+            .arg(k ? QCoreApplication::translate(
+                         "Tabellen", "K1 bis K20 haben je einen Wert und einen Kommentar.")
+                   : QCoreApplication::translate("Tabellen", "G1 bis G20 haben je einen Wert.")),
+        QCoreApplication::translate("Tabellen", "Einfügen"), MB_OK);
     return true;
   }
   g->SetEditorMode(false);

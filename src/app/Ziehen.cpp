@@ -165,8 +165,8 @@ void Ablege(Modell& m, QWidget* ziel, Ort ort, const QWidget* quelle, int x, int
 
 QMenu* KopierMenue(QWidget* quelle, const std::function<void()>& kopieren) {
   auto* menue = new QMenu(quelle);
-  menue->setAccessibleName(QStringLiteral("Kontextmenü"));
-  menue->addAction(QStringLiteral("Kopieren"), kopieren);
+  menue->setAccessibleName(QCoreApplication::translate("Ziehen", "Kontextmenü"));
+  menue->addAction(QCoreApplication::translate("Ziehen", "Kopieren"), kopieren);
   return menue;
 }
 

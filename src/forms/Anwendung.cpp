@@ -21,22 +21,30 @@
 
 namespace {
 
+QString Ja() {
+  return QCoreApplication::translate("TApplication", "&Ja");
+}
+QString Nein() {
+  return QCoreApplication::translate("TApplication", "&Nein");
+}
+
 int QtMeldung(const QString& text, const QString& titel, int flags) {
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(titel);
   box.setText(text);
   if (flags == MB_YESNO) {
     box.setIcon(QMessageBox::Question);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* ja = box.addButton(Ja(), QMessageBox::YesRole);
+    box.addButton(Nein(), QMessageBox::NoRole);
     box.exec();
     return box.clickedButton() == ja ? IDYES : IDNO;
   }
   if (flags == MB_YESNOCANCEL) {
     box.setIcon(QMessageBox::Question);
-    QPushButton* ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setEscapeButton(box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole));
+    QPushButton* ja = box.addButton(Ja(), QMessageBox::YesRole);
+    QPushButton* nein = box.addButton(Nein(), QMessageBox::NoRole);
+    box.setEscapeButton(box.addButton(QCoreApplication::translate("TApplication", "Abbrechen"),
+                                      QMessageBox::RejectRole));
     box.exec();
     return box.clickedButton() == ja ? IDYES : box.clickedButton() == nein ? IDNO : IDCANCEL;
   }
@@ -151,6 +159,7 @@ TApplication::MeldungsFunktion TApplication::SetzeMeldungsFunktion(MeldungsFunkt
 
 void TApplication::ShowException(const std::exception& e) {
   const char* was = e.what();
-  MessageBox(QStringLiteral("Interner Fehler: %1").arg(QString::fromLocal8Bit(was ? was : "")),
+  MessageBox(QCoreApplication::translate("TApplication", "Interner Fehler: %1")
+                 .arg(QString::fromLocal8Bit(was ? was : "")),
              QStringLiteral("Quorvel"), MB_OK);
 }
