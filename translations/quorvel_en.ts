@@ -262,6 +262,226 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
 </context>
 <context>
+    <name>Beispielschaltungen</name>
+    <message>
+        <source>Spannungsteiler</source>
+        <translation>Voltage divider</translation>
+    </message>
+    <message>
+        <source>* Unbelasteter Spannungsteiler
+* U2 = U · R2 / (R1 + R2) = 10 V · 4 kΩ / 5 kΩ = 8 V
+U1 1 0 10 V
+R1 1 2 1k
+R2 2 0 4k
+</source>
+        <translation>* Unloaded voltage divider
+* U2 = U · R2 / (R1 + R2) = 10 V · 4 kΩ / 5 kΩ = 8 V
+U1 1 0 10 V
+R1 1 2 1k
+R2 2 0 4k
+</translation>
+    </message>
+    <message>
+        <source>RC-Tiefpass</source>
+        <translation>RC low-pass</translation>
+    </message>
+    <message>
+        <source>* RC-Tiefpass bei seiner Grenzfrequenz fg = 1/(2π·R·C) = 1 kHz:
+* U2 = U1/√2 ∠ −45°, also |U2| = 0,7071 V
+f = 1000 Hz
+U1 1 0 1∠0°
+R1 1 2 1k
+C1 2 0 159,15494309n   ; Ausgang ist Knoten 2
+</source>
+        <translation>* RC low-pass at its cut-off frequency fg = 1/(2π·R·C) = 1 kHz:
+* U2 = U1/√2 ∠ −45°, so |U2| = 0,7071 V
+f = 1000 Hz
+U1 1 0 1∠0°
+R1 1 2 1k
+C1 2 0 159,15494309n   ; output is node 2
+</translation>
+    </message>
+    <message>
+        <source>RL-Hochpass</source>
+        <translation>RL high-pass</translation>
+    </message>
+    <message>
+        <source>* RL-Hochpass bei seiner Grenzfrequenz fg = R/(2π·L) = 1 kHz:
+* U2 = U1/√2 ∠ +45°, also |U2| = 0,7071 V
+f = 1000 Hz
+U1 1 0 1∠0°
+R1 1 2 100
+L1 2 0 15,915494309m   ; Ausgang ist Knoten 2
+</source>
+        <translation>* RL high-pass at its cut-off frequency fg = R/(2π·L) = 1 kHz:
+* U2 = U1/√2 ∠ +45°, so |U2| = 0,7071 V
+f = 1000 Hz
+U1 1 0 1∠0°
+R1 1 2 100
+L1 2 0 15,915494309m   ; output is node 2
+</translation>
+    </message>
+    <message>
+        <source>Reihenschwingkreis</source>
+        <translation>Series resonant circuit</translation>
+    </message>
+    <message>
+        <source>* Reihenschwingkreis in Resonanz: f0 = 1/(2π·√(L·C)) = 1591,55 Hz
+* Z = R, also I = U/R = 1 A in Phase mit U;
+* Güte Q = ω0·L/R = 10, also |UL| = |UC| = Q·U = 100 V
+f = 1591,5494309
+U1 1 0 10∠0°
+R1 1 2 10
+L1 2 3 10m
+C1 3 0 1µ
+</source>
+        <translation>* Series resonant circuit at resonance: f0 = 1/(2π·√(L·C)) = 1591,55 Hz
+* Z = R, so I = U/R = 1 A in phase with U;
+* quality factor Q = ω0·L/R = 10, so |UL| = |UC| = Q·U = 100 V
+f = 1591,5494309
+U1 1 0 10∠0°
+R1 1 2 10
+L1 2 3 10m
+C1 3 0 1µ
+</translation>
+    </message>
+    <message>
+        <source>Parallelschwingkreis</source>
+        <translation>Parallel resonant circuit</translation>
+    </message>
+    <message>
+        <source>* Parallelschwingkreis in Resonanz: f0 = 1/(2π·√(L·C)) = 1591,55 Hz
+* Y = 1/R, also U = I·R = 10 mA · 1 kΩ = 10 V in Phase mit I
+f = 1591,5494309
+I1 0 1 10m∠0°   ; speist 10 mA in Knoten 1
+R1 1 0 1k
+L1 1 0 10m
+C1 1 0 1µ
+</source>
+        <translation>* Parallel resonant circuit at resonance: f0 = 1/(2π·√(L·C)) = 1591,55 Hz
+* Y = 1/R, so U = I·R = 10 mA · 1 kΩ = 10 V in phase with I
+f = 1591,5494309
+I1 0 1 10m∠0°   ; feeds 10 mA into node 1
+R1 1 0 1k
+L1 1 0 10m
+C1 1 0 1µ
+</translation>
+    </message>
+    <message>
+        <source>Wheatstone-Brücke</source>
+        <translation>Wheatstone bridge</translation>
+    </message>
+    <message>
+        <source>* Abgeglichene Wheatstone-Brücke: R1/R2 = R3/R4,
+* also fließt durch den Brückenzweig R5 kein Strom: I(R5) = 0
+U1 1 0 10 V
+R1 1 2 100
+R2 2 0 200
+R3 1 3 150
+R4 3 0 300
+R5 2 3 50   ; Brückenzweig
+</source>
+        <translation>* Balanced Wheatstone bridge: R1/R2 = R3/R4,
+* so no current flows through the bridge branch R5: I(R5) = 0
+U1 1 0 10 V
+R1 1 2 100
+R2 2 0 200
+R3 1 3 150
+R4 3 0 300
+R5 2 3 50   ; bridge branch
+</translation>
+    </message>
+    <message>
+        <source>Drehstrom-Sternlast</source>
+        <translation>Three-phase star load</translation>
+    </message>
+    <message>
+        <source>* Symmetrische Sternlast am Vierleiternetz 3 × 230 V, 50 Hz
+* Knoten 0 ist der Sternpunkt N der Quelle, S der der Last.
+* Strangstrom |I| = 230 V / |80 + j60| Ω = 2,3 A; Neutralleiterstrom I(RN) = 0
+f = 50 Hz
+U1 L1 0 230∠0°
+U2 L2 0 230∠-120°
+U3 L3 0 230∠120°
+Z1 L1 S 80+j60
+Z2 L2 S 80+j60
+Z3 L3 S 80+j60
+RN S 0 1   ; Neutralleiter
+</source>
+        <translation>* Balanced star load on a four-wire system 3 × 230 V, 50 Hz
+* Node 0 is the source&apos;s star point N, S that of the load.
+* Phase current |I| = 230 V / |80 + j60| Ω = 2,3 A; neutral current I(RN) = 0
+f = 50 Hz
+U1 L1 0 230∠0°
+U2 L2 0 230∠-120°
+U3 L3 0 230∠120°
+Z1 L1 S 80+j60
+Z2 L2 S 80+j60
+Z3 L3 S 80+j60
+RN S 0 1   ; neutral conductor
+</translation>
+    </message>
+    <message>
+        <source>Überbrückte T-Schaltung</source>
+        <translation>Bridged-T network</translation>
+    </message>
+    <message>
+        <source>* Überbrückte T-Schaltung (Kerbfilter), Ausgang Knoten 3 unbelastet:
+* f0 = 1/(2π·C·√(R1·R2)) = 5032,92 Hz, dort U3/U1 = 2·R2/(R1 + 2·R2) = 1/6
+f = 5032,9212104487
+U1 1 0 1∠0°
+C1 1 2 10n
+C2 2 3 10n
+R1 1 3 10k   ; überbrückt das T
+R2 2 0 1k
+</source>
+        <translation>* Bridged-T network (notch filter), output node 3 unloaded:
+* f0 = 1/(2π·C·√(R1·R2)) = 5032,92 Hz, where U3/U1 = 2·R2/(R1 + 2·R2) = 1/6
+f = 5032,9212104487
+U1 1 0 1∠0°
+C1 1 2 10n
+C2 2 3 10n
+R1 1 3 10k   ; bridges the T
+R2 2 0 1k
+</translation>
+    </message>
+</context>
+<context>
+    <name>Bericht</name>
+    <message>
+        <source>Knotenpotentialverfahren</source>
+        <translation>Nodal analysis</translation>
+    </message>
+    <message>
+        <source>Maschenstromverfahren</source>
+        <translation>Mesh analysis</translation>
+    </message>
+    <message>
+        <source>Unbekannte:</source>
+        <translation>Unknowns:</translation>
+    </message>
+    <message>
+        <source>Gleichungen:</source>
+        <translation>Equations:</translation>
+    </message>
+    <message>
+        <source>Lösung:</source>
+        <translation>Solution:</translation>
+    </message>
+    <message>
+        <source>Knotenpotentiale (gegen Masse %1):</source>
+        <translation>Node potentials (with respect to ground %1):</translation>
+    </message>
+    <message>
+        <source>Elemente (U vom ersten zum zweiten Knoten, I durch das Element in gleicher Richtung, S = U·I*):</source>
+        <translation>Elements (U from the first node to the second, I through the element in the same direction, S = U·I*):</translation>
+    </message>
+    <message>
+        <source>Leistungsbilanz: Summe aller S = %1 VA (Summe aller |S| = %2 VA)</source>
+        <translation>Power balance: sum of all S = %1 VA (sum of all |S| = %2 VA)</translation>
+    </message>
+</context>
+<context>
     <name>Bildexport</name>
     <message>
         <source>Als SVG speichern</source>
@@ -496,6 +716,68 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
 </context>
 <context>
+    <name>Herleitung</name>
+    <message>
+        <source>Knoten %1: Summe der abfließenden Ströme = 0</source>
+        <translation>Node %1: sum of the currents leaving = 0</translation>
+    </message>
+    <message>
+        <source>Spannungsquelle %1: Potential von Knoten %2 (+) minus Potential von Knoten %3 (-) = %1</source>
+        <translation>Voltage source %1: potential of node %2 (+) minus potential of node %3 (-) = %1</translation>
+    </message>
+    <message>
+        <source>Masche %1 über %2 (%3): Summe der Spannungen im Umlauf = 0</source>
+        <translation>Mesh %1 through %2 (%3): sum of the voltages around the loop = 0</translation>
+    </message>
+</context>
+<context>
+    <name>Kommandozeile</name>
+    <message>
+        <source>Aufruf: quorvel-schaltung [--verfahren knoten|maschen] [--json] [--sprache de|en] DATEI
+Liest die Netzliste aus DATEI (- für die Standardeingabe), stellt das Schaltungssystem
+nach dem Knotenpotentialverfahren (knoten, Vorgabe) oder dem Maschenstromverfahren
+(maschen) auf, löst es und gibt System und Ergebnisse aus; mit --json als JSON.
+</source>
+        <translation>Usage: quorvel-schaltung [--verfahren knoten|maschen] [--json] [--sprache de|en] FILE
+Reads the netlist from FILE (- for standard input), sets up the circuit&apos;s equation
+system by nodal analysis (knoten, the default) or mesh analysis (maschen), solves it
+and prints the system and the results; with --json as JSON (keys in German).
+</translation>
+    </message>
+    <message>
+        <source>Die Ausgabe ließ sich nicht schreiben.</source>
+        <translation>The output could not be written.</translation>
+    </message>
+    <message>
+        <source>Nach --verfahren fehlt knoten oder maschen.</source>
+        <translation>--verfahren needs knoten or maschen after it.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Verfahren „%1“ (knoten oder maschen).</source>
+        <translation>Unknown method “%1” (knoten or maschen).</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option „%1“.</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Es wird genau eine Datei gelesen.</source>
+        <translation>Exactly one file is read.</translation>
+    </message>
+    <message>
+        <source>Die Netzliste fehlt.</source>
+        <translation>The netlist is missing.</translation>
+    </message>
+    <message>
+        <source>Die Standardeingabe lässt sich nicht lesen oder ist größer als 16 MiB.</source>
+        <translation>Standard input cannot be read or is larger than 16 MiB.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ lässt sich nicht lesen oder ist größer als 16 MiB.</source>
+        <translation>The file “%1” cannot be read or is larger than 16 MiB.</translation>
+    </message>
+</context>
+<context>
     <name>Matrixseite</name>
     <message>
         <source>Koeffizientenmatrix</source>
@@ -576,6 +858,104 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     <message>
         <source>Übungsstand</source>
         <translation>Exercise status</translation>
+    </message>
+</context>
+<context>
+    <name>Netzliste</name>
+    <message>
+        <source>Der Widerstand</source>
+        <translation>the resistance</translation>
+    </message>
+    <message>
+        <source>Die Induktivität</source>
+        <translation>the inductance</translation>
+    </message>
+    <message>
+        <source>Die Kapazität</source>
+        <translation>the capacitance</translation>
+    </message>
+    <message>
+        <source>Die Impedanz</source>
+        <translation>the impedance</translation>
+    </message>
+    <message>
+        <source>Die Admittanz</source>
+        <translation>the admittance</translation>
+    </message>
+    <message>
+        <source>Die Quellenspannung</source>
+        <translation>the source voltage</translation>
+    </message>
+    <message>
+        <source>Der Quellenstrom</source>
+        <translation>the source current</translation>
+    </message>
+    <message>
+        <source>%1 oder %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+    <message>
+        <source>Knoten %1 und %2</source>
+        <translation>nodes %1 and %2</translation>
+    </message>
+</context>
+<context>
+    <name>Ortskurve</name>
+    <message>
+        <source>Frequenzen sind 0 oder liegen zwischen 1E-15 Hz und 1E15 Hz.</source>
+        <translation>A frequency is 0 or lies between 1E-15 Hz and 1E15 Hz.</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine Frequenz (z. B. 50, 1,5k oder 2 MHz).</source>
+        <translation>“%1” is not a frequency (e.g. 50, 1,5k or 2 MHz).</translation>
+    </message>
+    <message>
+        <source>Eine Frequenz ist nicht negativ: „%1“.</source>
+        <translation>A frequency is not negative: “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Endfrequenz muss größer als die Startfrequenz sein.</source>
+        <translation>The end frequency must be greater than the start frequency.</translation>
+    </message>
+    <message>
+        <source>Logarithmische Schritte brauchen eine Startfrequenz über 0.</source>
+        <translation>Logarithmic steps need a start frequency above 0.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Punkte muss zwischen 2 und %1 liegen.</source>
+        <translation>The number of points must lie between 2 and %1.</translation>
+    </message>
+    <message>
+        <source>Bitte die Startfrequenz eingeben.</source>
+        <translation>Please enter the start frequency.</translation>
+    </message>
+    <message>
+        <source>Bitte die Endfrequenz eingeben.</source>
+        <translation>Please enter the end frequency.</translation>
+    </message>
+    <message>
+        <source>Die Zahl der Punkte muss eine ganze Zahl zwischen 2 und %1 sein.</source>
+        <translation>The number of points must be a whole number between 2 and %1.</translation>
+    </message>
+    <message>
+        <source>„%1“: Bezifferungen werden mit Semikolon getrennt (50; 100; 1,5k).</source>
+        <translation>“%1”: labelled frequencies are separated by semicolons (50; 100; 1,5k).</translation>
+    </message>
+    <message>
+        <source>Die Bezifferung %1 liegt außerhalb des Bereichs %2 bis %3.</source>
+        <translation>The label %1 lies outside the range %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Höchstens %1 Bezifferungen.</source>
+        <translation>At most %1 labels.</translation>
+    </message>
+    <message>
+        <source>Bei keiner Frequenz des Bereichs gibt es einen Wert: %1</source>
+        <translation>There is a value at no frequency of the range: %1</translation>
+    </message>
+    <message>
+        <source>Bei f = 0 ist jede Induktivität ein Kurzschluss; dafür gibt es hier keinen Wert.</source>
+        <translation>At f = 0 every inductance is a short circuit; there is no value for that here.</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1404,148 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
 </context>
 <context>
+    <name>Schaltung</name>
+    <message>
+        <source>Das Gleichungssystem hat keine eindeutige Lösung.</source>
+        <translation>The equation system has no unique solution.</translation>
+    </message>
+    <message>
+        <source>Das Gleichungssystem ist schlecht konditioniert; die Lösung ist nicht genau bestimmbar.</source>
+        <translation>The equation system is ill-conditioned; its solution cannot be determined accurately.</translation>
+    </message>
+</context>
+<context>
+    <name>Schaltungsfehler</name>
+    <message>
+        <source>Die Zeile enthält Zeichen, die kein UTF-8 sind.</source>
+        <translation>The line contains characters that are not UTF-8.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Angabe „%1“: mit „=“ wird nur die Frequenz gesetzt (f = 50 Hz oder ω = 314,16).</source>
+        <translation>Unknown setting “%1”: “=” only sets the frequency (f = 50 Hz or ω = 314,16).</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Element „%1“: der erste Buchstabe muss R, L, C, Z, Y, U (oder V) oder I sein.</source>
+        <translation>Unknown element “%1”: the first letter must be R, L, C, Z, Y, U (or V) or I.</translation>
+    </message>
+    <message>
+        <source>Der Name „%1“ darf nur Buchstaben, Ziffern und _ enthalten.</source>
+        <translation>The name “%1” may contain only letters, digits and _.</translation>
+    </message>
+    <message>
+        <source>Bei %1 fehlen Knoten: nach dem Namen stehen zwei Knoten und der Wert.</source>
+        <translation>%1 lacks nodes: the name is followed by two nodes and the value.</translation>
+    </message>
+    <message>
+        <source>Bei %1 ist „%2“ kein Knotenname (nur Buchstaben, Ziffern und _).</source>
+        <translation>In %1, “%2” is not a node name (only letters, digits and _).</translation>
+    </message>
+    <message>
+        <source>Bei %1 fehlt der Wert.</source>
+        <translation>%1 lacks its value.</translation>
+    </message>
+    <message>
+        <source>Der Wert „%2“ von %1 ist nicht lesbar.</source>
+        <translation>The value “%2” of %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Der Wert von %1 ist zu lang.</source>
+        <translation>The value of %1 is too long.</translation>
+    </message>
+    <message>
+        <source>„%2“ bei %1 ist kein Vorsatz: Mega ist M, Milli ist m (anders als in SPICE).</source>
+        <translation>“%2” in %1 is not a prefix: mega is M, milli is m (unlike SPICE).</translation>
+    </message>
+    <message>
+        <source>„f“ bei %1 ist kein Vorsatz: Femto gibt es hier nicht, und Farad schreibt man F.</source>
+        <translation>“f” in %1 is not a prefix: there is no femto here, and farad is written F.</translation>
+    </message>
+    <message>
+        <source>Die Einheit „%2“ passt nicht zu %1 (erwartet: %3).</source>
+        <translation>The unit “%2” does not fit %1 (expected: %3).</translation>
+    </message>
+    <message>
+        <source>Der Name „%1“ ist schon in Zeile %2 vergeben.</source>
+        <translation>The name “%1” is already used in line %2.</translation>
+    </message>
+    <message>
+        <source>%1 liegt mit beiden Enden am Knoten „%2“.</source>
+        <translation>Both ends of %1 are at node “%2”.</translation>
+    </message>
+    <message>
+        <source>%1: %2 muss reell sein (für komplexe Werte Z oder Y verwenden).</source>
+        <translation>%1: %2 must be real (use Z or Y for complex values).</translation>
+    </message>
+    <message>
+        <source>%1: %2 muss größer als 0 sein.</source>
+        <translation>%1: %2 must be greater than 0.</translation>
+    </message>
+    <message>
+        <source>%1 darf nicht 0 sein.</source>
+        <translation>%1 must not be 0.</translation>
+    </message>
+    <message>
+        <source>Die Frequenz ist schon in Zeile %1 gesetzt.</source>
+        <translation>The frequency is already set in line %1.</translation>
+    </message>
+    <message>
+        <source>%1 muss eine reelle Zahl sein, nicht negativ.</source>
+        <translation>%1 must be a real number, not negative.</translation>
+    </message>
+    <message>
+        <source>%1 braucht eine Frequenz: eine Zeile „f = 50 Hz“ oder „ω = 314,16“.</source>
+        <translation>%1 needs a frequency: a line “f = 50 Hz” or “ω = 314,16”.</translation>
+    </message>
+    <message>
+        <source>Die Frequenz ist 0, aber %1 braucht eine Frequenz über 0.</source>
+        <translation>The frequency is 0, but %1 needs a frequency above 0.</translation>
+    </message>
+    <message>
+        <source>Die Netzliste enthält kein Element.</source>
+        <translation>The netlist contains no element.</translation>
+    </message>
+    <message>
+        <source>Die Schaltung hat keinen Masseknoten (0, GND oder Masse).</source>
+        <translation>The circuit has no ground node (0, GND or Masse).</translation>
+    </message>
+    <message>
+        <source>%1 (%2) ist nicht mit dem Teil der Schaltung verbunden, der an Masse liegt.</source>
+        <translation>%1 (%2) is not connected to the part of the circuit that is grounded.</translation>
+    </message>
+    <message>
+        <source>%1 schließt eine Masche nur aus idealen Spannungsquellen (%2).</source>
+        <translation>%1 closes a loop of ideal voltage sources only (%2).</translation>
+    </message>
+    <message>
+        <source>Der Knoten „%1“ ist nur über Stromquellen mit dem Rest der Schaltung verbunden (%2).</source>
+        <translation>Node “%1” is connected to the rest of the circuit through current sources only (%2).</translation>
+    </message>
+    <message>
+        <source>Das Gleichungssystem hätte %1 Unbekannte; möglich sind höchstens %2.</source>
+        <translation>The equation system would have %1 unknowns; at most %2 are possible.</translation>
+    </message>
+    <message>
+        <source>Die Schaltung hat keinen Knoten „%1“.</source>
+        <translation>The circuit has no node “%1”.</translation>
+    </message>
+    <message>
+        <source>Die Impedanz braucht zwei verschiedene Knoten (beide Male „%1“).</source>
+        <translation>The impedance needs two different nodes (both are “%1”).</translation>
+    </message>
+    <message>
+        <source>Das Verhältnis U(%1)/U(%2) gibt es nicht: %2 ist Masse und hat immer das Potential 0.</source>
+        <translation>The ratio U(%1)/U(%2) does not exist: %2 is ground and always has potential 0.</translation>
+    </message>
+    <message>
+        <source>Ohne Quelle sind alle Potentiale 0; für ein Spannungsverhältnis braucht die Schaltung eine Quelle.</source>
+        <translation>Without a source all potentials are 0; a voltage ratio needs a source in the circuit.</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Schaltungsfeld</name>
     <message>
         <source>Masche %1</source>
@@ -1307,6 +1829,292 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
 </context>
 <context>
+    <name>TOrtskurvenFlaeche</name>
+    <message>
+        <source>Ortskurvendiagramm</source>
+        <translation>Locus diagram</translation>
+    </message>
+    <message>
+        <source>Die Kurve über der Frequenz. Die Maus auf einem Punkt zeigt Frequenz und Wert; ein Klick legt den Wert im ersten freien Speicher ab.</source>
+        <translation>The curve over frequency. The mouse on a point shows frequency and value; a click stores the value in the first free memory.</translation>
+    </message>
+    <message>
+        <source>Noch keine Kurve: links die Quelle und den Bereich wählen.</source>
+        <translation>No curve yet: choose the source and the range on the left.</translation>
+    </message>
+    <message>
+        <source>Kehrwert 1/x</source>
+        <translation>Reciprocal 1/x</translation>
+    </message>
+    <message>
+        <source>Kurve x</source>
+        <translation>Curve x</translation>
+    </message>
+</context>
+<context>
+    <name>TOrtskurvenseite</name>
+    <message>
+        <source>Ortskurve</source>
+        <translation>Locus</translation>
+    </message>
+    <message>
+        <source>Quelle der Kurve</source>
+        <translation>Source of the curve</translation>
+    </message>
+    <message>
+        <source>Formel in f und ω</source>
+        <translation>Formula in f and ω</translation>
+    </message>
+    <message>
+        <source>Schaltung der Seite „Schaltung“</source>
+        <translation>Circuit of the “Circuit” page</translation>
+    </message>
+    <message>
+        <source>Formel der Kurve</source>
+        <translation>Formula of the curve</translation>
+    </message>
+    <message>
+        <source>Wie im Rechenfeld, dazu f (Frequenz in Hz) und ω oder omega (1/s), z. B. 100 + j*omega*0,1</source>
+        <translation>As in the formula field, plus f (frequency in Hz) and ω or omega (1/s), e.g. 100 + j*omega*0,1</translation>
+    </message>
+    <message>
+        <source>Größe der Schaltung</source>
+        <translation>Quantity of the circuit</translation>
+    </message>
+    <message>
+        <source>Impedanz Z zwischen a und b</source>
+        <translation>Impedance Z between a and b</translation>
+    </message>
+    <message>
+        <source>Übertragung U(a)/U(b)</source>
+        <translation>Transfer U(a)/U(b)</translation>
+    </message>
+    <message>
+        <source>Knoten a</source>
+        <translation>Node a</translation>
+    </message>
+    <message>
+        <source>Knoten b</source>
+        <translation>Node b</translation>
+    </message>
+    <message>
+        <source>automatisch</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>Frequenz von</source>
+        <translation>Frequency from</translation>
+    </message>
+    <message>
+        <source>Frequenz bis</source>
+        <translation>Frequency to</translation>
+    </message>
+    <message>
+        <source>Anzahl der Punkte</source>
+        <translation>Number of points</translation>
+    </message>
+    <message>
+        <source>In Hz, mit Vorsatz: 10, 2,5k, 1 MHz</source>
+        <translation>In Hz, with prefix: 10, 2,5k, 1 MHz</translation>
+    </message>
+    <message>
+        <source>2 bis 10000 Punkte</source>
+        <translation>2 to 10000 points</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>logarithmisch</source>
+        <translation>logarithmic</translation>
+    </message>
+    <message>
+        <source>linear</source>
+        <translation>linear</translation>
+    </message>
+    <message>
+        <source>Bezifferung</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Dekaden</source>
+        <translation>decades</translation>
+    </message>
+    <message>
+        <source>gewählte Frequenzen</source>
+        <translation>chosen frequencies</translation>
+    </message>
+    <message>
+        <source>Gewählte Frequenzen der Bezifferung</source>
+        <translation>Chosen frequencies to label</translation>
+    </message>
+    <message>
+        <source>Frequenzen mit Semikolon getrennt: 50; 100; 1,5k</source>
+        <translation>Frequencies separated by semicolons: 50; 100; 1,5k</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Frequenzgang</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>Betrag im Frequenzgang</source>
+        <translation>Magnitude in the frequency response</translation>
+    </message>
+    <message>
+        <source>in dB</source>
+        <translation>in dB</translation>
+    </message>
+    <message>
+        <source>Inversion</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Kehrwert daneben</source>
+        <translation>reciprocal beside</translation>
+    </message>
+    <message>
+        <source>nur Kehrwert</source>
+        <translation>reciprocal only</translation>
+    </message>
+    <message>
+        <source>Die Kurve 1/x (Impedanz ↔ Admittanz) mit denselben Marken</source>
+        <translation>The curve 1/x (impedance ↔ admittance) with the same labels</translation>
+    </message>
+    <message>
+        <source>Exportieren…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>Das Bild als PNG oder SVG, die Punkte als CSV</source>
+        <translation>The picture as PNG or SVG, the points as CSV</translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>&amp;Quelle</source>
+        <translation>&amp;Source</translation>
+    </message>
+    <message>
+        <source>&amp;Formel</source>
+        <translation>&amp;Formula</translation>
+    </message>
+    <message>
+        <source>&amp;Größe</source>
+        <translation>&amp;Quantity</translation>
+    </message>
+    <message>
+        <source>&amp;a, b</source>
+        <translation>&amp;a, b</translation>
+    </message>
+    <message>
+        <source>&amp;von, bis</source>
+        <translation>F&amp;rom, to</translation>
+    </message>
+    <message>
+        <source>&amp;Punkte</source>
+        <translation>&amp;Points</translation>
+    </message>
+    <message>
+        <source>Be&amp;zifferung</source>
+        <translation>&amp;Labels</translation>
+    </message>
+    <message>
+        <source>&amp;Marken</source>
+        <translation>&amp;Marks</translation>
+    </message>
+    <message>
+        <source>A&amp;nsicht</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Inversion</source>
+        <translation>&amp;Inversion</translation>
+    </message>
+    <message>
+        <source>Bitte eine Formel in f oder ω eingeben.</source>
+        <translation>Please enter a formula in f or ω.</translation>
+    </message>
+    <message>
+        <source>Die Formel enthält weder f noch ω: die Kurve ist ein Punkt.</source>
+        <translation>The formula contains neither f nor ω: the curve is a point.</translation>
+    </message>
+    <message>
+        <source>Auf der Seite „Schaltung“ ist noch keine Netzliste eingegeben.</source>
+        <translation>No netlist has been entered on the “Circuit” page yet.</translation>
+    </message>
+    <message>
+        <source>Die Netzliste der Seite „Schaltung“ hat Fehler: %1</source>
+        <translation>The netlist of the “Circuit” page has errors: %1</translation>
+    </message>
+    <message>
+        <source>Den Knoten „%1“ gibt es in der Netzliste nicht.</source>
+        <translation>The netlist has no node “%1”.</translation>
+    </message>
+    <message>
+        <source>kein Wert: %1</source>
+        <translation>no value: %1</translation>
+    </message>
+    <message>
+        <source>0 hat keinen Kehrwert.</source>
+        <translation>0 has no reciprocal.</translation>
+    </message>
+    <message>
+        <source>Klick: Wert in den ersten freien Speicher</source>
+        <translation>Click: value into the first free memory</translation>
+    </message>
+    <message>
+        <source>Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen Speicher löschen.</source>
+        <translation>All 20 memories K1..K20 already hold values. Please clear a memory first.</translation>
+    </message>
+    <message>
+        <source>Achtung!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Es ist noch keine Kurve berechnet.</source>
+        <translation>No curve has been calculated yet.</translation>
+    </message>
+    <message>
+        <source>Die Datei „%1“ konnte nicht geschrieben werden.</source>
+        <translation>The file “%1” could not be written.</translation>
+    </message>
+    <message>
+        <source>Punkte als CSV speichern</source>
+        <translation>Save points as CSV</translation>
+    </message>
+    <message>
+        <source>CSV-Tabelle (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Als PNG speichern…</source>
+        <translation>Save as PNG…</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern…</source>
+        <translation>Save as SVG…</translation>
+    </message>
+    <message>
+        <source>Punkte als CSV speichern…</source>
+        <translation>Save points as CSV…</translation>
+    </message>
+</context>
+<context>
     <name>TRechenseite</name>
     <message>
         <source>Wert</source>
@@ -1343,6 +2151,164 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     <message>
         <source>Beispiel:%1</source>
         <translation>Example:%1</translation>
+    </message>
+</context>
+<context>
+    <name>TSchaltungsgraph</name>
+    <message>
+        <source>Graph der Schaltung</source>
+        <translation>Graph of the circuit</translation>
+    </message>
+    <message>
+        <source>Knoten und Zweige mit Zählpfeilen; beim Maschenstromverfahren der Baum fett und jede Masche als Umlaufpfeil. Das Kontextmenü speichert das Bild.</source>
+        <translation>Nodes and branches with reference arrows; for mesh analysis the tree in bold and each mesh as a circulating arrow. The context menu saves the picture.</translation>
+    </message>
+    <message>
+        <source>Schaltungsgraph</source>
+        <translation>Circuit graph</translation>
+    </message>
+    <message>
+        <source>Kontextmenü</source>
+        <translation>Context menu</translation>
+    </message>
+    <message>
+        <source>Bild kopieren</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Als PNG speichern…</source>
+        <translation>Save as PNG…</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern…</source>
+        <translation>Save as SVG…</translation>
+    </message>
+</context>
+<context>
+    <name>TSchaltungsseite</name>
+    <message>
+        <source>Schaltung</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Netzliste</source>
+        <translation>Netlist</translation>
+    </message>
+    <message>
+        <source>Ein Element je Zeile: Name, zwei Knoten, Wert, etwa „R1 1 2 4,7k“; eine Zeile „f = 50 Hz“ setzt die Frequenz.</source>
+        <translation>One element per line: name, two nodes, value, e.g. “R1 1 2 4,7k”; a line “f = 50 Hz” sets the frequency.</translation>
+    </message>
+    <message>
+        <source>Beispiele</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Beispielschaltungen</source>
+        <translation>Example circuits</translation>
+    </message>
+    <message>
+        <source>Knotenpotentialverfahren</source>
+        <translation>Nodal analysis</translation>
+    </message>
+    <message>
+        <source>Maschenstromverfahren</source>
+        <translation>Mesh analysis</translation>
+    </message>
+    <message>
+        <source>Verfahren</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>In Matrix übernehmen</source>
+        <translation>Copy to matrix</translation>
+    </message>
+    <message>
+        <source>Schreibt das Gleichungssystem der Schaltung auf die Matrixseite</source>
+        <translation>Writes the circuit&apos;s equation system onto the matrix page</translation>
+    </message>
+    <message>
+        <source>Meldung zur Netzliste</source>
+        <translation>Message on the netlist</translation>
+    </message>
+    <message>
+        <source>Format des Speichers</source>
+        <translation>Memory&apos;s format</translation>
+    </message>
+    <message>
+        <source>SI-Einheiten</source>
+        <translation>SI units</translation>
+    </message>
+    <message>
+        <source>Darstellung der Ergebnisse</source>
+        <translation>Display of the results</translation>
+    </message>
+    <message>
+        <source>Ergebnisse der Schaltung</source>
+        <translation>Results of the circuit</translation>
+    </message>
+    <message>
+        <source>Je Element Spannung, Strom und Leistung, dann die Knotenpotentiale und die Leistungsbilanz. Strg+C kopiert den Wert, die rechte Maustaste zieht ihn.</source>
+        <translation>Voltage, current and power of each element, then the node potentials and the power balance. Ctrl+C copies the value, the right mouse button drags it.</translation>
+    </message>
+    <message>
+        <source>Herleitung der Matrixeinträge</source>
+        <translation>Derivation of the matrix entries</translation>
+    </message>
+    <message>
+        <source>Ansichten der Schaltung</source>
+        <translation>Views of the circuit</translation>
+    </message>
+    <message>
+        <source>&amp;Darstellung:</source>
+        <translation>&amp;Display:</translation>
+    </message>
+    <message>
+        <source>Ergebnisse</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Herleitung</source>
+        <translation>Derivation</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>%1 Unbekannte: %2. Hier gelöst; die Matrixseite zeigt höchstens %3.</source>
+        <translation>Unknowns (%1): %2. Solved here; the matrix page shows at most %3.</translation>
+    </message>
+    <message>
+        <source>%1 Unbekannte: %2</source>
+        <translation>Unknowns (%1): %2</translation>
+    </message>
+    <message>
+        <source>φ Knoten %1</source>
+        <translation>φ node %1</translation>
+    </message>
+    <message>
+        <source>Bilanz ΣS</source>
+        <translation>Balance ΣS</translation>
+    </message>
+    <message>
+        <source>Das Gleichungssystem (%1 Gleichungen) steht auf der Matrixseite; „=“ löst es dort.</source>
+        <translation>The equation system (n = %1) is on the matrix page; “=” solves it there.</translation>
+    </message>
+    <message>
+        <source>Die Netzliste ist leer.</source>
+        <translation>The netlist is empty.</translation>
+    </message>
+    <message>
+        <source>Die Matrixseite bleibt, wie sie ist.</source>
+        <translation>The matrix page stays as it is.</translation>
+    </message>
+    <message>
+        <source>Die Schaltung hat %1 Unbekannte; die Matrixseite zeigt höchstens %2. Die Ergebnisse stehen hier auf dieser Seite.</source>
+        <translation>The circuit has %1 unknowns; the matrix page shows at most %2. The results are here on this page.</translation>
+    </message>
+    <message>
+        <source>Auf der Matrixseite ist eine Übung gestellt; sie nimmt kein anderes Gleichungssystem an.</source>
+        <translation>An exercise is set on the matrix page; it takes no other equation system.</translation>
     </message>
 </context>
 <context>
@@ -1387,6 +2353,114 @@ The file was kept as “%2”.</translation>
     <message>
         <source>Achtung!</source>
         <translation>Attention!</translation>
+    </message>
+</context>
+<context>
+    <name>TZeigerFlaeche</name>
+    <message>
+        <source>Zeigerdiagramm</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Zeiger der angehakten Werte in der komplexen Ebene; die Liste daneben nennt jeden Wert in beiden Formen.</source>
+        <translation>Phasors of the ticked values in the complex plane; the list beside it gives each value in both forms.</translation>
+    </message>
+    <message>
+        <source>Speicher K</source>
+        <translation>Memory K</translation>
+    </message>
+    <message>
+        <source>Lösungen X</source>
+        <translation>Solutions X</translation>
+    </message>
+    <message>
+        <source>Rechenfeld ZK</source>
+        <translation>Formula field ZK</translation>
+    </message>
+    <message>
+        <source>Summe der Zeigerkette</source>
+        <translation>Sum of the phasor chain</translation>
+    </message>
+    <message>
+        <source>Keine Werte angehakt: die Liste links wählt sie aus.</source>
+        <translation>No values ticked: the list on the left chooses them.</translation>
+    </message>
+</context>
+<context>
+    <name>TZeigerdiagramm</name>
+    <message>
+        <source>Werte im Zeigerdiagramm</source>
+        <translation>Values in the phasor diagram</translation>
+    </message>
+    <message>
+        <source>Jeder angehakte Wert wird als Zeiger gezeichnet. Strg+C kopiert den Wert, Strg+V legt einen Wert aus der Zwischenablage im Speicher ab.</source>
+        <translation>Each ticked value is drawn as a phasor. Ctrl+C copies the value, Ctrl+V stores a value from the clipboard in the memory.</translation>
+    </message>
+    <message>
+        <source>Speicher K1..K20</source>
+        <translation>Memory K1..K20</translation>
+    </message>
+    <message>
+        <source>Lösungen X1..Xn</source>
+        <translation>Solutions X1..Xn</translation>
+    </message>
+    <message>
+        <source>Rechenfeld</source>
+        <translation>Formula field</translation>
+    </message>
+    <message>
+        <source>Zeigerkette</source>
+        <translation>Phasor chain</translation>
+    </message>
+    <message>
+        <source>Die angehakten Werte in Listenfolge Kopf an Fuß, mit ihrer Summe</source>
+        <translation>The ticked values head to tail in list order, with their sum</translation>
+    </message>
+    <message>
+        <source>Einpassen</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Alle Zeiger zeigen (das Mausrad zoomt)</source>
+        <translation>Show all phasors (the mouse wheel zooms)</translation>
+    </message>
+    <message>
+        <source>Summe der Zeigerkette:
+</source>
+        <translation>Sum of the phasor chain:
+</translation>
+    </message>
+    <message>
+        <source>„%1“ ist keine komplexe Zahl und wird nicht gespeichert.</source>
+        <translation>“%1” is not a complex number and is not stored.</translation>
+    </message>
+    <message>
+        <source>Falscheingabe!</source>
+        <translation>Invalid input!</translation>
+    </message>
+    <message>
+        <source>Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen Speicher löschen.</source>
+        <translation>All 20 memories K1..K20 already hold values. Please clear a memory first.</translation>
+    </message>
+    <message>
+        <source>Achtung!</source>
+        <translation>Attention!</translation>
+    </message>
+    <message>
+        <source>Zeigerdiagramm</source>
+        <translation>Phasor diagram</translation>
+    </message>
+    <message>
+        <source>Bild kopieren</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Als PNG speichern…</source>
+        <translation>Save as PNG…</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern…</source>
+        <translation>Save as SVG…</translation>
     </message>
 </context>
 <context>
@@ -1451,6 +2525,13 @@ The file was kept as “%2”.</translation>
     <message>
         <source>undefiniert</source>
         <translation>undefined</translation>
+    </message>
+</context>
+<context>
+    <name>Zeigergeometrie</name>
+    <message>
+        <source>Summe</source>
+        <translation>Sum</translation>
     </message>
 </context>
 <context>

@@ -81,10 +81,10 @@ TOrtskurvenFlaeche::TOrtskurvenFlaeche(QWidget* eltern) : QWidget(eltern) {
   setFont(DiagrammSchrift());
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Ortskurvendiagramm"));
+  setAccessibleName(tr("Ortskurvendiagramm"));
   setAccessibleDescription(
-      QStringLiteral("Die Kurve über der Frequenz. Die Maus auf einem Punkt zeigt Frequenz und "
-                     "Wert; ein Klick legt den Wert im ersten freien Speicher ab."));
+      tr("Die Kurve über der Frequenz. Die Maus auf einem Punkt zeigt Frequenz und "
+         "Wert; ein Klick legt den Wert im ersten freien Speicher ab."));
 }
 
 void TOrtskurvenFlaeche::SetzeKurve(std::optional<Kurve> kurve) {
@@ -197,7 +197,7 @@ void TOrtskurvenFlaeche::Zeichne(QPainter& p, QSize groesse) const {
   if (felder.empty()) {
     p.setPen(kAchse);
     p.drawText(QRectF(QPointF(0, 0), QSizeF(groesse)), Qt::AlignCenter,
-               QStringLiteral("Noch keine Kurve: links die Quelle und den Bereich wählen."));
+               tr("Noch keine Kurve: links die Quelle und den Bereich wählen."));
     return;
   }
   for (std::size_t i = 0; i < felder.size(); ++i) {
@@ -215,8 +215,7 @@ void TOrtskurvenFlaeche::Zeichne(QPainter& p, QSize groesse) const {
       fett.setBold(true);
       p.setFont(fett);
       p.setPen(f.invertiert ? kInverse : kKurve);
-      const QString name =
-          f.invertiert ? QStringLiteral("Kehrwert 1/x") : QStringLiteral("Kurve x");
+      const QString name = f.invertiert ? tr("Kehrwert 1/x") : tr("Kurve x");
       const QFontMetricsF fm(fett);
       const QRectF box(6, 2, fm.horizontalAdvance(name) + 6, fm.height() + 2);
       p.fillRect(box, kHintergrund);
@@ -361,7 +360,7 @@ bool TOrtskurvenFlaeche::event(QEvent* e) {
 // The page
 
 TOrtskurvenseite::TOrtskurvenseite(QWidget* eltern) : QWidget(eltern) {
-  setAccessibleName(QStringLiteral("Ortskurve"));
+  setAccessibleName(tr("Ortskurve"));
 }
 
 TOrtskurvenseite::~TOrtskurvenseite() = default;
@@ -406,54 +405,49 @@ void TOrtskurvenseite::Baue() {
     e->setAccessibleName(zugang);
     return e;
   };
-  Quelle_Auswahl = auswahl(
-      "Quelle_Auswahl", QStringLiteral("Quelle der Kurve"),
-      {QStringLiteral("Formel in f und ω"), QStringLiteral("Schaltung der Seite „Schaltung“")});
-  Formel_Edit = feld("Formel_Edit", QStringLiteral("Formel der Kurve"));
+  Quelle_Auswahl = auswahl("Quelle_Auswahl", tr("Quelle der Kurve"),
+                           {tr("Formel in f und ω"), tr("Schaltung der Seite „Schaltung“")});
+  Formel_Edit = feld("Formel_Edit", tr("Formel der Kurve"));
   Formel_Edit->setMaxLength(255);
   Formel_Edit->setToolTip(
-      QStringLiteral("Wie im Rechenfeld, dazu f (Frequenz in Hz) und ω oder omega (1/s), "
-                     "z. B. 100 + j*omega*0,1"));
-  Groesse_Auswahl = auswahl(
-      "Groesse_Auswahl", QStringLiteral("Größe der Schaltung"),
-      {QStringLiteral("Impedanz Z zwischen a und b"), QStringLiteral("Übertragung U(a)/U(b)")});
-  KnotenA_Auswahl = auswahl("KnotenA_Auswahl", QStringLiteral("Knoten a"), {});
-  KnotenB_Auswahl = auswahl("KnotenB_Auswahl", QStringLiteral("Knoten b"), {});
+      tr("Wie im Rechenfeld, dazu f (Frequenz in Hz) und ω oder omega (1/s), "
+         "z. B. 100 + j*omega*0,1"));
+  Groesse_Auswahl = auswahl("Groesse_Auswahl", tr("Größe der Schaltung"),
+                            {tr("Impedanz Z zwischen a und b"), tr("Übertragung U(a)/U(b)")});
+  KnotenA_Auswahl = auswahl("KnotenA_Auswahl", tr("Knoten a"), {});
+  KnotenB_Auswahl = auswahl("KnotenB_Auswahl", tr("Knoten b"), {});
   for (QComboBox* c : {KnotenA_Auswahl, KnotenB_Auswahl}) {
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
-    c->lineEdit()->setPlaceholderText(QStringLiteral("automatisch"));
+    c->lineEdit()->setPlaceholderText(tr("automatisch"));
   }
-  Von_Edit = feld("Von_Edit", QStringLiteral("Frequenz von"));
-  Bis_Edit = feld("Bis_Edit", QStringLiteral("Frequenz bis"));
-  Punkte_Edit = feld("Punkte_Edit", QStringLiteral("Anzahl der Punkte"));
-  Von_Edit->setToolTip(QStringLiteral("In Hz, mit Vorsatz: 10, 2,5k, 1 MHz"));
+  Von_Edit = feld("Von_Edit", tr("Frequenz von"));
+  Bis_Edit = feld("Bis_Edit", tr("Frequenz bis"));
+  Punkte_Edit = feld("Punkte_Edit", tr("Anzahl der Punkte"));
+  Von_Edit->setToolTip(tr("In Hz, mit Vorsatz: 10, 2,5k, 1 MHz"));
   Bis_Edit->setToolTip(Von_Edit->toolTip());
-  Punkte_Edit->setToolTip(QStringLiteral("2 bis 10000 Punkte"));
-  Schritte_Auswahl = auswahl("Schritte_Auswahl", QStringLiteral("Schritte"),
-                             {QStringLiteral("logarithmisch"), QStringLiteral("linear")});
-  Bezifferung_Auswahl = auswahl(
-      "Bezifferung_Auswahl", QStringLiteral("Bezifferung"),
-      {QStringLiteral("keine"), QStringLiteral("Dekaden"), QStringLiteral("gewählte Frequenzen")});
-  Marken_Edit = feld("Marken_Edit", QStringLiteral("Gewählte Frequenzen der Bezifferung"));
-  Marken_Edit->setToolTip(QStringLiteral("Frequenzen mit Semikolon getrennt: 50; 100; 1,5k"));
-  Ansicht_Auswahl = auswahl("Ansicht_Auswahl", QStringLiteral("Ansicht"),
-                            {QStringLiteral("Ortskurve"), QStringLiteral("Frequenzgang")});
-  Betrag_Auswahl = auswahl("Betrag_Auswahl", QStringLiteral("Betrag im Frequenzgang"),
-                           {QStringLiteral("in dB"), QStringLiteral("linear")});
-  Inversion_Auswahl = auswahl(
-      "Inversion_Auswahl", QStringLiteral("Inversion"),
-      {QStringLiteral("aus"), QStringLiteral("Kehrwert daneben"), QStringLiteral("nur Kehrwert")});
-  Inversion_Auswahl->setToolTip(
-      QStringLiteral("Die Kurve 1/x (Impedanz ↔ Admittanz) mit denselben Marken"));
-  Export_Button = new QPushButton(QStringLiteral("Exportieren…"), this);
+  Punkte_Edit->setToolTip(tr("2 bis 10000 Punkte"));
+  Schritte_Auswahl =
+      auswahl("Schritte_Auswahl", tr("Schritte"), {tr("logarithmisch"), tr("linear")});
+  Bezifferung_Auswahl = auswahl("Bezifferung_Auswahl", tr("Bezifferung"),
+                                {tr("keine"), tr("Dekaden"), tr("gewählte Frequenzen")});
+  Marken_Edit = feld("Marken_Edit", tr("Gewählte Frequenzen der Bezifferung"));
+  Marken_Edit->setToolTip(tr("Frequenzen mit Semikolon getrennt: 50; 100; 1,5k"));
+  Ansicht_Auswahl =
+      auswahl("Ansicht_Auswahl", tr("Ansicht"), {tr("Ortskurve"), tr("Frequenzgang")});
+  Betrag_Auswahl =
+      auswahl("Betrag_Auswahl", tr("Betrag im Frequenzgang"), {tr("in dB"), tr("linear")});
+  Inversion_Auswahl = auswahl("Inversion_Auswahl", tr("Inversion"),
+                              {tr("aus"), tr("Kehrwert daneben"), tr("nur Kehrwert")});
+  Inversion_Auswahl->setToolTip(tr("Die Kurve 1/x (Impedanz ↔ Admittanz) mit denselben Marken"));
+  Export_Button = new QPushButton(tr("Exportieren…"), this);
   Export_Button->setObjectName(QStringLiteral("Export_Button"));
-  Export_Button->setToolTip(QStringLiteral("Das Bild als PNG oder SVG, die Punkte als CSV"));
+  Export_Button->setToolTip(tr("Das Bild als PNG oder SVG, die Punkte als CSV"));
   Meldung_Label = new QLabel(this);
   Meldung_Label->setObjectName(QStringLiteral("Meldung_Label"));
   Meldung_Label->setWordWrap(true);
   Meldung_Label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  Meldung_Label->setAccessibleName(QStringLiteral("Meldung"));
+  Meldung_Label->setAccessibleName(tr("Meldung"));
   QPalette rot = Meldung_Label->palette();
   rot.setColor(QPalette::WindowText, kFehler);
   Meldung_Label->setPalette(rot);
@@ -480,16 +474,16 @@ void TOrtskurvenseite::Baue() {
     ++zeile;
     return l;
   };
-  beschriftet(QStringLiteral("&Quelle"), Quelle_Auswahl);
-  QLabel* formelName = beschriftet(QStringLiteral("&Formel"), Formel_Edit);
-  QLabel* groesseName = beschriftet(QStringLiteral("&Größe"), Groesse_Auswahl);
-  QLabel* knotenName = beschriftet(QStringLiteral("&a, b"), KnotenA_Auswahl, KnotenB_Auswahl);
-  beschriftet(QStringLiteral("&von, bis"), Von_Edit, Bis_Edit);
-  beschriftet(QStringLiteral("&Punkte"), Punkte_Edit, Schritte_Auswahl);
-  beschriftet(QStringLiteral("Be&zifferung"), Bezifferung_Auswahl);
-  beschriftet(QStringLiteral("&Marken"), Marken_Edit);
-  beschriftet(QStringLiteral("A&nsicht"), Ansicht_Auswahl, Betrag_Auswahl);
-  beschriftet(QStringLiteral("&Inversion"), Inversion_Auswahl);
+  beschriftet(tr("&Quelle"), Quelle_Auswahl);
+  QLabel* formelName = beschriftet(tr("&Formel"), Formel_Edit);
+  QLabel* groesseName = beschriftet(tr("&Größe"), Groesse_Auswahl);
+  QLabel* knotenName = beschriftet(tr("&a, b"), KnotenA_Auswahl, KnotenB_Auswahl);
+  beschriftet(tr("&von, bis"), Von_Edit, Bis_Edit);
+  beschriftet(tr("&Punkte"), Punkte_Edit, Schritte_Auswahl);
+  beschriftet(tr("Be&zifferung"), Bezifferung_Auswahl);
+  beschriftet(tr("&Marken"), Marken_Edit);
+  beschriftet(tr("A&nsicht"), Ansicht_Auswahl, Betrag_Auswahl);
+  beschriftet(tr("&Inversion"), Inversion_Auswahl);
   raster->addWidget(Export_Button, zeile++, 1, 1, 2);
   raster->addWidget(Meldung_Label, zeile, 0, 1, 3);
   raster->setRowStretch(zeile, 1);
@@ -656,20 +650,19 @@ void TOrtskurvenseite::Berechne() {
     auto q =
         std::make_unique<Formelquelle>(sp.Werte(aufgabe::Seite::K), sp.Werte(aufgabe::Seite::G));
     if (QString::fromStdString(e.formel).trimmed().isEmpty())
-      return ZeigeMeldung(QStringLiteral("Bitte eine Formel in f oder ω eingeben."));
+      return ZeigeMeldung(tr("Bitte eine Formel in f oder ω eingeben."));
     const std::string fehler = q->Uebersetze(NachAnsi(U(e.formel)));
     if (!fehler.empty()) return ZeigeMeldung(U(fehler));
     if (!q->NutztFrequenz())
-      hinweis = QStringLiteral("Die Formel enthält weder f noch ω: die Kurve ist ein Punkt.");
+      hinweis = tr("Die Formel enthält weder f noch ω: die Kurve ist ein Punkt.");
     quelle = std::move(q);
   } else {
     const Schaltungsfeld& sf = m_->Schaltung();
     if (sf.Netzliste().trimmed().isEmpty())
-      return ZeigeMeldung(
-          QStringLiteral("Auf der Seite „Schaltung“ ist noch keine Netzliste eingegeben."));
+      return ZeigeMeldung(tr("Auf der Seite „Schaltung“ ist noch keine Netzliste eingegeben."));
     const NetzlistenErgebnis netz = NetzFuerDurchlauf(sf);
     if (!netz.fehler.empty())
-      return ZeigeMeldung(QStringLiteral("Die Netzliste der Seite „Schaltung“ hat Fehler: %1")
+      return ZeigeMeldung(tr("Die Netzliste der Seite „Schaltung“ hat Fehler: %1")
                               .arg(U(netz.fehler.front().text)));
     const Schaltung& s = netz.schaltung;
     const int n = static_cast<int>(s.knoten.size());
@@ -687,8 +680,7 @@ void TOrtskurvenseite::Berechne() {
     const int bk = knoten(e.knotenB, e.verhaeltnis ? 1 : 0);
     for (const auto& [index, name] : {std::pair{a, e.knotenA}, std::pair{bk, e.knotenB}})
       if (index < 0)
-        return ZeigeMeldung(
-            QStringLiteral("Den Knoten „%1“ gibt es in der Netzliste nicht.").arg(U(name)));
+        return ZeigeMeldung(tr("Den Knoten „%1“ gibt es in der Netzliste nicht.").arg(U(name)));
     auto q = std::make_unique<Schaltungsquelle>(
         s, e.verhaeltnis ? KennwertArt::Verhaeltnis : KennwertArt::Impedanz, a, bk);
     if (const std::string h = q->Hindernis(); !h.empty()) return ZeigeMeldung(U(h));
@@ -715,17 +707,18 @@ QString TOrtskurvenseite::Erklaerung(const Kurventreffer& t) {
   if (!p.gueltig) {
     // A zero has no reciprocal; else the source says why.
     const bool null = t.invertiert && quelle_ && quelle_->GenauerWert(t.f).gueltig;
-    return text + QStringLiteral("\nkein Wert: ") +
-           (null      ? QStringLiteral("0 hat keinen Kehrwert.")
-            : quelle_ ? U(quelle_->Grund())
-                      : QString());
+    return text + u'\n' +
+           tr("kein Wert: %1")
+               .arg(null      ? tr("0 hat keinen Kehrwert.")
+                    : quelle_ ? U(quelle_->Grund())
+                              : QString());
   }
   const int format = m_->ZahlenFormat();
   return text + QStringLiteral("\n") +
          (t.invertiert ? QStringLiteral("1/x = ") : QStringLiteral("x = ")) +
          AusAnsi(ExponentialText(p.wert, format)) + QStringLiteral("  =  ") +
-         AusAnsi(KomponentenText(p.wert, format)) +
-         QStringLiteral("\nKlick: Wert in den ersten freien Speicher");
+         AusAnsi(KomponentenText(p.wert, format)) + u'\n' +
+         tr("Klick: Wert in den ersten freien Speicher");
 }
 
 void TOrtskurvenseite::NimmAuf(const Kurventreffer& t) {
@@ -735,9 +728,9 @@ void TOrtskurvenseite::NimmAuf(const Kurventreffer& t) {
   const int frei = speicher.ErsteFreieZeile();
   if (frei == 0) {
     TApplication::MessageBox(
-        QStringLiteral("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
-                       "Speicher löschen."),
-        QStringLiteral("Achtung!"), MB_OK);
+        tr("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
+           "Speicher löschen."),
+        tr("Achtung!"), MB_OK);
     return;
   }
   // As a drop of a shown result on the memory's value cell: its text, the
@@ -762,7 +755,7 @@ bool TOrtskurvenseite::SpeichereAlsPng(const QString& datei) {
 bool TOrtskurvenseite::SpeichereAlsSvg(const QString& datei) {
   Baue();
   const QSize groesse = Diagramm->size();
-  return SpeichereSvg(datei, groesse, QStringLiteral("Ortskurve"),
+  return SpeichereSvg(datei, groesse, tr("Ortskurve"),
                       [this, groesse](QPainter& p) { Diagramm->Zeichne(p, groesse); });
 }
 
@@ -770,7 +763,7 @@ bool TOrtskurvenseite::SpeichereAlsCsv(const QString& datei, QString& grund) {
   Baue();
   const std::optional<Kurve>& k = Diagramm->Gezeichnet();
   if (!k || !quelle_) {
-    grund = QStringLiteral("Es ist noch keine Kurve berechnet.");
+    grund = tr("Es ist noch keine Kurve berechnet.");
     return false;
   }
   // The table of what is drawn: the inverse where only it is shown.
@@ -781,18 +774,18 @@ bool TOrtskurvenseite::SpeichereAlsCsv(const QString& datei, QString& grund) {
   };
   const std::string text = CsvText(invertiert ? Invertiert(*k) : *k, genau);
   if (!SchreibeGanz(datei, QByteArray::fromStdString(text))) {
-    grund = QStringLiteral("Die Datei „%1“ konnte nicht geschrieben werden.").arg(datei);
+    grund = tr("Die Datei „%1“ konnte nicht geschrieben werden.").arg(datei);
     return false;
   }
   return true;
 }
 
 void TOrtskurvenseite::SpeichereMitDialog(int art) {
-  const QString name = QStringLiteral("Ortskurve");
-  const QString datei =
-      art < 2 ? FrageBilddatei(this, art == 1, name)
-              : FrageExportdatei(this, QStringLiteral("Punkte als CSV speichern"), name,
-                                 QStringLiteral(".csv"), QStringLiteral("CSV-Tabelle (*.csv)"));
+  const QString name = tr("Ortskurve");
+  const QString datei = art < 2
+                            ? FrageBilddatei(this, art == 1, name)
+                            : FrageExportdatei(this, tr("Punkte als CSV speichern"), name,
+                                               QStringLiteral(".csv"), tr("CSV-Tabelle (*.csv)"));
   if (datei.isEmpty()) return;
   if (art < 2) {
     if (!(art == 1 ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei)))
@@ -800,15 +793,13 @@ void TOrtskurvenseite::SpeichereMitDialog(int art) {
     return;
   }
   QString grund;
-  if (!SpeichereAlsCsv(datei, grund))
-    TApplication::MessageBox(grund, QStringLiteral("Achtung!"), MB_OK);
+  if (!SpeichereAlsCsv(datei, grund)) TApplication::MessageBox(grund, tr("Achtung!"), MB_OK);
 }
 
 void TOrtskurvenseite::ZeigeExportmenue(QPoint global) {
   QMenu menue(this);
-  menue.addAction(QStringLiteral("Als PNG speichern…"), this, [this] { SpeichereMitDialog(0); });
-  menue.addAction(QStringLiteral("Als SVG speichern…"), this, [this] { SpeichereMitDialog(1); });
-  menue.addAction(QStringLiteral("Punkte als CSV speichern…"), this,
-                  [this] { SpeichereMitDialog(2); });
+  menue.addAction(tr("Als PNG speichern…"), this, [this] { SpeichereMitDialog(0); });
+  menue.addAction(tr("Als SVG speichern…"), this, [this] { SpeichereMitDialog(1); });
+  menue.addAction(tr("Punkte als CSV speichern…"), this, [this] { SpeichereMitDialog(2); });
   menue.exec(global);
 }

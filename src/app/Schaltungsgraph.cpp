@@ -89,10 +89,11 @@ std::vector<QPointF> KnotenOrte(int knoten, QSizeF groesse) {
 TSchaltungsgraph::TSchaltungsgraph(QWidget* eltern) : QWidget(eltern) {
   setContextMenuPolicy(Qt::CustomContextMenu);
   setFocusPolicy(Qt::StrongFocus);
-  setAccessibleName(QStringLiteral("Graph der Schaltung"));
-  setAccessibleDescription(
-      QStringLiteral("Knoten und Zweige mit Zählpfeilen; beim Maschenstromverfahren der Baum fett "
-                     "und jede Masche als Umlaufpfeil. Das Kontextmenü speichert das Bild."));
+  setAccessibleName(QCoreApplication::translate("TSchaltungsgraph", "Graph der Schaltung"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "TSchaltungsgraph",
+      "Knoten und Zweige mit Zählpfeilen; beim Maschenstromverfahren der Baum fett "
+      "und jede Masche als Umlaufpfeil. Das Kontextmenü speichert das Bild."));
   connect(this, &QWidget::customContextMenuRequested, this, [this](QPoint p) { ZeigeMenue(p); });
 }
 
@@ -242,23 +243,26 @@ bool TSchaltungsgraph::SpeichereAlsPng(const QString& datei) const {
 }
 
 bool TSchaltungsgraph::SpeichereAlsSvg(const QString& datei) const {
-  return SpeichereSvg(datei, size(), QStringLiteral("Graph der Schaltung"),
+  return SpeichereSvg(datei, size(),
+                      QCoreApplication::translate("TSchaltungsgraph", "Graph der Schaltung"),
                       [this](QPainter& p) { Zeichne(p, size()); });
 }
 
 void TSchaltungsgraph::SpeichereMitDialog(bool svg) {
-  const QString datei = FrageBilddatei(this, svg, QStringLiteral("Schaltungsgraph"));
+  const QString datei =
+      FrageBilddatei(this, svg, QCoreApplication::translate("TSchaltungsgraph", "Schaltungsgraph"));
   if (datei.isEmpty()) return;
   if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei))) MeldeBildNichtGespeichert(datei);
 }
 
 void TSchaltungsgraph::ZeigeMenue(QPoint p) {
   QMenu menue(this);
-  menue.setAccessibleName(QStringLiteral("Kontextmenü"));
-  menue.addAction(QStringLiteral("Bild kopieren"), this,
+  menue.setAccessibleName(QCoreApplication::translate("TSchaltungsgraph", "Kontextmenü"));
+  menue.addAction(QCoreApplication::translate("TSchaltungsgraph", "Bild kopieren"), this,
                   [this] { QApplication::clipboard()->setImage(Bild()); });
-  menue.addAction(QStringLiteral("Als PNG speichern…"), this,
+  menue.addAction(QCoreApplication::translate("TSchaltungsgraph", "Als PNG speichern…"), this,
                   [this] { SpeichereMitDialog(false); });
-  menue.addAction(QStringLiteral("Als SVG speichern…"), this, [this] { SpeichereMitDialog(true); });
+  menue.addAction(QCoreApplication::translate("TSchaltungsgraph", "Als SVG speichern…"), this,
+                  [this] { SpeichereMitDialog(true); });
   menue.exec(mapToGlobal(p));
 }

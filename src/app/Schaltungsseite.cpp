@@ -2,6 +2,7 @@
 #include "Schaltungsseite.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -177,7 +178,7 @@ void TNetzlistenEditor::ZeichneRand(QPaintEvent* e) {
 // ---------------------------------------------------------------------------
 
 TSchaltungsseite::TSchaltungsseite(QWidget* eltern) : QWidget(eltern) {
-  setAccessibleName(QStringLiteral("Schaltung"));
+  setAccessibleName(tr("Schaltung"));
 }
 
 TSchaltungsseite::~TSchaltungsseite() = default;
@@ -207,10 +208,10 @@ void TSchaltungsseite::Baue() {
   if (Editor) return;
   Editor = new TNetzlistenEditor(this);
   Editor->setObjectName(QStringLiteral("Netzliste_Editor"));
-  Editor->setAccessibleName(QStringLiteral("Netzliste"));
+  Editor->setAccessibleName(tr("Netzliste"));
   Editor->setAccessibleDescription(
-      QStringLiteral("Ein Element je Zeile: Name, zwei Knoten, Wert, etwa „R1 1 2 4,7k“; "
-                     "eine Zeile „f = 50 Hz“ setzt die Frequenz."));
+      tr("Ein Element je Zeile: Name, zwei Knoten, Wert, etwa „R1 1 2 4,7k“; "
+         "eine Zeile „f = 50 Hz“ setzt die Frequenz."));
   Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
   Editor->setTabChangesFocus(true);
   QFont schrift(QStringLiteral("DejaVu Sans Mono"));
@@ -221,50 +222,48 @@ void TSchaltungsseite::Baue() {
 
   Beispiele_Button = new QToolButton(this);
   Beispiele_Button->setObjectName(QStringLiteral("Beispiele_Button"));
-  Beispiele_Button->setText(QStringLiteral("Beispiele"));
-  Beispiele_Button->setAccessibleName(QStringLiteral("Beispielschaltungen"));
+  Beispiele_Button->setText(tr("Beispiele"));
+  Beispiele_Button->setAccessibleName(tr("Beispielschaltungen"));
   Beispiele_Button->setPopupMode(QToolButton::InstantPopup);
   Beispiele_Button->setToolButtonStyle(Qt::ToolButtonTextOnly);
   Beispiele_Button->setMinimumWidth(fontMetrics().horizontalAdvance(Beispiele_Button->text()) + 28);
   auto* menue = new QMenu(Beispiele_Button);
-  menue->setAccessibleName(QStringLiteral("Beispielschaltungen"));
+  menue->setAccessibleName(tr("Beispielschaltungen"));
   const auto beispiele = Beispielschaltungen();
   for (std::size_t i = 0; i < beispiele.size(); ++i)
-    menue->addAction(QString::fromUtf8(beispiele[i].titel), this,
+    menue->addAction(QCoreApplication::translate("Beispielschaltungen", beispiele[i].titel), this,
                      [this, i] { LadeBeispiel(static_cast<int>(i)); });
   Beispiele_Button->setMenu(menue);
 
   Verfahren_Auswahl = new QComboBox(this);
   Verfahren_Auswahl->setObjectName(QStringLiteral("Verfahren_Auswahl"));
-  Verfahren_Auswahl->addItems(
-      {QStringLiteral("Knotenpotentialverfahren"), QStringLiteral("Maschenstromverfahren")});
-  Verfahren_Auswahl->setAccessibleName(QStringLiteral("Verfahren"));
-  Uebernehmen_Button = new QPushButton(QStringLiteral("In Matrix übernehmen"), this);
+  Verfahren_Auswahl->addItems({tr("Knotenpotentialverfahren"), tr("Maschenstromverfahren")});
+  Verfahren_Auswahl->setAccessibleName(tr("Verfahren"));
+  Uebernehmen_Button = new QPushButton(tr("In Matrix übernehmen"), this);
   Uebernehmen_Button->setObjectName(QStringLiteral("Uebernehmen_Button"));
-  Uebernehmen_Button->setAccessibleName(QStringLiteral("In Matrix übernehmen"));
+  Uebernehmen_Button->setAccessibleName(tr("In Matrix übernehmen"));
   Uebernehmen_Button->setToolTip(
-      QStringLiteral("Schreibt das Gleichungssystem der Schaltung auf die Matrixseite"));
+      tr("Schreibt das Gleichungssystem der Schaltung auf die Matrixseite"));
 
   Meldung_Label = new QLabel(this);
   Meldung_Label->setObjectName(QStringLiteral("Meldung_Label"));
   Meldung_Label->setWordWrap(true);
   Meldung_Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Meldung_Label->setAccessibleName(QStringLiteral("Meldung zur Netzliste"));
+  Meldung_Label->setAccessibleName(tr("Meldung zur Netzliste"));
 
   Anzeige_Auswahl = new QComboBox(this);
   Anzeige_Auswahl->setObjectName(QStringLiteral("Anzeige_Auswahl"));
-  Anzeige_Auswahl->addItems(
-      {QStringLiteral("Format des Speichers"), QStringLiteral("SI-Einheiten")});
-  Anzeige_Auswahl->setAccessibleName(QStringLiteral("Darstellung der Ergebnisse"));
+  Anzeige_Auswahl->addItems({tr("Format des Speichers"), tr("SI-Einheiten")});
+  Anzeige_Auswahl->setAccessibleName(tr("Darstellung der Ergebnisse"));
   // Units read best for circuits; the memory's format is one choice away.
   Anzeige_Auswahl->setCurrentIndex(1);
 
   Ergebnis_Tabelle = new QTableWidget(0, kSpalten, this);
   Ergebnis_Tabelle->setObjectName(QStringLiteral("Ergebnis_Tabelle"));
-  Ergebnis_Tabelle->setAccessibleName(QStringLiteral("Ergebnisse der Schaltung"));
+  Ergebnis_Tabelle->setAccessibleName(tr("Ergebnisse der Schaltung"));
   Ergebnis_Tabelle->setAccessibleDescription(
-      QStringLiteral("Je Element Spannung, Strom und Leistung, dann die Knotenpotentiale und die "
-                     "Leistungsbilanz. Strg+C kopiert den Wert, die rechte Maustaste zieht ihn."));
+      tr("Je Element Spannung, Strom und Leistung, dann die Knotenpotentiale und die "
+         "Leistungsbilanz. Strg+C kopiert den Wert, die rechte Maustaste zieht ihn."));
   Ergebnis_Tabelle->setHorizontalHeaderLabels(
       {QStringLiteral("Element"), QStringLiteral("U"), QStringLiteral("I"), QStringLiteral("S"),
        QStringLiteral("P"), QStringLiteral("Q"), QStringLiteral("cos φ")});
@@ -280,28 +279,28 @@ void TSchaltungsseite::Baue() {
 
   Herleitung_Liste = new QListWidget(this);
   Herleitung_Liste->setObjectName(QStringLiteral("Herleitung_Liste"));
-  Herleitung_Liste->setAccessibleName(QStringLiteral("Herleitung der Matrixeinträge"));
+  Herleitung_Liste->setAccessibleName(tr("Herleitung der Matrixeinträge"));
 
   Graph = new TSchaltungsgraph(this);
   Graph->setObjectName(QStringLiteral("Graph"));
 
   auto* reiter = new QTabWidget(this);
   reiter->setObjectName(QStringLiteral("Ansicht_Reiter"));
-  reiter->setAccessibleName(QStringLiteral("Ansichten der Schaltung"));
+  reiter->setAccessibleName(tr("Ansichten der Schaltung"));
   auto* ergebnisse = new QWidget;
   auto* ergebnisRahmen = new QVBoxLayout(ergebnisse);
   ergebnisRahmen->setContentsMargins(2, 2, 2, 2);
   auto* anzeige = new QHBoxLayout;
-  auto* anzeigeText = new QLabel(QStringLiteral("&Darstellung:"));
+  auto* anzeigeText = new QLabel(tr("&Darstellung:"));
   anzeigeText->setBuddy(Anzeige_Auswahl);
   anzeige->addWidget(anzeigeText);
   anzeige->addWidget(Anzeige_Auswahl);
   anzeige->addStretch(1);
   ergebnisRahmen->addLayout(anzeige);
   ergebnisRahmen->addWidget(Ergebnis_Tabelle, 1);
-  reiter->addTab(ergebnisse, QStringLiteral("Ergebnisse"));
-  reiter->addTab(Herleitung_Liste, QStringLiteral("Herleitung"));
-  reiter->addTab(Graph, QStringLiteral("Graph"));
+  reiter->addTab(ergebnisse, tr("Ergebnisse"));
+  reiter->addTab(Herleitung_Liste, tr("Herleitung"));
+  reiter->addTab(Graph, tr("Graph"));
 
   auto* links = new QVBoxLayout;
   links->setContentsMargins(0, 0, 0, 0);
@@ -381,7 +380,10 @@ void TSchaltungsseite::LadeBeispiel(int i) {
   const auto beispiele = Beispielschaltungen();
   if (i < 0 || U(i) >= beispiele.size()) return;
   Baue();
-  m_->Schaltung().SetzeNetzliste(QString::fromUtf8(beispiele[U(i)].netzliste));
+  // Translated, the comments speak the user's language; the lines they
+  // explain stay as they are.
+  m_->Schaltung().SetzeNetzliste(
+      QCoreApplication::translate("Beispielschaltungen", beispiele[U(i)].netzliste));
 }
 
 void TSchaltungsseite::ZeigeAnalyse() {
@@ -423,11 +425,12 @@ void TSchaltungsseite::ZeigeFehler() {
     if (a.aufgestellt) {
       QStringList namen;
       for (const std::string& n : a.system.unbekannte) namen << Utf8(n);
-      meldung =
-          QStringLiteral("%1 Unbekannte: %2").arg(a.system.n).arg(namen.join(QStringLiteral(", ")));
-      if (a.system.n > Gleichungssystem::kMaxDimension)
-        meldung += QStringLiteral(". Hier gelöst; die Matrixseite zeigt höchstens %1.")
-                       .arg(Gleichungssystem::kMaxDimension);
+      const QString liste = namen.join(QStringLiteral(", "));
+      meldung = a.system.n > Gleichungssystem::kMaxDimension
+                    ? tr("%1 Unbekannte: %2. Hier gelöst; die Matrixseite zeigt höchstens %3.")
+                          .arg(QString::number(a.system.n), liste,
+                               QString::number(Gleichungssystem::kMaxDimension))
+                    : tr("%1 Unbekannte: %2").arg(QString::number(a.system.n), liste);
       if (a.ergebnis.status != Geloest) meldung += u'\n' + Utf8(a.ergebnis.meldung);
     }
   }
@@ -465,14 +468,14 @@ void TSchaltungsseite::ZeigeErgebnisse() {
       std::vector<std::optional<Zellwert>> zeile(kSpalten);
       zeile[SpU] = zeiger(a.ergebnis.potentiale[k], "V");
       werte_.push_back(std::move(zeile));
-      namen.push_back(QStringLiteral("φ Knoten ") + Utf8(s.knoten[k]));
+      namen.push_back(tr("φ Knoten %1").arg(Utf8(s.knoten[k])));
     }
     std::vector<std::optional<Zellwert>> bilanz(kSpalten);
     bilanz[SpS] = zeiger(a.ergebnis.leistungsbilanz, "VA");
     bilanz[SpP] = reell(a.ergebnis.leistungsbilanz.Realteil, "W");
     bilanz[SpQ] = reell(a.ergebnis.leistungsbilanz.Imaginaerteil, "var");
     werte_.push_back(std::move(bilanz));
-    namen.push_back(QStringLiteral("Bilanz ΣS"));
+    namen.push_back(tr("Bilanz ΣS"));
   }
   QTableWidget* t = Ergebnis_Tabelle;
   t->setRowCount(static_cast<int>(werte_.size()));
@@ -534,32 +537,31 @@ void TSchaltungsseite::Uebernimm() {
   switch (m_->UebernimmSchaltung()) {
     case Modell::Uebernahme::Uebernommen:
       Meldung_Label->setStyleSheet({});
-      Meldung_Label->setText(
-          QStringLiteral("Das Gleichungssystem (%1 Gleichungen) steht auf der Matrixseite; "
-                         "„=“ löst es dort.")
-              .arg(n));
+      Meldung_Label->setText(tr("Das Gleichungssystem (%1 Gleichungen) steht auf der Matrixseite; "
+                                "„=“ löst es dort.")
+                                 .arg(n));
       emit MatrixUebernommen();
       return;
     case Modell::Uebernahme::Netzlistenfehler:
       if (m_->Schaltung().Netzliste().trimmed().isEmpty())
-        Meldung_Label->setText(QStringLiteral("Die Netzliste ist leer."));
+        Meldung_Label->setText(tr("Die Netzliste ist leer."));
       else {
         ZeigeFehler();  // the errors alone, not a message of an earlier click
-        Meldung_Label->setText(Meldung_Label->text() +
-                               QStringLiteral("\nDie Matrixseite bleibt, wie sie ist."));
+        Meldung_Label->setText(Meldung_Label->text() + u'\n' +
+                               tr("Die Matrixseite bleibt, wie sie ist."));
       }
       return;
     case Modell::Uebernahme::ZuGross:
       Meldung_Label->setText(
-          QStringLiteral("Die Schaltung hat %1 Unbekannte; die Matrixseite zeigt höchstens %2. "
-                         "Die Ergebnisse stehen hier auf dieser Seite.")
+          tr("Die Schaltung hat %1 Unbekannte; die Matrixseite zeigt höchstens %2. "
+             "Die Ergebnisse stehen hier auf dieser Seite.")
               .arg(n)
               .arg(Gleichungssystem::kMaxDimension));
       return;
     case Modell::Uebernahme::Gesperrt:
       Meldung_Label->setText(
-          QStringLiteral("Auf der Matrixseite ist eine Übung gestellt; sie nimmt kein anderes "
-                         "Gleichungssystem an."));
+          tr("Auf der Matrixseite ist eine Übung gestellt; sie nimmt kein anderes "
+             "Gleichungssystem an."));
       return;
   }
 }

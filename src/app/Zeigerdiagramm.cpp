@@ -113,10 +113,11 @@ TZeigerFlaeche::TZeigerFlaeche(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setAccessibleName(QStringLiteral("Zeigerdiagramm"));
-  setAccessibleDescription(
-      QStringLiteral("Zeiger der angehakten Werte in der komplexen Ebene; die Liste daneben "
-                     "nennt jeden Wert in beiden Formen."));
+  setAccessibleName(QCoreApplication::translate("TZeigerFlaeche", "Zeigerdiagramm"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "TZeigerFlaeche",
+      "Zeiger der angehakten Werte in der komplexen Ebene; die Liste daneben "
+      "nennt jeden Wert in beiden Formen."));
 }
 
 QColor TZeigerFlaeche::Farbe(int quelle) {
@@ -135,13 +136,13 @@ QColor TZeigerFlaeche::Farbe(int quelle) {
 QString TZeigerFlaeche::QuellenName(int quelle) {
   switch (quelle) {
     case QuelleSpeicher:
-      return QStringLiteral("Speicher K");
+      return QCoreApplication::translate("TZeigerFlaeche", "Speicher K");
     case QuelleLoesung:
-      return QStringLiteral("Lösungen X");
+      return QCoreApplication::translate("TZeigerFlaeche", "Lösungen X");
     case QuelleRechenfeld:
-      return QStringLiteral("Rechenfeld ZK");
+      return QCoreApplication::translate("TZeigerFlaeche", "Rechenfeld ZK");
     default:
-      return QStringLiteral("Summe der Zeigerkette");
+      return QCoreApplication::translate("TZeigerFlaeche", "Summe der Zeigerkette");
   }
 }
 
@@ -302,7 +303,8 @@ void TZeigerFlaeche::Zeichne(QPainter& p, QSize groesse) const {
   } else {
     p.setPen(kAchse);
     p.drawText(QRectF(0, 0, b, h / 2), Qt::AlignCenter,
-               QStringLiteral("Keine Werte angehakt: die Liste links wählt sie aus."));
+               QCoreApplication::translate("TZeigerFlaeche",
+                                           "Keine Werte angehakt: die Liste links wählt sie aus."));
   }
 }
 
@@ -422,26 +424,27 @@ void TZeigerdiagramm::Baue() {
   // One height for every row: the view then need not measure each text.
   Werte_Liste->setUniformRowHeights(true);
   Werte_Liste->setItemDelegate(new TZeilenDelegat(Werte_Liste));
-  Werte_Liste->setAccessibleName(QStringLiteral("Werte im Zeigerdiagramm"));
+  Werte_Liste->setAccessibleName(tr("Werte im Zeigerdiagramm"));
   Werte_Liste->setAccessibleDescription(
-      QStringLiteral("Jeder angehakte Wert wird als Zeiger gezeichnet. Strg+C kopiert den Wert, "
-                     "Strg+V legt einen Wert aus der Zwischenablage im Speicher ab."));
-  const char* gruppen[] = {"Speicher K1..K20", "Lösungen X1..Xn", "Rechenfeld"};
+      tr("Jeder angehakte Wert wird als Zeiger gezeichnet. Strg+C kopiert den Wert, "
+         "Strg+V legt einen Wert aus der Zwischenablage im Speicher ab."));
+  const char* gruppen[] = {QT_TR_NOOP("Speicher K1..K20"), QT_TR_NOOP("Lösungen X1..Xn"),
+                           QT_TR_NOOP("Rechenfeld")};
   for (int q = 0; q < 3; ++q) {
-    gruppen_[q] = new QTreeWidgetItem(Werte_Liste, {QString::fromUtf8(gruppen[q])});
+    gruppen_[q] = new QTreeWidgetItem(Werte_Liste, {tr(gruppen[q])});
     QPixmap muster(12, 12);
     muster.fill(TZeigerFlaeche::Farbe(q));
     gruppen_[q]->setIcon(0, QIcon(muster));
     gruppen_[q]->setExpanded(true);
   }
 
-  Kette_CheckBox = new QCheckBox(QStringLiteral("Zeigerkette"), this);
+  Kette_CheckBox = new QCheckBox(tr("Zeigerkette"), this);
   Kette_CheckBox->setObjectName(QStringLiteral("Kette_CheckBox"));
   Kette_CheckBox->setToolTip(
-      QStringLiteral("Die angehakten Werte in Listenfolge Kopf an Fuß, mit ihrer Summe"));
-  Einpassen_Button = new QPushButton(QStringLiteral("Einpassen"), this);
+      tr("Die angehakten Werte in Listenfolge Kopf an Fuß, mit ihrer Summe"));
+  Einpassen_Button = new QPushButton(tr("Einpassen"), this);
   Einpassen_Button->setObjectName(QStringLiteral("Einpassen_Button"));
-  Einpassen_Button->setToolTip(QStringLiteral("Alle Zeiger zeigen (das Mausrad zoomt)"));
+  Einpassen_Button->setToolTip(tr("Alle Zeiger zeigen (das Mausrad zoomt)"));
   Diagramm = new TZeigerFlaeche(this);
   Diagramm->setObjectName(QStringLiteral("Diagramm"));
   Diagramm->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -553,9 +556,8 @@ void TZeigerdiagramm::Aktualisiere() {
   QString summenErklaerung;
   if (teile >= 2) {
     const int format = m_->ZahlenFormat();
-    summenErklaerung = QStringLiteral("Summe der Zeigerkette:\n") +
-                       AusAnsi(ExponentialText(summe, format)) + QStringLiteral("  =  ") +
-                       AusAnsi(KomponentenText(summe, format));
+    summenErklaerung = tr("Summe der Zeigerkette:\n") + AusAnsi(ExponentialText(summe, format)) +
+                       QStringLiteral("  =  ") + AusAnsi(KomponentenText(summe, format));
   }
   Diagramm->SetzeEintraege(std::move(eintraege), summenErklaerung);
 }
@@ -644,19 +646,18 @@ void TZeigerdiagramm::NimmAuf(const QString& text, const std::optional<ZKZahl>& 
   ZKZahl z;
   if (LiesZKZahl(NachAnsi(text), z, kSpeicherPuffer) == ZKForm::Keine) {
     // Pasted text can be anything: the message quotes its start.
-    TApplication::MessageBox(
-        QStringLiteral("„%1“ ist keine komplexe Zahl und wird nicht gespeichert.")
-            .arg(Gekuerzt(text, kZitatZeichen)),
-        QStringLiteral("Falscheingabe!"), MB_OK);
+    TApplication::MessageBox(tr("„%1“ ist keine komplexe Zahl und wird nicht gespeichert.")
+                                 .arg(Gekuerzt(text, kZitatZeichen)),
+                             tr("Falscheingabe!"), MB_OK);
     return;
   }
   Variablenspeicher& speicher = m_->Speicher();
   const int frei = speicher.ErsteFreieZeile();
   if (frei == 0) {
     TApplication::MessageBox(
-        QStringLiteral("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
-                       "Speicher löschen."),
-        QStringLiteral("Achtung!"), MB_OK);
+        tr("Alle 20 Speicher K1..K20 enthalten schon Werte. Bitte zuerst einen "
+           "Speicher löschen."),
+        tr("Achtung!"), MB_OK);
     return;
   }
   // As a drop on the memory's value cell: the comment stays, G follows,
@@ -685,21 +686,20 @@ bool TZeigerdiagramm::SpeichereAlsPng(const QString& datei) {
 
 bool TZeigerdiagramm::SpeichereAlsSvg(const QString& datei) {
   Baue();
-  return SpeichereSvg(datei, size(), QStringLiteral("Zeigerdiagramm"),
+  return SpeichereSvg(datei, size(), tr("Zeigerdiagramm"),
                       [this](QPainter& p) { Diagramm->Zeichne(p, size()); });
 }
 
 void TZeigerdiagramm::SpeichereMitDialog(bool svg) {
-  const QString datei = FrageBilddatei(this, svg, QStringLiteral("Zeigerdiagramm"));
+  const QString datei = FrageBilddatei(this, svg, tr("Zeigerdiagramm"));
   if (datei.isEmpty()) return;
   if (!(svg ? SpeichereAlsSvg(datei) : SpeichereAlsPng(datei))) MeldeBildNichtGespeichert(datei);
 }
 
 void TZeigerdiagramm::ZeigeMenue(QPoint p) {
   QMenu menue(this);
-  menue.addAction(QStringLiteral("Bild kopieren"), this, [this] { KopiereBild(); });
-  menue.addAction(QStringLiteral("Als PNG speichern…"), this,
-                  [this] { SpeichereMitDialog(false); });
-  menue.addAction(QStringLiteral("Als SVG speichern…"), this, [this] { SpeichereMitDialog(true); });
+  menue.addAction(tr("Bild kopieren"), this, [this] { KopiereBild(); });
+  menue.addAction(tr("Als PNG speichern…"), this, [this] { SpeichereMitDialog(false); });
+  menue.addAction(tr("Als SVG speichern…"), this, [this] { SpeichereMitDialog(true); });
   menue.exec(Diagramm->mapToGlobal(p));
 }

@@ -8,6 +8,7 @@
 
 #include "complex/ZKText.h"
 #include "schaltung/Netzliste.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -21,28 +22,33 @@ bool Zulaessig(long double f) {
   return f == 0.0L || (f >= kKleinsteFrequenz && f <= kGroessteFrequenz);
 }
 
-const char* const kZulaessig = "Frequenzen sind 0 oder liegen zwischen 1E-15 Hz und 1E15 Hz.";
+std::string Unzulaessig() {
+  return sprache::Tr("Ortskurve", "Frequenzen sind 0 oder liegen zwischen 1E-15 Hz und 1E15 Hz.");
+}
 
 // A frequency as the netlist reads its values: SI prefix and Hz allowed.
-std::optional<long double> LiesFrequenz(std::string_view text, const char* was,
+// `leer` is the message for an empty field.
+std::optional<long double> LiesFrequenz(std::string_view text, const char* leer,
                                         std::string& meldung) {
   const std::string t(Getrimmt(text));
   if (t.empty()) {
-    meldung = std::string("Bitte ") + was + " eingeben.";
+    meldung = sprache::Tr("Ortskurve", leer);
     return std::nullopt;
   }
   const GelesenerWert w = LiesWert(t, "Hz");
   if (w.fehler != GelesenerWert::Keiner || w.zahl.Imaginaerteil != 0.0L) {
-    meldung = std::string("„") + t + "“ ist keine Frequenz (z. B. 50, 1,5k oder 2 MHz).";
+    meldung = sprache::Fuelle(
+        sprache::Tr("Ortskurve", "„%1“ ist keine Frequenz (z. B. 50, 1,5k oder 2 MHz)."), {t});
     return std::nullopt;
   }
   const long double f = w.zahl.Realteil;
   if (f < 0.0L) {
-    meldung = std::string("Eine Frequenz ist nicht negativ: „") + t + "“.";
+    meldung =
+        sprache::Fuelle(sprache::Tr("Ortskurve", "Eine Frequenz ist nicht negativ: „%1“."), {t});
     return std::nullopt;
   }
   if (!Zulaessig(f)) {
-    meldung = kZulaessig;
+    meldung = Unzulaessig();
     return std::nullopt;
   }
   return f + 0.0L;  // -0 is 0
@@ -59,13 +65,15 @@ long double Zehnhoch(int k) {
 std::string PruefeBereich(const Frequenzbereich& b) {
   if (!std::isfinite(b.von) || !std::isfinite(b.bis) || b.von < 0.0L || b.bis < 0.0L ||
       !Zulaessig(b.von) || !Zulaessig(b.bis))
-    return kZulaessig;
-  if (!(b.bis > b.von)) return "Die Endfrequenz muss größer als die Startfrequenz sein.";
+    return Unzulaessig();
+  if (!(b.bis > b.von))
+    return sprache::Tr("Ortskurve", "Die Endfrequenz muss größer als die Startfrequenz sein.");
   if (b.logarithmisch && b.von == 0.0L)
-    return "Logarithmische Schritte brauchen eine Startfrequenz über 0.";
+    return sprache::Tr("Ortskurve", "Logarithmische Schritte brauchen eine Startfrequenz über 0.");
   if (b.punkte < 2 || b.punkte > kHoechstePunktzahl)
-    return "Die Zahl der Punkte muss zwischen 2 und " + std::to_string(kHoechstePunktzahl) +
-           " liegen.";
+    return sprache::Fuelle(
+        sprache::Tr("Ortskurve", "Die Zahl der Punkte muss zwischen 2 und %1 liegen."),
+        {std::to_string(kHoechstePunktzahl)});
   return {};
 }
 
@@ -74,9 +82,11 @@ Bereichslesung LiesBereich(std::string_view von, std::string_view bis, std::stri
   Bereichslesung l;
   Frequenzbereich b;
   b.logarithmisch = logarithmisch;
-  const auto f0 = LiesFrequenz(von, "die Startfrequenz", l.meldung);
+  const auto f0 = LiesFrequenz(
+      von, QT_TRANSLATE_NOOP("Ortskurve", "Bitte die Startfrequenz eingeben."), l.meldung);
   if (!f0) return l;
-  const auto f1 = LiesFrequenz(bis, "die Endfrequenz", l.meldung);
+  const auto f1 = LiesFrequenz(
+      bis, QT_TRANSLATE_NOOP("Ortskurve", "Bitte die Endfrequenz eingeben."), l.meldung);
   if (!f1) return l;
   b.von = *f0;
   b.bis = *f1;
@@ -84,8 +94,10 @@ Bereichslesung LiesBereich(std::string_view von, std::string_view bis, std::stri
   int zahl = 0;
   const auto [ende, fehler] = std::from_chars(p.data(), p.data() + p.size(), zahl);
   if (p.empty() || fehler != std::errc() || ende != p.data() + p.size()) {
-    l.meldung = "Die Zahl der Punkte muss eine ganze Zahl zwischen 2 und " +
-                std::to_string(kHoechstePunktzahl) + " sein.";
+    l.meldung = sprache::Fuelle(
+        sprache::Tr("Ortskurve",
+                    "Die Zahl der Punkte muss eine ganze Zahl zwischen 2 und %1 sein."),
+        {std::to_string(kHoechstePunktzahl)});
     return l;
   }
   b.punkte = zahl;
@@ -139,15 +151,18 @@ Markenlesung LiesMarken(std::string_view text, const Frequenzbereich& b) {
     const std::size_t komma = teil.find(',');
     if (komma != std::string_view::npos && komma + 1 < teil.size() &&
         (teil[komma + 1] == ' ' || teil[komma + 1] == '\t')) {
-      l.meldung = "„" + std::string(teil) +
-                  "“: Bezifferungen werden mit Semikolon getrennt (50; 100; 1,5k).";
+      l.meldung = sprache::Fuelle(
+          sprache::Tr("Ortskurve",
+                      "„%1“: Bezifferungen werden mit Semikolon getrennt (50; 100; 1,5k)."),
+          {teil});
       return l;
     }
-    const auto f = LiesFrequenz(teil, "", l.meldung);
+    const auto f = LiesFrequenz(teil, "", l.meldung);  // never empty here
     if (!f) return l;
     if (*f < b.von || *f > b.bis) {
-      l.meldung = "Die Bezifferung " + FrequenzText(*f) + " liegt außerhalb des Bereichs " +
-                  FrequenzText(b.von) + " bis " + FrequenzText(b.bis) + ".";
+      l.meldung = sprache::Fuelle(
+          sprache::Tr("Ortskurve", "Die Bezifferung %1 liegt außerhalb des Bereichs %2 bis %3."),
+          {FrequenzText(*f), FrequenzText(b.von), FrequenzText(b.bis)});
       return l;
     }
     m.push_back(*f);
@@ -155,7 +170,8 @@ Markenlesung LiesMarken(std::string_view text, const Frequenzbereich& b) {
   std::sort(m.begin(), m.end());
   m.erase(std::unique(m.begin(), m.end()), m.end());
   if (m.size() > static_cast<std::size_t>(kHoechsteMarkenzahl)) {
-    l.meldung = "Höchstens " + std::to_string(kHoechsteMarkenzahl) + " Bezifferungen.";
+    l.meldung = sprache::Fuelle(sprache::Tr("Ortskurve", "Höchstens %1 Bezifferungen."),
+                                {std::to_string(kHoechsteMarkenzahl)});
     return l;
   }
   l.marken = std::move(m);

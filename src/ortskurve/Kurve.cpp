@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "sprache/Uebersetzung.h"
+
 Kurvenpunkt Luecke(long double f) {
   Kurvenpunkt p;
   p.f = f;
@@ -28,7 +30,9 @@ Kurvenergebnis BerechneKurve(Kurvenquelle& quelle, const Frequenzbereich& bereic
     }
   }
   if (!einer) {
-    e.meldung = "Bei keiner Frequenz des Bereichs gibt es einen Wert: " + grund;
+    e.meldung = sprache::Fuelle(
+        sprache::Tr("Ortskurve", "Bei keiner Frequenz des Bereichs gibt es einen Wert: %1"),
+        {grund});
     return e;
   }
   for (const long double m : marken) k.marken.push_back(quelle.Wert(m));

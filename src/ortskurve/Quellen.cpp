@@ -6,6 +6,7 @@
 #include "complex/Ansi.h"
 #include "complex/ZKLesen.h"
 #include "logik/Formelergebnis.h"
+#include "sprache/Uebersetzung.h"
 
 Formelquelle::Formelquelle(const ZKSpeicher& k, const ZKSpeicher& g) : rechner_(k, g) {
   rechner_.ErlaubeFrequenz(true);
@@ -73,7 +74,9 @@ bool Schaltungsquelle::OhneWert(long double f) {
     return true;
   }
   if (f != 0.0L || !mitInduktivitaet_) return false;
-  grund_ = "Bei f = 0 ist jede Induktivität ein Kurzschluss; dafür gibt es hier keinen Wert.";
+  grund_ = sprache::Tr(
+      "Ortskurve",
+      "Bei f = 0 ist jede Induktivität ein Kurzschluss; dafür gibt es hier keinen Wert.");
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "schaltung/Vereinigung.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -361,17 +362,18 @@ ZKZahl AufDoubleGerundet(const ZKZahl& z) {
   return r;
 }
 
-const char* LoeseMeldung(LoeseStatus status) {
+std::string LoeseMeldung(LoeseStatus status) {
   switch (status) {
     case Geloest:
-      return "";
+      return {};
     case KeineEindeutigeLoesung:
-      return "Das Gleichungssystem hat keine eindeutige Lösung.";
+      return sprache::Tr("Schaltung", "Das Gleichungssystem hat keine eindeutige Lösung.");
     case SchlechtKonditioniert:
-      return "Das Gleichungssystem ist schlecht konditioniert; die Lösung ist nicht genau "
-             "bestimmbar.";
+      return sprache::Tr("Schaltung",
+                         "Das Gleichungssystem ist schlecht konditioniert; die Lösung ist nicht "
+                         "genau bestimmbar.");
   }
-  return "";
+  return {};
 }
 
 // Solves the system (entries rounded as asked); the unknowns, or nothing.

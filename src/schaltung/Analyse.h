@@ -157,7 +157,7 @@ struct Kennwert {
 Kennwert ImpedanzZwischen(const Schaltung& s, int a, int b, long double omega);
 Kennwert Potentialverhaeltnis(const Schaltung& s, int a, int b, long double omega);
 
-// The solver's verdict as the program words it.
-const char* LoeseMeldung(LoeseStatus status);
+// The solver's verdict as the program words it, in its language.
+std::string LoeseMeldung(LoeseStatus status);
 
 #endif

@@ -7,6 +7,8 @@
 #include <span>
 
 struct Beispielschaltung {
+  // German; the page translates both (context "Beispielschaltungen"), a
+  // translation changing only the comments and keeping the netlist's syntax.
   const char* titel;      // as the menu shows it
   const char* netzliste;  // UTF-8
 };

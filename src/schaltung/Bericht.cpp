@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "complex/ZKText.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -25,7 +26,8 @@ std::string Beide(const ZKZahl& z) {
 }
 
 std::string VerfahrenName(Verfahren v) {
-  return v == Verfahren::Knoten ? "Knotenpotentialverfahren" : "Maschenstromverfahren";
+  return v == Verfahren::Knoten ? sprache::Tr("Bericht", "Knotenpotentialverfahren")
+                                : sprache::Tr("Bericht", "Maschenstromverfahren");
 }
 
 // A row as an equation: "(1/R1 + 1/R2)·U1 - 1/R2·U2 + I_U1 = Iq₁".
@@ -134,9 +136,9 @@ std::string TextBericht(const Schaltung& s, const Schaltungssystem& g, const Erg
   std::string t = VerfahrenName(g.verfahren);
   if (s.mitFrequenz)
     t += ", f = " + General10(s.frequenz) + " Hz (\xCF\x89 = " + General10(g.omega) + " 1/s)";
-  t += "\n\nUnbekannte:";
+  t += "\n\n" + sprache::Tr("Bericht", "Unbekannte:");
   for (int k = 0; k < g.n; ++k) t += (k > 0 ? ", " : " ") + g.unbekannte[U(k)];
-  t += "\n\nGleichungen:\n";
+  t += "\n\n" + sprache::Tr("Bericht", "Gleichungen:") + "\n";
   for (int r = 0; r < g.n; ++r) {
     t += std::to_string(r + 1) + ". " + ZeilenBedeutung(g, s, r) + "\n";
     t += "   " + Gleichung(g, s, r) + "\n";
@@ -146,14 +148,20 @@ std::string TextBericht(const Schaltung& s, const Schaltungssystem& g, const Erg
     t += "   " + EintragText(g, s, r, -1) + "\n";
   }
   if (e.status != Geloest) return t;
-  t += "\nL\xC3\xB6sung:\n";
+  t += "\n" + sprache::Tr("Bericht", "Lösung:") + "\n";
   for (int k = 0; k < g.n; ++k)
     t += "   " + g.unbekannte[U(k)] + " = " + Beide(e.loesung[U(k)]) + "\n";
-  t += "\nKnotenpotentiale (gegen Masse " + s.knoten[0] + "):\n";
+  t +=
+      "\n" +
+      sprache::Fuelle(sprache::Tr("Bericht", "Knotenpotentiale (gegen Masse %1):"), {s.knoten[0]}) +
+      "\n";
   for (std::size_t k = 1; k < s.knoten.size(); ++k)
     t += "   " + s.knoten[k] + ": " + Beide(e.potentiale[k]) + " V\n";
-  t += "\nElemente (U vom ersten zum zweiten Knoten, I durch das Element in gleicher Richtung, "
-       "S = U\xC2\xB7I*):\n";
+  t += "\n" +
+       sprache::Tr("Bericht",
+                   "Elemente (U vom ersten zum zweiten Knoten, I durch das Element in gleicher "
+                   "Richtung, S = U·I*):") +
+       "\n";
   for (std::size_t k = 0; k < s.elemente.size(); ++k) {
     const ElementWerte& w = e.elemente[k];
     t += "   " + s.elemente[k].name + ": U = " + Beide(w.u) + " V, I = " + Beide(w.i) + " A\n";
@@ -164,8 +172,12 @@ std::string TextBericht(const Schaltung& s, const Schaltungssystem& g, const Erg
   }
   long double summe = 0.0L;
   for (const ElementWerte& w : e.elemente) summe += w.s.Betrag;
-  t += "\nLeistungsbilanz: Summe aller S = " + Komponenten(e.leistungsbilanz) +
-       " VA (Summe aller |S| = " + General10(summe) + " VA)\n";
+  t += "\n" +
+       sprache::Fuelle(
+           sprache::Tr("Bericht",
+                       "Leistungsbilanz: Summe aller S = %1 VA (Summe aller |S| = %2 VA)"),
+           {Komponenten(e.leistungsbilanz), General10(summe)}) +
+       "\n";
   return t;
 }
 

@@ -3,90 +3,129 @@
 
 #include <utility>
 
+#include "sprache/Uebersetzung.h"
+
 const char* FehlerVorlage(FehlerArt art) {
   switch (art) {
     case FehlerArt::Kodierung:
-      return "Die Zeile enthält Zeichen, die kein UTF-8 sind.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Die Zeile enthält Zeichen, die kein UTF-8 sind.");
     case FehlerArt::UnbekannteAngabe:
-      return "Unbekannte Angabe „%1“: mit „=“ wird nur die Frequenz gesetzt (f = 50 Hz oder "
-             "ω = 314,16).";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Unbekannte Angabe „%1“: mit „=“ wird nur die Frequenz gesetzt (f = 50 Hz oder "
+          "ω = 314,16).");
     case FehlerArt::UnbekanntesElement:
-      return "Unbekanntes Element „%1“: der erste Buchstabe muss R, L, C, Z, Y, U (oder V) "
-             "oder I sein.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Unbekanntes Element „%1“: der erste Buchstabe muss R, L, C, Z, Y, U (oder V) "
+          "oder I sein.");
     case FehlerArt::NameUngueltig:
-      return "Der Name „%1“ darf nur Buchstaben, Ziffern und _ enthalten.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Der Name „%1“ darf nur Buchstaben, Ziffern und _ enthalten.");
     case FehlerArt::KnotenFehlt:
-      return "Bei %1 fehlen Knoten: nach dem Namen stehen zwei Knoten und der Wert.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Bei %1 fehlen Knoten: nach dem Namen stehen zwei Knoten und der Wert.");
     case FehlerArt::KnotenUngueltig:
-      return "Bei %1 ist „%2“ kein Knotenname (nur Buchstaben, Ziffern und _).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Bei %1 ist „%2“ kein Knotenname (nur Buchstaben, Ziffern und _).");
     case FehlerArt::WertFehlt:
-      return "Bei %1 fehlt der Wert.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Bei %1 fehlt der Wert.");
     case FehlerArt::WertUnlesbar:
-      return "Der Wert „%2“ von %1 ist nicht lesbar.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Der Wert „%2“ von %1 ist nicht lesbar.");
     case FehlerArt::WertZuLang:
-      return "Der Wert von %1 ist zu lang.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Der Wert von %1 ist zu lang.");
     case FehlerArt::VorsatzMeg:
-      return "„%2“ bei %1 ist kein Vorsatz: Mega ist M, Milli ist m (anders als in SPICE).";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "„%2“ bei %1 ist kein Vorsatz: Mega ist M, Milli ist m (anders als in SPICE).");
     case FehlerArt::VorsatzFemto:
-      return "„f“ bei %1 ist kein Vorsatz: Femto gibt es hier nicht, und Farad schreibt man F.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "„f“ bei %1 ist kein Vorsatz: Femto gibt es hier nicht, und Farad schreibt man F.");
     case FehlerArt::EinheitFalsch:
-      return "Die Einheit „%2“ passt nicht zu %1 (erwartet: %3).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Die Einheit „%2“ passt nicht zu %1 (erwartet: %3).");
     case FehlerArt::NameDoppelt:
-      return "Der Name „%1“ ist schon in Zeile %2 vergeben.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Der Name „%1“ ist schon in Zeile %2 vergeben.");
     case FehlerArt::GleicheKnoten:
-      return "%1 liegt mit beiden Enden am Knoten „%2“.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "%1 liegt mit beiden Enden am Knoten „%2“.");
     case FehlerArt::WertNichtReell:
-      return "%1: %2 muss reell sein (für komplexe Werte Z oder Y verwenden).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "%1: %2 muss reell sein (für komplexe Werte Z oder Y verwenden).");
     case FehlerArt::WertNichtPositiv:
-      return "%1: %2 muss größer als 0 sein.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "%1: %2 muss größer als 0 sein.");
     case FehlerArt::WertNull:
-      return "%1 darf nicht 0 sein.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "%1 darf nicht 0 sein.");
     case FehlerArt::FrequenzDoppelt:
-      return "Die Frequenz ist schon in Zeile %1 gesetzt.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Die Frequenz ist schon in Zeile %1 gesetzt.");
     case FehlerArt::FrequenzUngueltig:
-      return "%1 muss eine reelle Zahl sein, nicht negativ.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "%1 muss eine reelle Zahl sein, nicht negativ.");
     case FehlerArt::FrequenzFehlt:
-      return "%1 braucht eine Frequenz: eine Zeile „f = 50 Hz“ oder „ω = 314,16“.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "%1 braucht eine Frequenz: eine Zeile „f = 50 Hz“ oder „ω = 314,16“.");
     case FehlerArt::FrequenzNull:
-      return "Die Frequenz ist 0, aber %1 braucht eine Frequenz über 0.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Die Frequenz ist 0, aber %1 braucht eine Frequenz über 0.");
     case FehlerArt::KeinElement:
-      return "Die Netzliste enthält kein Element.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Die Netzliste enthält kein Element.");
     case FehlerArt::KeineMasse:
-      return "Die Schaltung hat keinen Masseknoten (0, GND oder Masse).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Die Schaltung hat keinen Masseknoten (0, GND oder Masse).");
     case FehlerArt::NichtVerbunden:
-      return "%1 (%2) ist nicht mit dem Teil der Schaltung verbunden, der an Masse liegt.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "%1 (%2) ist nicht mit dem Teil der Schaltung verbunden, der an Masse liegt.");
     case FehlerArt::Spannungsquellenmasche:
-      return "%1 schließt eine Masche nur aus idealen Spannungsquellen (%2).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "%1 schließt eine Masche nur aus idealen Spannungsquellen (%2).");
     case FehlerArt::NurStromquellen:
-      return "Der Knoten „%1“ ist nur über Stromquellen mit dem Rest der Schaltung verbunden "
-             "(%2).";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Der Knoten „%1“ ist nur über Stromquellen mit dem Rest der Schaltung verbunden "
+          "(%2).");
     case FehlerArt::ZuVieleUnbekannte:
-      return "Das Gleichungssystem hätte %1 Unbekannte; möglich sind höchstens %2.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Das Gleichungssystem hätte %1 Unbekannte; möglich sind höchstens %2.");
     case FehlerArt::KnotenUnbekannt:
-      return "Die Schaltung hat keinen Knoten „%1“.";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler", "Die Schaltung hat keinen Knoten „%1“.");
     case FehlerArt::ImpedanzGleicheKnoten:
-      return "Die Impedanz braucht zwei verschiedene Knoten (beide Male „%1“).";
+      return QT_TRANSLATE_NOOP("Schaltungsfehler",
+                               "Die Impedanz braucht zwei verschiedene Knoten (beide Male „%1“).");
     case FehlerArt::VerhaeltnisZuMasse:
-      return "Das Verhältnis U(%1)/U(%2) gibt es nicht: %2 ist Masse und hat immer das "
-             "Potential 0.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Das Verhältnis U(%1)/U(%2) gibt es nicht: %2 ist Masse und hat immer das "
+          "Potential 0.");
     case FehlerArt::VerhaeltnisOhneQuelle:
-      return "Ohne Quelle sind alle Potentiale 0; für ein Spannungsverhältnis braucht die "
-             "Schaltung eine Quelle.";
+      return QT_TRANSLATE_NOOP(
+          "Schaltungsfehler",
+          "Ohne Quelle sind alle Potentiale 0; für ein Spannungsverhältnis braucht die "
+          "Schaltung eine Quelle.");
   }
   return "";
 }
 
 SchaltungsFehler MacheFehler(FehlerArt art, int zeile, std::vector<std::string> argumente) {
+  // The template in the program's language; its arguments go in afterwards,
+  // so a translation may order them its own way.
+  const std::string vorlage = sprache::Tr("Schaltungsfehler", FehlerVorlage(art));
   std::string text;
-  if (zeile > 0) text = "Zeile " + std::to_string(zeile) + ": ";
-  for (const char* p = FehlerVorlage(art); *p != '\0'; ++p) {
-    if (*p == '%' && p[1] >= '1' && p[1] <= '9') {
-      const auto i = static_cast<std::size_t>(p[1] - '1');
+  for (std::size_t k = 0; k < vorlage.size(); ++k) {
+    if (vorlage[k] == '%' && k + 1 < vorlage.size() && vorlage[k + 1] >= '1' &&
+        vorlage[k + 1] <= '9') {
+      const auto i = static_cast<std::size_t>(vorlage[k + 1] - '1');
       if (i < argumente.size()) text += argumente[i];
-      ++p;
+      ++k;
     } else {
-      text += *p;
+      text += vorlage[k];
     }
   }
+  if (zeile > 0)
+    text = sprache::Fuelle(sprache::Tr("Schaltungsfehler", "Zeile %1: %2"),
+                           {std::to_string(zeile), text});
   return {art, zeile, std::move(argumente), std::move(text)};
 }

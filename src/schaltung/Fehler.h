@@ -50,9 +50,11 @@ struct SchaltungsFehler {
   std::string text;  // "Zeile 3: ..." (the line number only when there is one)
 };
 
-// The German template of a kind, with %1, %2, ... for the arguments.
+// The German template of a kind, with %1, %2, ... for the arguments (its
+// translation is looked up under the context "Schaltungsfehler").
 const char* FehlerVorlage(FehlerArt art);
-// Fills in the template and puts the line number in front.
+// Fills in the template in the program's language and puts the line number
+// in front.
 SchaltungsFehler MacheFehler(FehlerArt art, int zeile, std::vector<std::string> argumente);
 
 #endif

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "schaltung/Analyse.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -132,10 +133,14 @@ std::string ZeilenBedeutung(const Schaltungssystem& g, const Schaltung& s, int z
   if (g.verfahren == Verfahren::Knoten) {
     const int kz = KnotenZeilen(g);
     if (zeile < kz)
-      return "Knoten " + s.knoten[U(zeile + 1)] + ": Summe der abfließenden Ströme = 0";
+      return sprache::Fuelle(
+          sprache::Tr("Herleitung", "Knoten %1: Summe der abfließenden Ströme = 0"),
+          {s.knoten[U(zeile + 1)]});
     const Element& q = s.elemente[U(g.spannungsquellen[U(zeile - kz)])];
-    return "Spannungsquelle " + q.name + ": Potential von Knoten " + s.knoten[U(q.knoten1)] +
-           " (+) minus Potential von Knoten " + s.knoten[U(q.knoten2)] + " (-) = " + q.name;
+    return sprache::Fuelle(sprache::Tr("Herleitung",
+                                       "Spannungsquelle %1: Potential von Knoten %2 (+) minus "
+                                       "Potential von Knoten %3 (-) = %1"),
+                           {q.name, s.knoten[U(q.knoten1)], s.knoten[U(q.knoten2)]});
   }
   for (const Masche& m : g.maschen) {
     if (m.unbekannte != zeile) continue;
@@ -144,8 +149,9 @@ std::string ZeilenBedeutung(const Schaltungssystem& g, const Schaltung& s, int z
       if (!umlauf.empty()) umlauf += ", ";
       umlauf += s.elemente[U(e)].name;
     }
-    return "Masche " + std::to_string(zeile + 1) + " über " + s.elemente[U(m.verbindung)].name +
-           " (" + umlauf + "): Summe der Spannungen im Umlauf = 0";
+    return sprache::Fuelle(
+        sprache::Tr("Herleitung", "Masche %1 über %2 (%3): Summe der Spannungen im Umlauf = 0"),
+        {std::to_string(zeile + 1), s.elemente[U(m.verbindung)].name, umlauf});
   }
   return "";
 }

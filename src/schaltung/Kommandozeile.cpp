@@ -4,6 +4,12 @@
 //
 // Exit status: 0 solved, 1 the netlist has an error, 2 the system is
 // singular or ill-conditioned, 3 wrong call, unreadable file or failed output.
+//
+// It speaks German or English as the window does (--sprache de|en, else the
+// system's language); the JSON keys and the option values stay German.
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -13,17 +19,22 @@
 #include "schaltung/Analyse.h"
 #include "schaltung/Bericht.h"
 #include "schaltung/Netzliste.h"
+#include "sprache/Sprachwahl.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
-constexpr const char* kAufruf =
-    "Aufruf: quorvel-schaltung [--verfahren knoten|maschen] [--json] DATEI\n"
-    "Liest die Netzliste aus DATEI (- für die Standardeingabe), stellt das Schaltungssystem\n"
-    "nach dem Knotenpotentialverfahren (knoten, Vorgabe) oder dem Maschenstromverfahren\n"
-    "(maschen) auf, löst es und gibt System und Ergebnisse aus; mit --json als JSON.\n";
+std::string Aufruf() {
+  return sprache::Tr(
+      "Kommandozeile",
+      "Aufruf: quorvel-schaltung [--verfahren knoten|maschen] [--json] [--sprache de|en] DATEI\n"
+      "Liest die Netzliste aus DATEI (- für die Standardeingabe), stellt das Schaltungssystem\n"
+      "nach dem Knotenpotentialverfahren (knoten, Vorgabe) oder dem Maschenstromverfahren\n"
+      "(maschen) auf, löst es und gibt System und Ergebnisse aus; mit --json als JSON.\n");
+}
 
 int Aufruffehler(const std::string& text) {
-  std::cerr << "quorvel-schaltung: " << text << "\n" << kAufruf;
+  std::cerr << "quorvel-schaltung: " << text << "\n" << Aufruf();
   return 3;
 }
 
@@ -44,30 +55,59 @@ bool Lies(std::istream& ein, std::string& text) {
 int Ende(int status) {
   std::cout.flush();
   if (!std::cout) {
-    std::cerr << "quorvel-schaltung: Die Ausgabe ließ sich nicht schreiben.\n";
+    std::cerr << "quorvel-schaltung: "
+              << sprache::Tr("Kommandozeile", "Die Ausgabe ließ sich nicht schreiben.") << "\n";
     return 3;
   }
   return status;
 }
 
+// The language before anything is said: --sprache, else the system's.
+// Returns false (with the message in the system's language) for a wrong
+// --sprache.
+bool WaehleSprache(int argc, char** argv, std::string& fehler) {
+  QStringList argumente;
+  for (int k = 0; k < argc; ++k) argumente << QString::fromLocal8Bit(argv[k]);
+  QStringList rest = argumente;
+  QString gewaehlt, meldung;
+  const bool gut = sprache::NimmSpracheAus(rest, gewaehlt, meldung);
+  sprache::LadeSprache(sprache::WaehleSprache(gewaehlt, {}, QLocale::system().uiLanguages()));
+  if (gut) return true;
+  // Once more, now that the language is loaded (the first pass took the
+  // option out of `rest`).
+  sprache::NimmSpracheAus(argumente, gewaehlt, meldung);
+  fehler = meldung.toStdString();
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const QCoreApplication anwendung(argc, argv);
+  if (std::string fehler; !WaehleSprache(argc, argv, fehler)) return Aufruffehler(fehler);
   Verfahren verfahren = Verfahren::Knoten;
   bool json = false;
   const char* datei = nullptr;
   for (int k = 1; k < argc; ++k) {
     const std::string arg = argv[k];
     if (arg == "--hilfe" || arg == "--help" || arg == "-h") {
-      std::cout << kAufruf;
+      std::cout << Aufruf();
       return Ende(0);
     }
+    // The language was chosen above.
+    if (arg == "--sprache") {
+      ++k;
+      continue;
+    }
+    if (arg.rfind("--sprache=", 0) == 0) continue;
     if (arg == "--json") {
       json = true;
     } else if (arg == "--verfahren" || arg.rfind("--verfahren=", 0) == 0) {
       std::string wert;
       if (arg == "--verfahren") {
-        if (k + 1 >= argc) return Aufruffehler("Nach --verfahren fehlt knoten oder maschen.");
+        if (k + 1 >= argc)
+          return Aufruffehler(
+              sprache::Tr("Kommandozeile", "Nach --verfahren fehlt knoten oder maschen."));
         wert = argv[++k];
       } else {
         wert = arg.substr(std::strlen("--verfahren="));
@@ -77,17 +117,20 @@ int main(int argc, char** argv) {
       } else if (wert == "maschen") {
         verfahren = Verfahren::Maschen;
       } else {
-        return Aufruffehler("Unbekanntes Verfahren „" + wert + "“ (knoten oder maschen).");
+        return Aufruffehler(sprache::Fuelle(
+            sprache::Tr("Kommandozeile", "Unbekanntes Verfahren „%1“ (knoten oder maschen)."),
+            {wert}));
       }
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
-      return Aufruffehler("Unbekannte Option „" + arg + "“.");
+      return Aufruffehler(
+          sprache::Fuelle(sprache::Tr("Kommandozeile", "Unbekannte Option „%1“."), {arg}));
     } else if (datei != nullptr) {
-      return Aufruffehler("Es wird genau eine Datei gelesen.");
+      return Aufruffehler(sprache::Tr("Kommandozeile", "Es wird genau eine Datei gelesen."));
     } else {
       datei = argv[k];
     }
   }
-  if (datei == nullptr) return Aufruffehler("Die Netzliste fehlt.");
+  if (datei == nullptr) return Aufruffehler(sprache::Tr("Kommandozeile", "Die Netzliste fehlt."));
 
   std::string text;
   std::ifstream offen;
@@ -97,10 +140,16 @@ int main(int argc, char** argv) {
     ein = &offen;
   }
   if (!*ein || !Lies(*ein, text)) {
-    const std::string name = ein == &std::cin ? std::string("Die Standardeingabe")
-                                              : "Die Datei „" + std::string(datei) + "“";
-    std::cerr << "quorvel-schaltung: " << name
-              << " lässt sich nicht lesen oder ist größer als 16 MiB.\n";
+    std::cerr << "quorvel-schaltung: "
+              << (ein == &std::cin
+                      ? sprache::Tr("Kommandozeile",
+                                    "Die Standardeingabe lässt sich nicht lesen oder ist größer "
+                                    "als 16 MiB.")
+                      : sprache::Fuelle(sprache::Tr("Kommandozeile",
+                                                    "Die Datei „%1“ lässt sich nicht lesen oder "
+                                                    "ist größer als 16 MiB."),
+                                        {datei}))
+              << "\n";
     return 3;
   }
 

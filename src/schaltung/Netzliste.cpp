@@ -9,6 +9,7 @@
 #include "complex/Ansi.h"
 #include "complex/ZKLesen.h"
 #include "schaltung/Vereinigung.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -295,43 +296,56 @@ namespace {
 struct ArtInfo {
   ElementArt art;
   const char* einheiten;  // the units that fit, blank-separated
-  const char* groesse;    // what the value is, for messages
+  const char* groesse;    // what the value is, for messages (German; translated at use)
 };
 
 std::optional<ArtInfo> ArtVon(char buchstabe) {
   switch (buchstabe) {
     case 'R':
     case 'r':
-      return ArtInfo{ElementArt::Widerstand, "\xCE\xA9 Ohm", "Der Widerstand"};
+      return ArtInfo{ElementArt::Widerstand, "\xCE\xA9 Ohm",
+                     QT_TRANSLATE_NOOP("Netzliste", "Der Widerstand")};
     case 'L':
     case 'l':
-      return ArtInfo{ElementArt::Induktivitaet, "H", "Die Induktivität"};
+      return ArtInfo{ElementArt::Induktivitaet, "H",
+                     QT_TRANSLATE_NOOP("Netzliste", "Die Induktivität")};
     case 'C':
     case 'c':
-      return ArtInfo{ElementArt::Kapazitaet, "F", "Die Kapazität"};
+      return ArtInfo{ElementArt::Kapazitaet, "F", QT_TRANSLATE_NOOP("Netzliste", "Die Kapazität")};
     case 'Z':
     case 'z':
-      return ArtInfo{ElementArt::Impedanz, "\xCE\xA9 Ohm", "Die Impedanz"};
+      return ArtInfo{ElementArt::Impedanz, "\xCE\xA9 Ohm",
+                     QT_TRANSLATE_NOOP("Netzliste", "Die Impedanz")};
     case 'Y':
     case 'y':
-      return ArtInfo{ElementArt::Admittanz, "S", "Die Admittanz"};
+      return ArtInfo{ElementArt::Admittanz, "S", QT_TRANSLATE_NOOP("Netzliste", "Die Admittanz")};
     case 'U':
     case 'u':
     case 'V':
     case 'v':
-      return ArtInfo{ElementArt::Spannungsquelle, "V", "Die Quellenspannung"};
+      return ArtInfo{ElementArt::Spannungsquelle, "V",
+                     QT_TRANSLATE_NOOP("Netzliste", "Die Quellenspannung")};
     case 'I':
     case 'i':
-      return ArtInfo{ElementArt::Stromquelle, "A", "Der Quellenstrom"};
+      return ArtInfo{ElementArt::Stromquelle, "A",
+                     QT_TRANSLATE_NOOP("Netzliste", "Der Quellenstrom")};
     default:
       return std::nullopt;
   }
 }
 
+// "Ω oder Ohm" from "Ω Ohm".
 std::string EinheitenListe(const char* einheiten) {
+  const std::string_view alle(einheiten);
   std::string s;
-  for (const char* p = einheiten; *p != '\0'; ++p)
-    s += *p == ' ' ? std::string(" oder ") : std::string(1, *p);
+  std::size_t i = 0;
+  while (i <= alle.size()) {
+    const std::size_t ende = std::min(alle.find(' ', i), alle.size());
+    const std::string_view eine = alle.substr(i, ende - i);
+    s = s.empty() ? std::string(eine)
+                  : sprache::Fuelle(sprache::Tr("Netzliste", "%1 oder %2"), {s, eine});
+    i = ende + 1;
+  }
   return s;
 }
 
@@ -503,11 +517,13 @@ class Leser {
                        info->art == ElementArt::Induktivitaet ||
                        info->art == ElementArt::Kapazitaet;
     if (reell && w.zahl.Imaginaerteil != 0.0L) {
-      Fehler(MacheFehler(FehlerArt::WertNichtReell, nummer, {name, info->groesse}));
+      Fehler(MacheFehler(FehlerArt::WertNichtReell, nummer,
+                         {name, sprache::Tr("Netzliste", info->groesse)}));
       return;
     }
     if (reell && !(w.zahl.Realteil > 0.0L)) {
-      Fehler(MacheFehler(FehlerArt::WertNichtPositiv, nummer, {name, info->groesse}));
+      Fehler(MacheFehler(FehlerArt::WertNichtPositiv, nummer,
+                         {name, sprache::Tr("Netzliste", info->groesse)}));
       return;
     }
     const bool passiv = info->art == ElementArt::Impedanz || info->art == ElementArt::Admittanz;
@@ -531,8 +547,9 @@ class Leser {
 
   std::string KnotenVon(const Element& e) const {
     const auto& k = ergebnis_.schaltung.knoten;
-    return "Knoten " + k[static_cast<std::size_t>(e.knoten1)] + " und " +
-           k[static_cast<std::size_t>(e.knoten2)];
+    return sprache::Fuelle(
+        sprache::Tr("Netzliste", "Knoten %1 und %2"),
+        {k[static_cast<std::size_t>(e.knoten1)], k[static_cast<std::size_t>(e.knoten2)]});
   }
 
   void PruefeSchaltung() {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "complex/ZKText.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -327,7 +328,8 @@ Szene BaueSzene(const std::vector<Zeigereintrag>& eintraege, bool kette, const A
   // One link is its own sum; the closing arrow would only cover it.
   if (kette && werte.size() >= 2) {
     const ZPunkt summe = anfaenge.back();
-    if (Endlich(summe)) fuegeHinzu({}, summe.x, summe.y, "Summe", kSummenQuelle, -1);
+    if (Endlich(summe))
+      fuegeHinzu({}, summe.x, summe.y, sprache::Tr("Zeigergeometrie", "Summe"), kSummenQuelle, -1);
   }
 
   // Far outside the area only the visible part of a shaft is kept; a head

@@ -3,11 +3,13 @@
 // and gives the value its comment promises.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <cmath>
 #include <string>
 
 #include "schaltung/Analyse.h"
 #include "schaltung/Beispielschaltungen.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -73,6 +75,37 @@ TEST(Beispielschaltungen, EachReadsSolvesAndGivesItsTextbookValue) {
   const NetzlistenErgebnis d = LiesNetzliste(beispiele[6].netzliste);
   const Ergebnis ed = Loese(d.schaltung, StelleAuf(d.schaltung, Verfahren::Maschen).system);
   EXPECT_NEAR(static_cast<double>(ed.elemente[3].i.Betrag), 2.3, 1e-9);
+}
+
+// The English catalogue translates the comments only: each example reads
+// to the same circuit, line for line.
+TEST(Beispielschaltungen, InEnglishTheSameCircuits) {
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  const QCoreApplication app(argc, argv);
+  ASSERT_TRUE(sprache::LadeSprache("en"));
+  for (const Beispielschaltung& b : Beispielschaltungen()) {
+    SCOPED_TRACE(b.titel);
+    const std::string englisch =
+        QCoreApplication::translate("Beispielschaltungen", b.netzliste).toStdString();
+    EXPECT_NE(englisch, b.netzliste);
+    const NetzlistenErgebnis de = LiesNetzliste(b.netzliste), en = LiesNetzliste(englisch);
+    ASSERT_TRUE(en.fehler.empty()) << en.fehler.front().text;
+    EXPECT_EQ(en.schaltung.knoten, de.schaltung.knoten);
+    EXPECT_EQ(en.schaltung.frequenz, de.schaltung.frequenz);
+    ASSERT_EQ(en.schaltung.elemente.size(), de.schaltung.elemente.size());
+    for (std::size_t k = 0; k < de.schaltung.elemente.size(); ++k) {
+      const Element &d = de.schaltung.elemente[k], &e = en.schaltung.elemente[k];
+      EXPECT_EQ(e.name, d.name);
+      EXPECT_EQ(e.art, d.art);
+      EXPECT_EQ(e.zeile, d.zeile);
+      EXPECT_EQ(std::pair(e.knoten1, e.knoten2), std::pair(d.knoten1, d.knoten2));
+      EXPECT_EQ(e.wert.Realteil, d.wert.Realteil);
+      EXPECT_EQ(e.wert.Imaginaerteil, d.wert.Imaginaerteil);
+    }
+  }
+  sprache::LadeSprache("de");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "schaltung/Netzliste.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -227,6 +228,24 @@ INSTANTIATE_TEST_SUITE_P(
                    FehlerArt::NurStromquellen, 2,
                    "Zeile 2: Der Knoten „2“ ist nur über Stromquellen mit dem Rest der Schaltung "
                    "verbunden (I1)."}));
+
+// A translation may order a message's arguments its own way; each must
+// still land in its place, the line number and the translated quantity too.
+TEST(Netzliste, ATranslatedMessageKeepsItsArgumentsInTheTranslatedOrder) {
+  sprache::SetzeUebersetzer([](const char*, const char* text) -> std::string {
+    const std::string t = text;
+    if (t == "Zeile %1: %2") return "%2 (line %1)";
+    if (t == "Der Wert „%2“ von %1 ist nicht lesbar.") return "“%2” of %1?";
+    if (t == "%1: %2 muss reell sein (für komplexe Werte Z oder Y verwenden).") return "%2 of %1";
+    if (t == "Der Widerstand") return "resistance";
+    return t;
+  });
+  const NetzlistenErgebnis n = LiesNetzliste("R1 1 0 3+j4\nR2 1 0 4,7x\n");
+  sprache::SetzeUebersetzer(nullptr);
+  ASSERT_EQ(n.fehler.size(), 2u);
+  EXPECT_EQ(n.fehler[0].text, "resistance of R1 (line 1)");
+  EXPECT_EQ(n.fehler[1].text, "“4,7x” of R2? (line 2)");
+}
 
 TEST(Netzliste, ReportsEveryBadLineAndNothingElse) {
   const NetzlistenErgebnis n = LiesNetzliste("R1 1 0 x\nR2 1 0 1\nQ1 1 0 1\n");
