@@ -216,7 +216,7 @@ void TRechenseite::Beispiel_BitBtnClick() {
     for (const SpeicherBeispiel& zeile : beispiel.speicher) {
       if (zeile.zeile == 0) continue;
       speicher.Setze(aufgabe::Seite::K, zeile.zeile, AusAnsi(zeile.wert));
-      speicher.SetzeKommentar(zeile.zeile, AusAnsi(zeile.kommentar));
+      speicher.SetzeKommentar(zeile.zeile, AusAnsi(Beispielkommentar(zeile)));
     }
   } else {
     // The caption keeps 14; the next click starts again at 1.

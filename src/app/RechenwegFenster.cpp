@@ -2,18 +2,24 @@
 #include "RechenwegFenster.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "app/Bildexport.h"
+#include "forms/Anwendung.h"
 
 namespace {
 
@@ -36,45 +42,44 @@ constexpr int kSpaltenJeBlockPapier = 4;
 
 RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
   setObjectName(QStringLiteral("RechenwegFenster"));
-  setWindowTitle(QStringLiteral("Rechenweg"));
-  setAccessibleName(QStringLiteral("Rechenweg"));
+  setWindowTitle(tr("Rechenweg"));
+  setAccessibleName(tr("Rechenweg"));
   resize(760, 560);
 
   auto* spalte = new QVBoxLayout(this);
   Anzeige = new QTextBrowser(this);
   Anzeige->setObjectName(QStringLiteral("Rechenweg_Anzeige"));
-  Anzeige->setAccessibleName(QStringLiteral("Rechenweg des letzten Gleichungssystems"));
+  Anzeige->setAccessibleName(tr("Rechenweg des letzten Gleichungssystems"));
   Anzeige->setLineWrapMode(QTextEdit::NoWrap);
   spalte->addWidget(Anzeige);
 
   auto* reihe = new QHBoxLayout;
   spalte->addLayout(reihe);
-  Kopieren_Button = Knopf(
-      this, reihe, QStringLiteral("Text kopieren"), QStringLiteral("RechenwegKopieren_Button"),
-      QStringLiteral("Legt den ganzen Rechenweg als Text in die Zwischenablage."));
-  Html_Button = Knopf(this, reihe, QStringLiteral("Als HTML speichern …"),
+  Kopieren_Button =
+      Knopf(this, reihe, tr("Text kopieren"), QStringLiteral("RechenwegKopieren_Button"),
+            tr("Legt den ganzen Rechenweg als Text in die Zwischenablage."));
+  Html_Button = Knopf(this, reihe, tr("Als HTML speichern …"),
                       QStringLiteral("RechenwegHtml_Button"), QString());
-  Pdf_Button = Knopf(this, reihe, QStringLiteral("Als PDF speichern …"),
-                     QStringLiteral("RechenwegPdf_Button"), QString());
-  Drucken_Button = Knopf(this, reihe, QStringLiteral("Drucken …"),
-                         QStringLiteral("RechenwegDrucken_Button"), QString());
+  Pdf_Button = Knopf(this, reihe, tr("Als PDF speichern …"), QStringLiteral("RechenwegPdf_Button"),
+                     QString());
+  Drucken_Button =
+      Knopf(this, reihe, tr("Drucken …"), QStringLiteral("RechenwegDrucken_Button"), QString());
   reihe->addStretch();
-  auto* schliessen = Knopf(this, reihe, QStringLiteral("Schließen"),
-                           QStringLiteral("RechenwegSchliessen_Button"), QString());
+  auto* schliessen =
+      Knopf(this, reihe, tr("Schließen"), QStringLiteral("RechenwegSchliessen_Button"), QString());
 
   connect(Kopieren_Button, &QPushButton::clicked, this,
           [this] { QApplication::clipboard()->setText(text_); });
   connect(Html_Button, &QPushButton::clicked, this, [this] {
-    const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Rechenweg als HTML speichern"), QStringLiteral("Rechenweg.html"),
-        QStringLiteral("HTML-Dokument (*.html)"));
-    if (!datei.isEmpty()) SpeichereHtml(datei);
+    const QString datei =
+        QFileDialog::getSaveFileName(this, tr("Rechenweg als HTML speichern"), tr("Rechenweg.html"),
+                                     tr("HTML-Dokument (*.html)"));
+    if (!datei.isEmpty()) Exportiere(datei, false);
   });
   connect(Pdf_Button, &QPushButton::clicked, this, [this] {
     const QString datei = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Rechenweg als PDF speichern"), QStringLiteral("Rechenweg.pdf"),
-        QStringLiteral("PDF-Dokument (*.pdf)"));
-    if (!datei.isEmpty()) SpeicherePdf(datei);
+        this, tr("Rechenweg als PDF speichern"), tr("Rechenweg.pdf"), tr("PDF-Dokument (*.pdf)"));
+    if (!datei.isEmpty()) Exportiere(datei, true);
   });
   connect(Drucken_Button, &QPushButton::clicked, this, [this] {
     QPrinter drucker(QPrinter::HighResolution);
@@ -87,8 +92,8 @@ RechenwegFenster::RechenwegFenster(QWidget* eltern) : QWidget(eltern, Qt::Window
 void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
   if (weg.schritte.empty()) {
     ZeigeHinweis(
-        QStringLiteral("Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier "
-                       "jeder Schritt der Rechnung."));
+        tr("Es wurde noch kein Gleichungssystem gelöst. Nach „=“ steht hier jeder Schritt der "
+           "Rechnung."));
     return;
   }
   hinweis_.clear();
@@ -103,7 +108,7 @@ void RechenwegFenster::Zeige(const Rechenweg& weg, int zahlenFormat) {
 void RechenwegFenster::ZeigeHinweis(const QString& satz) {
   weg_.Leeren();
   hinweis_ = satz;
-  text_ = QStringLiteral("Rechenweg\n\n  %1\n").arg(satz);
+  text_ = tr("Rechenweg") + QStringLiteral("\n\n  %1\n").arg(satz);
   Anzeige->setHtml(Html(0));
   // Nothing to copy, save or print.
   for (QPushButton* knopf : {Kopieren_Button, Html_Button, Pdf_Button, Drucken_Button})
@@ -112,29 +117,41 @@ void RechenwegFenster::ZeigeHinweis(const QString& satz) {
 
 QString RechenwegFenster::Html(int spaltenJeBlock) const {
   if (!hinweis_.isEmpty()) {
-    return QStringLiteral("<h1>Rechenweg</h1>\n<p>%1</p>\n").arg(hinweis_.toHtmlEscaped());
+    return QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n")
+        .arg(tr("Rechenweg").toHtmlEscaped(), hinweis_.toHtmlEscaped());
   }
   return QString::fromStdString(RechenwegHtml(weg_, format_, spaltenJeBlock));
 }
 
 bool RechenwegFenster::SpeichereHtml(const QString& datei) const {
-  QFile f(datei);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const QByteArray inhalt = Html(0).toUtf8();
-  return f.write(inhalt) == inhalt.size() && f.flush();
+  return SchreibeGanz(datei, Html(0).toUtf8());
 }
 
 bool RechenwegFenster::SpeicherePdf(const QString& datei) const {
-  QPrinter drucker(QPrinter::HighResolution);
-  drucker.setOutputFormat(QPrinter::PdfFormat);
-  drucker.setOutputFileName(datei);
-  Drucke(drucker);
-  return QFile::exists(datei) && QFile(datei).size() > 0;
+  // Made in memory first: a file that cannot be written must not leave half
+  // a PDF where an old one was.
+  QBuffer puffer;
+  puffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&puffer);
+    pdf.setCreator(QStringLiteral("Quorvel"));
+    pdf.setTitle(tr("Rechenweg"));
+    Drucke(pdf);
+  }
+  return !puffer.data().isEmpty() && SchreibeGanz(datei, puffer.data());
+}
+
+bool RechenwegFenster::Exportiere(const QString& datei, bool pdf) const {
+  if (pdf ? SpeicherePdf(datei) : SpeichereHtml(datei)) return true;
+  TApplication::MessageBox(tr("Der Rechenweg konnte nicht als „%1“ gespeichert werden.")
+                               .arg(QDir::toNativeSeparators(datei)),
+                           tr("Achtung!"), MB_OK);
+  return false;
 }
 
 // A4, landscape for anything larger than one equation, 8 pt, matrices in
 // blocks of columns: no number is wrapped or runs off the page.
-void RechenwegFenster::Drucke(QPrinter& drucker) const {
+void RechenwegFenster::Drucke(QPagedPaintDevice& drucker) const {
   drucker.setPageSize(QPageSize(QPageSize::A4));
   drucker.setPageOrientation(weg_.n > 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
   drucker.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);

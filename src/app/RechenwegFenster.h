@@ -13,7 +13,7 @@
 
 #include "solver/Rechenweg.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QTextBrowser;
 
@@ -30,9 +30,12 @@ class RechenwegFenster : public QWidget {
   void ZeigeHinweis(const QString& satz);
   // The record as plain text, as "Text kopieren" puts it on the clipboard.
   QString Text() const { return text_; }
-  // Writes the document; false (and the file left alone or removed) on failure.
+  // Writes the document whole; false, and an old file left as it was, on
+  // failure.
   bool SpeichereHtml(const QString& datei) const;
   bool SpeicherePdf(const QString& datei) const;
+  // Either of them, as the buttons do after asking where: a failure is told.
+  bool Exportiere(const QString& datei, bool pdf) const;
 
   QPushButton* Kopieren_Button;
   QPushButton* Html_Button;
@@ -41,7 +44,7 @@ class RechenwegFenster : public QWidget {
   QTextBrowser* Anzeige;
 
  private:
-  void Drucke(QPrinter& drucker) const;
+  void Drucke(QPagedPaintDevice& drucker) const;
   QString Html(int spaltenJeBlock) const;
 
   Rechenweg weg_;

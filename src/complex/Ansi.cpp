@@ -91,3 +91,31 @@ std::string AnsiNachUtf8(std::string_view text) {
   }
   return s;
 }
+
+std::string Utf8NachAnsi(std::string_view text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const std::size_t laenge = b < 0x80           ? 1
+                               : (b >> 5) == 0x6  ? 2
+                               : (b >> 4) == 0xE  ? 3
+                               : (b >> 3) == 0x1E ? 4
+                                                  : 0;
+    char32_t c = laenge == 1 ? b : laenge == 2 ? (b & 0x1F) : laenge == 3 ? (b & 0x0F) : (b & 0x07);
+    std::size_t k = 1;
+    while (k < laenge && i + k < text.size() &&
+           (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80) {
+      c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+      ++k;
+    }
+    if (laenge == 0 || k < laenge) {
+      bytes += kOhneByte;
+      i += laenge == 0 ? 1 : k;
+      continue;
+    }
+    bytes += NachByte(c);
+    i += laenge;
+  }
+  return bytes;
+}

@@ -29,5 +29,8 @@ std::string Utf16NachAnsi(std::u16string_view text);
 std::u16string AnsiNachUtf16(std::string_view text);
 // The same text as UTF-8, for the cores whose texts are UTF-8.
 std::string AnsiNachUtf8(std::string_view text);
+// UTF-8 (a translated message) as bytes; a malformed sequence is one
+// character without a byte.
+std::string Utf8NachAnsi(std::string_view text);
 
 #endif

@@ -8,11 +8,19 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "complex/Ansi.h"
+#include "sprache/Uebersetzung.h"
+
 namespace {
 
-// Words for values that are no numbers, so the user never reads "inf"/"nan".
-constexpr const char* kUnendlich = "unendlich";
-constexpr const char* kUndefiniert = "undefiniert";
+// Words for values that are no numbers, so the user never reads "inf"/"nan";
+// in the program's language, as the number texts' bytes.
+std::string Unendlich() {
+  return Utf8NachAnsi(sprache::Tr("ZKText", "unendlich"));
+}
+std::string Undefiniert() {
+  return Utf8NachAnsi(sprache::Tr("ZKText", "undefiniert"));
+}
 
 // A positive finite value rounded to p significant digits: digits d1..dp
 // and the decimal exponent of d1.
@@ -113,11 +121,11 @@ std::string ExponentText(int e, bool plus) {
 
 bool NichtEndlich(long double x, std::string& text) {
   if (std::isnan(x)) {
-    text = kUndefiniert;
+    text = Undefiniert();
     return true;
   }
   if (std::isinf(x)) {
-    text = x < 0 ? std::string("-") + kUnendlich : std::string(kUnendlich);
+    text = x < 0 ? "-" + Unendlich() : Unendlich();
     return true;
   }
   return false;
@@ -241,7 +249,7 @@ std::string KomponentenText(const ZKZahl& z, int format) {
     // An infinite part means complex infinity (1/0 has an infinite real part
     // next to the NaN of sin(0) * inf).
     const bool unendlich = std::isinf(z.Realteil) || std::isinf(z.Imaginaerteil);
-    return unendlich ? kUnendlich : kUndefiniert;
+    return unendlich ? Unendlich() : Undefiniert();
   }
   const long double a = z.Realteil;
   const long double b = z.Imaginaerteil;
@@ -261,7 +269,7 @@ std::string KomponentenText(const ZKZahl& z, int format) {
 std::string ExponentialText(const ZKZahl& z, int format) {
   if (format != General && format != Exponent) return {};
   if (!std::isfinite(z.Betrag) || !std::isfinite(z.Winkel)) {
-    return std::isinf(z.Betrag) && std::isfinite(z.Winkel) ? kUnendlich : kUndefiniert;
+    return std::isinf(z.Betrag) && std::isfinite(z.Winkel) ? Unendlich() : Undefiniert();
   }
   const long double r = z.Betrag;
   const long double phi = z.Winkel;

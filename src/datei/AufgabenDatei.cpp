@@ -2,6 +2,7 @@
 #include "AufgabenDatei.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,6 +67,9 @@ bool IstUtf8(std::string_view s) {
 
 // Reading stops at the first fault; `detail` names it for the message.
 struct Leser {
+  Q_DECLARE_TR_FUNCTIONS(AufgabenDatei)
+
+ public:
   std::string detail;
 
   bool Fehler(const QString& was) {
@@ -73,28 +77,31 @@ struct Leser {
     return false;
   }
 
-  // The value is there and of the kind wanted; `keineArt` completes the
-  // message "„name“ …" when it is not.
-  bool Da(const QJsonValue& v, const QString& name, bool passt, const QString& keineArt) {
-    if (v.isUndefined()) return Fehler(QStringLiteral("„%1“ fehlt").arg(name));
-    if (!passt) return Fehler(QStringLiteral("„%1“ %2").arg(name, keineArt));
+  // The value is there and of the kind wanted; `keineArt()` gives the
+  // message when it is not (made only then: most values are fine).
+  template <class Meldung>
+  bool Da(const QJsonValue& v, const QString& name, bool passt, Meldung keineArt) {
+    if (v.isUndefined()) return Fehler(tr("„%1“ fehlt").arg(name));
+    if (!passt) return Fehler(keineArt());
     return true;
   }
 
   bool Objekt(const QJsonObject& o, const char* name, QJsonObject& aus) {
     const QJsonValue v = o.value(QLatin1String(name));
-    if (!Da(v, QLatin1String(name), v.isObject(), QStringLiteral("ist kein Objekt"))) return false;
+    if (!Da(v, QLatin1String(name), v.isObject(),
+            [&] { return tr("„%1“ ist kein Objekt").arg(QLatin1String(name)); }))
+      return false;
     aus = v.toObject();
     return true;
   }
 
   bool Text(const QJsonValue& v, const QString& name, std::string& aus) {
-    if (!Da(v, name, v.isString(), QStringLiteral("ist kein Text"))) return false;
+    if (!Da(v, name, v.isString(), [&] { return tr("„%1“ ist kein Text").arg(name); }))
+      return false;
     const QString s = v.toString();
     if (s.size() > kMaxTextLaenge)
-      return Fehler(QStringLiteral("„%1“ ist länger als %2 Zeichen").arg(name).arg(kMaxTextLaenge));
-    if (s.contains(QChar(0)))
-      return Fehler(QStringLiteral("„%1“ enthält ein Nullzeichen").arg(name));
+      return Fehler(tr("„%1“ ist länger als %2 Zeichen").arg(name).arg(kMaxTextLaenge));
+    if (s.contains(QChar(0))) return Fehler(tr("„%1“ enthält ein Nullzeichen").arg(name));
     aus = s.toStdString();
     return true;
   }
@@ -104,7 +111,8 @@ struct Leser {
 
   bool Wahr(const QJsonObject& o, const char* name, bool& aus) {
     const QJsonValue v = o.value(QLatin1String(name));
-    if (!Da(v, QLatin1String(name), v.isBool(), QStringLiteral("ist nicht true oder false")))
+    if (!Da(v, QLatin1String(name), v.isBool(),
+            [&] { return tr("„%1“ ist nicht true oder false").arg(QLatin1String(name)); }))
       return false;
     aus = v.toBool();
     return true;
@@ -117,7 +125,10 @@ struct Leser {
     // The range first: casting 1e300 to an integer is undefined.
     const bool ganz =
         v.isDouble() && d >= min && d <= max && d == static_cast<double>(static_cast<long long>(d));
-    if (!Da(v, name, ganz, QStringLiteral("ist keine ganze Zahl von %1 bis %2").arg(min).arg(max)))
+    if (!Da(v, name, ganz, [&] {
+          return tr("„%1“ ist keine ganze Zahl von %2 bis %3")
+              .arg(name, QString::number(min), QString::number(max));
+        }))
       return false;
     aus = static_cast<int>(d);
     return true;
@@ -131,19 +142,22 @@ struct Leser {
       return false;
     if (!Wahr(m, "ergebnis_gezeigt", a.matrixErgebnisGezeigt)) return false;
     const QJsonValue zv = m.value(QLatin1String("zeilen"));
-    if (!Da(zv, QStringLiteral("zeilen"), zv.isArray() && zv.toArray().size() <= kMatrixZeilen,
-            QStringLiteral("ist keine Liste von höchstens %1 Zeilen").arg(kMatrixZeilen)))
+    if (!Da(zv, QStringLiteral("zeilen"), zv.isArray() && zv.toArray().size() <= kMatrixZeilen, [] {
+          return tr("„%1“ ist keine Liste von höchstens %2 Zeilen")
+              .arg(QStringLiteral("zeilen"))
+              .arg(kMatrixZeilen);
+        }))
       return false;
     const QJsonArray zeilen = zv.toArray();
     for (qsizetype r = 0; r < zeilen.size(); ++r) {
       if (!zeilen[r].isArray() || zeilen[r].toArray().size() > kMatrixSpalten)
-        return Fehler(QStringLiteral("Zeile %1 der Matrix ist keine Liste von höchstens %2 Texten")
+        return Fehler(tr("Zeile %1 der Matrix ist keine Liste von höchstens %2 Texten")
                           .arg(r + 1)
                           .arg(kMatrixSpalten));
       const QJsonArray zellen = zeilen[r].toArray();
       for (qsizetype c = 0; c < zellen.size(); ++c)
         // Row first, as the matrix page names its cells.
-        if (!Zelle(zellen[c], QStringLiteral("Zelle( %1 , %2 )").arg(r + 1).arg(c + 1),
+        if (!Zelle(zellen[c], tr("Zelle( %1 , %2 )").arg(r + 1).arg(c + 1),
                    a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)],
                    a.zellwerte[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
           return false;
@@ -156,7 +170,7 @@ struct Leser {
     if (!Text(v, name, aus)) return false;
     ZKZahl z;
     if (!LiesGenauenText(aus, z))
-      return Fehler(QStringLiteral("„%1“ ist kein Wert aus Real- und Imaginärteil").arg(name));
+      return Fehler(tr("„%1“ ist kein Wert aus Real- und Imaginärteil").arg(name));
     return true;
   }
 
@@ -165,22 +179,23 @@ struct Leser {
     if (!v.isObject()) return Text(v, name, text);
     const QJsonObject o = v.toObject();
     return Text(o.value(QLatin1String("text")), name, text) &&
-           Wert(o.value(QLatin1String("wert")), QStringLiteral("wert“ von „%1").arg(name), wert);
+           Wert(o.value(QLatin1String("wert")), tr("wert“ von „%1").arg(name), wert);
   }
 
   bool Speicher(const QJsonObject& o, Aufgabe& a) {
     const QJsonValue sv = o.value(QLatin1String("speicher"));
-    if (!Da(sv, QStringLiteral("speicher"), sv.isArray(), QStringLiteral("ist keine Liste")))
+    if (!Da(sv, QStringLiteral("speicher"), sv.isArray(),
+            [] { return tr("„%1“ ist keine Liste").arg(QStringLiteral("speicher")); }))
       return false;
     std::array<bool, kSpeicherZeilen> gesehen{};
     for (const QJsonValue& zv : sv.toArray()) {
-      if (!zv.isObject()) return Fehler(QStringLiteral("ein Speichereintrag ist kein Objekt"));
+      if (!zv.isObject()) return Fehler(tr("ein Speichereintrag ist kein Objekt"));
       const QJsonObject z = zv.toObject();
       int nr = 0;
       if (!Zahl(z.value(QLatin1String("nr")), QStringLiteral("nr"), 1, kSpeicherZeilen, nr))
         return false;
       auto& gesehenNr = gesehen[static_cast<std::size_t>(nr - 1)];
-      if (gesehenNr) return Fehler(QStringLiteral("K%1 steht zweimal im Speicher").arg(nr));
+      if (gesehenNr) return Fehler(tr("K%1 steht zweimal im Speicher").arg(nr));
       gesehenNr = true;
       SpeicherZeile& zeile = a.speicher[static_cast<std::size_t>(nr - 1)];
       std::string seite;
@@ -188,10 +203,10 @@ struct Leser {
           !Text(z, "kommentar", zeile.kommentar) || !Text(z, "getippt", seite))
         return false;
       if (seite != "K" && seite != "G")
-        return Fehler(QStringLiteral("„getippt“ von K%1 ist weder „K“ noch „G“").arg(nr));
+        return Fehler(tr("„getippt“ von K%1 ist weder „K“ noch „G“").arg(nr));
       zeile.getippt = seite == "K" ? Seite::K : Seite::G;
       const QJsonValue wert = z.value(QLatin1String("wert"));
-      if (!wert.isUndefined() && !Wert(wert, QStringLiteral("wert“ von „K%1").arg(nr), zeile.wert))
+      if (!wert.isUndefined() && !Wert(wert, tr("wert“ von „K%1").arg(nr), zeile.wert))
         return false;
     }
     return true;
@@ -210,7 +225,7 @@ struct Leser {
       }
     QStringList erlaubt;
     for (const char* n : namen) erlaubt << QStringLiteral("„%1“").arg(QString::fromUtf8(n));
-    return Fehler(QStringLiteral("„%1“ ist keiner der Werte %2")
+    return Fehler(tr("„%1“ ist keiner der Werte %2")
                       .arg(QLatin1String(name), erlaubt.join(QStringLiteral(", "))));
   }
 
@@ -250,7 +265,7 @@ struct Leser {
         b.gesucht = static_cast<int>(i);
         return true;
       }
-    return Fehler(QStringLiteral("„gesucht“ in „%1“ ist keine der Größen %2, %3, %4")
+    return Fehler(tr("„gesucht“ in „%1“ ist keine der Größen %2, %3, %4")
                       .arg(QLatin1String(name), QLatin1String(felder[0]), QLatin1String(felder[1]),
                            QLatin1String(felder[2])));
   }
@@ -259,7 +274,7 @@ struct Leser {
     std::string format;
     if (!Text(o, "zahlendarstellung", format)) return false;
     if (format != "General" && format != "Exponent")
-      return Fehler(QStringLiteral("„zahlendarstellung“ ist weder „General“ noch „Exponent“"));
+      return Fehler(tr("„zahlendarstellung“ ist weder „General“ noch „Exponent“"));
     a.zahlenFormat = format == "General" ? 0 : 1;
 
     QJsonObject rf;
@@ -272,7 +287,7 @@ struct Leser {
       return false;
 
     const QJsonValue w = o.value(QLatin1String("winkelrechner"));
-    if (w.isUndefined()) return Fehler(QStringLiteral("„winkelrechner“ fehlt"));
+    if (w.isUndefined()) return Fehler(tr("„%1“ fehlt").arg(QStringLiteral("winkelrechner")));
     if (!w.isNull()) {
       QJsonObject wo;
       if (!Objekt(o, "winkelrechner", wo) ||
@@ -283,7 +298,7 @@ struct Leser {
     }
 
     const QJsonValue u = o.value(QLatin1String("uebung"));
-    if (u.isUndefined()) return Fehler(QStringLiteral("„uebung“ fehlt"));
+    if (u.isUndefined()) return Fehler(tr("„%1“ fehlt").arg(QStringLiteral("uebung")));
     if (!u.isNull() && !Uebung(u, a)) return false;
     return Ortskurve(o, a.ortskurve);
   }
@@ -293,11 +308,12 @@ struct Leser {
   bool Formelteile(const QJsonValue& v, Aufgabe& a) {
     if (v.isUndefined()) return true;
     const QString name = QStringLiteral("werte");
-    if (!Da(v, name, v.isArray(), QStringLiteral("ist keine Liste"))) return false;
+    if (!Da(v, name, v.isArray(), [&] { return tr("„%1“ ist keine Liste").arg(name); }))
+      return false;
     const int laenge = static_cast<int>(QString::fromStdString(a.formel).size());
     int frei = 0;
     for (const QJsonValue& tv : v.toArray()) {
-      if (!tv.isObject()) return Fehler(QStringLiteral("ein Eintrag in „werte“ ist kein Objekt"));
+      if (!tv.isObject()) return Fehler(tr("ein Eintrag in „werte“ ist kein Objekt"));
       const QJsonObject t = tv.toObject();
       Formelteil teil;
       if (!Zahl(t.value(QLatin1String("stelle")), QStringLiteral("stelle"), 0, kMaxTextLaenge,
@@ -308,8 +324,7 @@ struct Leser {
         return false;
       if (teil.stelle < frei || teil.stelle + teil.laenge > laenge)
         return Fehler(
-            QStringLiteral("ein Eintrag in „werte“ liegt nicht in der Formel oder "
-                           "überlappt den vorigen"));
+            tr("ein Eintrag in „werte“ liegt nicht in der Formel oder überlappt den vorigen"));
       frei = teil.stelle + teil.laenge;
       a.formelteile.push_back(teil);
     }
@@ -319,8 +334,11 @@ struct Leser {
   // A list of at most `max` texts.
   bool Texte(const QJsonObject& o, const char* name, qsizetype max, std::vector<std::string>& aus) {
     const QJsonValue v = o.value(QLatin1String(name));
-    if (!Da(v, QLatin1String(name), v.isArray() && v.toArray().size() <= max,
-            QStringLiteral("ist keine Liste von höchstens %1 Texten").arg(max)))
+    if (!Da(v, QLatin1String(name), v.isArray() && v.toArray().size() <= max, [&] {
+          return tr("„%1“ ist keine Liste von höchstens %2 Texten")
+              .arg(QLatin1String(name))
+              .arg(max);
+        }))
       return false;
     for (const QJsonValue& t : v.toArray())
       if (!Text(t, QLatin1String(name), aus.emplace_back())) return false;
@@ -340,7 +358,7 @@ struct Leser {
         !Texte(s, "spaltentitel", kMatrixSpalten, spaltentitel))
       return false;
     if (verfahren != "knoten" && verfahren != "maschen")
-      return Fehler(QStringLiteral("„verfahren“ ist weder „knoten“ noch „maschen“"));
+      return Fehler(tr("„verfahren“ ist weder „knoten“ noch „maschen“"));
     a.verfahren = verfahren == "maschen" ? 1 : 0;
     for (std::size_t i = 0; i < zeilen.size(); ++i) a.netzliste += (i > 0 ? "\n" : "") + zeilen[i];
     for (std::size_t i = 0; i < zeilentitel.size(); ++i) a.zeilentitel[i] = zeilentitel[i];
@@ -349,20 +367,23 @@ struct Leser {
   }
 
   bool Uebung(const QJsonValue& v, Aufgabe& a) {
-    if (!v.isObject()) return Fehler(QStringLiteral("„uebung“ ist weder null noch ein Objekt"));
+    if (!v.isObject()) return Fehler(tr("„uebung“ ist weder null noch ein Objekt"));
     const QJsonValue av = v.toObject().value(QLatin1String("antworten"));
     if (!Da(av, QStringLiteral("antworten"), av.isArray() && av.toArray().size() <= kMaxDimension,
-            QStringLiteral("ist keine Liste von höchstens %1 Zeilen").arg(kMaxDimension)))
+            [] {
+              return tr("„%1“ ist keine Liste von höchstens %2 Zeilen")
+                  .arg(QStringLiteral("antworten"))
+                  .arg(kMaxDimension);
+            }))
       return false;
     aufgabe::Uebung u;
     const QJsonArray zeilen = av.toArray();
     for (qsizetype r = 0; r < zeilen.size(); ++r) {
       if (!zeilen[r].isArray() || zeilen[r].toArray().size() > 2)
-        return Fehler(
-            QStringLiteral("Antwort X%1 ist keine Liste von höchstens 2 Texten").arg(r + 1));
+        return Fehler(tr("Antwort X%1 ist keine Liste von höchstens 2 Texten").arg(r + 1));
       const QJsonArray spalten = zeilen[r].toArray();
       for (qsizetype c = 0; c < spalten.size(); ++c)
-        if (!Text(spalten[c], QStringLiteral("Antwort X%1").arg(r + 1),
+        if (!Text(spalten[c], tr("Antwort X%1").arg(r + 1),
                   u.antworten[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]))
           return false;
     }
@@ -417,7 +438,10 @@ Leseergebnis LiesAufgabe(std::string_view bytes) {
       QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), &fehler);
   if (fehler.error != QJsonParseError::NoError) {
     e.fehler = Abgeschnitten(bytes, fehler) ? Lesefehler::Beschaedigt : Lesefehler::KeinJson;
-    if (e.fehler == Lesefehler::Beschaedigt) e.detail = "sie ist abgeschnitten, ihr Ende fehlt";
+    if (e.fehler == Lesefehler::Beschaedigt)
+      e.detail =
+          QCoreApplication::translate("AufgabenDatei", "sie ist abgeschnitten, ihr Ende fehlt")
+              .toStdString();
     return e;
   }
   const QJsonObject o = doc.object();
@@ -621,50 +645,72 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
     o.insert(QLatin1String("ortskurve"), ok);
   }
 
-  // The writer must never make a file that the reader refuses.
-  auto pruefe = [&fehler](const std::string& s, const std::string& wo) {
+  // The writer must never make a file that the reader refuses. `wo` names
+  // the place in the message.
+  auto pruefe = [&fehler](const std::string& s, const QString& wo) {
     if (!ZuLang(s)) return true;
-    fehler = "Der Text in " + wo + " ist länger als " + std::to_string(kMaxTextLaenge) +
-             " Zeichen und kann so nicht gespeichert werden.";
+    fehler = QCoreApplication::translate(
+                 "AufgabenDatei",
+                 "Der Text in %1 ist länger als %2 Zeichen und kann so nicht gespeichert "
+                 "werden.")
+                 .arg(wo)
+                 .arg(kMaxTextLaenge)
+                 .toStdString();
     return false;
   };
   for (int r = 0; r < kMatrixZeilen; ++r)
     for (int c = 0; c < kMatrixSpalten; ++c)
       if (!pruefe(a.zellen[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)],
-                  "Zelle( " + std::to_string(r + 1) + " , " + std::to_string(c + 1) + " )"))
+                  QCoreApplication::translate("AufgabenDatei", "Zelle( %1 , %2 )")
+                      .arg(r + 1)
+                      .arg(c + 1)))
         return false;
   for (int n = 0; n < kSpeicherZeilen; ++n) {
     const SpeicherZeile& z = a.speicher[static_cast<std::size_t>(n)];
-    const std::string wo = "K" + std::to_string(n + 1);
-    if (!pruefe(z.k, wo) || !pruefe(z.g, "G" + std::to_string(n + 1)) ||
-        !pruefe(z.kommentar, "dem Kommentar zu " + wo))
+    if (!pruefe(z.k, QStringLiteral("K%1").arg(n + 1)) ||
+        !pruefe(z.g, QStringLiteral("G%1").arg(n + 1)) ||
+        !pruefe(z.kommentar,
+                QCoreApplication::translate("AufgabenDatei", "dem Kommentar zu K%1").arg(n + 1)))
       return false;
   }
   if (a.uebung)
     for (int r = 0; r < kMaxDimension; ++r)
       for (const std::string& antwort : a.uebung->antworten[static_cast<std::size_t>(r)])
-        if (!pruefe(antwort, "der Antwort für X" + std::to_string(r + 1))) return false;
+        if (!pruefe(antwort,
+                    QCoreApplication::translate("AufgabenDatei", "der Antwort für X%1").arg(r + 1)))
+          return false;
   if (netzzeilen.size() > static_cast<std::size_t>(kMaxNetzlistenZeilen)) {
-    fehler = "Die Netzliste hat mehr als " + std::to_string(kMaxNetzlistenZeilen) +
-             " Zeilen und kann so nicht gespeichert werden.";
+    fehler = QCoreApplication::translate(
+                 "AufgabenDatei",
+                 "Die Netzliste hat mehr als %1 Zeilen und kann so nicht gespeichert werden.")
+                 .arg(kMaxNetzlistenZeilen)
+                 .toStdString();
     return false;
   }
   for (std::size_t i = 0; i < netzzeilen.size(); ++i)
-    if (!pruefe(netzzeilen[i], "Zeile " + std::to_string(i + 1) + " der Netzliste")) return false;
+    if (!pruefe(netzzeilen[i],
+                QCoreApplication::translate("AufgabenDatei", "Zeile %1 der Netzliste").arg(i + 1)))
+      return false;
   for (const std::string& t : a.zeilentitel)
-    if (!pruefe(t, "einem Zeilentitel der Matrix")) return false;
+    if (!pruefe(t, QCoreApplication::translate("AufgabenDatei", "einem Zeilentitel der Matrix")))
+      return false;
   for (const std::string& t : a.spaltentitel)
-    if (!pruefe(t, "einem Spaltentitel der Matrix")) return false;
+    if (!pruefe(t, QCoreApplication::translate("AufgabenDatei", "einem Spaltentitel der Matrix")))
+      return false;
   for (const std::string* s :
        {&a.formel, &a.wandeln, &a.winkelText, &a.induktiv.texte[0], &a.induktiv.texte[1],
         &a.induktiv.texte[2], &a.kapazitiv.texte[0], &a.kapazitiv.texte[1], &a.kapazitiv.texte[2],
         &a.ortskurve.formel, &a.ortskurve.knotenA, &a.ortskurve.knotenB, &a.ortskurve.von,
         &a.ortskurve.bis, &a.ortskurve.punkte, &a.ortskurve.gewaehlt})
-    if (!pruefe(*s, "einem Eingabefeld")) return false;
+    if (!pruefe(*s, QCoreApplication::translate("AufgabenDatei", "einem Eingabefeld")))
+      return false;
 
   const QByteArray json = QJsonDocument(o).toJson(QJsonDocument::Indented);
   if (static_cast<std::size_t>(json.size()) > kMaxDateiGroesse) {
-    fehler = "Die Aufgabe ist größer als 1 MB und kann nicht gespeichert werden.";
+    fehler =
+        QCoreApplication::translate(
+            "AufgabenDatei", "Die Aufgabe ist größer als 1 MB und kann nicht gespeichert werden.")
+            .toStdString();
     return false;
   }
   bytes.assign(json.constData(), static_cast<std::size_t>(json.size()));
@@ -672,28 +718,47 @@ bool SchreibeAufgabe(const Aufgabe& a, std::string& bytes, std::string& fehler) 
 }
 
 std::string Lesemeldung(const Leseergebnis& e, std::string_view dateiname) {
-  const std::string name = "„" + std::string(dateiname) + "“";
+  const QString name =
+      QString::fromUtf8(dateiname.data(), static_cast<qsizetype>(dateiname.size()));
+  QString meldung;
   switch (e.fehler) {
     case Lesefehler::Keiner:
       return {};
     case Lesefehler::ZuGross:
-      return "Die Datei " + name +
-             " ist größer als 1 MB und damit keine Quorvel-Aufgabe. Sie wurde nicht geöffnet.";
+      meldung = QCoreApplication::translate(
+                    "AufgabenDatei",
+                    "Die Datei „%1“ ist größer als 1 MB und damit keine Quorvel-Aufgabe. Sie "
+                    "wurde nicht geöffnet.")
+                    .arg(name);
+      break;
     case Lesefehler::KeinUtf8:
-      return "Die Datei " + name +
-             " enthält ungültige Zeichen (kein UTF-8). Sie ist keine Quorvel-Aufgabe oder "
-             "beschädigt und wurde nicht geöffnet.";
+      meldung = QCoreApplication::translate(
+                    "AufgabenDatei",
+                    "Die Datei „%1“ enthält ungültige Zeichen (kein UTF-8). Sie ist keine "
+                    "Quorvel-Aufgabe oder beschädigt und wurde nicht geöffnet.")
+                    .arg(name);
+      break;
     case Lesefehler::KeinJson:
     case Lesefehler::KeineQuorvelDatei:
-      return "Die Datei " + name + " ist keine Quorvel-Aufgabe. Sie wurde nicht geöffnet.";
+      meldung = QCoreApplication::translate(
+                    "AufgabenDatei",
+                    "Die Datei „%1“ ist keine Quorvel-Aufgabe. Sie wurde nicht geöffnet.")
+                    .arg(name);
+      break;
     case Lesefehler::NeuereVersion:
-      return "Die Datei " + name + " stammt von einer neueren Quorvel-Version (Dateiformat " +
-             e.detail + ", dieses Programm kennt bis " + std::to_string(kDateiVersion) +
-             "). Sie wurde nicht geöffnet.";
+      meldung = QCoreApplication::translate(
+                    "AufgabenDatei",
+                    "Die Datei „%1“ stammt von einer neueren Quorvel-Version (Dateiformat "
+                    "%2, dieses Programm kennt bis %3). Sie wurde nicht geöffnet.")
+                    .arg(name, QString::fromStdString(e.detail), QString::number(kDateiVersion));
+      break;
     case Lesefehler::Beschaedigt:
-      return "Die Datei " + name + " ist beschädigt: " + e.detail + ". Sie wurde nicht geöffnet.";
+      meldung = QCoreApplication::translate(
+                    "AufgabenDatei", "Die Datei „%1“ ist beschädigt: %2. Sie wurde nicht geöffnet.")
+                    .arg(name, QString::fromStdString(e.detail));
+      break;
   }
-  return {};
+  return meldung.toStdString();
 }
 
 }  // namespace aufgabe

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Sitzungsdatei.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <string>
@@ -16,7 +17,7 @@ constexpr int kMaxSeite = 99;
 
 bool LiesSitzung(std::string_view bytes, Sitzungsstand& stand, QString& grund) {
   if (bytes.size() > static_cast<std::size_t>(kMaxSitzungsGroesse)) {
-    grund = QStringLiteral("Die Datei ist zu groß.");
+    grund = QCoreApplication::translate("Sitzungsdatei", "Die Datei ist zu groß.");
     return false;
   }
   QJsonParseError fehler{};
@@ -25,7 +26,8 @@ bool LiesSitzung(std::string_view bytes, Sitzungsstand& stand, QString& grund) {
   const QJsonObject o = doc.object();
   if (fehler.error != QJsonParseError::NoError || !doc.isObject() ||
       o.value(QLatin1String("quorvelSitzung")).toInt(-1) != kFormat) {
-    grund = QStringLiteral("Die Datei ist unvollständig oder keine Sitzung von Quorvel.");
+    grund = QCoreApplication::translate(
+        "Sitzungsdatei", "Die Datei ist unvollständig oder keine Sitzung von Quorvel.");
     return false;
   }
   const QJsonValue seite = o.value(QLatin1String("seite"));
@@ -33,14 +35,17 @@ bool LiesSitzung(std::string_view bytes, Sitzungsstand& stand, QString& grund) {
   const QJsonValue aufgabe = o.value(QLatin1String("aufgabe"));
   if (!seite.isDouble() || seite.toInt(-1) < 0 || seite.toInt(-1) > kMaxSeite ||
       seite.toDouble() != seite.toInt() || !pfad.isString() || !aufgabe.isObject()) {
-    grund = QStringLiteral("Die Angaben zur Sitzung fehlen oder sind ungültig.");
+    grund = QCoreApplication::translate("Sitzungsdatei",
+                                        "Die Angaben zur Sitzung fehlen oder sind ungültig.");
     return false;
   }
   const QByteArray innen = QJsonDocument(aufgabe.toObject()).toJson(QJsonDocument::Compact);
   const aufgabe::Leseergebnis e = aufgabe::LiesAufgabe(
       std::string_view(innen.constData(), static_cast<std::size_t>(innen.size())));
   if (e.fehler != aufgabe::Lesefehler::Keiner) {
-    grund = QString::fromStdString(aufgabe::Lesemeldung(e, "Sitzung"));
+    // The work inside is named as the session it belongs to.
+    grund = QString::fromStdString(aufgabe::Lesemeldung(
+        e, QCoreApplication::translate("Sitzungsdatei", "Sitzung").toStdString()));
     return false;
   }
   stand.aufgabe = e.aufgabe;

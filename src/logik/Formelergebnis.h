@@ -9,13 +9,23 @@
 #include <string_view>
 
 #include "formula/FormelRechner.h"
+#include "sprache/Uebersetzung.h"
 
-constexpr const char* kKlammerfehler = "Es ist ein Klammerfehler aufgetreten.";
-constexpr const char* kFormelfehler = "Es ist ein Formelfehler aufgetreten.";
-constexpr const char* kNichtDefiniert = "Das Ergebnis ist nicht definiert (Division durch 0).";
+// The formula field's messages, German; Formelmeldung gives them in the
+// program's language.
+constexpr const char* kKlammerfehler =
+    QT_TRANSLATE_NOOP("Formelergebnis", "Es ist ein Klammerfehler aufgetreten.");
+constexpr const char* kFormelfehler =
+    QT_TRANSLATE_NOOP("Formelergebnis", "Es ist ein Formelfehler aufgetreten.");
+constexpr const char* kNichtDefiniert =
+    QT_TRANSLATE_NOOP("Formelergebnis", "Das Ergebnis ist nicht definiert (Division durch 0).");
 constexpr const char* kTrenner = "  =  ";
-// A power whose exponent is not real (byte text, Windows-1252).
-constexpr const char* kKomplexerExponent = "Der Exponent einer Potenz muss reell sein.";
+// A power whose exponent is not real.
+constexpr const char* kKomplexerExponent =
+    QT_TRANSLATE_NOOP("Formelergebnis", "Der Exponent einer Potenz muss reell sein.");
+
+// One of the messages above as the label shows it (byte text, Windows-1252).
+std::string Formelmeldung(const char* meldung);
 
 // The label text for a formula that translated but computes nothing, byte
 // text (Windows-1252): "K1 enth\xE4lt keine lesbare Zahl."; for G1 of that row
@@ -42,6 +52,10 @@ struct SpeicherBeispiel {
   const char* wert;
   const char* kommentar;
 };
+
+// The example's comment for its memory row, in the program's language (byte
+// text).
+std::string Beispielkommentar(const SpeicherBeispiel& zeile);
 
 struct Rechenbeispiel {
   const char* formel;

@@ -14,7 +14,9 @@
 
 namespace {
 
-const QString kEintragen = QStringLiteral("Lösungen eintragen, dann „Prüfen“.");
+QString Eintragen() {
+  return Gleichungssystem::tr("Lösungen eintragen, dann „Prüfen“.");
+}
 
 // A double as a text that reads back to it, with the program's decimal
 // comma: the shortest such text in General ("1234,5678901234567", "1,5E-05"),
@@ -100,12 +102,12 @@ QVariant Gleichungssystem::headerData(int abschnitt, Qt::Orientation o, int roll
   if (o == Qt::Vertical) {
     if (abschnitt < kZeilen && !zeilentitel_[static_cast<std::size_t>(abschnitt)].isEmpty())
       return zeilentitel_[static_cast<std::size_t>(abschnitt)];
-    return QStringLiteral("GL %1:").arg(abschnitt + 1);
+    return tr("GL %1:").arg(abschnitt + 1);
   }
   if (abschnitt < kSpalten && !spaltentitel_[static_cast<std::size_t>(abschnitt)].isEmpty())
     return spaltentitel_[static_cast<std::size_t>(abschnitt)];
-  if (abschnitt == 0) return QStringLiteral("Ergebnis  = ");
-  return QStringLiteral("Koeffizient von X%1").arg(abschnitt);
+  if (abschnitt == 0) return tr("Ergebnis  = ");
+  return tr("Koeffizient von X%1").arg(abschnitt);
 }
 
 bool Gleichungssystem::Tippe(int zeile, int spalte, const QString& text) {
@@ -366,7 +368,7 @@ void Gleichungssystem::SetzeStand(const QString& stand) {
 void Gleichungssystem::SetzeUebungsModus(bool an) {
   modus_ = an;
   if (an) {
-    stand_ = QStringLiteral("„Beispiele“ stellt eine Aufgabe.");
+    stand_ = tr("„Beispiele“ stellt eine Aufgabe.");
     emit UebungGeaendert();
     return;
   }
@@ -383,7 +385,7 @@ bool Gleichungssystem::StelleUebung(std::vector<ZKZahl> loesung) {
   weg_.Leeren();
   letzteDimension_ = 0;
   LoescheErgebnisse();
-  stand_ = kEintragen;
+  stand_ = Eintragen();
   emit UebungGeaendert();
   emit LoesungGeaendert();  // an open Rechenweg window must not keep the last system's steps
   return true;
@@ -399,7 +401,7 @@ void Gleichungssystem::AntwortGeaendert(int zeile) {
   // The row's marks and the count were about the answer before.
   ergebnisse_->Markiere(zeile, 1, Marke::Keine, {});
   ergebnisse_->Markiere(zeile, 2, Marke::Keine, {});
-  SetzeStand(kEintragen);
+  SetzeStand(Eintragen());
 }
 
 void Gleichungssystem::Pruefe() {
@@ -419,24 +421,24 @@ void Gleichungssystem::Pruefe() {
       const bool gut = LiesZKZahl(NachAnsi(text), z) != ZKForm::Keine &&
                        AntwortRichtig(z, uebungsLoesung_[static_cast<std::size_t>(r)]);
       ergebnisse_->Markiere(r, c, gut ? Marke::Richtig : Marke::Falsch,
-                            gut ? QStringLiteral("richtig") : QStringLiteral("falsch"));
+                            gut ? tr("richtig") : tr("falsch"));
       zeileRichtig = etwas ? (zeileRichtig && gut) : gut;
       etwas = true;
     }
     if (!etwas) {
-      ergebnisse_->Markiere(r, 1, Marke::Falsch, QStringLiteral("falsch: keine Antwort"));
-      ergebnisse_->Markiere(r, 2, Marke::Falsch, QStringLiteral("falsch: keine Antwort"));
+      ergebnisse_->Markiere(r, 1, Marke::Falsch, tr("falsch: keine Antwort"));
+      ergebnisse_->Markiere(r, 2, Marke::Falsch, tr("falsch: keine Antwort"));
     }
     richtig += zeileRichtig ? 1 : 0;
   }
-  SetzeStand(QStringLiteral("%1 von %2 richtig").arg(richtig).arg(n));
+  SetzeStand(tr("%1 von %2 richtig").arg(richtig).arg(n));
 }
 
 std::vector<ZKZahl> Gleichungssystem::GibLoesungFrei() {
   std::vector<ZKZahl> loesung = std::move(uebungsLoesung_);
   uebungsLoesung_.clear();
   LoescheMarken();
-  stand_ = QStringLiteral("Lösung gezeigt.");
+  stand_ = tr("Lösung gezeigt.");
   emit UebungGeaendert();
   return loesung;
 }
@@ -455,14 +457,14 @@ bool Gleichungssystem::LoeseAufgabe(int n, const std::vector<std::vector<QString
   if (!LiesSystem(
           n, [&](int r, int c) { return feld(zellen, r, c); },
           [&](int r, int c) { return feld(werte, r, c); }, m, zeile, spalte)) {
-    grund = QStringLiteral("in Zelle( %1 , %2 ) steht keine Zahl").arg(zeile).arg(spalte);
+    grund = tr("in Zelle( %1 , %2 ) steht keine Zahl").arg(zeile).arg(spalte);
     return false;
   }
   GleichungsLoeser loeser;
   loeser.SetzeDimension(n);
   loeser.UebernehmeMatrix(n, n, m);
   if (loeser.Loese() != Geloest) {
-    grund = QStringLiteral("ihr Gleichungssystem hat keine eindeutige, genau bestimmbare Lösung");
+    grund = tr("ihr Gleichungssystem hat keine eindeutige, genau bestimmbare Lösung");
     return false;
   }
   loesung.assign(1, ZKZahl());
@@ -503,8 +505,8 @@ QVariant Ergebnistabelle::headerData(int abschnitt, Qt::Orientation o, int rolle
     return (name.isEmpty() ? QStringLiteral("X%1").arg(abschnitt + 1) : name) +
            QStringLiteral(" = ");
   }
-  if (abschnitt == 0) return QStringLiteral("Ergebnis Expotentialform ");
-  if (abschnitt == 1) return QStringLiteral("Ergebnis Koponetenform ");
+  if (abschnitt == 0) return tr("Ergebnis Expotentialform ");
+  if (abschnitt == 1) return tr("Ergebnis Koponetenform ");
   return {};
 }
 

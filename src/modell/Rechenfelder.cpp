@@ -105,11 +105,11 @@ BlindErgebnis Blindrechner::Berechne() {
       wert_ = e.zeiger;
       break;
     case BlindErgebnis::Eingabefehler:
-      ergebnis_ = QStringLiteral("Eingabe Fehler!");
+      ergebnis_ = tr("Eingabe Fehler!");
       break;
     case BlindErgebnis::DivisionDurchNull:
       // No number to show: name the cause and point at the zero.
-      ergebnis_ = QStringLiteral("Division durch 0!");
+      ergebnis_ = tr("Division durch 0!");
       break;
   }
   emit Geaendert();
@@ -148,11 +148,12 @@ bool Wandelfeld::Forme(bool (*umformung)(std::string_view, int, std::string&, ZK
 Winkeltabelle::Winkeltabelle(QObject* eltern) : Texttabelle(eltern, kWinkelZeilen, 1) {}
 
 QVariant Winkeltabelle::headerData(int abschnitt, Qt::Orientation o, int rolle) const {
-  static const char* const kTitel[] = {"Winkel DEG", "Winkel RAD", "sin",       "cos",
-                                       "tan",        "cotan",      "Winkel GRA"};
+  static const char* const kTitel[] = {
+      QT_TR_NOOP("Winkel DEG"), QT_TR_NOOP("Winkel RAD"), "sin", "cos", "tan", "cotan",
+      QT_TR_NOOP("Winkel GRA")};
   if (rolle != Qt::DisplayRole || o != Qt::Vertical || abschnitt < 0 || abschnitt >= kWinkelZeilen)
     return {};
-  return QLatin1String(kTitel[abschnitt]);
+  return tr(kTitel[abschnitt]);
 }
 
 bool Winkeltabelle::Tippe(int zeile, int, const QString& text) {

@@ -102,9 +102,9 @@ Matrixtexte MatrixtexteVon(const Schaltung& s, const Schaltungssystem& g) {
   const int knotenZeilen = g.n - static_cast<int>(g.spannungsquellen.size());
   for (int r = 0; r < g.n; ++r) {
     if (g.verfahren == Verfahren::Maschen)
-      t.zeilentitel.push_back(QStringLiteral("Masche %1").arg(r + 1));
+      t.zeilentitel.push_back(Schaltungsfeld::tr("Masche %1").arg(r + 1));
     else if (r < knotenZeilen)
-      t.zeilentitel.push_back(QStringLiteral("Knoten ") + Utf8(s.knoten[U(r + 1)]));
+      t.zeilentitel.push_back(Schaltungsfeld::tr("Knoten %1").arg(Utf8(s.knoten[U(r + 1)])));
     else
       t.zeilentitel.push_back(Utf8(s.elemente[U(g.spannungsquellen[U(r - knotenZeilen)])].name));
     auto& zellen = t.zellen.emplace_back();

@@ -58,7 +58,7 @@ bool Sitzung::NimmPlatz(int n) {
 
 Sitzung::Fund Sitzung::Beanspruche() {
   if (verzeichnis_.isEmpty() || !QDir().mkpath(verzeichnis_)) {
-    Fehler(QStringLiteral("Der Ordner „%1“ lässt sich nicht anlegen.")
+    Fehler(tr("Der Ordner „%1“ lässt sich nicht anlegen.")
                .arg(QDir::toNativeSeparators(verzeichnis_)));
     return Fund::Nichts;
   }
@@ -77,7 +77,7 @@ Sitzung::Fund Sitzung::Beanspruche() {
   }
   for (int n = 1; !gefunden && n <= kMaxPlaetze; ++n) gefunden = NimmPlatz(n);
   if (!gefunden) {
-    Fehler(QStringLiteral("Im Ordner „%1“ lässt sich keine Sitzung anlegen.")
+    Fehler(tr("Im Ordner „%1“ lässt sich keine Sitzung anlegen.")
                .arg(QDir::toNativeSeparators(verzeichnis_)));
     return Fund::Nichts;
   }
@@ -154,7 +154,7 @@ bool Sitzung::Schreibe() {
   if (!ok) {
     datei.cancelWriting();
     // QSaveFile names a full disk or a size limit "unknown error".
-    Fehler(QStringLiteral("Der Datenträger ist voll oder nicht beschreibbar."));
+    Fehler(tr("Der Datenträger ist voll oder nicht beschreibbar."));
   }
   return ok;
 }

@@ -8,7 +8,7 @@
 Variablenspeicher::Variablenspeicher(const int& zahlenFormat, QObject* eltern)
     : QObject(eltern),
       format_(zahlenFormat),
-      kTitel_{QStringLiteral("Kmoplexe Zahl"), QStringLiteral("Kommentar")},
+      kTitel_{tr("Kmoplexe Zahl"), tr("Kommentar")},
       gTitel_{QStringLiteral(" Gn =1/Kn"), QString()},
       kTabelle_(new Speichertabelle(*this, Seite::K)),
       gTabelle_(new Speichertabelle(*this, Seite::G)) {}

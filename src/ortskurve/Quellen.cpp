@@ -18,13 +18,13 @@ std::string Formelquelle::Uebersetze(std::string_view formel, std::span<const Fe
   // parts keep their places; a text beyond the field's length is refused.
   char arbeit[kZellPuffer];
   if (formel.size() + 1 > sizeof arbeit || formel.find('\0') != std::string_view::npos)
-    return AnsiNachUtf8(kFormelfehler);
+    return AnsiNachUtf8(Formelmeldung(kFormelfehler));
   std::memcpy(arbeit, formel.data(), formel.size());
   arbeit[formel.size()] = '\0';
   KommaNachPunkt(arbeit);
   const int status = rechner_.Uebersetzen(arbeit, festwerte);
   if (status != KeinFehler)
-    return AnsiNachUtf8(status == Klammerfehler ? kKlammerfehler : kFormelfehler);
+    return AnsiNachUtf8(Formelmeldung(status == Klammerfehler ? kKlammerfehler : kFormelfehler));
   // A memory row without value is missing at every frequency.
   (void)rechner_.Auswerten();
   if (rechner_.Fehler().art == Rechenfehler::Art::VariableOhneWert)
@@ -41,7 +41,7 @@ Kurvenpunkt Formelquelle::Wert(long double f) {
   Kurvenpunkt p;
   p.f = f;
   if (!uebersetzt_) {
-    grund_ = AnsiNachUtf8(kFormelfehler);
+    grund_ = AnsiNachUtf8(Formelmeldung(kFormelfehler));
     return p;
   }
   rechner_.SetzeFrequenz(f);
@@ -49,7 +49,7 @@ Kurvenpunkt Formelquelle::Wert(long double f) {
   if (rechner_.Fehler().art != Rechenfehler::Art::Keiner) {
     grund_ = AnsiNachUtf8(Rechenfehlertext(rechner_.Fehler()));
   } else if (!p.wert.IstEndlich()) {
-    grund_ = AnsiNachUtf8(kNichtDefiniert);
+    grund_ = AnsiNachUtf8(Formelmeldung(kNichtDefiniert));
   } else {
     p.gueltig = true;
     return p;

@@ -6,8 +6,12 @@
 
 #include "complex/Ansi.h"
 #include "complex/ZKText.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
+
+using sprache::Fuelle;
+using sprache::Tr;
 
 // The number texts are Windows-1252 bytes; the record's text is UTF-8.
 std::string Utf8(const std::string& ansi) {
@@ -54,7 +58,9 @@ std::string Teilzahl(long double x, int format) {
 }
 
 std::string TeilName(const RechenSchritt& s) {
-  return "X" + std::to_string(s.zeile) + (s.teil == 1 ? ", Realteil" : ", Imaginärteil");
+  return Fuelle(
+      s.teil == 1 ? Tr("Rechenweg", "X%1, Realteil") : Tr("Rechenweg", "X%1, Imaginärteil"),
+      {std::to_string(s.zeile)});
 }
 
 // The heading over the reason a solve ended: what the user is told about
@@ -62,16 +68,16 @@ std::string TeilName(const RechenSchritt& s) {
 std::string AbbruchUeberschrift(Abbruchgrund grund) {
   switch (grund) {
     case Abbruchgrund::UnendlichViele:
-      return "Unendlich viele Lösungen";
+      return Tr("Rechenweg", "Unendlich viele Lösungen");
     case Abbruchgrund::Widerspruch:
-      return "Keine Lösung";
+      return Tr("Rechenweg", "Keine Lösung");
     case Abbruchgrund::KeineAnordnung:
     case Abbruchgrund::Singulaer:
-      return "Keine eindeutige Lösung";
+      return Tr("Rechenweg", "Keine eindeutige Lösung");
     case Abbruchgrund::Ungenau:
-      return "Lösung nicht genau bestimmbar";
+      return Tr("Rechenweg", "Lösung nicht genau bestimmbar");
     default:
-      return "Rechnung abgebrochen";
+      return Tr("Rechenweg", "Rechnung abgebrochen");
   }
 }
 
@@ -175,8 +181,13 @@ class HtmlAusgabe : public Ausgabe {
     }
   }
   std::string Ergebnis() override {
-    return "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<title>Rechenweg</title>\n<style>\n"
+    //: The language code of the saved HTML document.
+    const std::string sprache = Tr("Rechenweg", "de");
+    return "<!DOCTYPE html>\n<html lang=\"" + Html(sprache) +
+           "\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<title>" +
+           Html(Tr("Rechenweg", "Rechenweg")) +
+           "</title>\n<style>\n"
            "body { font-family: sans-serif; }\n"
            "pre.matrix { margin: 0.3em 0 0.8em 0; font-family: monospace; }\n"
            "h2 { font-size: 1.1em; margin-bottom: 0.2em; }\n"
@@ -196,17 +207,17 @@ std::string Nr(int i) {
 
 // A recorded matrix: one row per working row, columns X1..Xn, then the
 // right-hand side.
-void Matrix(Ausgabe& aus, const Rechenweg& weg, const RechenSchritt& schritt, int format,
-            const std::string& zeilenname) {
+void Matrix(Ausgabe& aus, const Rechenweg& weg, const RechenSchritt& schritt, int format) {
   const int n = weg.n;
   std::vector<std::vector<std::string>> zellen;
   zellen.emplace_back();
   zellen.back().push_back("");
   for (int c = 1; c <= n; ++c) zellen.back().push_back("X" + Nr(c));
-  zellen.back().push_back("rechte Seite");
+  zellen.back().push_back(Tr("Rechenweg", "rechte Seite"));
+  const std::string zeilenname = Tr("Rechenweg", "Z%1");
   for (int r = 1; r <= n; ++r) {
     zellen.emplace_back();
-    zellen.back().push_back(zeilenname + Nr(r));
+    zellen.back().push_back(Fuelle(zeilenname, {Nr(r)}));
     for (int c = 1; c <= n; ++c)
       zellen.back().push_back(Komponenten(weg.Eintrag(schritt, r, c), format));
     zellen.back().push_back(Komponenten(weg.Eintrag(schritt, r, 0), format));
@@ -216,7 +227,7 @@ void Matrix(Ausgabe& aus, const Rechenweg& weg, const RechenSchritt& schritt, in
 
 void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
   const int n = weg.n;
-  aus.Titel("Rechenweg");
+  aus.Titel(Tr("Rechenweg", "Rechenweg"));
   bool rueckwaerts = false;
   int spalte = 0;
   int versuch = 1;
@@ -225,137 +236,165 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
     using Art = RechenSchritt::Art;
     switch (s.art) {
       case Art::Gleichungen: {
-        aus.Ueberschrift("Aufgabe: " + Nr(n) +
-                         (n == 1 ? " Gleichung, wie sie gelesen wurde"
-                                 : " Gleichungen, wie sie gelesen wurden"));
+        aus.Ueberschrift(
+            Fuelle(n == 1 ? Tr("Rechenweg", "Aufgabe: %1 Gleichung, wie sie gelesen wurde")
+                          : Tr("Rechenweg", "Aufgabe: %1 Gleichungen, wie sie gelesen wurden"),
+                   {Nr(n)}));
+        const std::string gleichung = Tr("Rechenweg", "Gleichung %1:  %2 = %3");
         for (int r = 1; r <= n; ++r) {
-          std::string text = "Gleichung " + Nr(r) + ":  ";
+          std::string summe;
           for (int c = 1; c <= n; ++c) {
-            text += (c > 1 ? " + " : "") + std::string("(") +
-                    Komponenten(weg.Eintrag(s, r, c), format) + ")·X" + Nr(c);
+            summe += (c > 1 ? " + " : "") + std::string("(") +
+                     Komponenten(weg.Eintrag(s, r, c), format) + ")·X" + Nr(c);
           }
-          aus.Zeile(text + " = " + Komponenten(weg.Eintrag(s, r, 0), format));
+          aus.Zeile(Fuelle(gleichung, {Nr(r), summe, Komponenten(weg.Eintrag(s, r, 0), format)}));
         }
         break;
       }
       case Art::Anordnung: {
-        aus.Ueberschrift("Anordnung (jede Diagonale ungleich null)");
+        aus.Ueberschrift(Tr("Rechenweg", "Anordnung (jede Diagonale ungleich null)"));
+        const std::string zeile = Tr("Rechenweg", "Zeile %1: Gleichung %2 (für X%1)");
         bool getauscht = false;
         for (int i = 1; i <= n; ++i) {
           const int k = s.folge[static_cast<std::size_t>(i)];
-          aus.Zeile("Zeile " + Nr(i) + ": Gleichung " + Nr(k) + " (für X" + Nr(i) + ")");
+          aus.Zeile(Fuelle(zeile, {Nr(i), Nr(k)}));
           getauscht = getauscht || k != i;
         }
-        if (!getauscht) aus.Zeile("Die Gleichungen bleiben in ihrer Reihenfolge.");
+        if (!getauscht) aus.Zeile(Tr("Rechenweg", "Die Gleichungen bleiben in ihrer Reihenfolge."));
         break;
       }
       case Art::Wiederholung: {
         versuch = s.versuch;
-        aus.Ueberschrift("Wiederholte Rechnung");
+        aus.Ueberschrift(Tr("Rechenweg", "Wiederholte Rechnung"));
         // A column without pivot in the first elimination may come of its
         // pivot order: what it would say of the solutions is not the verdict.
         const bool ohnePivot =
             s.grund == Abbruchgrund::UnendlichViele || s.grund == Abbruchgrund::Widerspruch;
-        aus.Zeile("Das Ergebnis der ersten Elimination bestand die Prüfung nicht (" +
-                  (ohnePivot ? std::string("in einer Spalte blieb kein Pivot ungleich null")
-                             : AbbruchText(s.grund)) +
-                  ").");
+        aus.Zeile(Fuelle(
+            Tr("Rechenweg", "Das Ergebnis der ersten Elimination bestand die Prüfung nicht (%1)."),
+            {ohnePivot ? Tr("Rechenweg", "in einer Spalte blieb kein Pivot ungleich null")
+                       : AbbruchText(s.grund)}));
         aus.Zeile(s.versuch == 2
-                      ? "Die Elimination wurde wiederholt, mit dem betragsgrößten Pivot jeder "
-                        "Spalte (Zeilentausch). Gezeigt wird diese Rechnung."
-                      : "Die Elimination wurde wiederholt, mit Zeilentausch nach dem größten "
-                        "Pivot und danach noch einmal mit den Pivots der Anordnung, wo sie nicht "
-                        "null sind. Gezeigt wird die letzte Rechnung, deren Ergebnis besteht.");
+                      ? Tr("Rechenweg",
+                           "Die Elimination wurde wiederholt, mit dem betragsgrößten Pivot jeder "
+                           "Spalte (Zeilentausch). Gezeigt wird diese Rechnung.")
+                      : Tr("Rechenweg",
+                           "Die Elimination wurde wiederholt, mit Zeilentausch nach dem größten "
+                           "Pivot und danach noch einmal mit den Pivots der Anordnung, wo sie "
+                           "nicht null sind. Gezeigt wird die letzte Rechnung, deren Ergebnis "
+                           "besteht."));
         break;
       }
-      case Art::Tausch:
-        aus.Zeile("Zeile " + Nr(s.zeile) + " und Zeile " + Nr(s.mit) + " getauscht (" +
-                  (s.rest ? "der Pivot in Zeile " + Nr(s.zeile) + " ist null oder Rundungsrest"
-                   : versuch == 2
-                       ? "Zeile " + Nr(s.mit) + " hat den betragsgrößten Pivot der Spalte"
-                       : "der Pivot " + Nr(s.zeile) + " ist zu klein gegen seine Spalte") +
-                  ").");
+      case Art::Tausch: {
+        const std::string grund =
+            s.rest ? Fuelle(Tr("Rechenweg", "der Pivot in Zeile %1 ist null oder Rundungsrest"),
+                            {Nr(s.zeile)})
+            : versuch == 2
+                ? Fuelle(Tr("Rechenweg", "Zeile %1 hat den betragsgrößten Pivot der Spalte"),
+                         {Nr(s.mit)})
+                : Fuelle(Tr("Rechenweg", "der Pivot %1 ist zu klein gegen seine Spalte"),
+                         {Nr(s.zeile)});
+        aus.Zeile(Fuelle(Tr("Rechenweg", "Zeile %1 und Zeile %2 getauscht (%3)."),
+                         {Nr(s.zeile), Nr(s.mit), grund}));
         break;
+      }
       case Art::Normierung:
         if (s.zeile != spalte) {
           spalte = s.zeile;
-          aus.Ueberschrift("Spalte " + Nr(spalte));
+          aus.Ueberschrift(Fuelle(Tr("Rechenweg", "Spalte %1"), {Nr(spalte)}));
         }
-        aus.Zeile("Zeile " + Nr(s.zeile) + " geteilt durch (" + BeideFormen(s.wert, format) + ")");
+        aus.Zeile(Fuelle(Tr("Rechenweg", "Zeile %1 geteilt durch (%2)"),
+                         {Nr(s.zeile), BeideFormen(s.wert, format)}));
         break;
       case Art::Rest:
-        aus.Zeile("Eintrag Zeile " + Nr(s.zeile) + ", Spalte " + Nr(s.mit) +
-                  " ist Rundungsrest und wird null gesetzt.");
+        aus.Zeile(Fuelle(
+            Tr("Rechenweg", "Eintrag Zeile %1, Spalte %2 ist Rundungsrest und wird null gesetzt."),
+            {Nr(s.zeile), Nr(s.mit)}));
         break;
       case Art::Elimination:
         if (s.oberhalb && (!rueckwaerts || s.mit != spalte)) {
           rueckwaerts = true;
           spalte = s.mit;
-          aus.Ueberschrift("Rückwärts: Spalte " + Nr(spalte) + " oberhalb der Diagonale");
+          aus.Ueberschrift(
+              Fuelle(Tr("Rechenweg", "Rückwärts: Spalte %1 oberhalb der Diagonale"), {Nr(spalte)}));
         }
-        aus.Zeile("Zeile " + Nr(s.zeile) + " − (" + BeideFormen(s.wert, format) + ") × Zeile " +
-                  Nr(s.mit));
+        aus.Zeile(Fuelle(Tr("Rechenweg", "Zeile %1 − (%2) × Zeile %3"),
+                         {Nr(s.zeile), BeideFormen(s.wert, format), Nr(s.mit)}));
         break;
       case Art::Stand:
         if (vorher != nullptr && vorher->art == Art::Stand && !s.nachOperation) {
-          aus.Zeile("Spalte " + Nr(s.mit) + " ist fertig.");
+          aus.Zeile(Fuelle(Tr("Rechenweg", "Spalte %1 ist fertig."), {Nr(s.mit)}));
         } else {
-          if (!s.nachOperation) aus.Zeile("Matrix nach Spalte " + Nr(s.mit) + ":");
-          Matrix(aus, weg, s, format, "Z");
+          if (!s.nachOperation)
+            aus.Zeile(Fuelle(Tr("Rechenweg", "Matrix nach Spalte %1:"), {Nr(s.mit)}));
+          Matrix(aus, weg, s, format);
         }
         break;
       case Art::OhnePivot: {
         if (s.mit != spalte) {
           spalte = s.mit;
-          aus.Ueberschrift("Spalte " + Nr(spalte));
+          aus.Ueberschrift(Fuelle(Tr("Rechenweg", "Spalte %1"), {Nr(spalte)}));
         }
-        aus.Zeile("In Spalte " + Nr(s.mit) + " ist jeder mögliche Pivot null.");
+        aus.Zeile(
+            Fuelle(Tr("Rechenweg", "In Spalte %1 ist jeder mögliche Pivot null."), {Nr(s.mit)}));
         if (!s.matrix.empty()) {
-          aus.Zeile(
-              "Die übrigen Spalten, ebenso eliminiert (eine Spalte ohne Pivot wird "
-              "übergangen):");
-          Matrix(aus, weg, s, format, "Z");
+          aus.Zeile(Tr("Rechenweg",
+                       "Die übrigen Spalten, ebenso eliminiert (eine Spalte ohne Pivot wird "
+                       "übergangen):"));
+          Matrix(aus, weg, s, format);
         }
+        const std::string lautet = Tr("Rechenweg", "Zeile %1 lautet jetzt 0 = %2.");
         for (std::size_t k = 0; k < s.werte.size(); ++k) {
-          aus.Zeile("Zeile " + Nr(s.zeile + static_cast<int>(k)) +
-                    " lautet jetzt 0 = " + Komponenten(s.werte[k], format) + ".");
+          aus.Zeile(
+              Fuelle(lautet, {Nr(s.zeile + static_cast<int>(k)), Komponenten(s.werte[k], format)}));
         }
         aus.Zeile(s.grund == Abbruchgrund::Widerspruch
-                      ? "Eine Gleichung 0 = c mit c ungleich 0 ist ein Widerspruch: das System "
-                        "hat keine Lösung."
-                      : "Eine Gleichung 0 = 0 gilt für alle Werte der Unbekannten: mindestens eine "
-                        "bleibt frei wählbar, das System hat unendlich viele Lösungen.");
+                      ? Tr("Rechenweg",
+                           "Eine Gleichung 0 = c mit c ungleich 0 ist ein Widerspruch: das System "
+                           "hat keine Lösung.")
+                      : Tr("Rechenweg",
+                           "Eine Gleichung 0 = 0 gilt für alle Werte der Unbekannten: mindestens "
+                           "eine bleibt frei wählbar, das System hat unendlich viele Lösungen."));
         break;
       }
       case Art::Pruefung:
-        aus.Ueberschrift("Probe");
+        aus.Ueberschrift(Tr("Rechenweg", "Probe"));
         if (s.bestanden) {
-          aus.Zeile("Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens " +
-                    Zahl(s.fehler) + " des größten Betrags der Unbekannten.");
+          aus.Zeile(Fuelle(Tr("Rechenweg",
+                              "Die Lösung erfüllt alle Gleichungen; ihr Fehler ist höchstens %1 "
+                              "des größten Betrags der Unbekannten."),
+                           {Zahl(s.fehler)}));
         } else if (s.teil != 0) {
-          aus.Zeile("Nicht bestanden: " + TeilName(s) + ": " + AbbruchText(s.grund) + ".");
+          aus.Zeile(Fuelle(Tr("Rechenweg", "Nicht bestanden: %1: %2."),
+                           {TeilName(s), AbbruchText(s.grund)}));
         } else {
-          aus.Zeile("Nicht bestanden: " + AbbruchText(s.grund) + ".");
+          aus.Zeile(Fuelle(Tr("Rechenweg", "Nicht bestanden: %1."), {AbbruchText(s.grund)}));
         }
         break;
       case Art::Verfeinerung:
-        aus.Zeile(std::string("Die Lösung wird nachgebessert (") +
-                  (s.versuch == 1 ? "ein Schritt" : Nr(s.versuch) + " Schritte") +
-                  "): der Rest der Gleichungen, mit etwa 38 Stellen gerechnet, ergibt ihre "
-                  "Korrektur.");
+        aus.Zeile(s.versuch == 1
+                      ? Tr("Rechenweg",
+                           "Die Lösung wird nachgebessert (ein Schritt): der Rest der Gleichungen, "
+                           "mit etwa 38 Stellen gerechnet, ergibt ihre Korrektur.")
+                      : Fuelle(Tr("Rechenweg",
+                                  "Die Lösung wird nachgebessert (%1 Schritte): der Rest der "
+                                  "Gleichungen, mit etwa 38 Stellen gerechnet, ergibt ihre "
+                                  "Korrektur."),
+                               {Nr(s.versuch)}));
         break;
       case Art::Nachgebessert: {
         const std::string neu = Teilzahl(s.neu, format), alt = Teilzahl(s.alt, format);
-        aus.Zeile(TeilName(s) + ": " + neu +
-                  (neu == alt ? " (dieselben Stellen, nun gesichert)" : " statt " + alt));
+        aus.Zeile(neu == alt ? Fuelle(Tr("Rechenweg", "%1: %2 (dieselben Stellen, nun gesichert)"),
+                                      {TeilName(s), neu})
+                             : Fuelle(Tr("Rechenweg", "%1: %2 statt %3"), {TeilName(s), neu, alt}));
         break;
       }
       case Art::NullGesetzt:
-        aus.Zeile(TeilName(s) + ": " + Teilzahl(s.alt, format) +
-                  " ist von null nicht zu unterscheiden und wird 0.");
+        aus.Zeile(Fuelle(Tr("Rechenweg", "%1: %2 ist von null nicht zu unterscheiden und wird 0."),
+                         {TeilName(s), Teilzahl(s.alt, format)}));
         break;
       case Art::Loesung:
-        aus.Ueberschrift("Lösung");
+        aus.Ueberschrift(Tr("Rechenweg", "Lösung"));
         for (int i = 1; i <= n; ++i) {
           aus.Zeile("X" + Nr(i) + " = " +
                     BeideFormen(s.werte[static_cast<std::size_t>(i)], format));
@@ -375,28 +414,33 @@ void Schreibe(Ausgabe& aus, const Rechenweg& weg, int format) {
 std::string AbbruchText(Abbruchgrund grund) {
   switch (grund) {
     case Abbruchgrund::Keiner:
-      return "Kein Fehler";
+      return Tr("Rechenweg", "Kein Fehler");
     case Abbruchgrund::Dimension:
-      return "Die Anzahl der Gleichungen liegt außerhalb von 0 bis 100";
+      return Tr("Rechenweg", "Die Anzahl der Gleichungen liegt außerhalb von 0 bis 100");
     case Abbruchgrund::NichtEndlich:
-      return "Ein Wert des Systems ist unendlich oder unbestimmt";
+      return Tr("Rechenweg", "Ein Wert des Systems ist unendlich oder unbestimmt");
     case Abbruchgrund::KeineAnordnung:
-      return "Keine Reihenfolge der Gleichungen gibt eine Diagonale ohne Null: das System hat "
-             "keine eindeutige Lösung";
+      return Tr("Rechenweg",
+                "Keine Reihenfolge der Gleichungen gibt eine Diagonale ohne Null: das System hat "
+                "keine eindeutige Lösung");
     case Abbruchgrund::UnendlichViele:
-      return "Eine Spalte hat keinen Pivot, und jede Gleichung ohne Pivot lautet 0 = 0: das "
-             "System hat unendlich viele Lösungen";
+      return Tr("Rechenweg",
+                "Eine Spalte hat keinen Pivot, und jede Gleichung ohne Pivot lautet 0 = 0: das "
+                "System hat unendlich viele Lösungen");
     case Abbruchgrund::Widerspruch:
-      return "Eine Spalte hat keinen Pivot, und eine Gleichung ohne Pivot lautet 0 = c mit c "
-             "ungleich 0: das System hat keine Lösung";
+      return Tr("Rechenweg",
+                "Eine Spalte hat keinen Pivot, und eine Gleichung ohne Pivot lautet 0 = c mit c "
+                "ungleich 0: das System hat keine Lösung");
     case Abbruchgrund::ErgebnisNichtEndlich:
-      return "Die Elimination ergab einen unendlichen oder unbestimmten Wert";
+      return Tr("Rechenweg", "Die Elimination ergab einen unendlichen oder unbestimmten Wert");
     case Abbruchgrund::Singulaer:
-      return "Eine winzige Änderung der Koeffizienten macht das System singulär: es hat keine "
-             "eindeutige Lösung";
+      return Tr("Rechenweg",
+                "Eine winzige Änderung der Koeffizienten macht das System singulär: es hat keine "
+                "eindeutige Lösung");
     case Abbruchgrund::Ungenau:
-      return "Der Fehler der Lösung könnte die angezeigten Stellen erreichen (schlecht "
-             "konditioniert)";
+      return Tr("Rechenweg",
+                "Der Fehler der Lösung könnte die angezeigten Stellen erreichen (schlecht "
+                "konditioniert)");
   }
   return "";
 }

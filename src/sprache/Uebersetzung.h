@@ -5,7 +5,7 @@
 // German stands, which is what the cores' own tests see.
 //
 // The translation catalogue is collected from calls of the form
-//   sprache::Tr("Kontext", "Text mit %1")
+//   sprache::Tr("Kontext", "Text mit %1")  (arguments: Fuelle, below)
 // and from QT_TRANSLATE_NOOP("Kontext", "Text") in tables, so both must name
 // the context and the text as literals. Arguments are filled in after the
 // translation (Fuelle), so a translation may put them in another order.
@@ -36,11 +36,12 @@ std::string Tr(const char* kontext, const char* text);
 // stays as it is; an argument's own % signs are not read again).
 std::string Fuelle(std::string_view vorlage, std::initializer_list<std::string_view> argumente);
 
-// Tr, then Fuelle.
-inline std::string Tr(const char* kontext, const char* text,
-                      std::initializer_list<std::string_view> argumente) {
-  return Fuelle(Tr(kontext, text), argumente);
-}
+// Arguments go through Fuelle(Tr("Kontext", "Text mit %1"), {…}): lupdate
+// reads a Tr call only when its third argument is absent or a string literal,
+// so a Tr with its arguments would leave the text out of the catalogue and
+// untranslated without any check noticing.
+std::string Tr(const char* kontext, const char* text,
+               std::initializer_list<std::string_view> argumente) = delete;
 
 }  // namespace sprache
 

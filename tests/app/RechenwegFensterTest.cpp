@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -264,6 +265,25 @@ TEST_F(RechenwegFensterTest, HtmlAndPdfHoldTheTaskEveryStepAndTheSolution) {
     ASSERT_FALSE(pdfText.isEmpty());
     PruefeVollstaendig(text, pdfText);
   }
+}
+
+// An export that cannot be written is told, with the file's name, and
+// leaves no file behind; one that can is not.
+TEST_F(RechenwegFensterTest, AFailedExportIsToldAndLeavesNothing) {
+  Beispiel(3, 3, 1234);
+  RechenwegFenster* fenster = OeffneRechenweg();
+  QTemporaryDir ordner;
+  for (const bool pdf : {false, true}) {
+    const QString datei = ordner.filePath(QStringLiteral("fehlt/r"));
+    meldungen.Erwarte();
+    EXPECT_FALSE(fenster->Exportiere(datei, pdf));
+    ASSERT_FALSE(meldungen.gezeigt.empty());
+    EXPECT_TRUE(meldungen.gezeigt.back().text.contains(QStringLiteral("„%1“").arg(datei)));
+    EXPECT_TRUE(fenster->Exportiere(ordner.filePath(QStringLiteral("r")), pdf));
+  }
+  EXPECT_EQ(meldungen.gezeigt.size(), 2U);
+  EXPECT_EQ(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("r")});
 }
 
 struct Grenzfall {

@@ -59,3 +59,13 @@ TEST(Ansi, AngleSignAndPiGetTheirOwnBytes) {
   EXPECT_EQ(LiesZKZahl(Utf16NachAnsi(u"230\u2220-30"), z), ZKForm::Exponential);
   EXPECT_EQ(z.Winkel, -30.0L);
 }
+
+TEST(Ansi, Utf8BecomesBytesAndAMalformedSequenceOneUnreadableByte) {
+  EXPECT_EQ(Utf8NachAnsi("\u201eK1\u201c enth\u00e4lt \u20ac \u03c9"),
+            "\x84K1\x93 enth\xE4lt \x80 \x8F");
+  // A cut sequence, a stray continuation byte, a character beyond the BMP.
+  EXPECT_EQ(Utf8NachAnsi("a\xE2\x82"
+                         "b\x80"
+                         "c\U0001F600"),
+            std::string("a") + kOhneByte + "b" + kOhneByte + "c" + kOhneByte);
+}

@@ -7,6 +7,7 @@
 
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -165,6 +166,11 @@ TEST(TextFormen, NonFiniteValuesGetGermanWords) {
   ZKZahl z;
   EXPECT_EQ(LiesZKZahl("unendlich", z), ZKForm::Keine);
   EXPECT_EQ(LiesZKZahl("undefiniert", z), ZKForm::Keine);
+  // In another language the words are the translator's, as bytes (» 0xBB).
+  sprache::SetzeUebersetzer([](const char*, const char* text) { return "»" + std::string(text); });
+  const std::string minus = General10(-std::numeric_limits<long double>::infinity());
+  sprache::SetzeUebersetzer(nullptr);
+  EXPECT_EQ(minus, "-\xBBunendlich");
 }
 
 TEST(TextFormen, EachFormLooksOnlyAtItsOwnPair) {

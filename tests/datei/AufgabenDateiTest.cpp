@@ -3,9 +3,11 @@
 // every kind of bad file is refused with its own kind of message.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <string>
 
 #include "datei/AufgabenDatei.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -255,6 +257,34 @@ TEST(AufgabenDatei, ShortRowsAndUnknownKeysAreAccepted) {
   ASSERT_EQ(e.fehler, Lesefehler::Keiner) << e.detail;
   EXPECT_EQ(e.aufgabe.zellen[2][0], "");
   EXPECT_EQ(e.aufgabe.zellen[19][20], "7,5*e^j30");
+}
+
+// In English each message is one sentence with the file's name, the detail
+// and the numbers in their places (the catalogue built into the program).
+TEST(AufgabenDatei, MessagesAreTranslatedWholeWithTheirParts) {
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  ASSERT_TRUE(sprache::LadeSprache(QStringLiteral("en")));
+  const std::string beschaedigt =
+      Lesemeldung(LiesAufgabe(Ersetzt("\"dimension\": 2", "\"dimension\": \"2\"")), "a");
+  const std::string neuer =
+      Lesemeldung(LiesAufgabe(Ersetzt("\"version\": 4", "\"version\": 99")), "a");
+  Aufgabe a;
+  a.speicher[4].kommentar = std::string(kMaxTextLaenge + 1, 'x');
+  std::string bytes, fehler;
+  EXPECT_FALSE(SchreibeAufgabe(a, bytes, fehler));
+  sprache::LadeSprache(QStringLiteral("de"));
+  EXPECT_EQ(beschaedigt,
+            "The file “a” is damaged: “dimension” is not a whole number from 1 to 20. It was not "
+            "opened.");
+  EXPECT_EQ(neuer,
+            "The file “a” comes from a newer Quorvel version (file format 99, this program knows "
+            "up to 4). It was not opened.");
+  EXPECT_EQ(fehler, "The text in the comment on K5 is longer than " +
+                        std::to_string(kMaxTextLaenge) +
+                        " characters and cannot be saved like this.");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "formula/FormelRechner.h"
 #include "logik/Formelergebnis.h"
 #include "logik/Speicher.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -91,6 +92,21 @@ TEST_F(RechenfeldTest, UnreadableMemoryCellIsNamedInsteadOfAValue) {
 
   SpeicherZeileBerechnen("5", General, k_, g_, 1);
   EXPECT_EQ(Ergebnis("K1"), "5*e^j0,00  =  5");
+}
+
+// Translated, the messages keep their cell names and come out as the label's
+// bytes (the translator writes UTF-8: » is 0xBB, « 0xAB).
+TEST_F(RechenfeldTest, TranslatedMessagesKeepTheirNamesAndBecomeBytes) {
+  sprache::SetzeUebersetzer(
+      [](const char*, const char* text) { return "»" + std::string(text) + "«"; });
+  SpeicherZeileBerechnen("4x", General, k_, g_, 1);
+  const std::string g1 = Ergebnis("G1+1");
+  const std::string klammer = Ergebnis("(3+4");
+  const std::string kommentar = Beispielkommentar(Beispielformel(10).speicher[0]);
+  sprache::SetzeUebersetzer(nullptr);
+  EXPECT_EQ(g1, "\xBBG1 hat keinen Wert: \xBBK1 enth\xE4lt keine lesbare Zahl.\xAB\xAB");
+  EXPECT_EQ(klammer, "\xBB" + std::string(kKlammerfehler) + "\xAB");
+  EXPECT_EQ(kommentar, "\xBBR1 Ohmscher Widerstand\xAB");
 }
 
 // Worked out apart from the program (11 and 12 from their polar operands).

@@ -4,10 +4,13 @@
 // snapshot that a task file is.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include "complex/ZKLesen.h"
 #include "complex/ZKText.h"
 #include "modell/Modell.h"
 #include "modell/Text.h"
+#include "sprache/Sprachwahl.h"
 
 namespace {
 
@@ -265,6 +268,30 @@ TEST(Schaltungstexte, RoundTripAndSiTexts) {
   EXPECT_EQ(SiText(999.7L, QStringLiteral("V")), QStringLiteral("1 kV"));
   EXPECT_EQ(SiText(2.3L, QStringLiteral("A")), QStringLiteral("2,3 A"));
   EXPECT_EQ(SiText(0.0L, QStringLiteral("W")), QStringLiteral("0 W"));
+}
+
+// In English the exercise's count and marks and the grid's titles keep
+// their numbers in place (the catalogue built into the program).
+TEST(Modell, ExerciseTextsAndTitlesAreTranslatedWithTheirNumbers) {
+  int argc = 1;
+  char name[] = "test";
+  char* argv[] = {name, nullptr};
+  QCoreApplication app(argc, argv);
+  ASSERT_TRUE(sprache::LadeSprache(QStringLiteral("en")));
+  Modell m;
+  Gleichungssystem& g = m.System();
+  g.SetzeUebungsModus(true);
+  ASSERT_TRUE(g.StelleUebung(g.ZieheBeispiel(7, 1, 2).loesung));
+  const QString eintragen = g.Uebungsstand();
+  g.Pruefe();
+  const QString stand = g.Uebungsstand();
+  const QString marke = g.Ergebnisse()->index(1, 0).data(Qt::AccessibleDescriptionRole).toString();
+  const QString titel = g.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString();
+  sprache::LadeSprache(QStringLiteral("de"));
+  EXPECT_EQ(eintragen, QStringLiteral("Enter the solutions, then “Check”."));
+  EXPECT_EQ(stand, QStringLiteral("0 of 2 right"));
+  EXPECT_EQ(marke, QStringLiteral("wrong: no answer"));
+  EXPECT_EQ(titel, QStringLiteral("Coefficient of X2"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "complex/ZKText.h"
 #include "solver/GleichungsLoeser.h"
 #include "solver/Rechenweg.h"
+#include "sprache/Uebersetzung.h"
 
 namespace {
 
@@ -366,6 +368,50 @@ TEST(Rechenweg, RecordingChangesNothingInTheSolve) {
   ASSERT_EQ(systembau::Loese(ohne, system), Geloest);
   for (int i = 1; i <= 6; ++i) EXPECT_TRUE(Gleich(mit.Arbeitswert(i, 0), ohne.Arbeitswert(i, 0)));
   EXPECT_EQ(mit.Eingriffe(), ohne.Eingriffe());
+}
+
+// In another language every sentence, heading and verdict is the
+// translator's, with its numbers inside: a piece of German still glued on
+// outside a translated text shows as two letters in a row outside «…».
+TEST(Rechenweg, EverySentenceGoesThroughTheTranslatorWithItsArguments) {
+  sprache::SetzeUebersetzer(
+      [](const char*, const char* text) { return "«" + std::string(text) + "»"; });
+  std::string alles;
+  auto schreibe = [&alles](const ZKMatrix& system) {
+    GleichungsLoeser l;
+    Rechenweg weg;
+    l.SetzeRechenweg(&weg);
+    systembau::Loese(l, system);
+    alles += RechenwegText(weg, General);
+  };
+  std::mt19937 zufall(4);
+  schreibe(Zufallssystem(3, 6, zufall));
+  schreibe(AusTexten({"5; 2"}));
+  schreibe(AusTexten({"2; 7e-7; -5,4; 0; 0", "9; -3; 0; 0; 3e-17", "5; 7e-7; -5,4; -2; 6",
+                      "8; 0; -1,1; 2e-17; 0"}));
+  schreibe(AusTexten({"8; 3; -2; -5", "3; 3; 0; 1e-19", "6; 6; 8e-16; 9e-14"}));
+  schreibe(AusTexten({"1; 1; 1; 1", "2; 1; 1; 2", "3; 1; 1; 3"}));
+  schreibe(AusTexten({"1; 1; 2; 3", "2; 4; 5; 6", "4; 7; 8; 9"}));
+  schreibe(AusTexten({"1; 1; 0", "2; 3; 0"}));
+  sprache::SetzeUebersetzer(nullptr);
+
+  std::string draussen;
+  int tiefe = 0;
+  for (std::size_t i = 0; i < alles.size(); ++i) {
+    if (alles.compare(i, 2, "«") == 0) ++tiefe;
+    if (alles.compare(i, 2, "»") == 0) --tiefe;
+    draussen += tiefe == 0 ? alles[i] : ' ';
+  }
+  EXPECT_EQ(tiefe, 0);
+  const auto buchstabe = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+  for (std::size_t i = 1; i < draussen.size(); ++i)
+    EXPECT_FALSE(buchstabe(draussen[i - 1]) && buchstabe(draussen[i]))
+        << draussen.substr(draussen.rfind('\n', i) + 1, 60);
+  for (const char* satz :
+       {"«Zeile 1 und Zeile 2 getauscht («Zeile 2 hat den betragsgrößten Pivot der Spalte»).»",
+        "«Aufgabe: 1 Gleichung, wie sie gelesen wurde»", "«Zeile 3 lautet jetzt 0 = 1.»", "«Z3»",
+        "«Keine Lösung»\n  «Eine Spalte hat keinen Pivot"})
+    EXPECT_NE(alles.find(satz), std::string::npos) << satz;
 }
 
 }  // namespace
