@@ -1817,7 +1817,7 @@ License text: https://www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>GL%1 : %2  = </source>
-        <translation>GL%1 : %2  = </translation>
+        <translation>Eq%1 : %2  = </translation>
     </message>
     <message>
         <source>Beispielaufgabe: %1</source>
