@@ -3,7 +3,6 @@
 
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
 #include <QShortcut>
 #include <QTabBar>
 
@@ -74,9 +73,8 @@ void TForm1::BaueSprachmenue() {
   ui_->Hilfe_Menue->insertMenu(ui_->Ueber_Aktion, menue);
   ui_->Hilfe_Menue->insertSeparator(ui_->Ueber_Aktion);
   auto* gruppe = new QActionGroup(menue);
-  const QString gewaehlt = QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
-                               .value(QStringLiteral("sprache"), sprache::AktuelleSprache())
-                               .toString();
+  QString gewaehlt = sprache::BehalteneSprache();
+  if (gewaehlt.isEmpty()) gewaehlt = sprache::AktuelleSprache();
   for (const auto& [kuerzel, name] : {std::pair{"de", "Deutsch"}, std::pair{"en", "English"}}) {
     QAction* a = menue->addAction(QString::fromLatin1(name));
     a->setObjectName(QStringLiteral("Sprache_%1_Aktion").arg(QLatin1String(kuerzel)));
@@ -89,9 +87,8 @@ void TForm1::BaueSprachmenue() {
 }
 
 void TForm1::WaehleSprache(const QString& sprache) {
-  QSettings einstellungen(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
-  if (einstellungen.value(QStringLiteral("sprache")).toString() == sprache) return;
-  einstellungen.setValue(QStringLiteral("sprache"), sprache);
+  if (sprache::BehalteneSprache() == sprache) return;
+  sprache::BehalteSprache(sprache);
   // Every window would have to be built again in the new language: the
   // choice takes effect at the next start, in whose language it is told.
   const QString text = sprache == QLatin1String("en")

@@ -2,8 +2,6 @@
 #include "Programm.h"
 
 #include <QApplication>
-#include <QLocale>
-#include <QSettings>
 #include <QTimer>
 #include <exception>
 #include <iostream>
@@ -19,17 +17,13 @@
 int FuehreQuorvelAus() {
   TApplication::Initialize();
   QStringList args = QApplication::arguments();
-  QString befehlszeile, fehler;
-  if (!sprache::NimmSpracheAus(args, befehlszeile, fehler)) {
+  QString fehler;
+  const bool sprachGut = sprache::StelleSpracheEin(args, sprache::BehalteneSprache(), fehler);
+  TApplication::LadeQtTexte(sprache::AktuelleSprache());
+  if (!sprachGut) {
     std::cerr << "quorvel: " << fehler.toStdString() << "\n";
     return 2;
   }
-  TApplication::SetzeSprache(
-      sprache::WaehleSprache(befehlszeile,
-                             QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"))
-                                 .value(QStringLiteral("sprache"))
-                                 .toString(),
-                             QLocale::system().uiLanguages()));
   // The desktop file name lets the desktop match the running window to its
   // menu entry.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));

@@ -8,7 +8,6 @@
 // It speaks German or English as the window does (--sprache de|en, else the
 // system's language); the JSON keys and the option values stay German.
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 #include <cstdio>
 #include <cstring>
@@ -62,20 +61,15 @@ int Ende(int status) {
   return status;
 }
 
-// The language before anything is said: --sprache, else the system's.
-// Returns false (with the message in the system's language) for a wrong
+// The language before anything is said: --sprache, else the system's (a
+// command follows its environment; the window's kept choice is the
+// window's). False, with the message in the system's language, for a wrong
 // --sprache.
 bool WaehleSprache(int argc, char** argv, std::string& fehler) {
   QStringList argumente;
   for (int k = 0; k < argc; ++k) argumente << QString::fromLocal8Bit(argv[k]);
-  QStringList rest = argumente;
-  QString gewaehlt, meldung;
-  const bool gut = sprache::NimmSpracheAus(rest, gewaehlt, meldung);
-  sprache::LadeSprache(sprache::WaehleSprache(gewaehlt, {}, QLocale::system().uiLanguages()));
-  if (gut) return true;
-  // Once more, now that the language is loaded (the first pass took the
-  // option out of `rest`).
-  sprache::NimmSpracheAus(argumente, gewaehlt, meldung);
+  QString meldung;
+  if (sprache::StelleSpracheEin(argumente, {}, meldung)) return true;
   fehler = meldung.toStdString();
   return false;
 }

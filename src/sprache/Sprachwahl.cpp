@@ -2,6 +2,8 @@
 #include "sprache/Sprachwahl.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
@@ -87,6 +89,33 @@ bool LadeSprache(const QString& sprache) {
 
 QString AktuelleSprache() {
   return gSprache;
+}
+
+bool StelleSpracheEin(QStringList& argumente, const QString& gespeichert, QString& fehler) {
+  const QStringList wieGegeben = argumente;
+  QString befehlszeile;
+  const bool gut = NimmSpracheAus(argumente, befehlszeile, fehler);
+  LadeSprache(WaehleSprache(befehlszeile, gespeichert, QLocale::system().uiLanguages()));
+  if (!gut) {
+    // The message was made before any language was loaded: once more.
+    QStringList nochmal = wieGegeben;
+    NimmSpracheAus(nochmal, befehlszeile, fehler);
+  }
+  return gut;
+}
+
+namespace {
+QSettings Einstellungen() {
+  return QSettings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+}
+}  // namespace
+
+QString BehalteneSprache() {
+  return Einstellungen().value(QStringLiteral("sprache")).toString();
+}
+
+void BehalteSprache(const QString& sprache) {
+  Einstellungen().setValue(QStringLiteral("sprache"), sprache);
 }
 
 }  // namespace sprache

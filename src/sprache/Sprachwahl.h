@@ -34,6 +34,16 @@ bool LadeSprache(const QString& sprache);
 // "de" until LadeSprache loaded another.
 QString AktuelleSprache();
 
+// At a program's start: takes `--sprache` out of the arguments and loads
+// the language it names, else `gespeichert`, else the system's. False for a
+// wrong option, with `fehler` in the language loaded then (the system's).
+bool StelleSpracheEin(QStringList& argumente, const QString& gespeichert, QString& fehler);
+
+// The choice made in the window's menu, kept for the next start ("" when
+// none was made).
+QString BehalteneSprache();
+void BehalteSprache(const QString& sprache);
+
 }  // namespace sprache
 
 #endif
