@@ -3,6 +3,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QWidget>
 
 #include "forms/Steuerelemente.h"
 
@@ -56,4 +57,16 @@ void ZeichneAchsenkreuz(QPainter& p, const Achsenkreuz& a, double b, double h, c
   p.drawText(Q(a.reName), Qt::AlignCenter, QStringLiteral("Re"));
   p.drawText(Q(a.imName), Qt::AlignCenter, QStringLiteral("jIm"));
   p.setFont(schrift);
+}
+
+const QPixmap& GepuffertesBild(const QWidget& w, QPixmap& bild,
+                               const std::function<void(QPainter&, QSize)>& zeichne) {
+  const qreal dpr = w.devicePixelRatioF();
+  if (bild.isNull() || bild.size() != w.size() * dpr) {
+    bild = QPixmap(w.size() * dpr);
+    bild.setDevicePixelRatio(dpr);
+    QPainter maler(&bild);
+    zeichne(maler, w.size());
+  }
+  return bild;
 }

@@ -6,14 +6,17 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QPointF>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 #include <functional>
 
 #include "zeiger/Zeigergeometrie.h"
 
 class QPainter;
+class QWidget;
 
 inline const QColor kHintergrund(255, 255, 255);
 inline const QColor kGitter(228, 228, 228);
@@ -43,5 +46,12 @@ struct Achsenkreuz {
 void ZeichneAchsenkreuz(QPainter& p, const Achsenkreuz& a, double b, double h, const QFont& schrift,
                         bool nullBeschriften,
                         const std::function<void(const QRectF&, const QString&)>& text);
+
+// A drawing's picture at the widget's size and pixel ratio, kept in `bild`:
+// drawn by `zeichne` only when there is none or the size changed, so that
+// other repaints (uncovering, a tooltip closing) copy it. Dropping `bild`
+// asks for a new one.
+const QPixmap& GepuffertesBild(const QWidget& w, QPixmap& bild,
+                               const std::function<void(QPainter&, QSize)>& zeichne);
 
 #endif

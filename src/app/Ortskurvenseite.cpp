@@ -314,17 +314,9 @@ void TOrtskurvenFlaeche::ZeichneGang(QPainter& p, const Feld& f) const {
 }
 
 void TOrtskurvenFlaeche::paintEvent(QPaintEvent* /*e*/) {
-  // The picture changes only with the curve, the view or the size; other
-  // repaints (a tooltip closing) copy the kept one.
-  const qreal dpr = devicePixelRatioF();
-  if (bild_.isNull() || bild_.size() != size() * dpr) {
-    bild_ = QPixmap(size() * dpr);
-    bild_.setDevicePixelRatio(dpr);
-    QPainter maler(&bild_);
-    Zeichne(maler, size());
-  }
   QPainter p(this);
-  p.drawPixmap(0, 0, bild_);
+  p.drawPixmap(0, 0,
+               GepuffertesBild(*this, bild_, [this](QPainter& m, QSize g) { Zeichne(m, g); }));
 }
 
 void TOrtskurvenFlaeche::resizeEvent(QResizeEvent* /*e*/) {

@@ -329,17 +329,9 @@ void TZeigerFlaeche::ZeichneMittig(QPainter& p, const QRectF& r, const QString& 
 }
 
 void TZeigerFlaeche::paintEvent(QPaintEvent* /*e*/) {
-  // The picture changes only with the values, the view or the size; other
-  // repaints (uncovering, a tooltip closing) copy the kept one.
-  const qreal dpr = devicePixelRatioF();
-  if (bild_.isNull() || bild_.size() != size() * dpr) {
-    bild_ = QPixmap(size() * dpr);
-    bild_.setDevicePixelRatio(dpr);
-    QPainter maler(&bild_);
-    Zeichne(maler, size());
-  }
   QPainter p(this);
-  p.drawPixmap(0, 0, bild_);
+  p.drawPixmap(0, 0,
+               GepuffertesBild(*this, bild_, [this](QPainter& m, QSize g) { Zeichne(m, g); }));
   if (hasFocus()) {
     // The drawing is always white: a dark frame, in the highlight colour
     // where that stands out against white.
